@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets up everything that is missing, builds, and runs every test: the fuzz targets briefly, the unit
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the unit tests of the normal build,
+# whose CTest summary closes the output.
+set -euo pipefail
+cd "$(dirname "$0")"
+jobs=$(nproc)
+scripts/install-deps
+
+scripts/configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+
+scripts/configure build-asan -DCMAKE_BUILD_TYPE=Debug -DBURROWIX_SANITIZE=ON -DBURROWIX_BENCH=OFF
+cmake --build build-asan -j"$jobs"
+
+CC=clang-14 CXX=clang++-14 scripts/configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DBURROWIX_FUZZ=ON -DBURROWIX_TESTS=OFF -DBURROWIX_TOOLS=OFF -DBURROWIX_BENCH=OFF
+cmake --build build-fuzz -j"$jobs"
+scripts/run-fuzzers build-fuzz "${BURROWIX_FUZZ_SECONDS:-30}"
+
+echo "== unit tests under ASan+UBSan"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j"$jobs" --output-on-failure --no-tests=error
+echo "== unit tests"
+ctest --test-dir build -j"$jobs" --output-on-failure --no-tests=error

@@ -1,0 +1,96 @@
+#include "common/atomic_file.hpp"
+#include "common/le_io.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace burrowix {
+namespace {
+
+using test::readBytes;
+using test::TempDir;
+
+TEST(LittleEndian, WritesAndReadsThroughMemoryAndFiles)
+{
+    ByteWriter w;
+    w.u32(0x04030201);
+    w.i32(-2);
+    EXPECT_EQ(w.data(), (std::vector<std::uint8_t>{1, 2, 3, 4, 0xFE, 0xFF, 0xFF, 0xFF}));
+
+    ByteReader r(w.data());
+    std::uint32_t u = 0;
+    std::int32_t s = 0;
+    EXPECT_TRUE(r.u32(u));
+    EXPECT_TRUE(r.i32(s));
+    EXPECT_EQ(u, 0x04030201u);
+    EXPECT_EQ(s, -2);
+    EXPECT_FALSE(r.u32(u));
+    EXPECT_EQ(r.position(), 8u);
+
+    TempDir dir;
+    std::FILE* f = std::fopen(dir.file("x").c_str(), "w+b");
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(writeLE32(f, 0xA1B2C3D4));
+    std::fputc(7, f);
+    std::rewind(f);
+    EXPECT_TRUE(readLE32(f, u));
+    EXPECT_EQ(u, 0xA1B2C3D4u);
+    u = 5;
+    EXPECT_FALSE(readLE32(f, u)); // one byte left: not a value
+    EXPECT_EQ(u, 5u);
+    std::fclose(f);
+}
+
+TEST(LittleEndian, ReaderRefusesToRunPastTheEnd)
+{
+    const std::vector<std::uint8_t> bytes{1, 2, 3};
+    ByteReader r(bytes);
+    std::span<const std::uint8_t> view;
+    EXPECT_FALSE(r.bytes(4, view));
+    EXPECT_TRUE(r.skip(1));
+    EXPECT_FALSE(r.skip(3));
+    std::uint16_t v16 = 0;
+    EXPECT_TRUE(r.u16(v16));
+    EXPECT_EQ(v16, 0x0302);
+    EXPECT_EQ(r.remaining(), 0u);
+    EXPECT_FALSE(r.seek(4));
+}
+
+TEST(AtomicFile, ReplacesWholeFileAndKeepsItsMode)
+{
+    TempDir dir;
+    const std::string path = dir.file("score.dat");
+    const std::vector<std::uint8_t> first{1, 2, 3}, second{9, 8};
+    ASSERT_TRUE(writeFileAtomically(path, first));
+    EXPECT_EQ(readBytes(path), first);
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(writeFileAtomically(path, second));
+    EXPECT_EQ(readBytes(path), second);
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // Only the file itself is left: no temporary files behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(AtomicFile, FailureKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("opt.dat");
+    const std::vector<std::uint8_t> old{5, 5, 5};
+    ASSERT_TRUE(writeFileAtomically(path, old));
+    EXPECT_FALSE(writeFileAtomically(path, [](std::FILE* f) {
+        std::fputs("partial", f);
+        return false;
+    }));
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    // A folder that does not exist cannot receive the file.
+    EXPECT_FALSE(writeFileAtomically(dir.file("missing/opt.dat"), old));
+}
+
+} // namespace
+} // namespace burrowix
