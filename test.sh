@@ -10,11 +10,12 @@ scripts/install-deps
 scripts/configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 
-scripts/configure build-asan -DCMAKE_BUILD_TYPE=Debug -DBURROWIX_SANITIZE=ON -DBURROWIX_BENCH=OFF
+scripts/configure build-asan -DCMAKE_BUILD_TYPE=Debug -DBURROWIX_SANITIZE=ON -DBURROWIX_BENCH=OFF \
+  -DBURROWIX_DATA=OFF
 cmake --build build-asan -j"$jobs"
 
 CC=clang-14 CXX=clang++-14 scripts/configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBURROWIX_FUZZ=ON -DBURROWIX_TESTS=OFF -DBURROWIX_TOOLS=OFF -DBURROWIX_BENCH=OFF
+  -DBURROWIX_FUZZ=ON -DBURROWIX_TESTS=OFF -DBURROWIX_TOOLS=OFF -DBURROWIX_BENCH=OFF -DBURROWIX_DATA=OFF
 cmake --build build-fuzz -j"$jobs"
 scripts/run-fuzzers build-fuzz "${BURROWIX_FUZZ_SECONDS:-30}"
 
