@@ -1,0 +1,208 @@
+#include "platform/display/blit.hpp"
+
+#include <gtest/gtest.h>
+
+namespace burrowix {
+namespace {
+
+// Gives pixel (x, y) the value y * 100 + x + 1 (never 0).
+void number(Surface& s)
+{
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            s.setPixel(x, y, std::uint32_t(y * 100 + x + 1));
+}
+
+int countNonZero(const Surface& s)
+{
+    int n = 0;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            n += s.pixel(x, y) != 0;
+    return n;
+}
+
+TEST(Blit, OpaqueCopyPlacesTheSourceRectangle)
+{
+    Surface src(4, 3);
+    number(src);
+    Surface dst(10, 10);
+    Rect r{1, 1, 3, 3};
+    ASSERT_EQ(blitFast(&dst, 5, 6, &src, &r, false), DisplayResult::Ok);
+    EXPECT_EQ(dst.pixel(5, 6), src.pixel(1, 1));
+    EXPECT_EQ(dst.pixel(6, 7), src.pixel(2, 2));
+    EXPECT_EQ(countNonZero(dst), 4);
+}
+
+TEST(Blit, KeyedCopySkipsKeyPixelsAndUnkeyedCopyDoesNot)
+{
+    Surface src(3, 1);
+    src.setPixel(0, 0, 0x00FF00);
+    src.setPixel(1, 0, 0x123456);
+    src.setPixel(2, 0, 0x00FF00);
+    src.setColorKeyPixel(0x00FF00);
+    Surface dst(3, 1);
+    fillRect(&dst, nullptr, 0xABCDEF);
+    blitFast(&dst, 0, 0, &src, nullptr, true);
+    EXPECT_EQ(dst.pixel(0, 0), 0xABCDEFu);
+    EXPECT_EQ(dst.pixel(1, 0), 0x123456u);
+    EXPECT_EQ(dst.pixel(2, 0), 0xABCDEFu);
+    blitFast(&dst, 0, 0, &src, nullptr, false);
+    EXPECT_EQ(dst.pixel(0, 0), 0x00FF00u);
+}
+
+TEST(Blit, OrBlitCombinesAndSkipsItsExplicitKey)
+{
+    Surface src(3, 1);
+    src.setPixel(0, 0, 0x000F00);
+    src.setPixel(1, 0, 0x0000FF); // the key given below, even though the surface has another key
+    src.setPixel(2, 0, 0x100000);
+    src.setColorKeyPixel(0x000F00);
+    Surface dst(3, 1);
+    fillRect(&dst, nullptr, 0x010101);
+    ASSERT_EQ(blitOr(&dst, 0, 0, &src, nullptr, 0x0000FF), DisplayResult::Ok);
+    EXPECT_EQ(dst.pixel(0, 0), 0x010F01u);
+    EXPECT_EQ(dst.pixel(1, 0), 0x010101u);
+    EXPECT_EQ(dst.pixel(2, 0), 0x110101u);
+}
+
+// A 4 x 4 source blitted so that it hangs over each edge of an 8 x 8 destination, and with a
+// source rectangle that hangs over each edge of the source.
+TEST(Blit, ClipsAtEveryEdgeOfBothSurfaces)
+{
+    Surface src(4, 4);
+    number(src);
+    struct Case {
+        int x, y;
+        Rect srcRect;
+        int expectedPixels;
+        int probeX, probeY, probeSrcX, probeSrcY;
+    } cases[] = {
+        {-2, 0, {0, 0, 4, 4}, 8, 0, 0, 2, 0},   // left edge of the destination
+        {0, -3, {0, 0, 4, 4}, 4, 0, 0, 0, 3},   // top
+        {6, 0, {0, 0, 4, 4}, 8, 7, 3, 1, 3},    // right
+        {0, 7, {0, 0, 4, 4}, 4, 3, 7, 3, 0},    // bottom
+        {-5, -5, {0, 0, 4, 4}, 0, 0, 0, 0, 0},  // wholly outside
+        {9, 2, {0, 0, 4, 4}, 0, 0, 0, 0, 0},    // wholly outside on the right
+        {2, 2, {-1, 0, 2, 4}, 8, 3, 2, 0, 0},   // source rectangle left of the source
+        {2, 2, {0, -2, 4, 2}, 8, 2, 4, 0, 0},   // above the source
+        {2, 2, {2, 0, 9, 4}, 8, 3, 2, 3, 0},    // right of the source
+        {2, 2, {0, 3, 4, 40}, 4, 2, 2, 0, 3},   // below the source
+        {2, 2, {3, 3, 1, 1}, 0, 0, 0, 0, 0},    // empty (inverted) rectangle
+        {2, 2, {7, 7, 9, 9}, 0, 0, 0, 0, 0},    // wholly outside the source
+    };
+    for (const Case& c : cases) {
+        for (bool keyed : {false, true}) {
+            Surface dst(8, 8);
+            Rect r = c.srcRect;
+            ASSERT_EQ(blitFast(&dst, c.x, c.y, &src, &r, keyed), DisplayResult::Ok);
+            EXPECT_EQ(countNonZero(dst), c.expectedPixels) << c.x << "," << c.y << " keyed " << keyed;
+            if (c.expectedPixels) {
+                EXPECT_EQ(dst.pixel(c.probeX, c.probeY), src.pixel(c.probeSrcX, c.probeSrcY))
+                    << c.x << "," << c.y;
+            }
+        }
+        Surface dst(8, 8);
+        Rect r = c.srcRect;
+        blitOr(&dst, c.x, c.y, &src, &r, 0xFFFFFFFF);
+        EXPECT_EQ(countNonZero(dst), c.expectedPixels);
+    }
+    // Extreme coordinates cannot overflow into a visible rectangle.
+    Surface dst(8, 8);
+    Rect huge{-2147483647, -2147483647, 2147483647, 2147483647};
+    blitFast(&dst, 2147483647, 0, &src, &huge, false);
+    blitFast(&dst, -2147483647, -2147483647, &src, nullptr, false);
+    EXPECT_EQ(countNonZero(dst), 0);
+    Rect wide{-2, -2, 2147483647, 2147483647};
+    blitFast(&dst, 2, 2, &src, &wide, false);
+    EXPECT_EQ(countNonZero(dst), 16);
+    EXPECT_EQ(dst.pixel(4, 4), src.pixel(0, 0));
+}
+
+TEST(Blit, NullSurfacesDrawNothingAndFillClips)
+{
+    Surface s(4, 4);
+    EXPECT_EQ(blitFast(nullptr, 0, 0, &s, nullptr, true), DisplayResult::InvalidParams);
+    EXPECT_EQ(blitFast(&s, 0, 0, nullptr, nullptr, true), DisplayResult::InvalidParams);
+    EXPECT_EQ(blitOr(&s, 0, 0, nullptr, nullptr, 0), DisplayResult::InvalidParams);
+    EXPECT_EQ(blitStretch(&s, nullptr, nullptr, nullptr, false), DisplayResult::InvalidParams);
+    EXPECT_EQ(fillRect(nullptr, nullptr, 1), DisplayResult::InvalidParams);
+    Rect r{-10, 2, 2, 100};
+    EXPECT_EQ(fillRect(&s, &r, 7), DisplayResult::Ok);
+    EXPECT_EQ(countNonZero(s), 4);
+    EXPECT_EQ(s.pixel(1, 3), 7u);
+}
+
+TEST(Blit, LostAndBusySurfacesReportAndDrawNothing)
+{
+    Surface src(2, 2);
+    number(src);
+    Surface dst(2, 2);
+    src.markLost();
+    EXPECT_EQ(blitFast(&dst, 0, 0, &src, nullptr, false), DisplayResult::SurfaceLost);
+    EXPECT_EQ(countNonZero(dst), 0);
+    src.restore();
+    dst.setBusyFor(2);
+    EXPECT_EQ(blitFast(&dst, 0, 0, &src, nullptr, false), DisplayResult::StillDrawing);
+    EXPECT_EQ(fillRect(&dst, nullptr, 5), DisplayResult::StillDrawing);
+    EXPECT_EQ(countNonZero(dst), 0);
+    EXPECT_EQ(blitFast(&dst, 0, 0, &src, nullptr, false), DisplayResult::Ok);
+    EXPECT_EQ(countNonZero(dst), 0) << "a restored surface comes back cleared";
+}
+
+TEST(Blit, StretchScalesUpDownAndFromOnePixel)
+{
+    Surface src(2, 2);
+    number(src);
+    Surface dst(4, 4);
+    ASSERT_EQ(blitStretch(&dst, nullptr, &src, nullptr, false), DisplayResult::Ok);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(dst.pixel(x, y), src.pixel(x / 2, y / 2));
+
+    Surface big(6, 3);
+    number(big);
+    Surface small(3, 1);
+    blitStretch(&small, nullptr, &big, nullptr, false);
+    EXPECT_EQ(small.pixel(0, 0), big.pixel(0, 0));
+    EXPECT_EQ(small.pixel(1, 0), big.pixel(2, 0));
+    EXPECT_EQ(small.pixel(2, 0), big.pixel(4, 0));
+
+    // The frame clear: the top-left pixel over everything, opaque even when it is the key.
+    Surface screen(80, 60);
+    Surface all(3, 3);
+    all.setPixel(0, 0, 0x202020);
+    all.setColorKeyPixel(0x202020);
+    Rect one{0, 0, 1, 1};
+    blitStretch(&screen, nullptr, &all, &one, false);
+    EXPECT_EQ(screen.pixel(79, 59), 0x202020u);
+    EXPECT_EQ(screen.pixel(0, 0), 0x202020u);
+    fillRect(&screen, nullptr, 0);
+    blitStretch(&screen, nullptr, &all, &one, true);
+    EXPECT_EQ(countNonZero(screen), 0);
+}
+
+TEST(Blit, StretchClipsBothSurfacesKeepingTheScale)
+{
+    Surface src(4, 4);
+    number(src);
+    Surface dst(4, 4);
+    // Double size placed so that only its lower-right quarter is on the destination.
+    Rect d{-4, -4, 4, 4};
+    blitStretch(&dst, &d, &src, nullptr, false);
+    EXPECT_EQ(dst.pixel(0, 0), src.pixel(2, 2));
+    EXPECT_EQ(dst.pixel(3, 3), src.pixel(3, 3));
+    EXPECT_EQ(dst.pixel(2, 1), src.pixel(3, 2));
+
+    // A source rectangle reaching past the source leaves those destination pixels alone.
+    Surface dst2(4, 1);
+    Rect s{2, 0, 6, 1};
+    blitStretch(&dst2, nullptr, &src, &s, false);
+    EXPECT_EQ(dst2.pixel(0, 0), src.pixel(2, 0));
+    EXPECT_EQ(dst2.pixel(1, 0), src.pixel(3, 0));
+    EXPECT_EQ(dst2.pixel(2, 0), 0u);
+    EXPECT_EQ(dst2.pixel(3, 0), 0u);
+}
+
+} // namespace
+} // namespace burrowix
