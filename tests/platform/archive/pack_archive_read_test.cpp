@@ -1,0 +1,352 @@
+// Reading pack archives: the directory of honest, lying and cut-off files, name lookup, and the
+// temporary copies members are extracted to.
+#include "archive_test_support.hpp"
+#include "platform/archive/pack_archive.hpp"
+#include "platform/archive/pack_writer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace burrowix {
+namespace {
+
+using test::bytesOf;
+using test::filesIn;
+using test::rawEntry;
+using test::readBytes;
+using test::writeBytes;
+
+class PackArchiveRead : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::ScopedTmpDir tmp{dir.file("tmp")};
+    std::string pakPath = dir.file("test.pak");
+
+    std::vector<PackEntry> sample()
+    {
+        return {{"pak.dsc", bytesOf("description")}, {"1.ml_", bytesOf("level one")}, {"back1.ogg", bytesOf("OggS...")}};
+    }
+    void writeSample() { writeBytes(pakPath, buildPackArchive(sample())); }
+    std::vector<std::string> names(const PackArchive& a)
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < a.memberCount(); ++i)
+            out.push_back(a.member(i)->name);
+        return out;
+    }
+};
+
+TEST_F(PackArchiveRead, ListsAndReadsAWellFormedArchiveInBothOpenModes)
+{
+    writeSample();
+    for (bool hold : {false, true}) {
+        PackArchive a(pakPath, hold);
+        EXPECT_EQ(a.heldOpen(), hold);
+        EXPECT_TRUE(a.isWellFormed());
+        EXPECT_EQ(a.dataSize(), 27u);
+        EXPECT_EQ(names(a), (std::vector<std::string>{"pak.dsc", "1.ml_", "back1.ogg"}));
+        EXPECT_EQ(a.member(1)->offset, 19u);
+        EXPECT_EQ(a.member(1)->size, 9u);
+        EXPECT_EQ(a.member(3), nullptr);
+        EXPECT_EQ(a.member(-1), nullptr);
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(a.readMember(1, bytes));
+        EXPECT_EQ(bytes, bytesOf("level one"));
+        EXPECT_FALSE(a.readMember(3, bytes));
+    }
+}
+
+TEST_F(PackArchiveRead, LookupIgnoresAsciiCaseAndTheFirstOfTwoEqualNamesWins)
+{
+    ByteWriter w;
+    w.u32(3);
+    w.u32(6);
+    w.bytes(std::string("aabbcc"));
+    rawEntry(w, 8, std::string("pak.dsc\0", 8), 8, 2);
+    rawEntry(w, 8, std::string("PAK.DSC\0", 8), 10, 2);
+    rawEntry(w, 3, std::string("\xe9t\0", 3), 12, 2);
+    writeBytes(pakPath, w.data());
+
+    PackArchive a(pakPath);
+    ASSERT_EQ(a.memberCount(), 3);
+    EXPECT_EQ(a.findMember("pak.dsc"), 0);
+    EXPECT_EQ(a.findMember("PAK.DSC"), 0);
+    EXPECT_EQ(a.findMember("Pak.Dsc"), 0);
+    EXPECT_EQ(a.findMember("pak.ds"), -1);
+    EXPECT_EQ(a.findMember("\xe9T"), 2);
+    EXPECT_EQ(a.findMember("\xc9T"), -1) << "only a..z change case";
+    const auto path = a.extractByName("PAK.dsc");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(readBytes(*path), bytesOf("aa"));
+    EXPECT_FALSE(a.extractByName("missing"));
+}
+
+TEST_F(PackArchiveRead, LyingHeadersAndEntriesStopAtTheFirstEntryThatDoesNotFit)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        std::vector<std::string> names;
+        bool wellFormed = false;
+    };
+    auto archive = [](std::int32_t count, std::uint32_t dataSize, const std::string& data, auto&& entries) {
+        ByteWriter w;
+        w.i32(count);
+        w.u32(dataSize);
+        w.bytes(data);
+        entries(w);
+        return w.data();
+    };
+    auto twoEntries = [](ByteWriter& w) {
+        rawEntry(w, 2, std::string("a\0", 2), 8, 2);
+        rawEntry(w, 2, std::string("b\0", 2), 10, 2);
+    };
+    const std::vector<Case> cases = {
+        {"count larger than the directory", archive(50, 4, "1234", twoEntries), {"a", "b"}},
+        {"count smaller than the directory", archive(1, 4, "1234", twoEntries), {"a"}},
+        {"negative count", archive(-3, 4, "1234", twoEntries), {}},
+        {"dataSize 0 with members", archive(2, 0, "", twoEntries), {}},
+        {"dataSize past the end", archive(2, 4000, "1234", twoEntries), {}},
+        {"nameLength 0", archive(2, 4, "1234", [](ByteWriter& w) {
+             rawEntry(w, 2, std::string("a\0", 2), 8, 2);
+             rawEntry(w, 0, "", 10, 2);
+         }), {"a"}},
+        {"nameLength past the end", archive(2, 4, "1234", [](ByteWriter& w) {
+             rawEntry(w, 2, std::string("a\0", 2), 8, 2);
+             rawEntry(w, 0xFFFFFFF0u, "b", 10, 2);
+         }), {"a"}},
+        {"names without terminator or with early zero", archive(2, 4, "1234", [](ByteWriter& w) {
+             rawEntry(w, 3, "abc", 8, 2);
+             rawEntry(w, 5, std::string("de\0fg", 5), 10, 2);
+         }), {"abc", "de"}, true},
+    };
+    for (const Case& c : cases) {
+        writeBytes(pakPath, c.bytes);
+        PackArchive a(pakPath);
+        EXPECT_EQ(names(a), c.names) << c.what;
+        EXPECT_EQ(a.isWellFormed(), c.wellFormed) << c.what;
+        EXPECT_EQ(readBytes(pakPath), c.bytes) << c.what;
+    }
+}
+
+TEST_F(PackArchiveRead, EveryPrefixOfAnArchiveListsOnlyItsWholeEntries)
+{
+    writeSample();
+    const std::vector<std::uint8_t> full = readBytes(pakPath);
+    PackArchive reference(pakPath);
+    ASSERT_EQ(reference.memberCount(), 3);
+    // Where each directory entry ends in the file.
+    std::vector<std::size_t> entryEnds;
+    std::size_t pos = 8 + reference.dataSize();
+    for (int i = 0; i < 3; ++i) {
+        pos += 12 + reference.member(i)->name.size() + 1;
+        entryEnds.push_back(pos);
+    }
+    ASSERT_EQ(entryEnds.back(), full.size());
+
+    for (std::size_t len = 0; len <= full.size(); ++len) {
+        writeBytes(pakPath, std::vector<std::uint8_t>(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(len)));
+        PackArchive a(pakPath);
+        int whole = 0;
+        while (whole < 3 && entryEnds[static_cast<std::size_t>(whole)] <= len)
+            ++whole;
+        ASSERT_EQ(a.memberCount(), whole) << "prefix of " << len << " bytes";
+        for (int i = 0; i < whole; ++i) {
+            EXPECT_EQ(a.member(i)->name, reference.member(i)->name);
+            EXPECT_EQ(a.member(i)->offset, reference.member(i)->offset);
+            EXPECT_EQ(a.member(i)->size, reference.member(i)->size);
+        }
+        EXPECT_EQ(a.isWellFormed(), len == 0 || len == full.size()) << len;
+        EXPECT_EQ(a.extractAll(), whole);
+        a.removeTempFiles();
+    }
+    EXPECT_TRUE(filesIn(tmp.folder()).empty());
+}
+
+TEST_F(PackArchiveRead, ReadingNeverWritesOrCreatesTheArchive)
+{
+    const std::string missing = dir.file("absent.pak");
+    {
+        PackArchive a(missing, true);
+        EXPECT_EQ(a.memberCount(), 0);
+        EXPECT_EQ(a.dataSize(), 0u);
+        EXPECT_FALSE(a.extractByIndex(0));
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    for (const std::vector<std::uint8_t>& bytes :
+         {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{1, 2, 3}, buildPackArchive(sample())}) {
+        writeBytes(pakPath, bytes);
+        ::chmod(pakPath.c_str(), 0444);
+        struct stat before {};
+        ASSERT_EQ(::stat(pakPath.c_str(), &before), 0);
+        for (bool hold : {false, true}) {
+            PackArchive a(pakPath, hold);
+            a.extractAll(true);
+            a.extractAll(false);
+            a.removeTempFiles();
+        }
+        struct stat after {};
+        ASSERT_EQ(::stat(pakPath.c_str(), &after), 0);
+        EXPECT_EQ(readBytes(pakPath), bytes);
+        EXPECT_EQ(before.st_mtim.tv_sec, after.st_mtim.tv_sec);
+        EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+        ::chmod(pakPath.c_str(), 0644);
+    }
+}
+
+TEST_F(PackArchiveRead, CopiesAreMadeOnceRemovedAndRemadeWhenTheyVanish)
+{
+    writeSample();
+    PackArchive a(pakPath);
+    const auto first = a.extractByName("1.ml_");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->rfind(tmp.folder() + "/ru", 0), 0u) << *first;
+    EXPECT_EQ(first->substr(first->size() - 4), ".tmp");
+    struct stat st {};
+    ASSERT_EQ(::stat(first->c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(readBytes(*first), bytesOf("level one"));
+    EXPECT_TRUE(a.member(1)->extracted);
+
+    // A second request hands out the same copy, whatever name style it asks for.
+    EXPECT_EQ(a.extractByName("1.ML_", false), first);
+    EXPECT_EQ(filesIn(tmp.folder()).size(), 1u);
+
+    // Someone deleted the copy: the next request makes a new one.
+    ::unlink(first->c_str());
+    const auto again = a.extractByIndex(1);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(readBytes(*again), bytesOf("level one"));
+
+    const auto named = a.extractByName("pak.dsc", false);
+    ASSERT_TRUE(named);
+    EXPECT_EQ(*named, tmp.folder() + "/pak.dsc");
+    EXPECT_EQ(readBytes(*named), bytesOf("description"));
+    EXPECT_EQ(a.extractAll(), 3);
+    EXPECT_EQ(filesIn(tmp.folder()).size(), 3u);
+
+    a.removeTempFileByName("PAK.DSC");
+    EXPECT_FALSE(a.member(0)->extracted);
+    EXPECT_EQ(filesIn(tmp.folder()).size(), 2u);
+    a.removeTempFiles();
+    EXPECT_TRUE(filesIn(tmp.folder()).empty());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(a.member(i)->extracted);
+        EXPECT_EQ(a.member(i)->tempPath, "");
+    }
+
+    {
+        PackArchive b(pakPath, true);
+        b.extractAll();
+        EXPECT_EQ(filesIn(tmp.folder()).size(), 3u);
+    }
+    EXPECT_TRUE(filesIn(tmp.folder()).empty()) << "destruction removes the copies";
+}
+
+TEST_F(PackArchiveRead, CopiesHoldOnlyTheBytesPresent)
+{
+    ByteWriter w;
+    w.u32(3);
+    w.u32(4);
+    w.bytes(std::string("abcd"));
+    rawEntry(w, 2, std::string("x\0", 2), 6, 1000);  // runs past the end of the file
+    rawEntry(w, 2, std::string("y\0", 2), 5000, 10); // starts past the end
+    rawEntry(w, 2, std::string("z\0", 2), 8, 0xFFFFFFFFu);
+    writeBytes(pakPath, w.data());
+    const std::vector<std::uint8_t> file = w.data();
+
+    PackArchive a(pakPath);
+    ASSERT_EQ(a.memberCount(), 3);
+    const auto x = a.extractByName("x");
+    ASSERT_TRUE(x);
+    EXPECT_EQ(readBytes(*x), std::vector<std::uint8_t>(file.begin() + 6, file.end()));
+    const auto y = a.extractByName("y");
+    ASSERT_TRUE(y);
+    EXPECT_TRUE(readBytes(*y).empty());
+    std::vector<std::uint8_t> z;
+    ASSERT_TRUE(a.readMember(2, z));
+    EXPECT_EQ(z, std::vector<std::uint8_t>(file.begin() + 8, file.end()));
+}
+
+TEST_F(PackArchiveRead, NamedCopiesNeverLeaveTheTemporaryFolder)
+{
+    ByteWriter w;
+    w.u32(5);
+    w.u32(5);
+    w.bytes(std::string("12345"));
+    int offset = 8;
+    for (const std::string name : {"../escape", "sub/x", "sub\\y", "..", "."})
+        rawEntry(w, static_cast<std::uint32_t>(name.size() + 1), name + '\0', static_cast<std::uint32_t>(offset++), 1);
+    writeBytes(pakPath, w.data());
+
+    PackArchive a(pakPath);
+    ASSERT_EQ(a.memberCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(a.extractByIndex(i, false)) << a.member(i)->name;
+        const auto unique = a.extractByIndex(i, true);
+        ASSERT_TRUE(unique) << "a unique copy is always safe";
+        EXPECT_EQ(readBytes(*unique).size(), 1u);
+    }
+    a.removeTempFiles();
+    EXPECT_TRUE(filesIn(tmp.folder()).empty());
+    EXPECT_EQ(filesIn(dir.path().string()), (std::set<std::string>{"test.pak", "tmp"}));
+}
+
+TEST_F(PackArchiveRead, APlantedLinkOrPipeAtTheCopyNameIsRefused)
+{
+    writeSample();
+    const std::string target = dir.file("victim");
+    writeBytes(target, bytesOf("keep me"));
+    ASSERT_EQ(::symlink(target.c_str(), (tmp.folder() + "/pak.dsc").c_str()), 0);
+    ASSERT_EQ(::mkfifo((tmp.folder() + "/1.ml_").c_str(), 0600), 0);
+
+    PackArchive a(pakPath);
+    EXPECT_FALSE(a.extractByName("pak.dsc", false));
+    EXPECT_FALSE(a.extractByName("1.ml_", false));
+    EXPECT_EQ(readBytes(target), bytesOf("keep me"));
+}
+
+TEST_F(PackArchiveRead, FailedCopiesLeaveNothingBehind)
+{
+    writeSample();
+    {
+        // No temporary folder: the copy cannot be created, and the held handle is given up.
+        test::ScopedTmpDir gone(dir.file("tmp2"));
+        std::filesystem::remove(gone.folder());
+        PackArchive a(pakPath, true);
+        EXPECT_FALSE(a.extractByIndex(0));
+        EXPECT_FALSE(a.heldOpen());
+        EXPECT_FALSE(a.member(0)->extracted);
+        // Without the held handle the next operations open the file themselves.
+        std::filesystem::create_directories(gone.folder());
+        EXPECT_TRUE(a.extractByIndex(0));
+    }
+
+    // A copy that cannot be written in full is deleted and the extraction fails.
+    std::vector<std::uint8_t> big(100000, 0x5A);
+    writeBytes(pakPath, buildPackArchive({{"big.bin", big}}));
+    PackArchive a(pakPath);
+    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto copy = a.extractByIndex(0);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(copy);
+    EXPECT_FALSE(a.member(0)->extracted);
+    EXPECT_TRUE(filesIn(tmp.folder()).empty());
+    const auto retry = a.extractByIndex(0);
+    ASSERT_TRUE(retry);
+    EXPECT_EQ(readBytes(*retry), big);
+}
+
+} // namespace
+} // namespace burrowix
