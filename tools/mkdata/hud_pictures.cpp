@@ -1,0 +1,487 @@
+// Pictures of the game screen: frame clear colour, digit font, HUD panels, message panels, controls
+// board, watching eyes and the "this is you" pointer.
+#include "art.hpp"
+#include "catalogue.hpp"
+
+#include <cmath>
+
+namespace burrowix::mkdata {
+namespace {
+
+constexpr double kTau = 2 * M_PI;
+
+void digitBand(cairo_t* cr, int y, int cellW, int cellH, double px, Color fill, Color outline, int count)
+{
+    for (int d = 0; d < count; ++d) {
+        cairo_save(cr);
+        cairo_rectangle(cr, d * cellW, y, cellW, cellH);
+        cairo_clip(cr);
+        drawCaption(cr, Face::Round, px, std::to_string(d % 10), d * cellW + cellW / 2.0, y + cellH / 2.0,
+                    cellW - 3, fill, outline, 1.6);
+        cairo_restore(cr);
+    }
+}
+
+Picture digitFont()
+{
+    Canvas c(220, 114);
+    cairo_t* cr = c.cr();
+    digitBand(cr, 0, 20, 32, 28, hex(0xF0EEE8), hex(pal::outline), 10);
+    digitBand(cr, 32, 20, 32, 28, hex(0xFFE14D), hex(0x7A3A00), 10);
+    // Style 1 cell 10: a highlighted "0" that fills the tens place of a one-digit counter.
+    digitBand(cr, 64, 16, 26, 23, hex(pal::gold), hex(0x5A3A00), 10);
+    digitBand(cr, 90, 14, 24, 20, hex(0xFFFFFF), hex(pal::outline), 10);
+    cairo_save(cr);
+    cairo_rectangle(cr, 200, 32, 20, 32);
+    cairo_clip(cr);
+    drawCaption(cr, Face::Round, 28, "0", 210, 48, 17, hex(0xFFE14D), hex(0x7A3A00), 1.6);
+    cairo_restore(cr);
+    Picture p{"font1_0_small.bmp", c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
+    p.regions = {{"style0", 0, 0, 200, 32}, {"style1", 0, 32, 220, 32}, {"style2", 0, 64, 160, 26}, {"style3", 0, 90, 140, 24}};
+    return p;
+}
+
+Picture weaponColumn()
+{
+    Canvas c(104, 342);
+    cairo_t* cr = c.cr();
+    drawWoodPlate(cr, 0, 0, 104, 342, false, 12);
+    const int iconY[5] = {21, 81, 140, 198, 257};
+    const int digitY[5] = {24, 84, 144, 202, 261};
+    static const char* keys[5] = {"F1", "F2", "F3", "F4", "F5"};
+    Picture p;
+    for (int i = 0; i < 5; ++i) {
+        drawInset(cr, 3, digitY[i] - 1, 45, 34);
+        drawInset(cr, 49, iconY[i] - 1, 42, 42);
+        cairo_save(cr);
+        cairo_translate(cr, 50, iconY[i]);
+        drawWeaponIcon(cr, i);
+        cairo_restore(cr);
+        drawText(cr, Face::Sketch, 11, keys[i], 94, iconY[i] + 50, Align::Right, hex(pal::glowText), hex(pal::outline), 1.2);
+        p.regions.push_back({"icon" + std::to_string(i), 50, iconY[i], 40, 40});
+        p.regions.push_back({"ammo" + std::to_string(i), 4, digitY[i], 42, 32});
+    }
+    p.name = "pan1.bmp";
+    p.image = c.keyed(kKeyCyan);
+    p.key = kKeyCyan;
+    return p;
+}
+
+Picture weaponSelector()
+{
+    Canvas c(238, 198);
+    cairo_t* cr = c.cr();
+    for (int w = 0; w < 5; ++w)
+        inCell(cr, w, 0, [&] {
+            pathRoundRect(cr, 1, 1, 38, 38, 5);
+            setColor(cr, hex(0x3A2A10));
+            cairo_fill(cr);
+            radialGlow(cr, 20, 20, 22, hex(pal::glow, 0.9));
+            drawWeaponIcon(cr, w);
+            pathRoundRect(cr, 1.5, 1.5, 37, 37, 5);
+            setColor(cr, hex(pal::glow));
+            cairo_set_line_width(cr, 3);
+            cairo_stroke(cr);
+        });
+    // The selector claw points left at the chosen icon.
+    cairo_save(cr);
+    cairo_rectangle(cr, 200, 0, 38, 31);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 202, 15.5);
+    cairo_line_to(cr, 216, 4);
+    cairo_line_to(cr, 216, 10);
+    cairo_line_to(cr, 235, 10);
+    cairo_line_to(cr, 235, 21);
+    cairo_line_to(cr, 216, 21);
+    cairo_line_to(cr, 216, 27);
+    cairo_close_path(cr);
+    fillShaded(cr, hex(pal::brass), 2, 0.35);
+    drawScrew(cr, 228, 15.5, 2.5);
+    cairo_restore(cr);
+    // Gear-and-chain mechanism that turns while the selector travels.
+    for (int f = 0; f < 3; ++f) {
+        cairo_save(cr);
+        cairo_rectangle(cr, 73 * f, 40, 73, 158);
+        cairo_clip(cr);
+        cairo_translate(cr, 73 * f, 40);
+        // Chain down the side.
+        for (int k = 0; k < 12; ++k) {
+            const double y = 40 + k * 10 + f * 3.3;
+            pathEllipse(cr, 12, y, 3, 5);
+            setColor(cr, hex(pal::outline));
+            cairo_set_line_width(cr, 3.4);
+            cairo_stroke(cr);
+            pathEllipse(cr, 12, y, 3, 5);
+            setColor(cr, hex(pal::rivet));
+            cairo_set_line_width(cr, 1.6);
+            cairo_stroke(cr);
+        }
+        cairo_translate(cr, 30, 26);
+        cairo_rotate(cr, f * kTau / 24);
+        cairo_new_path(cr);
+        for (int t = 0; t < 8; ++t) {
+            const double a = t * kTau / 8;
+            cairo_line_to(cr, std::cos(a - 0.2) * 19, std::sin(a - 0.2) * 19);
+            cairo_line_to(cr, std::cos(a - 0.12) * 24, std::sin(a - 0.12) * 24);
+            cairo_line_to(cr, std::cos(a + 0.12) * 24, std::sin(a + 0.12) * 24);
+            cairo_line_to(cr, std::cos(a + 0.2) * 19, std::sin(a + 0.2) * 19);
+        }
+        cairo_close_path(cr);
+        fillShaded(cr, hex(pal::brass), 2);
+        pathEllipse(cr, 0, 0, 6, 6);
+        fillShaded(cr, hex(pal::brassDark), 2);
+        for (int t = 0; t < 4; ++t) {
+            const double a = t * kTau / 4 + 0.4;
+            pathEllipse(cr, std::cos(a) * 12, std::sin(a) * 12, 2.5, 2.5);
+            setColor(cr, hex(pal::brassDark));
+            cairo_fill(cr);
+        }
+        cairo_restore(cr);
+    }
+    Picture p{"curr_weap.bmp", c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
+    for (int w = 0; w < 5; ++w)
+        p.regions.push_back({"marker" + std::to_string(w), 40 * w, 0, 40, 40});
+    p.regions.push_back({"selector", 200, 0, 38, 31});
+    for (int f = 0; f < 3; ++f)
+        p.regions.push_back({"strip" + std::to_string(f), 73 * f, 40, 73, 158});
+    return p;
+}
+
+Picture scorePanel()
+{
+    Canvas c(245, 399);
+    cairo_t* cr = c.cr();
+    drawWoodPlate(cr, 0, 0, 245, 57, false, 10);
+    drawText(cr, Face::Sketch, 15, "SCORE", 31, 32, Align::Center, hex(pal::glowText), hex(pal::outline), 1.5);
+    drawInset(cr, 57, 7, 89, 32);
+    drawInset(cr, 202, 7, 38, 32);
+    cairo_save(cr);
+    cairo_translate(cr, 153, 3);
+    cairo_scale(cr, 1.05, 1.05);
+    drawHeart(cr, 0.9);
+    cairo_restore(cr);
+    Picture p;
+    p.regions = {{"score", 59, 10, 85, 26}, {"lives", 204, 10, 33, 26}};
+    for (int h = 0; h <= 5; ++h) {
+        const double y = 57.0 * (h + 1);
+        drawWoodPlate(cr, 0, y, 152, 57, false, 10);
+        drawText(cr, Face::Sketch, 12, "HEALTH", 10, y + 33, Align::Left, hex(pal::glowText), hex(pal::outline), 1.2);
+        for (int u = 0; u < 5; ++u) {
+            pathRoundRect(cr, 66 + u * 16, y + 16, 13, 25, 3);
+            const bool on = u < h;
+            fillShaded(cr, on ? mix(hex(0xE2384A), hex(0x7CC850), u / 4.0) : hex(0x3A2A20), 1.5);
+        }
+        if (h >= 1)
+            p.regions.push_back({"health" + std::to_string(h), 0, int(y), 152, 57});
+    }
+    p.name = "pan2.bmp";
+    p.image = c.keyed(kKeyCyan);
+    p.key = kKeyCyan;
+    return p;
+}
+
+Picture goalsBox()
+{
+    Canvas c(237, 188);
+    cairo_t* cr = c.cr();
+    drawWoodPlate(cr, 0, 0, 237, 188, false, 14);
+    drawText(cr, Face::Sketch, 13, "NEED", 137, 30, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    drawText(cr, Face::Sketch, 13, "LEFT", 207, 30, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    for (int y : {40, 113}) {
+        drawInset(cr, 110, y - 1, 54, 30);
+        drawInset(cr, 180, y - 1, 54, 30);
+    }
+    cairo_save(cr);
+    cairo_translate(cr, 40, 35);
+    drawNugget(cr);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 40, 108);
+    drawCrawler(cr, 0, Heading::Right, 0);
+    cairo_restore(cr);
+    drawText(cr, Face::Sketch, 12, "GOLD", 24, 70, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    drawText(cr, Face::Sketch, 12, "FOES", 24, 143, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    Picture p{"pan3.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
+    p.regions = {{"goldNeed", 112, 42, 50, 26}, {"goldLeft", 182, 42, 50, 26},
+                 {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}};
+    return p;
+}
+
+Picture dimmingPattern()
+{
+    Image img(20, 20, kKeyGreen);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if ((x + y) % 2 == 0)
+                img.set(x, y, {10, 8, 8});
+    return {"fone.bmp", img, kKeyGreen, Format::Bmp, 0, 0, {{"pattern", 0, 0, 20, 20}}};
+}
+
+void textPage(cairo_t* cr, double x, double y, const std::vector<std::string>& lines, double firstY, double step, double px)
+{
+    drawParchment(cr, x, y, 165, 145);
+    double ly = y + firstY;
+    for (const std::string& line : lines) {
+        drawCaption(cr, Face::Round, px, line, x + 82.5, ly, 150, hex(0x5A2A10), hex(0), 0);
+        ly += step;
+    }
+}
+
+Picture messagePanels()
+{
+    Canvas c(644, 560);
+    cairo_t* cr = c.cr();
+    // Text pictures (drawn opaque).
+    textPage(cr, 165, 0, {"GET READY!"}, 22, 0, 24);
+    cairo_save(cr);
+    cairo_translate(cr, 165 + 6, 0 + 47);
+    drawNugget(cr);
+    cairo_restore(cr);
+    drawText(cr, Face::Sketch, fitSize(cr, Face::Sketch, 16, "GOLD", 44), "GOLD", 165 + 48, 73, Align::Left, hex(0x5A2A10));
+    cairo_save(cr);
+    cairo_translate(cr, 165 + 6, 93);
+    drawCrawler(cr, 0, Heading::Right, 0);
+    cairo_restore(cr);
+    drawText(cr, Face::Sketch, fitSize(cr, Face::Sketch, 16, "KILL", 44), "KILL", 165 + 48, 119, Align::Left, hex(0x5A2A10));
+    textPage(cr, 0, 0, {"LEAVE", "THIS LEVEL?"}, 55, 36, 26);
+    textPage(cr, 330, 0, {"OUCH!", "YOU LOST", "A LIFE"}, 40, 33, 26);
+    textPage(cr, 0, 145, {"LEVEL", "COMPLETE!"}, 55, 38, 28);
+    // Level plate.
+    drawWoodPlate(cr, 499, 316, 145, 57, false, 10);
+    drawText(cr, Face::Round, 20, "LEVEL", 499 + 52, 316 + 35, Align::Center, hex(pal::glowText), hex(pal::outline), 1.5);
+    drawInset(cr, 499 + 100, 316 + 8, 38, 30);
+    // Swinging lantern on a chain: frame f swings by an angle; frame 1 rests.
+    for (int f = 0; f < 7; ++f) {
+        cairo_save(cr);
+        cairo_rectangle(cr, 52 * f, 314, 52, 79);
+        cairo_clip(cr);
+        cairo_translate(cr, 52 * f + 26, 314);
+        static const double swing[7] = {-0.28, 0, 0.3, -0.24, 0.18, -0.12, 0.07};
+        cairo_rotate(cr, swing[f]);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, 0);
+        cairo_line_to(cr, 0, 40);
+        setColor(cr, hex(pal::rivet));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        drawLantern(cr, 0, 48, 1.3, true);
+        cairo_restore(cr);
+    }
+    // Drawer behind the right side (carries the exit buttons and the lamp when open).
+    pathRoundRect(cr, 370, 306, 101, 157, 4);
+    fillShaded(cr, hex(pal::woodDark), 2, 0.2);
+    cairo_rectangle(cr, 370, 306, 101, 6);
+    setColor(cr, hex(0x3A2414));
+    cairo_fill(cr);
+    // Lamp, lit.
+    cairo_save(cr);
+    cairo_rectangle(cr, 471, 316, 28, 28);
+    cairo_clip(cr);
+    radialGlow(cr, 485, 330, 16, hex(0xFFD65A, 1));
+    pathEllipse(cr, 485, 330, 9, 9);
+    fillShaded(cr, hex(0xFFE680), 2);
+    sparkle(cr, 485, 330, 7, hex(0xFFFFFF));
+    cairo_restore(cr);
+    // Panel body: a wooden frame; the text picture covers its inner area.
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 330, 145, 188, 167);
+    cairo_rectangle(cr, 330 + 21, 145 + 10, 165, 145);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fillShaded(cr, hex(pal::wood), 2, 0.25);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    drawScrew(cr, 340, 155, 3);
+    drawScrew(cr, 340, 300, 3);
+    // Wings (kinds 0, 2, 3), each with a transparent lamp window at (51, 114)-(79, 142).
+    const int wingX[3] = {0, 180, 270};
+    for (int k = 0; k < 3; ++k) {
+        const double x = wingX[k], y = 393;
+        cairo_save(cr);
+        cairo_rectangle(cr, x, y, 90, 167);
+        cairo_clip(cr);
+        cairo_new_path(cr);
+        pathRoundRect(cr, x - 10, y, 98, 167, 10);
+        cairo_rectangle(cr, x + 51, y + 114, 28, 28);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        fillShaded(cr, hex(pal::wood), 2, 0.25);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_rectangle(cr, x + 50, y + 113, 30, 30);
+        setColor(cr, hex(pal::brass));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        cairo_translate(cr, x + 20, y + 30);
+        cairo_scale(cr, 1.5, 1.5);
+        if (k == 0) {
+            drawBrannok(cr, {Heading::Down, true, BrannokAction::Walk, 0, 0});
+        } else if (k == 1) {
+            // A little gravestone.
+            pathRoundRect(cr, 8, 8, 24, 30, 10);
+            fillShaded(cr, hex(pal::stone), 2);
+            drawText(cr, Face::Round, 8, "RIP", 20, 24, Align::Center, hex(pal::outline));
+        } else {
+            drawNugget(cr, 0.4);
+            cairo_translate(cr, 0, -12);
+            drawNugget(cr);
+        }
+        cairo_restore(cr);
+        drawCaption(cr, Face::Round, 22, k == 0 ? "GO!" : (k == 1 ? "OOPS" : "WIN!"), x + 40, y + 100, 70,
+                    hex(pal::glowText), hex(pal::outline), 1.8);
+        // Keep the window exactly transparent.
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_rectangle(cr, x + 51, y + 114, 28, 28);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    // Controls header plate.
+    drawWoodPlate(cr, 471, 373, 161, 57, false, 10);
+    drawCaption(cr, Face::Round, 26, "CONTROLS", 551, 401, 140, hex(pal::glowText), hex(pal::outline), 1.8);
+    Picture p{"message.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    p.regions = {{"levelPlate", 499, 316, 145, 57}, {"drawer", 370, 306, 101, 157}, {"lamp", 471, 316, 28, 28},
+                 {"body", 330, 145, 188, 167}, {"wing0", 0, 393, 90, 167}, {"wing2", 180, 393, 90, 167},
+                 {"wing3", 270, 393, 90, 167}, {"text0", 165, 0, 165, 145}, {"text1", 0, 0, 165, 145},
+                 {"text2", 330, 0, 165, 145}, {"text3", 0, 145, 165, 145}, {"controlsHeader", 471, 373, 161, 57}};
+    for (int f = 0; f < 7; ++f)
+        p.regions.push_back({"lantern" + std::to_string(f), 52 * f, 314, 52, 79});
+    return p;
+}
+
+Picture controlsBoard()
+{
+    Canvas c(493, 424);
+    cairo_t* cr = c.cr();
+    auto board = [&](double y, double h) {
+        drawWoodPlate(cr, 0, y, 493, h, false, 14);
+        drawParchment(cr, 16, y + 14, 461, h - 28);
+    };
+    board(0, 301);
+    const Color ink = hex(0x4A2410);
+    auto line = [&](double y, const std::string& key, const std::string& what) {
+        drawText(cr, Face::Round, 17, key, 30, y, Align::Left, hex(0x7A2E1E));
+        drawText(cr, Face::Sketch, 17, what, 190, y, Align::Left, ink);
+    };
+    line(42, "Arrow keys", "walk, dig and push");
+    line(66, "Esc", "leave the level");
+    line(92, "Space", "use the current weapon");
+    line(116, "Tab", "next weapon");
+    line(140, "F1 - F5", "shot, grenade, mine, TNT, bottle");
+    line(164, "", "");
+    line(188, "", "");
+    line(214, "F9", "give up the level (lose a life)");
+    line(238, "Insert", "HUD on / off");
+    drawCaption(cr, Face::Round, 18, "Any key or click to continue", 246.5, 268, 420, hex(0x7A2E1E), hex(0), 0);
+    // The overlay for the difficulty without weapons hides the weapon lines (board rows 70-192).
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 301, 493, 123);
+    cairo_clip(cr);
+    drawParchment(cr, 0, 301, 493, 123);
+    cairo_rectangle(cr, 0, 301, 16, 123);
+    cairo_rectangle(cr, 477, 301, 16, 123);
+    fillShaded(cr, hex(pal::wood), 0, 0.2);
+    cairo_restore(cr);
+    drawCaption(cr, Face::Round, 20, "No weapons at this difficulty:", 246.5, 301 + 45, 430, hex(0x7A2E1E), hex(0), 0);
+    drawCaption(cr, Face::Sketch, 20, "avoid the enemies!", 246.5, 301 + 78, 430, ink, hex(0), 0);
+    Picture p{"controls.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    p.regions = {{"board", 0, 0, 493, 301}, {"weaponBand", 0, 70, 493, 123}, {"overlay", 0, 301, 493, 123}};
+    return p;
+}
+
+Picture eyesOverlay()
+{
+    Canvas c(251, 219);
+    cairo_t* cr = c.cr();
+    const double cx[2] = {69.5, 122.5};
+    for (double x : cx) {
+        pathEllipse(cr, x, 95.5, 27, 23);
+        setColor(cr, hex(0x120C08));
+        cairo_fill(cr);
+        pathEllipse(cr, x, 95.5, 23, 19);
+        fillShaded(cr, hex(0xF4EED8), 2, 0.15);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - 24, 70);
+        cairo_curve_to(cr, x - 10, 62, x + 10, 62, x + 24, 72);
+        setColor(cr, hex(0x3A2A20));
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+    }
+    // Pupil.
+    pathEllipse(cr, 9.5, 209.5, 8.5, 8.5);
+    fillShaded(cr, hex(0x3A1A10), 0, 0.3);
+    pathEllipse(cr, 7, 207, 2.2, 2.2);
+    setColor(cr, hex(0xFFFFFF));
+    cairo_fill(cr);
+    // Lids: k = 0 closed ... 3 open.
+    for (int k = 0; k < 4; ++k) {
+        cairo_save(cr);
+        cairo_rectangle(cr, 200, 51 * k, 51, 51);
+        cairo_clip(cr);
+        cairo_translate(cr, 200, 51 * k);
+        const double cover = k == 0 ? 1.0 : (k == 1 ? 0.7 : (k == 2 ? 0.4 : 0.0));
+        if (cover > 0) {
+            cairo_new_path(cr);
+            cairo_rectangle(cr, 0, 0, 51, 51 * cover);
+            setColor(cr, hex(0x5E3A1E));
+            cairo_fill(cr);
+            cairo_move_to(cr, 0, 51 * cover);
+            cairo_line_to(cr, 51, 51 * cover);
+            setColor(cr, hex(0x2A1B12));
+            cairo_set_line_width(cr, 3);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+    }
+    Picture p{"eyes.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    p.regions = {{"eyes", 0, 0, 200, 200}, {"pupil", 0, 200, 19, 19}};
+    for (int k = 0; k < 4; ++k)
+        p.regions.push_back({"lid" + std::to_string(k), 200, 51 * k, 51, 51});
+    return p;
+}
+
+Picture youPointer()
+{
+    Canvas c(600, 200);
+    cairo_t* cr = c.cr();
+    for (int f = 0; f < 11; ++f) {
+        const int col = f < 6 ? f : f - 6, row = f < 6 ? 0 : 1;
+        inCell(cr, col, row, 100, 100, [&] {
+            const double bob = std::sin(f * kTau / 11) * 6;
+            cairo_translate(cr, -bob * 0.7, -bob * 0.7);
+            cairo_translate(cr, 94, 94);
+            cairo_rotate(cr, M_PI / 4);
+            cairo_new_path(cr);
+            cairo_move_to(cr, 0, 0);
+            cairo_line_to(cr, -22, -20);
+            cairo_line_to(cr, -9, -20);
+            cairo_line_to(cr, -9, -50);
+            cairo_line_to(cr, 9, -50);
+            cairo_line_to(cr, 9, -20);
+            cairo_line_to(cr, 22, -20);
+            cairo_close_path(cr);
+            fillShaded(cr, mix(hex(pal::glow), hex(0xFF9A2E), 0.5 + 0.5 * std::sin(f * kTau / 11)), 3, 0.3);
+            cairo_rotate(cr, -M_PI / 2);
+            drawText(cr, Face::Round, 16, "YOU", 34, 6, Align::Center, hex(pal::glowText), hex(pal::outline), 2);
+        });
+    }
+    Picture p{"pointer2.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 100, 100, {}};
+    return p;
+}
+
+} // namespace
+
+void addHudPictures(PictureList& out)
+{
+    // The frame clear colour: a very dark tone that is not the black key.
+    addPicture(out, "all.bmp", Image(8, 8, {1, 1, 1}), kKeyBlack);
+    out.push_back(digitFont());
+    out.push_back(weaponColumn());
+    out.push_back(weaponSelector());
+    out.push_back(scorePanel());
+    out.push_back(goalsBox());
+    out.push_back(dimmingPattern());
+    out.push_back(messagePanels());
+    out.push_back(controlsBoard());
+    out.push_back(eyesOverlay());
+    out.push_back(youPointer());
+}
+
+} // namespace burrowix::mkdata

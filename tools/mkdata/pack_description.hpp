@@ -1,0 +1,16 @@
+#pragma once
+// "pak.dsc": the record that tells the game what a level or theme pack is.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace burrowix::mkdata {
+
+inline constexpr std::int32_t kLevelPackType = 1;
+inline constexpr std::int32_t kThemePackType = 2;
+
+std::vector<std::uint8_t> packDescription(std::int32_t packType, const std::string& title,
+                                          std::int32_t themeNumber, std::int32_t packNumber,
+                                          std::int32_t levelCount);
+
+} // namespace burrowix::mkdata
