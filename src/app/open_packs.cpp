@@ -1,0 +1,8 @@
+#include "app/open_packs.hpp"
+
+namespace burrowix {
+
+PackArchive* standardPack = nullptr;
+PackArchive* currentPack = nullptr;
+
+} // namespace burrowix

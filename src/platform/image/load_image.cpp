@@ -1,0 +1,140 @@
+#include "platform/image/load_image.hpp"
+
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "app/open_packs.hpp"
+#include "platform/archive/pack_archive.hpp"
+#include "platform/image/bmp_reader.hpp"
+#include "platform/image/image_decoders.hpp"
+
+namespace burrowix {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// No picture file the game can use is larger than this.
+constexpr std::size_t kMaxFileBytes = 512u << 20;
+
+bool readWholeFile(std::FILE* f, std::vector<std::uint8_t>& out)
+{
+    out.clear();
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
+        if (n == 0)
+            return !std::ferror(f);
+        if (out.size() + n > kMaxFileBytes)
+            return false;
+        out.insert(out.end(), chunk, chunk + n);
+    }
+}
+
+void setError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+std::optional<ImageFormat> imageFormatForName(std::string_view name)
+{
+    std::string upper(name);
+    for (char& c : upper)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
+    if (has(".JPG") || has(".JPEG"))
+        return ImageFormat::Jpeg;
+    if (has(".GIF"))
+        return ImageFormat::Gif;
+    if (has(".TGA"))
+        return ImageFormat::Tga;
+    if (has(".PCX"))
+        return ImageFormat::Pcx;
+    return std::nullopt;
+}
+
+std::optional<Bitmap> decodeImageFile(const std::string& path, ImageFormat format, std::string* error)
+{
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        setError(error, "Can't open file");
+        return std::nullopt;
+    }
+    DecodedImage image;
+    bool ok = false;
+    if (format == ImageFormat::Jpeg) {
+        ok = decodeJpeg(file.get(), image);
+    } else {
+        std::vector<std::uint8_t> bytes;
+        if (!readWholeFile(file.get(), bytes)) {
+            setError(error, "Read Error");
+            return std::nullopt;
+        }
+        switch (format) {
+        case ImageFormat::Gif:
+            ok = decodeGif(bytes, image);
+            break;
+        case ImageFormat::Tga:
+            ok = decodeTga(bytes, image);
+            break;
+        case ImageFormat::Pcx:
+            ok = decodePcx(bytes, image);
+            break;
+        default:
+            image.error = "Unsupported operation for this format";
+        }
+    }
+    if (!ok || !image.valid()) {
+        setError(error, image.error);
+        return std::nullopt;
+    }
+    return image.toBitmap();
+}
+
+std::optional<Bitmap> loadBitmapFile(const std::string& path, std::string* error)
+{
+    File file(std::fopen(path.c_str(), "rb"));
+    std::vector<std::uint8_t> bytes;
+    if (!file || !readWholeFile(file.get(), bytes)) {
+        setError(error, file ? "Read Error" : "Can't open file");
+        return std::nullopt;
+    }
+    Bitmap bitmap;
+    std::string message;
+    if (!readBmp(bytes, bitmap, message)) {
+        setError(error, message);
+        return std::nullopt;
+    }
+    return bitmap;
+}
+
+std::optional<Bitmap> loadImage(std::string_view name, std::string* error)
+{
+    std::optional<std::string> path;
+    if (currentPack)
+        path = currentPack->extractByName(name, true);
+    if (!path && standardPack)
+        path = standardPack->extractByName(name, true);
+    if (!path)
+        path = std::string(name);
+
+    const std::optional<ImageFormat> format = imageFormatForName(name);
+    std::optional<Bitmap> bitmap =
+        format ? decodeImageFile(*path, *format, error) : loadBitmapFile(*path, error);
+
+    if (standardPack)
+        standardPack->removeTempFiles();
+    if (currentPack)
+        currentPack->removeTempFiles();
+    return bitmap;
+}
+
+} // namespace burrowix

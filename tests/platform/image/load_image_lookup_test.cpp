@@ -1,0 +1,88 @@
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/open_packs.hpp"
+#include "image_fixtures.hpp"
+#include "platform/archive/pack_archive.hpp"
+#include "platform/archive/pack_writer.hpp"
+#include "platform/image/load_image.hpp"
+#include "support/temp_dir.hpp"
+
+namespace burrowix {
+namespace {
+
+// Points the archives' temporary copies at a folder of the test's own, so that leftovers can be
+// counted, and restores the open packs afterwards.
+class LoadImageLookup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("TMPDIR");
+        oldTmp_ = old ? old : "";
+        hadTmp_ = old != nullptr;
+        setenv("TMPDIR", tmp_.path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        standardPack = nullptr;
+        currentPack = nullptr;
+        if (hadTmp_)
+            setenv("TMPDIR", oldTmp_.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+    int leftovers() const
+    {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(tmp_.path()))
+            n += e.path().filename().string().rfind("ru", 0) == 0;
+        return n;
+    }
+
+    test::TempDir tmp_;
+    test::TempDir data_;
+
+private:
+    std::string oldTmp_;
+    bool hadTmp_ = false;
+};
+
+TEST_F(LoadImageLookup, LevelPackFirstThenStandardPackThenDisk)
+{
+    const std::string standardPath = data_.file("standart.pak");
+    const std::string levelPath = data_.file("level.pak");
+    ASSERT_TRUE(writePackArchive(standardPath, {{"both.bmp", test::makeBmp24(1, 1, {0x000001})},
+                                                {"std.gif", test::makeGif(1, 1, 1, {1})}}));
+    ASSERT_TRUE(writePackArchive(levelPath, {{"BOTH.BMP", test::makeBmp24(1, 1, {0x000002})}}));
+    const std::string diskName = data_.file("disk.bmp");
+    test::writeBytes(diskName, test::makeBmp24(1, 1, {0x000003}));
+
+    PackArchive standard(standardPath);
+    PackArchive level(levelPath);
+    standardPack = &standard;
+    currentPack = &level;
+
+    std::string error;
+    auto both = loadImage("both.bmp", &error);
+    ASSERT_TRUE(both) << error;
+    EXPECT_EQ(both->at(0, 0), 2u);
+    auto fromStandard = loadImage("Std.GIF", &error);
+    ASSERT_TRUE(fromStandard) << error;
+    EXPECT_EQ(fromStandard->at(0, 0), 0x030507u);
+    auto fromDisk = loadImage(diskName, &error);
+    ASSERT_TRUE(fromDisk) << error;
+    EXPECT_EQ(fromDisk->at(0, 0), 3u);
+    EXPECT_FALSE(loadImage("nowhere.bmp", &error));
+    EXPECT_EQ(leftovers(), 0);
+
+    currentPack = nullptr;
+    both = loadImage("both.bmp", &error);
+    ASSERT_TRUE(both) << error;
+    EXPECT_EQ(both->at(0, 0), 1u);
+    EXPECT_EQ(leftovers(), 0);
+}
+
+} // namespace
+} // namespace burrowix
