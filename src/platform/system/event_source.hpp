@@ -1,0 +1,40 @@
+#pragma once
+// Where the main loop gets its messages from: poll without blocking, wait with a timeout, and post
+// the quit message. The game uses SdlEventSource; tests script their own.
+
+#include <deque>
+#include <functional>
+
+#include "platform/system/messages.hpp"
+
+union SDL_Event;
+
+namespace burrowix {
+
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    // Takes the next waiting message; false when none is waiting.
+    virtual bool poll(Message& message) = 0;
+    // Returns when a message may be waiting or after timeoutMs; a negative timeout waits for ever.
+    virtual void wait(int timeoutMs) = 0;
+    // Queues the quit message with an exit code.
+    virtual void postQuit(int code) = 0;
+};
+
+class SdlEventSource : public EventSource {
+public:
+    bool poll(Message& message) override;
+    void wait(int timeoutMs) override;
+    void postQuit(int code) override;
+
+    // Called when the renderer lost its textures (device or target reset).
+    std::function<void()> onDeviceReset;
+
+private:
+    void take(const SDL_Event& event);
+
+    std::deque<Message> queue_;
+};
+
+} // namespace burrowix
