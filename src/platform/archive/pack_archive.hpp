@@ -36,6 +36,7 @@ public:
     const std::string& tempDir() const { return tempDir_; }
     bool heldOpen() const { return heldOpen_; }
     int memberCount() const { return static_cast<int>(members_.size()); }
+    // Member i, or null outside 0..memberCount()-1; valid until the next addFile or removeMember.
     const PackMember* member(int i) const;
     // The header's size of the data area (0 for an archive without members).
     std::uint32_t dataSize() const { return dataSize_; }

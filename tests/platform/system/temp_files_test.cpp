@@ -5,89 +5,48 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
-#include <set>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace burrowix {
 namespace {
 
-class TmpDirEnv {
-public:
-    explicit TmpDirEnv(const char* value)
+// Sets $TMPDIR (or unsets it for null) and restores the old value at scope end.
+struct TmpDirEnv {
+    explicit TmpDirEnv(const char* value) : had(std::getenv("TMPDIR") != nullptr), old(had ? std::getenv("TMPDIR") : "")
     {
-        if (const char* old = std::getenv("TMPDIR"))
-            old_ = old;
-        if (value)
-            ::setenv("TMPDIR", value, 1);
-        else
-            ::unsetenv("TMPDIR");
+        value ? ::setenv("TMPDIR", value, 1) : ::unsetenv("TMPDIR");
     }
-    ~TmpDirEnv()
-    {
-        if (old_)
-            ::setenv("TMPDIR", old_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
-private:
-    std::optional<std::string> old_;
+    ~TmpDirEnv() { had ? ::setenv("TMPDIR", old.c_str(), 1) : ::unsetenv("TMPDIR"); }
+    bool had;
+    std::string old;
 };
 
-TEST(TemporaryFolder, ComesFromTmpdirWithOneTrailingSlashAndFallsBackToTmp)
+TEST(TemporaryFiles, FolderComesFromTmpdirWithOneTrailingSlash)
 {
-    {
-        TmpDirEnv env("/some/where");
-        EXPECT_EQ(temporaryFolder(), "/some/where/");
-    }
-    {
-        TmpDirEnv env("/some/where/");
-        EXPECT_EQ(temporaryFolder(), "/some/where/");
-    }
-    {
-        TmpDirEnv env("");
-        EXPECT_EQ(temporaryFolder(), "/tmp/");
-    }
-    {
-        TmpDirEnv env(nullptr);
-        EXPECT_EQ(temporaryFolder(), "/tmp/");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/some/where", "/some/where/"}, {"/some/where/", "/some/where/"}, {"", "/tmp/"}, {nullptr, "/tmp/"}};
+    for (const auto& [value, expected] : cases) {
+        TmpDirEnv env(value);
+        EXPECT_EQ(temporaryFolder(), expected) << (value ? value : "(unset)");
     }
 }
 
-TEST(TemporaryFile, IsNewPrivateAndNamedRuTmp)
+TEST(TemporaryFiles, EachFileIsNewPrivateAndNamedRuTmpOrNoneAtAll)
 {
     test::TempDir dir;
     TmpDirEnv env(dir.path().c_str());
-    std::set<std::string> seen;
-    for (int i = 0; i < 20; ++i) {
-        const std::string path = makeTemporaryFile();
-        ASSERT_FALSE(path.empty());
-        EXPECT_TRUE(seen.insert(path).second) << "name handed out twice: " << path;
-        const std::string name = path.substr(path.rfind('/') + 1);
-        EXPECT_EQ(path.substr(0, path.size() - name.size()), temporaryFolder());
-        EXPECT_EQ(name.size(), 12u);
-        EXPECT_EQ(name.substr(0, 2), "ru");
-        EXPECT_EQ(name.substr(8), ".tmp");
+    const std::string a = makeTemporaryFile(), b = makeTemporaryFile();
+    ASSERT_NE(a, b);
+    for (const std::string& path : {a, b}) {
+        const std::string name = path.substr(temporaryFolder().size());
+        EXPECT_EQ(path.substr(0, temporaryFolder().size()), temporaryFolder());
+        EXPECT_TRUE(name.size() == 12 && name.rfind("ru", 0) == 0 && name.substr(8) == ".tmp") << name;
         struct stat st {};
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u);
-        EXPECT_EQ(st.st_size, 0);
     }
 
-    std::string path = "stale";
-    const int fd = createTemporaryFile(path);
-    ASSERT_GE(fd, 0);
-    EXPECT_EQ(::write(fd, "abc", 3), 3);
-    ::close(fd);
-    EXPECT_EQ(test::readBytes(path).size(), 3u);
-}
-
-TEST(TemporaryFile, FailsCleanlyInAMissingFolder)
-{
-    test::TempDir dir;
-    TmpDirEnv env((dir.path() / "absent").c_str());
+    TmpDirEnv missing((dir.path() / "absent").c_str());
     EXPECT_EQ(makeTemporaryFile(), "");
     std::string path = "stale";
     EXPECT_EQ(createTemporaryFile(path), -1);
