@@ -203,11 +203,12 @@ void brannokBack(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
 {
     const double s = std::sin(pose.phase * kTau);
     const bool dig = pose.action == BrannokAction::Dig;
+    const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.5 : -1.5;
     const Color furDark = darker(k.fur, 0.2);
-    pathEllipse(cr, 14, 36.5 + std::min(0.0, s) * 1.5, 4.2, 2.6);
+    pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.2, 2.6);
     fillShaded(cr, furDark, gLine);
-    pathEllipse(cr, 26, 36.5 - std::max(0.0, s) * 1.5, 4.2, 2.6);
+    pathEllipse(cr, 26, 36.5 - std::max(0.0, -c) * 2, 4.2, 2.6);
     fillShaded(cr, furDark, gLine);
     // Arms reach up in turn.
     const double reach = dig ? 6 : 3;
@@ -238,11 +239,12 @@ void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
 {
     const double s = std::sin(pose.phase * kTau);
     const bool dig = pose.action == BrannokAction::Dig;
+    const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.6 : -1.6;
     const Color furDark = darker(k.fur, 0.2);
-    pathEllipse(cr, 14, 36.5 + std::min(0.0, s) * 1.5, 4.4, 2.6);
+    pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.4, 2.6);
     fillShaded(cr, furDark, gLine);
-    pathEllipse(cr, 26, 36.5 - std::max(0.0, s) * 1.5, 4.4, 2.6);
+    pathEllipse(cr, 26, 36.5 - std::max(0.0, -c) * 2, 4.4, 2.6);
     fillShaded(cr, furDark, gLine);
     pathEllipse(cr, 20, 26, 12, 10.5);
     fillShaded(cr, k.fur, gLine);
@@ -559,8 +561,8 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
         const bool front = heading == Heading::Down;
         limb(cr, 17, 27 + bob, 15, 38 - std::max(0.0, s) * 2, 3, dark);
         limb(cr, 23, 27 + bob, 25, 38 - std::max(0.0, -s) * 2, 3, dark);
-        limb(cr, 15, 17 + bob, 9, 27 + 3 * s, 2.6, dark);
-        limb(cr, 25, 17 + bob, 31, 27 - 3 * s, 2.6, dark);
+        limb(cr, 15, 17 + bob, 9 + c, 27 + 3 * c, 2.6, dark);
+        limb(cr, 25, 17 + bob, 31 - c, 27 - 3 * c, 2.6, dark);
         pathRoundRect(cr, 14, 14 + bob, 12, 15, 5);
         fillShaded(cr, body, 2);
         for (int sd = -1; sd <= 1; sd += 2) {

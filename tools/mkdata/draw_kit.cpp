@@ -225,36 +225,45 @@ void sparkle(cairo_t* cr, double cx, double cy, double size, Color c)
 
 namespace {
 
-struct FaceSlot {
+// FreeType reads a memory face from its buffer for as long as the face lives, and cairo may keep a
+// face in its caches after we let go of it; so each face owns its buffer and is freed (face, then
+// buffer) only when cairo drops it. The FreeType library itself lives as long as the process.
+struct FaceData {
+    FT_Face face = nullptr;
     std::vector<std::uint8_t> bytes;
-    FT_Face ftFace = nullptr;
-    cairo_font_face_t* face = nullptr;
 };
 
 FT_Library gLibrary = nullptr;
-FaceSlot gFaces[2];
+cairo_font_face_t* gFaces[2] = {nullptr, nullptr};
 const cairo_user_data_key_t kFaceKey{};
 
-void doneFace(void* face) { FT_Done_Face(static_cast<FT_Face>(face)); }
-
-bool loadSlot(FaceSlot& slot, const std::vector<std::uint8_t>& bytes)
+void doneFace(void* data)
 {
-    slot.bytes = bytes;
-    if (FT_New_Memory_Face(gLibrary, slot.bytes.data(), FT_Long(slot.bytes.size()), 0, &slot.ftFace))
-        return false;
-    slot.face = cairo_ft_font_face_create_for_ft_face(slot.ftFace, 0);
-    if (cairo_font_face_set_user_data(slot.face, &kFaceKey, slot.ftFace, doneFace) != CAIRO_STATUS_SUCCESS) {
-        cairo_font_face_destroy(slot.face);
-        FT_Done_Face(slot.ftFace);
-        slot = {};
-        return false;
+    auto* d = static_cast<FaceData*>(data);
+    FT_Done_Face(d->face);
+    delete d;
+}
+
+cairo_font_face_t* loadFace(const std::vector<std::uint8_t>& bytes)
+{
+    auto* d = new FaceData{nullptr, bytes};
+    if (FT_New_Memory_Face(gLibrary, d->bytes.data(), FT_Long(d->bytes.size()), 0, &d->face)) {
+        delete d;
+        return nullptr;
     }
-    return true;
+    cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(d->face, 0);
+    if (cairo_font_face_set_user_data(face, &kFaceKey, d, doneFace) != CAIRO_STATUS_SUCCESS) {
+        cairo_font_face_destroy(face);
+        FT_Done_Face(d->face);
+        delete d;
+        return nullptr;
+    }
+    return face;
 }
 
 void selectFace(cairo_t* cr, Face face, double px)
 {
-    cairo_set_font_face(cr, gFaces[face == Face::Sketch ? 0 : 1].face);
+    cairo_set_font_face(cr, gFaces[face == Face::Sketch ? 0 : 1]);
     cairo_set_font_size(cr, px);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
@@ -269,21 +278,20 @@ void selectFace(cairo_t* cr, Face face, double px)
 bool loadFaces(const std::vector<std::uint8_t>& sketchFont, const std::vector<std::uint8_t>& roundFont)
 {
     releaseFaces();
-    if (FT_Init_FreeType(&gLibrary))
+    if (!gLibrary && FT_Init_FreeType(&gLibrary))
         return false;
-    return loadSlot(gFaces[0], sketchFont) && loadSlot(gFaces[1], roundFont);
+    gFaces[0] = loadFace(sketchFont);
+    gFaces[1] = loadFace(roundFont);
+    return gFaces[0] && gFaces[1];
 }
 
 void releaseFaces()
 {
-    for (FaceSlot& slot : gFaces) {
-        if (slot.face)
-            cairo_font_face_destroy(slot.face); // frees the FreeType face through its user data
-        slot = {};
+    for (cairo_font_face_t*& face : gFaces) {
+        if (face)
+            cairo_font_face_destroy(face);
+        face = nullptr;
     }
-    if (gLibrary)
-        FT_Done_FreeType(gLibrary);
-    gLibrary = nullptr;
 }
 
 double textWidth(cairo_t* cr, Face face, double px, const std::string& text)

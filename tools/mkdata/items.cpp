@@ -43,7 +43,7 @@ void drawNugget(cairo_t* cr, double glint)
         cairo_save(cr);
         nuggetPath(cr);
         cairo_clip(cr);
-        const double x = 2 + glint * 36;
+        const double x = 3 + glint * 30;
         cairo_new_path(cr);
         cairo_move_to(cr, x - 3, 40);
         cairo_line_to(cr, x + 5, 0);
@@ -92,6 +92,10 @@ void drawBomb(cairo_t* cr, double fusePhase)
 
 void drawMine(cairo_t* cr, int lightState)
 {
+    cairo_save(cr);
+    cairo_translate(cr, 20, 36);
+    cairo_scale(cr, 1.12, 1.25);
+    cairo_translate(cr, -20, -36);
     pathEllipse(cr, 20, 33, 15, 4.5);
     fillShaded(cr, hex(0x4A4F3A), 2);
     cairo_new_path(cr);
@@ -112,6 +116,7 @@ void drawMine(cairo_t* cr, int lightState)
         if (on)
             sparkle(cr, xs[i], 29.5, 3.2, hex(0xFFF3B0, 0.9));
     }
+    cairo_restore(cr);
 }
 
 void drawHeart(cairo_t* cr, double scale)

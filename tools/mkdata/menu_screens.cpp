@@ -337,7 +337,7 @@ Picture startMarker()
             }
             cairo_close_path(cr);
             cairo_new_sub_path(cr);
-            cairo_arc_negative(cr, 31.5, 31.5, 15, 0, -kTau);
+            cairo_arc_negative(cr, 31.5, 31.5, 16.5, 0, -kTau);
             fillShaded(cr, mix(hex(pal::glow), hex(0xFF7A2E), n / 8.0), 2, 0.3);
         });
     Picture p{"brannoksign.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 63, 63, {}};

@@ -64,22 +64,30 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
     std::vector<Blob> blobs;
     for (int i = 0; i < 34; ++i)
         blobs.push_back({rnd(shared) * 200, rnd(shared) * 200, 6 + rnd(shared) * 16, 4 + rnd(shared) * 10, rnd(shared)});
+    // The shared layer is drawn once and copied into every tile, so the tile edges match exactly.
+    cairo_surface_t* layer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 200, 200);
+    {
+        cairo_t* lc = cairo_create(layer);
+        for (const Blob& b : blobs)
+            for (int dx = -200; dx <= 200; dx += 200)
+                for (int dy = -200; dy <= 200; dy += 200) {
+                    pathEllipse(lc, b.x + dx, b.y + dy, b.rx, b.ry);
+                    setColor(lc, mix(light, dark, b.shade * 0.7));
+                    cairo_fill_preserve(lc);
+                    setColor(lc, withAlpha(dark, 0.8));
+                    cairo_set_line_width(lc, 1.5);
+                    cairo_stroke(lc);
+                    highlight(lc, b.x + dx - b.rx * 0.3, b.y + dy - b.ry * 0.35, b.rx * 0.5, b.ry * 0.4, 0.12);
+                }
+        cairo_destroy(lc);
+    }
     for (int tile = 0; tile < 4; ++tile) {
         cairo_save(cr);
         cairo_rectangle(cr, tile * 200, 0, 200, 200);
         cairo_clip(cr);
         cairo_translate(cr, tile * 200, 0);
-        for (const Blob& b : blobs)
-            for (int dx = -200; dx <= 200; dx += 200)
-                for (int dy = -200; dy <= 200; dy += 200) {
-                    pathEllipse(cr, b.x + dx, b.y + dy, b.rx, b.ry);
-                    setColor(cr, mix(light, dark, b.shade * 0.7));
-                    cairo_fill_preserve(cr);
-                    setColor(cr, withAlpha(dark, 0.8));
-                    cairo_set_line_width(cr, 1.5);
-                    cairo_stroke(cr);
-                    highlight(cr, b.x + dx - b.rx * 0.3, b.y + dy - b.ry * 0.35, b.rx * 0.5, b.ry * 0.4, 0.12);
-                }
+        cairo_set_source_surface(cr, layer, 0, 0);
+        cairo_paint(cr);
         RandomGenerator own;
         own.state = std::uint32_t(5000 + theme * 31 + m * 7 + tile * 1301);
         // Cracks and a few larger rocks inside the tile.
@@ -111,6 +119,7 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
                 sparkle(cr, 25 + rnd(own) * 150, 25 + rnd(own) * 150, 2 + rnd(own) * 2, withAlpha(look.accent, 0.35));
         cairo_restore(cr);
     }
+    cairo_surface_destroy(layer);
     cairo_restore(cr);
 }
 
@@ -144,6 +153,26 @@ void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
             const double x = 4 + rnd(r) * 32, y = 4 + rnd(r) * 32;
             pathEllipse(cr, x, y, 1.3, 1.3);
             setColor(cr, withAlpha(look.accent, 0.8));
+            cairo_fill(cr);
+        }
+    }
+    if (theme == 2 && !loose) {
+        // Volcanic earth: glowing cracks, kept inside the cell so the tiles still meet cleanly.
+        cairo_new_path(cr);
+        const double x0 = 8 + 4 * m, y0 = 10 + 3 * (m % 3);
+        cairo_move_to(cr, x0, y0);
+        cairo_line_to(cr, x0 + 7, y0 + 5);
+        cairo_line_to(cr, x0 + 5, y0 + 13);
+        cairo_line_to(cr, x0 + 13, y0 + 18);
+        setColor(cr, withAlpha(look.accent, 0.9));
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+    }
+    if (theme == 1 && !loose) {
+        // Frozen earth: a crust of snow along the cell's top edge stays inside the cell.
+        for (int i = 0; i < 3; ++i) {
+            pathEllipse(cr, 8 + i * 12 + m, 6 + (i % 2) * 20, 4, 1.6);
+            setColor(cr, withAlpha(look.accent, 0.85));
             cairo_fill(cr);
         }
     }

@@ -1,0 +1,546 @@
+// Opens the packs the build generated and checks every picture of the catalogue: the right pack,
+// decodable by the game's own loaders, big enough, transparent exactly where the game needs it and
+// with content where the game reads content.
+#include "generator.hpp"
+
+#include "app/pack_info.hpp"
+#include "platform/archive/pack_archive.hpp"
+#include "platform/image/bmp_reader.hpp"
+#include "platform/image/load_image.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace burrowix::mkdata {
+namespace {
+
+constexpr std::uint32_t kBlack = 0x000000, kGreen = 0x00FF00, kBlue = 0x0000FF, kCyan = 0x00FFFF;
+
+struct Entry {
+    std::string name;
+    std::uint32_t key;
+    int minW, minH;
+};
+
+// Every standard-pack picture with its key and minimum size.
+const std::vector<Entry>& standardEntries()
+{
+    static const std::vector<Entry> entries = [] {
+        std::vector<Entry> e = {
+            {"all.bmp", kBlack, 1, 1}, {"h1.bmp", kBlack, 360, 800}, {"exp.bmp", kBlack, 480, 80},
+            {"font1_0_small.bmp", kBlue, 220, 114}, {"gold.bmp", kBlack, 800, 40}, {"enemy1.bmp", kGreen, 640, 600},
+            {"bomb.bmp", kBlack, 400, 40}, {"mine.bmp", kBlack, 280, 40}, {"tmp.bmp", kBlack, 640, 160},
+            {"heart.bmp", kBlack, 80, 40}, {"enemy2.bmp", kBlack, 400, 240}, {"sh.bmp", kBlack, 160, 120},
+            {"tnt.bmp", kBlack, 240, 40}, {"enemy4.bmp", kGreen, 240, 320}, {"grenade.bmp", kBlack, 480, 40},
+            {"h1_.bmp", kBlack, 360, 800}, {"enemy1_.bmp", kGreen, 640, 280}, {"backgr_.jpg", kBlack, 800, 400},
+            {"10mines.bmp", kGreen, 120, 40}, {"10shots.bmp", kGreen, 120, 40}, {"10grenade.bmp", kGreen, 120, 40},
+            {"10tnt.bmp", kGreen, 120, 40}, {"10kill.bmp", kBlack, 640, 40}, {"pan1.bmp", kCyan, 104, 342},
+            {"pan2.bmp", kCyan, 245, 399}, {"helpbgr.jpg", kBlack, 800, 600}, {"hallfame.jpg", kBlack, 800, 600},
+            {"logo.jpg", kBlack, 800, 600}, {"fone.bmp", kGreen, 20, 20}, {"pan3.bmp", kCyan, 237, 188},
+            {"message.bmp", kGreen, 644, 560}, {"digits.bmp", kBlack, 650, 252}, {"mainmenu01.jpg", kBlack, 800, 600},
+            {"closed.bmp", kGreen, 148, 149}, {"chback.bmp", kGreen, 800, 600}, {"scroll1.jpg", kBlack, 40, 360},
+            {"scroll2.jpg", kBlack, 460, 40}, {"magnifier.bmp", kBlack, 305, 238}, {"optback.jpg", kBlack, 800, 600},
+            {"curr_weap.bmp", kBlue, 238, 198}, {"brannoksign.bmp", kBlack, 567, 63}, {"pointer2.bmp", kGreen, 600, 200},
+            {"arrows0_.bmp", kBlack, 82, 690}, {"exitbgr.jpg", kBlack, 800, 600}, {"gobgr.jpg", kGreen, 800, 600},
+            {"eyes.bmp", kGreen, 251, 219}, {"difficulty.bmp", kCyan, 375, 507}, {"gohf1.bmp", kGreen, 416, 158},
+            {"gogood.jpg", kGreen, 800, 600}, {"controls.bmp", kGreen, 493, 424}, {"h1__.bmp", kBlack, 360, 800},
+            {"m_01.bmp", kGreen, 360, 40}, {"m_02.bmp", kGreen, 160, 40}, {"exit_pan.bmp", kGreen, 90, 160},
+            {"sb_scroll_.bmp", kGreen, 30, 40}, {"sb_point_.bmp", kGreen, 30, 10},
+        };
+        for (int k = 1; k <= 6; ++k)
+            e.push_back({"points0" + std::to_string(k) + ".bmp", kBlack, 640, k <= 3 ? 80 : 40});
+        for (int k = 1; k <= 8; ++k)
+            e.push_back({"helpp" + std::to_string(k) + ".jpg", kBlack, 256, 375});
+        const std::pair<const char*, std::pair<int, int>> hover[] = {
+            {"newgame", {165, 60}}, {"options", {130, 60}}, {"halloffame", {165, 60}}, {"mainhelp", {125, 60}},
+            {"exit", {130, 60}}, {"mainmenu", {150, 60}}, {"nglc", {125, 60}}, {"lc0", {300, 100}}, {"lc1", {300, 100}},
+            {"lc2", {300, 100}}, {"gsup", {140, 50}}, {"gsminus", {60, 40}}, {"gsplus", {60, 40}}, {"soundtxt", {180, 40}},
+            {"svolup", {150, 50}}, {"musictxt", {180, 40}}, {"mvolup", {150, 50}}, {"exityes", {150, 80}},
+            {"exitno", {150, 80}}, {"gomm", {150, 60}}, {"gogmm", {150, 60}}, {"yes", {80, 27}}, {"no", {80, 27}}};
+        for (auto [stem, size] : hover)
+            for (int h = 0; h < 2; ++h)
+                e.push_back({std::string(stem) + std::to_string(h) + ".bmp", kGreen, size.first, size.second});
+        for (const char* name : {"soundon.bmp", "btn_left.bmp", "btn_right.bmp", "btn_up.bmp", "btn_down.bmp",
+                                 "sb_up_.bmp", "sb_down_.bmp"})
+            e.push_back({name, kGreen, 30, 90});
+        return e;
+    }();
+    return entries;
+}
+
+const std::vector<Entry>& themeEntries()
+{
+    static const std::vector<Entry> entries = {{"backgr.jpg", kGreen, 800, 600}, {"grass.bmp", kGreen, 240, 200},
+                                               {"stone.bmp", kGreen, 440, 240}, {"wall01.bmp", kGreen, 440, 40},
+                                               {"smallback20.bmp", kGreen, 460, 180}, {"backgrsmall.bmp", kGreen, 500, 100}};
+    return entries;
+}
+
+bool isJpeg(const std::string& name) { return name.size() > 4 && name.substr(name.size() - 4) == ".jpg"; }
+
+class GeneratedData : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#ifndef BURROWIX_DATA_GENERATED
+        GTEST_SKIP() << "this build does not generate the game data (BURROWIX_DATA=OFF)";
+#endif
+        dir_ = BURROWIX_GAME_DIR;
+    }
+
+    std::string path(const std::string& file) const { return (std::filesystem::path(dir_) / file).string(); }
+
+    std::optional<Bitmap> decode(PackArchive& pack, const std::string& name)
+    {
+        const int index = pack.findMember(name);
+        if (index < 0)
+            return std::nullopt;
+        if (isJpeg(name)) {
+            auto copy = pack.extractByName(name);
+            if (!copy)
+                return std::nullopt;
+            auto bitmap = decodeImageFile(*copy, ImageFormat::Jpeg);
+            pack.removeTempFiles();
+            return bitmap;
+        }
+        std::vector<std::uint8_t> bytes;
+        if (!pack.readMember(index, bytes))
+            return std::nullopt;
+        Bitmap bitmap;
+        std::string message;
+        if (!readBmp(bytes, bitmap, message))
+            return std::nullopt;
+        return bitmap;
+    }
+
+    std::string dir_;
+};
+
+// ---- pixel helpers ----
+
+int countNonKey(const Bitmap& b, std::uint32_t key, int x, int y, int w, int h)
+{
+    int n = 0;
+    for (int yy = y; yy < y + h; ++yy)
+        for (int xx = x; xx < x + w; ++xx)
+            n += b.at(xx, yy) != key;
+    return n;
+}
+
+bool allKey(const Bitmap& b, std::uint32_t key, int x, int y, int w, int h) { return countNonKey(b, key, x, y, w, h) == 0; }
+
+bool sameRect(const Bitmap& b, int x0, int y0, int x1, int y1, int w, int h)
+{
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (b.at(x0 + x, y0 + y) != b.at(x1 + x, y1 + y))
+                return false;
+    return true;
+}
+
+// A pixel close to the key that is not the key: what anti-aliasing against the key would leave.
+bool nearKey(std::uint32_t p, std::uint32_t key)
+{
+    if (p == key)
+        return false;
+    const int r = int(p >> 16 & 255), g = int(p >> 8 & 255), b = int(p & 255);
+    const int kr = int(key >> 16 & 255), kg = int(key >> 8 & 255), kb = int(key & 255);
+    return std::abs(r - kr) < 8 && std::abs(g - kg) < 8 && std::abs(b - kb) < 8;
+}
+
+// Cells with content (at least `minPixels` non-key pixels) and, along a run of frames, no two
+// neighbouring frames identical.
+void expectAnimatedRow(const Bitmap& b, std::uint32_t key, int row, int frames, int cell = 40, int minPixels = 40,
+                       int firstCol = 0, const std::string& what = "")
+{
+    for (int f = 0; f < frames; ++f)
+        EXPECT_GE(countNonKey(b, key, (firstCol + f) * cell, row * cell, cell, cell), minPixels)
+            << what << " row " << row << " frame " << f;
+    for (int f = 1; f < frames; ++f)
+        EXPECT_FALSE(sameRect(b, (firstCol + f - 1) * cell, row * cell, (firstCol + f) * cell, row * cell, cell, cell))
+            << what << " row " << row << " frames " << f - 1 << " and " << f << " are identical";
+}
+
+TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAndIsBigEnough)
+{
+    PackArchive pack(path("standart.pak"));
+    ASSERT_GT(pack.memberCount(), 0);
+    EXPECT_TRUE(pack.isWellFormed());
+    EXPECT_EQ(pack.findMember("pak.dsc"), -1);
+    std::set<std::string> pictures;
+    for (int i = 0; i < pack.memberCount(); ++i) {
+        const std::string& n = pack.member(i)->name;
+        if (n.ends_with(".bmp") || n.ends_with(".jpg"))
+            pictures.insert(n);
+    }
+    EXPECT_EQ(standardEntries().size(), 123u);
+    EXPECT_EQ(pictures.size(), 123u);
+    for (const Entry& e : standardEntries()) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(pictures.count(e.name));
+        auto b = decode(pack, e.name);
+        ASSERT_TRUE(b);
+        EXPECT_GE(b->width, e.minW);
+        EXPECT_GE(b->height, e.minH);
+        if (isJpeg(e.name) || e.name == "all.bmp") // all.bmp is one flat near-black colour on purpose
+            continue;
+        int fringe = 0;
+        for (std::uint32_t p : b->pixels)
+            fringe += nearKey(p, e.key);
+        EXPECT_EQ(fringe, 0) << "pixels within a hair of the key colour";
+    }
+}
+
+TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
+{
+    std::set<std::string> standardNames;
+    for (const Entry& e : standardEntries())
+        standardNames.insert(e.name);
+    for (int t = 0; t < kThemeCount; ++t) {
+        SCOPED_TRACE(themePackFileName(t));
+        PackArchive pack(path(themePackFileName(t)));
+        EXPECT_TRUE(pack.isWellFormed());
+        std::vector<std::uint8_t> dsc;
+        ASSERT_TRUE(pack.readMember(pack.findMember("pak.dsc"), dsc));
+        const std::string title = themeTitle(t);
+        std::vector<std::uint8_t> expected = {2, 0, 0, 0, std::uint8_t(title.size()), 0, 0, 0};
+        expected.insert(expected.end(), title.begin(), title.end());
+        for (int v : {t, 0, 0, 0})
+            expected.insert(expected.end(), {std::uint8_t(v), 0, 0, 0});
+        EXPECT_EQ(dsc, expected);
+        EXPECT_EQ(pack.memberCount(), 7);
+        for (const Entry& e : themeEntries()) {
+            SCOPED_TRACE(e.name);
+            auto b = decode(pack, e.name);
+            ASSERT_TRUE(b);
+            EXPECT_GE(b->width, e.minW);
+            EXPECT_GE(b->height, e.minH);
+        }
+        for (int i = 0; i < pack.memberCount(); ++i)
+            EXPECT_FALSE(standardNames.count(pack.member(i)->name)) << pack.member(i)->name;
+    }
+    for (int p = 0; p < kLevelPackCount; ++p) {
+        SCOPED_TRACE(levelPackFileName(p));
+        PackArchive pack(path(levelPackFileName(p)));
+        EXPECT_TRUE(pack.isWellFormed());
+        std::vector<std::uint8_t> dsc;
+        ASSERT_TRUE(pack.readMember(pack.findMember("pak.dsc"), dsc));
+        const PackInfo info = parsePackDescription(dsc);
+        EXPECT_EQ(dsc.size(), 24 + levelPackTitle(p).size());
+        EXPECT_EQ(info.packType, PackInfo::kLevelPack);
+        EXPECT_EQ(info.title, levelPackTitle(p));
+        EXPECT_EQ(info.packNumber, p);
+        EXPECT_EQ(info.themeNumber, p);
+        EXPECT_EQ(info.levelCount, 30);
+        EXPECT_EQ(info.reserved, 0);
+        auto emblem = decode(pack, "pack1.bmp");
+        ASSERT_TRUE(emblem);
+        EXPECT_GT(countNonKey(*emblem, kBlack, 0, 0, emblem->width, emblem->height), 1000);
+        for (int i = 0; i < pack.memberCount(); ++i)
+            EXPECT_FALSE(standardNames.count(pack.member(i)->name)) << pack.member(i)->name;
+    }
+    for (const char* font : {"Grf01z_c.ttf", "Grf02z_c.ttf", "Grf01z_c-OFL.txt", "Grf02z_c-OFL.txt"})
+        EXPECT_TRUE(std::filesystem::exists(path(font))) << font;
+}
+
+TEST_F(GeneratedData, DiggerSheetsHaveEveryPoseWhereTheGameLooksAndNothingElse)
+{
+    PackArchive pack(path("standart.pak"));
+    for (const char* name : {"h1.bmp", "h1_.bmp", "h1__.bmp"}) {
+        SCOPED_TRACE(name);
+        auto b = decode(pack, name);
+        ASSERT_TRUE(b);
+        ASSERT_EQ(b->height, 800);
+        for (int col : {0, 1, 2, 3, 5, 7}) {
+            expectAnimatedRow(*b, kBlack, 0, 1, 40, 200);
+            for (int row = 0; row < 14; ++row)
+                EXPECT_GE(countNonKey(*b, kBlack, col * 40, row * 40, 40, 40), 200) << col << "," << row;
+            for (int row = 1; row < 6; ++row)
+                EXPECT_FALSE(sameRect(*b, col * 40, (row - 1) * 40, col * 40, row * 40, 40, 40)) << "walk " << col;
+            for (int row = 14; row < 20; ++row)
+                EXPECT_TRUE(allKey(*b, kBlack, col * 40, row * 40, 40, 40));
+        }
+        for (int row : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13})
+            EXPECT_GE(countNonKey(*b, kBlack, 160, row * 40, 40, 40), 200) << "throw row " << row;
+        EXPECT_TRUE(allKey(*b, kBlack, 160, 400, 40, 80)) << "throw rows 10 and 11 are never used";
+        for (int row = 0; row < 8; ++row)
+            EXPECT_GE(countNonKey(*b, kBlack, 240, row * 40, 40, 40), 200) << "idle row " << row;
+        for (int row : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 19})
+            EXPECT_GE(countNonKey(*b, kBlack, 320, row * 40, 40, 40), 200) << "push row " << row;
+        EXPECT_TRUE(sameRect(*b, 320, 0, 320, 14 * 40, 40, 40)) << "row 14 repeats the first push-left frame";
+        EXPECT_TRUE(sameRect(*b, 320, 200, 320, 19 * 40, 40, 40)) << "row 19 repeats the first push-right frame";
+        EXPECT_GE(countNonKey(*b, kBlack, 320, 240, 20, 20), 120) << "level-preview digger";
+    }
+}
+
+TEST_F(GeneratedData, SpriteSheetsAnimateInEveryCellTheGameReads)
+{
+    PackArchive pack(path("standart.pak"));
+    auto sheet = [&](const std::string& name) {
+        auto b = decode(pack, name);
+        EXPECT_TRUE(b) << name;
+        return b ? *b : Bitmap{};
+    };
+    const Bitmap gold = sheet("gold.bmp");
+    expectAnimatedRow(gold, kBlack, 0, 19, 40, 200, 0, "gold");
+    EXPECT_FALSE(sameRect(gold, 18 * 40, 0, 19 * 40, 0, 40, 40));
+    expectAnimatedRow(sheet("bomb.bmp"), kBlack, 0, 10, 40, 200, 0, "bomb");
+    expectAnimatedRow(sheet("mine.bmp"), kBlack, 0, 7, 40, 150, 0, "mine");
+    expectAnimatedRow(sheet("heart.bmp"), kBlack, 0, 2, 40, 300, 0, "heart");
+    expectAnimatedRow(sheet("tnt.bmp"), kBlack, 0, 6, 40, 300, 0, "tnt");
+    expectAnimatedRow(sheet("grenade.bmp"), kBlack, 0, 12, 40, 200, 0, "grenade");
+    expectAnimatedRow(sheet("10kill.bmp"), kBlack, 0, 16, 40, 300, 0, "bottle");
+    const Bitmap exp = sheet("exp.bmp");
+    for (int row = 0; row < 2; ++row) {
+        expectAnimatedRow(exp, kBlack, row, 11, 40, 20, 0, "explosion");
+        EXPECT_LT(countNonKey(exp, kBlack, 440, row * 40, 40, 40), countNonKey(exp, kBlack, 160, row * 40, 40, 40) / 4)
+            << "the last frame is almost empty";
+    }
+    EXPECT_FALSE(sameRect(exp, 80, 0, 80, 40, 40, 40)) << "the super-mode blast looks different";
+    const Bitmap shot = sheet("sh.bmp");
+    for (int dir = 0; dir < 4; ++dir)
+        for (int row = 0; row < 3; ++row)
+            EXPECT_GE(countNonKey(shot, kBlack, dir * 40, row * 40, 40, 40), 60) << dir << "," << row;
+    // Flying left, the trail's bright end is at its cell's left edge.
+    EXPECT_GT(countNonKey(shot, kBlack, 0, 40, 8, 40), countNonKey(shot, kBlack, 32, 40, 8, 40));
+    for (int k = 1; k <= 6; ++k) {
+        const Bitmap gem = sheet("points0" + std::to_string(k) + ".bmp");
+        expectAnimatedRow(gem, kBlack, 0, 16, 40, 150, 0, "mineral twinkle");
+        if (k <= 3)
+            expectAnimatedRow(gem, kBlack, 1, 16, 40, 40, 0, "mineral cycle");
+    }
+    for (const char* box : {"10mines.bmp", "10shots.bmp", "10grenade.bmp", "10tnt.bmp"})
+        expectAnimatedRow(sheet(box), kGreen, 0, 3, 40, 300, 0, box);
+
+    const Bitmap crawler = sheet("enemy1.bmp");
+    for (int row = 0; row < 15; ++row)
+        expectAnimatedRow(crawler, kGreen, row, 8, 40, 200, 0, "crawler");
+    const Bitmap crawler2 = sheet("enemy1_.bmp");
+    for (int row = 0; row < 5; ++row)
+        expectAnimatedRow(crawler2, kGreen, row, 8, 40, 200, 0, "crawler look 3");
+    expectAnimatedRow(crawler2, kGreen, 5, 12, 40, 200, 0, "hatching");
+    expectAnimatedRow(crawler2, kGreen, 6, 11, 40, 200, 0, "hatchling");
+    EXPECT_TRUE(allKey(crawler2, kGreen, 480, 200, 160, 40)) << "unused hatching cells";
+    const Bitmap walker = sheet("enemy2.bmp");
+    for (int row = 0; row < 6; ++row)
+        expectAnimatedRow(walker, kBlack, row, 10, 40, 150, 0, "walker");
+    const Bitmap stalker = sheet("enemy4.bmp");
+    for (int row = 0; row < 8; ++row)
+        expectAnimatedRow(stalker, kGreen, row, 6, 40, 200, 0, "stalker");
+    EXPECT_FALSE(sameRect(stalker, 0, 0, 0, 80, 40, 40)) << "Stalker looks differ";
+    const Bitmap tmp = sheet("tmp.bmp");
+    EXPECT_GT(countNonKey(tmp, kBlack, 0, 0, 40, 40), 0);
+    EXPECT_GT(countNonKey(tmp, kBlack, 0, 0, 40, 40), 0);
+}
+
+TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThrough)
+{
+    PackArchive pack(path("standart.pak"));
+    auto pic = [&](const std::string& name) {
+        auto b = decode(pack, name);
+        EXPECT_TRUE(b) << name;
+        return b ? *b : Bitmap{};
+    };
+    const Bitmap chback = pic("chback.bmp");
+    ASSERT_EQ(chback.width, 800);
+    ASSERT_EQ(chback.height, 600);
+    EXPECT_TRUE(allKey(chback, kGreen, 180, 118, 440, 340)) << "preview window";
+    EXPECT_EQ(countNonKey(chback, kGreen, 0, 0, 800, 600), 800 * 600 - 440 * 340) << "opaque frame outside it";
+    EXPECT_TRUE(allKey(chback, kBlack, 47, 119, 65, 63));
+    EXPECT_TRUE(allKey(chback, kBlack, 687, 119, 65, 63));
+
+    const Bitmap lens = pic("magnifier.bmp");
+    int inside = 0, insideKey = 0, rim = 0;
+    for (int y = 34; y < 194; ++y)
+        for (int x = 34; x < 194; ++x) {
+            const double d = std::hypot(x + 0.5 - 114, y + 0.5 - 114);
+            if (d < 78) {
+                ++inside;
+                insideKey += lens.at(x, y) == kBlack;
+            }
+        }
+    EXPECT_EQ(insideKey, inside) << "lens interior";
+    for (int a = 0; a < 360; a += 5)
+        rim += lens.at(int(114 + 88 * std::cos(a * M_PI / 180)), int(114 + 88 * std::sin(a * M_PI / 180))) != kBlack;
+    EXPECT_EQ(rim, 72) << "rim all round";
+    EXPECT_NE(lens.at(36, 36), kBlack) << "corner of the square outside the round lens is masked";
+    EXPECT_GT(countNonKey(lens, kBlack, 194, 194, 111, 44), 200) << "handle";
+
+    const Bitmap fone = pic("fone.bmp");
+    EXPECT_EQ(countNonKey(fone, kGreen, 0, 0, 20, 20), 200);
+
+    const Bitmap eyes = pic("eyes.bmp");
+    for (int cx : {69, 122}) {
+        EXPECT_NE(eyes.at(cx, 95), kGreen);
+        EXPECT_GT(eyes.at(cx - 19, 95) & 0xFF, 150u) << "eye white wide enough for the pupil";
+        EXPECT_GT(eyes.at(cx, 95 - 16) & 0xFF, 150u);
+    }
+    EXPECT_EQ(countNonKey(eyes, kGreen, 200, 0, 51, 51), 51 * 51) << "closed lid";
+    EXPECT_LT(countNonKey(eyes, kGreen, 200, 153, 51, 51), 51 * 51 / 10) << "open lid";
+    EXPECT_GT(countNonKey(eyes, kGreen, 0, 200, 19, 19), 150) << "pupil";
+    EXPECT_TRUE(allKey(eyes, kGreen, 19, 200, 181, 19));
+
+    const Bitmap msg = pic("message.bmp");
+    for (int wingX : {0, 180, 270}) {
+        EXPECT_TRUE(allKey(msg, kGreen, wingX + 51, 393 + 114, 28, 28)) << "lamp window of wing " << wingX;
+        EXPECT_GT(countNonKey(msg, kGreen, wingX, 393, 90, 167), 9000);
+    }
+    for (auto [x, y] : {std::pair{165, 0}, {0, 0}, {330, 0}, {0, 145}})
+        EXPECT_TRUE(countNonKey(msg, kGreen, x, y, 165, 145) == 165 * 145) << "opaque text picture at " << x << "," << y;
+    for (int f = 0; f < 7; ++f)
+        EXPECT_GT(countNonKey(msg, kGreen, 52 * f, 314, 52, 79), 200) << "lantern " << f;
+    EXPECT_GT(countNonKey(msg, kGreen, 499, 316, 145, 57), 6000) << "level plate";
+
+    const Bitmap controls = pic("controls.bmp");
+    EXPECT_GT(countNonKey(controls, kGreen, 0, 0, 493, 301), 493 * 301 * 9 / 10);
+    EXPECT_TRUE(countNonKey(controls, kGreen, 20, 301 + 10, 453, 103) == 453 * 103) << "overlay hides the weapon lines";
+
+    const Bitmap sel = pic("curr_weap.bmp");
+    for (int w = 0; w < 5; ++w)
+        EXPECT_GT(countNonKey(sel, kBlue, 40 * w, 0, 40, 40), 1000);
+    EXPECT_GT(countNonKey(sel, kBlue, 200, 0, 38, 31), 300);
+    EXPECT_TRUE(allKey(sel, kBlue, 200, 31, 38, 9));
+    EXPECT_TRUE(allKey(sel, kBlue, 219, 40, 19, 158));
+    for (int f = 1; f < 3; ++f)
+        EXPECT_FALSE(sameRect(sel, 73 * (f - 1), 40, 73 * f, 40, 73, 158)) << "strip frames move";
+
+    const Bitmap pan2 = pic("pan2.bmp");
+    for (int h = 2; h <= 5; ++h)
+        EXPECT_FALSE(sameRect(pan2, 0, 57 * h, 0, 57 * (h + 1), 152, 57)) << "health " << h;
+
+    const Bitmap digits = pic("font1_0_small.bmp");
+    for (int d = 0; d < 10; ++d) {
+        EXPECT_GT(countNonKey(digits, kBlue, d * 20, 0, 20, 32), 40) << d;
+        EXPECT_GT(countNonKey(digits, kBlue, d * 20, 32, 20, 32), 40) << d;
+        EXPECT_GT(countNonKey(digits, kBlue, d * 16, 64, 16, 26), 30) << d;
+        EXPECT_GT(countNonKey(digits, kBlue, d * 14, 90, 14, 24), 25) << d;
+    }
+    EXPECT_GT(countNonKey(digits, kBlue, 200, 32, 20, 32), 40) << "style-1 cell 10";
+    EXPECT_TRUE(allKey(digits, kBlue, 200, 0, 20, 32));
+
+    const Bitmap levels = pic("digits.bmp");
+    for (int n = 0; n < 30; ++n)
+        EXPECT_GT(countNonKey(levels, kBlack, (n % 10) * 65, (n / 10) * 63, 65, 63), 200) << "level " << n + 1;
+    for (int c = 0; c < 6; ++c)
+        EXPECT_GT(countNonKey(levels, kBlack, c * 65, 189, 65, 63), 150) << "row 3 cell " << c;
+
+    const Bitmap sign = pic("brannoksign.bmp");
+    for (int n = 0; n < 9; ++n) {
+        EXPECT_TRUE(allKey(sign, kBlack, 63 * n + 21, 21, 20, 20)) << "centre of frame " << n;
+        EXPECT_GT(countNonKey(sign, kBlack, 63 * n, 0, 63, 63), 400);
+    }
+    const Bitmap gauges = pic("arrows0_.bmp");
+    expectAnimatedRow(gauges, kBlack, 0, 1, 69, 1000);
+    for (int n = 1; n < 10; ++n)
+        EXPECT_FALSE(sameRect(gauges, 0, 69 * (n - 1), 0, 69 * n, 82, 69)) << n;
+
+    const Bitmap pointer = pic("pointer2.bmp");
+    for (int f = 0; f < 11; ++f) {
+        const int x = (f < 6 ? f : f - 6) * 100, y = f < 6 ? 0 : 100;
+        EXPECT_GT(countNonKey(pointer, kGreen, x + 84, y + 84, 16, 16), 20) << "arrow tip of frame " << f;
+    }
+    for (const char* name : {"m_01.bmp", "m_02.bmp"}) {
+        const Bitmap m = pic(name);
+        for (int f = 0; f < m.width / 40; ++f)
+            EXPECT_NE(m.at(40 * f, 0), kGreen) << name << " frame " << f << ": the tip is the top-left pixel";
+    }
+    const Bitmap prompt = pic("gohf1.bmp");
+    for (int y : {52, 131}) {
+        const std::uint32_t p = prompt.at(300, y);
+        EXPECT_GT((p >> 16 & 255) + (p >> 8 & 255) + (p & 255), 600u) << "light name field";
+    }
+    const Bitmap pan = pic("exit_pan.bmp");
+    EXPECT_EQ(countNonKey(pan, kGreen, 0, 53, 80, 66), 80 * 66) << "hides the Yes/No buttons";
+
+    for (const char* name : {"soundon.bmp", "btn_left.bmp", "btn_right.bmp", "btn_up.bmp", "btn_down.bmp",
+                             "sb_up_.bmp", "sb_down_.bmp"}) {
+        const Bitmap b = pic(name);
+        ASSERT_EQ(b.height % 3, 0) << name;
+        const int h = b.height / 3;
+        EXPECT_FALSE(sameRect(b, 0, 0, 0, h, b.width, h)) << name << ": down differs from up";
+        EXPECT_FALSE(sameRect(b, 0, 0, 0, 2 * h, b.width, h)) << name << ": hover differs from up";
+    }
+    const Bitmap caption = pic("soundtxt0.bmp");
+    EXPECT_TRUE(allKey(caption, kGreen, 0, 0, 44, 40)) << "the check box lies over the left 44 px";
+}
+
+TEST_F(GeneratedData, HelpPagesKeepTheirTextWhereItCanBeScrolledTo)
+{
+    PackArchive pack(path("standart.pak"));
+    auto last = decode(pack, "helpp8.jpg");
+    ASSERT_TRUE(last);
+    int bright = 0;
+    for (int y = 240; y < 375; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const std::uint32_t p = last->at(x, y);
+            bright += std::max({p >> 16 & 255, p >> 8 & 255, p & 255}) > 60;
+        }
+    EXPECT_EQ(bright, 0) << "page 8 below row 240 is never shown";
+    for (int k = 1; k <= 7; ++k) {
+        auto page = decode(pack, "helpp" + std::to_string(k) + ".jpg");
+        ASSERT_TRUE(page);
+        int text = 0;
+        for (std::uint32_t p : page->pixels)
+            text += (p >> 16 & 255) > 120;
+        EXPECT_GT(text, 2000) << "page " << k << " carries text";
+    }
+}
+
+TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
+{
+    for (int t = 0; t < kThemeCount; ++t) {
+        SCOPED_TRACE(themePackFileName(t));
+        PackArchive pack(path(themePackFileName(t)));
+        auto grass = decode(pack, "grass.bmp");
+        ASSERT_TRUE(grass);
+        for (int m = 0; m < 5; ++m)
+            EXPECT_EQ(countNonKey(*grass, kGreen, 0, 40 * m, 40, 40), 1600) << "earth " << m;
+        EXPECT_EQ(countNonKey(*grass, kGreen, 200, 0, 40, 40), 1600) << "loose earth";
+        EXPECT_FALSE(sameRect(*grass, 0, 0, 200, 0, 40, 40));
+        // Bite masks grow from the side the digger comes from.
+        for (int b = 0; b < 3; ++b) {
+            const int x = 40 * (1 + b);
+            EXPECT_NE(grass->at(x + 39, 20), kGreen) << "left: eaten from the right";
+            EXPECT_EQ(grass->at(x + 1, 20), kGreen);
+            EXPECT_NE(grass->at(x + 20, 40 + 39), kGreen) << "up: eaten from the bottom";
+            EXPECT_EQ(grass->at(x + 20, 40 + 1), kGreen);
+            EXPECT_NE(grass->at(x + 1, 80 + 20), kGreen) << "right: eaten from the left";
+            EXPECT_EQ(grass->at(x + 38, 80 + 20), kGreen);
+            EXPECT_NE(grass->at(x + 20, 120 + 1), kGreen) << "down: eaten from the top";
+            EXPECT_EQ(grass->at(x + 20, 120 + 38), kGreen);
+            EXPECT_LT(countNonKey(*grass, kGreen, x, 0, 40, 40), countNonKey(*grass, kGreen, x + 40, 0, 40, 40));
+        }
+        auto stone = decode(pack, "stone.bmp");
+        ASSERT_TRUE(stone);
+        for (int m = 0; m < 5; ++m)
+            expectAnimatedRow(*stone, kGreen, m, 5, 40, 500, 0, "stone");
+        expectAnimatedRow(*stone, kGreen, 5, 11, 40, 500, 0, "egg stone");
+        EXPECT_EQ(stone->at(0, 0), kGreen);
+        auto wall = decode(pack, "wall01.bmp");
+        ASSERT_TRUE(wall);
+        for (int c = 3; c < 11; ++c)
+            EXPECT_EQ(countNonKey(*wall, kGreen, 40 * c, 0, 40, 40), 1600) << "flat wall " << c;
+        EXPECT_EQ(wall->at(0, 0), kGreen);
+        EXPECT_NE(wall->at(39, 0), kGreen);
+        EXPECT_EQ(wall->at(40, 0), kGreen);
+        EXPECT_EQ(wall->at(79, 0), kGreen);
+        EXPECT_NE(wall->at(80, 0), kGreen);
+        EXPECT_EQ(wall->at(119, 0), kGreen);
+        auto preview = decode(pack, "smallback20.bmp");
+        ASSERT_TRUE(preview);
+        for (int col : {4, 12, 17, 21, 22})
+            EXPECT_TRUE(allKey(*preview, kGreen, col * 20, 0, 20, 180)) << "column " << col;
+        for (auto [col, rows] : {std::pair{0, 5}, {1, 5}, {2, 4}, {6, 5}, {13, 9}, {18, 4}})
+            for (int r = 0; r < rows; ++r)
+                EXPECT_GT(countNonKey(*preview, kGreen, col * 20, r * 20, 20, 20), 40) << col << "," << r;
+    }
+}
+
+} // namespace
+} // namespace burrowix::mkdata
