@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/open_packs.hpp"
+#include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/image/bmp_reader.hpp"
 #include "platform/image/image_decoders.hpp"

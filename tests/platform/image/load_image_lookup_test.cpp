@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/open_packs.hpp"
+#include "platform/archive/open_packs.hpp"
 #include "image_fixtures.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/archive/pack_writer.hpp"

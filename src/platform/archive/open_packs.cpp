@@ -1,4 +1,4 @@
-#include "app/open_packs.hpp"
+#include "platform/archive/open_packs.hpp"
 
 namespace burrowix {
 

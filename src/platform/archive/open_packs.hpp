@@ -1,7 +1,7 @@
 #pragma once
 // The two archives every data lookup goes through: the standard pack, open for the whole run, and the
 // current pack, re-opened on whichever pack is needed at the moment. The pack catalogue owns the
-// archives and sets these; null means "not open".
+// archives and points these at them; null means "not open".
 
 namespace burrowix {
 
