@@ -13,8 +13,15 @@ bool MainWindow::create(const char* title)
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
-                              kScreenHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // The window covers the desktop from the start, so that it is full-screen even where no window
+    // manager honours the full-screen request.
+    SDL_DisplayMode desktop{};
+    int w = kScreenWidth, h = kScreenHeight;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+        w = desktop.w;
+        h = desktop.h;
+    }
+    window = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     if (!window) {
         std::fprintf(stderr, "%s\n", SDL_GetError());
         return false;

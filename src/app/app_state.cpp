@@ -1,0 +1,7 @@
+#include "app/app_state.hpp"
+
+namespace burrowix {
+
+AppState app;
+
+} // namespace burrowix

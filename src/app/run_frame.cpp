@@ -1,0 +1,99 @@
+#include "app/run_frame.hpp"
+
+#include "app/app_state.hpp"
+#include "app/frame_dispatch.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/display/display.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr Rect kClearPixel{0, 0, 1, 1};
+
+// Stretches the clear colour over a surface, repeating while it is busy. Ok, SurfaceLost or the
+// failure that stopped it.
+DisplayResult clearSurface(Surface* target)
+{
+    for (;;) {
+        const DisplayResult r = blitStretch(target, nullptr, app.clearPicture, &kClearPixel, false);
+        if (r != DisplayResult::StillDrawing)
+            return r;
+    }
+}
+
+void copyBackBufferToSnapshot()
+{
+    Surface* snapshot = dispatch::snapshotSurface();
+    if (!snapshot)
+        return;
+    clearSurface(snapshot);
+    blitFast(snapshot, 0, 0, theDisplay.backBuffer.get(), nullptr, false);
+}
+
+} // namespace
+
+void startSnapshotCountdownOnRestore()
+{
+    theDisplay.restoreSteps.restoreSnapshot = [] { app.snapshotCountdown = 1; };
+}
+
+void RunFrame()
+{
+    if (app.firstFrame)
+        dispatch::firstFrameInit();
+    app.frameClock = app.clock->ticks();
+    if (!elapsedMoreThan(app.frameClock, app.lastFrameTime, app.frameInterval))
+        return;
+
+    const DisplayResult cleared = clearSurface(theDisplay.backBuffer.get());
+    if (cleared == DisplayResult::SurfaceLost) {
+        restoreAllSurfaces(theDisplay);
+        return;
+    }
+    if (cleared != DisplayResult::Ok)
+        return;
+
+    const bool dialogOpen = dispatch::difficultyDialogState() == 2;
+    if (app.worldReady && (app.currentScreen == ScreenGame || app.currentScreen == ScreenLevelChoice)) {
+        if (app.cellSize == 20) {
+            if (!dialogOpen)
+                dispatch::drawLevelPreview();
+        } else if (app.cellSize == 40) {
+            dispatch::runGameScreenFrame();
+        }
+    }
+
+    if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
+        dispatch::leaveLogoScreen();
+
+    dispatch::drawCurrentScreen();
+    dispatch::drawAllWidgets();
+
+    // Ten frames after a display restore, the level-choice snapshot and the widgets are rebuilt.
+    if (app.snapshotCountdown >= 1 && ++app.snapshotCountdown == 10) {
+        app.snapshotCountdown = 0;
+        copyBackBufferToSnapshot();
+        dispatch::hideAllWidgets();
+        dispatch::showCurrentScreenWidgets();
+    }
+
+    // The difficulty dialog opens over a still picture of the screen, taken once.
+    if (dispatch::difficultyDialogState() == 2 && !app.dialogSnapshotTaken) {
+        app.dialogSnapshotTaken = 1;
+        copyBackBufferToSnapshot();
+        dispatch::hideAllWidgets();
+        dispatch::showLevelChoiceWidgets();
+    }
+
+    if (dispatch::difficultyDialogState() != 2)
+        dispatch::runMagnifier();
+
+    if (app.cursorVisible)
+        dispatch::drawPointer(app.mouseX, app.mouseY, app.frameClock);
+
+    presentFrame(theDisplay);
+    app.lastFrameTime = app.frameClock;
+}
+
+} // namespace burrowix

@@ -1,0 +1,14 @@
+#pragma once
+// One paced frame: nothing happens unless more than app.frameInterval milliseconds have passed since
+// the last presented frame; otherwise the back buffer is cleared from the top-left pixel of
+// "all.bmp", the current screen draws, and the frame is presented.
+
+namespace burrowix {
+
+void RunFrame();
+
+// Makes a display restore start the countdown after which the frame rebuilds the level-choice
+// snapshot and the widgets.
+void startSnapshotCountdownOnRestore();
+
+} // namespace burrowix

@@ -1,0 +1,67 @@
+#include "app/window_procedure.hpp"
+
+#include <cstdio>
+
+#include "app/app_state.hpp"
+#include "app/frame_dispatch.hpp"
+#include "platform/display/display.hpp"
+#include "platform/system/event_source.hpp"
+#include "platform/system/main_window.hpp"
+
+namespace burrowix {
+
+void onClose()
+{
+    if (app.closed)
+        return;
+    app.closed = 1;
+    dispatch::closeWork();
+    if (app.mainWindow && app.mainWindow->exists())
+        app.mainWindow->destroy();
+    else
+        onDestroy();
+}
+
+void onDestroy()
+{
+    releaseDisplay(theDisplay);
+    dispatch::destroyWork();
+    std::remove("back1.wav");
+    if (app.events)
+        app.events->postQuit(0);
+}
+
+void WindowProc(const Message& message)
+{
+    switch (message.type) {
+    case MessageType::Activate:
+        app.appActive = message.minimised() ? 0 : 1;
+        return;
+    case MessageType::Move:
+        return;
+    case MessageType::Close:
+        onClose();
+        return;
+    case MessageType::Destroy:
+        onDestroy();
+        return;
+    case MessageType::MouseMove:
+    case MessageType::LeftButtonDown:
+    case MessageType::LeftButtonUp:
+    case MessageType::RightButtonDown:
+    case MessageType::RightButtonUp:
+        app.mouseX = message.mouseX();
+        app.mouseY = message.mouseY();
+        dispatch::screenInput(message);
+        return;
+    case MessageType::KeyDown:
+    case MessageType::KeyUp:
+    case MessageType::Char:
+        dispatch::screenInput(message);
+        return;
+    case MessageType::Quit:
+        return;
+    }
+}
+
+} // namespace burrowix

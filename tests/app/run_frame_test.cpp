@@ -1,0 +1,140 @@
+#include "app/run_frame.hpp"
+
+#include "app/frame_dispatch.hpp"
+#include "frame_test_support.hpp"
+#include "platform/display/blit.hpp"
+
+namespace burrowix {
+namespace {
+
+using RunFrameTest = test::ShellFixture;
+
+// The first tick after `last` at which RunFrame presents, trying every tick from `last` on.
+Ticks firstFrameTick(ManualClock& clock, std::vector<Ticks>& frames, Ticks last, int interval)
+{
+    app.lastFrameTime = last;
+    app.frameInterval = interval;
+    frames.clear();
+    for (Ticks t = last; t != last + 1000; ++t) {
+        clock.set(t);
+        RunFrame();
+        if (!frames.empty())
+            return frames[0];
+    }
+    return 0;
+}
+
+TEST_F(RunFrameTest, FramesRunOnlyWhenMoreThanTheIntervalHasPassed)
+{
+    EXPECT_EQ(firstFrameTick(clock, frames, 1000, frameIntervalForSpeed(15)), 1026u);
+    EXPECT_EQ(app.lastFrameTime, 1026u);
+    EXPECT_EQ(firstFrameTick(clock, frames, 1000, frameIntervalForSpeed(10)), 1031u);
+    EXPECT_EQ(firstFrameTick(clock, frames, 1000, frameIntervalForSpeed(19)), 1022u);
+    EXPECT_EQ(firstFrameTick(clock, frames, 0xFFFFFFF0u, 25), 10u) << "across the tick wrap-around";
+
+    // Speed 40: interval 0, a frame whenever the tick has moved on, never twice in one tick.
+    app.frameInterval = frameIntervalForSpeed(40);
+    app.lastFrameTime = 500;
+    clock.set(500);
+    frames.clear();
+    RunFrame();
+    EXPECT_TRUE(frames.empty());
+    clock.set(501);
+    RunFrame();
+    RunFrame();
+    EXPECT_EQ(frames.size(), 1u);
+
+    // Speed 45: a negative interval, a frame on every call.
+    app.frameInterval = frameIntervalForSpeed(45);
+    frames.clear();
+    RunFrame();
+    RunFrame();
+    RunFrame();
+    EXPECT_EQ(frames.size(), 3u);
+}
+
+TEST_F(RunFrameTest, TheFrameStartsFromTheClearPixelOfAllBmp)
+{
+    fillRect(theDisplay.backBuffer.get(), nullptr, 0x123456);
+    clock.set(100);
+    RunFrame();
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(recorder->lastCorner, 0x203040u);
+    EXPECT_EQ(theDisplay.backBuffer->pixel(799, 599), 0x203040u);
+
+    // Even when that pixel is the picture's colour key.
+    clearPicture->setColorKeyPixel(0x203040);
+    clock.set(200);
+    fillRect(theDisplay.backBuffer.get(), nullptr, 0x123456);
+    RunFrame();
+    EXPECT_EQ(theDisplay.backBuffer->pixel(400, 300), 0x203040u);
+}
+
+TEST_F(RunFrameTest, LostSurfacesDropTheFrameAndBusyOnesAreRetried)
+{
+    int restores = 0;
+    theDisplay.restoreSteps.reloadPictures = [&] {
+        ++restores;
+        clearPicture->setPixel(0, 0, 0x203040);
+        return DisplayResult::Ok;
+    };
+    app.lastFrameTime = 0;
+    clock.set(100);
+    loseAllSurfaces(theDisplay);
+    frames.clear();
+    RunFrame();
+    EXPECT_EQ(restores, 1);
+    EXPECT_EQ(app.lastFrameTime, 0u) << "a dropped frame leaves the pacing alone";
+    EXPECT_EQ(frames, std::vector<Ticks>{100}) << "only the restore's own black flip";
+    EXPECT_EQ(recorder->lastCorner, 0u);
+
+    RunFrame();
+    EXPECT_EQ(app.lastFrameTime, 100u);
+    EXPECT_EQ(recorder->lastCorner, 0x203040u);
+
+    clock.set(200);
+    theDisplay.backBuffer->setBusyFor(3);
+    RunFrame();
+    EXPECT_EQ(app.lastFrameTime, 200u);
+
+    // Any other failure of the clear ends the frame too.
+    app.clearPicture = nullptr;
+    clock.set(300);
+    RunFrame();
+    EXPECT_EQ(app.lastFrameTime, 200u);
+}
+
+TEST_F(RunFrameTest, SnapshotIsRebuiltTenFramesAfterARestore)
+{
+    startSnapshotCountdownOnRestore();
+    loseAllSurfaces(theDisplay);
+    clock.set(100);
+    RunFrame();
+    EXPECT_EQ(app.snapshotCountdown, 1);
+    for (int i = 2; i <= 9; ++i) {
+        clock.advance(31);
+        RunFrame();
+        EXPECT_EQ(app.snapshotCountdown, i);
+    }
+    clock.advance(31);
+    RunFrame();
+    EXPECT_EQ(app.snapshotCountdown, 0);
+    clock.advance(31);
+    RunFrame();
+    EXPECT_EQ(app.snapshotCountdown, 0);
+}
+
+TEST_F(RunFrameTest, FirstFrameInitialisesOnceAndStartsTheLogoTime)
+{
+    app.firstFrame = 1;
+    clock.set(5000);
+    RunFrame();
+    EXPECT_EQ(app.firstFrame, 0);
+    EXPECT_EQ(app.screenEnterTime, 5050u) << "start-up sleeps 50 ms through the clock first";
+    clock.set(5060);
+    RunFrame();
+    EXPECT_EQ(app.screenEnterTime, 5050u);
+}
+
+} // namespace
+} // namespace burrowix
