@@ -1,0 +1,227 @@
+#include "app/pack_catalogue.hpp"
+
+#include "platform/archive/open_packs.hpp"
+
+namespace burrowix {
+
+PackCatalogue theCatalogue;
+
+namespace {
+
+template <typename Hook, typename... Args>
+void call(const Hook& hook, Args... args)
+{
+    if (hook)
+        hook(args...);
+}
+
+} // namespace
+
+PackCatalogue::~PackCatalogue()
+{
+    withdrawOpenPacks();
+}
+
+void PackCatalogue::withdrawOpenPacks() const
+{
+    if (burrowix::standardPack == standardPack.get())
+        burrowix::standardPack = nullptr;
+    if (burrowix::currentPack == currentPack.get())
+        burrowix::currentPack = nullptr;
+}
+
+void PackCatalogue::reset()
+{
+    withdrawOpenPacks();
+    packCatalogue.clear();
+    levelPackCount = 0;
+    themeTable = {};
+    themeCount = 0;
+    selectedLevelPack = 0;
+    selectedTheme = 0;
+    difficulty = 0;
+    currentLevelCount = 0;
+    currentPackNumber = 0;
+    standardPackName = "standart.pak";
+    currentPackPath.clear();
+    standardPack.reset();
+    currentPack.reset();
+    currentPackKind = kStandard;
+}
+
+std::string PackCatalogue::pathOf(const std::string& fileName) const
+{
+    if (folder.empty())
+        return fileName;
+    return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+}
+
+int PackCatalogue::build(const std::vector<std::string>& packFiles)
+{
+    packCatalogue.clear();
+    currentPackPath = standardPackName;
+    if (packFiles.empty())
+        return 0;
+    themeCount = 0;
+    for (const std::string& name : packFiles) {
+        PackArchive archive(pathOf(name));
+        const int member = archive.findMember(kPackDescriptionName);
+        std::vector<std::uint8_t> bytes;
+        if (member < 0 || !archive.readMember(member, bytes))
+            continue;
+        PackInfo info = parsePackDescription(bytes);
+        info.fileName = name;
+        const int index = static_cast<int>(packCatalogue.size());
+        if (info.packType == PackInfo::kLevelPack) {
+            ++levelPackCount;
+            if (info.packNumber == 0)
+                selectedLevelPack = index;
+        }
+        if (info.packType == PackInfo::kThemePack) {
+            if (info.themeNumber == 0)
+                selectedTheme = index;
+            // Theme packs beyond the table's room are catalogued but not tabled.
+            if (themeCount < kThemeTableSize)
+                themeTable[themeCount++] = {info.themeNumber, index};
+        }
+        packCatalogue.push_back(std::move(info));
+    }
+    standardPack = std::make_unique<PackArchive>(pathOf(standardPackName));
+    currentPack = std::make_unique<PackArchive>(pathOf(standardPackName));
+    currentPackKind = kStandard;
+    publishOpenPacks();
+    return 1;
+}
+
+void PackCatalogue::publishOpenPacks() const
+{
+    burrowix::standardPack = standardPack.get();
+    burrowix::currentPack = currentPack.get();
+}
+
+void PackCatalogue::replaceCurrentPack(const std::string& fileName)
+{
+    currentPack.reset(); // its temporary copies go with it
+    currentPack = std::make_unique<PackArchive>(pathOf(fileName));
+    publishOpenPacks();
+}
+
+void PackCatalogue::useStandardPack()
+{
+    if (currentPackKind == kStandard)
+        return;
+    currentPackPath.clear();
+    replaceCurrentPack(standardPackName);
+    currentPackKind = kStandard;
+}
+
+void PackCatalogue::useThemePack()
+{
+    if (currentPackKind == kTheme)
+        return;
+    const PackInfo* theme = selectedThemeInfo();
+    currentPackPath = theme ? theme->fileName : std::string();
+    replaceCurrentPack(currentPackPath);
+    currentPackKind = kTheme;
+}
+
+void PackCatalogue::useLevelPack()
+{
+    const PackInfo* pack = selectedLevelPackInfo();
+    currentPackPath = pack ? pack->fileName : std::string();
+    replaceCurrentPack(currentPackPath);
+    currentPackKind = kLevel;
+}
+
+void PackCatalogue::openCurrentPackOn(const std::string& fileName)
+{
+    replaceCurrentPack(fileName);
+}
+
+const PackInfo* PackCatalogue::selectedLevelPackInfo() const
+{
+    return selectedLevelPack >= 0 && selectedLevelPack < static_cast<int>(packCatalogue.size())
+               ? &packCatalogue[selectedLevelPack]
+               : nullptr;
+}
+
+const PackInfo* PackCatalogue::selectedThemeInfo() const
+{
+    return selectedTheme >= 0 && selectedTheme < static_cast<int>(packCatalogue.size())
+               ? &packCatalogue[selectedTheme]
+               : nullptr;
+}
+
+void PackCatalogue::copyLevelPackInfo()
+{
+    if (const PackInfo* pack = selectedLevelPackInfo()) {
+        currentLevelCount = pack->levelCount;
+        currentPackNumber = pack->packNumber;
+    }
+}
+
+int PackCatalogue::findLevelPack(std::int32_t number) const
+{
+    for (int i = 0; i < static_cast<int>(packCatalogue.size()); ++i)
+        if (packCatalogue[i].packType == PackInfo::kLevelPack && packCatalogue[i].packNumber == number)
+            return i;
+    return -1;
+}
+
+void PackCatalogue::applyLevelPackSelection(int index, std::int32_t previousTheme)
+{
+    selectedLevelPack = index;
+    const std::int32_t theme = packCatalogue[index].themeNumber;
+    if (theme != previousTheme) {
+        for (int i = 0; i < static_cast<int>(packCatalogue.size()); ++i) {
+            if (packCatalogue[i].packType == PackInfo::kThemePack && packCatalogue[i].themeNumber == theme) {
+                if (i != selectedTheme) {
+                    selectedTheme = i;
+                    call(hooks.reloadThemePictures);
+                }
+                break;
+            }
+        }
+    }
+    call(hooks.startCurrentLevel);
+    useLevelPack();
+    call(hooks.reloadPackPicture);
+}
+
+void PackCatalogue::selectLevelPackByNumber()
+{
+    currentPackPath.clear();
+    const PackInfo* current = selectedLevelPackInfo();
+    const std::int32_t previousTheme = current ? current->themeNumber : 0;
+    const int index = findLevelPack(difficulty);
+    if (index >= 0)
+        applyLevelPackSelection(index, previousTheme);
+}
+
+void PackCatalogue::stepLevelPack(int direction)
+{
+    if (hooks.previewBusy && hooks.previewBusy())
+        return;
+    if (direction < 0 ? difficulty < 1 : difficulty >= levelPackCount - 1)
+        return;
+    call(hooks.startPreviewSlide, direction < 0 ? 2 : 1);
+    difficulty += direction;
+    currentPackPath.clear();
+    const PackInfo* current = selectedLevelPackInfo();
+    if (!current)
+        return;
+    const std::int32_t p = current->packNumber;
+    const std::int32_t t = current->themeNumber;
+    for (int k = 1; k <= 9; ++k) {
+        const std::int32_t wanted = p + direction * k;
+        if (wanted < 0)
+            return;
+        const int index = findLevelPack(wanted);
+        if (index >= 0) {
+            applyLevelPackSelection(index, t);
+            return;
+        }
+    }
+}
+
+} // namespace burrowix
