@@ -93,7 +93,7 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     double backFoot = 15 - 4 * s, frontFoot = 23 + 4 * s;
     double lean = 0;
     if (pose.action == BrannokAction::Push) {
-        lean = 0.22;
+        lean = 0.16;
         backFoot = 9 + 2 * s;
         frontFoot = 20 - 2 * s;
     } else if (pose.action == BrannokAction::Idle) {
@@ -108,6 +108,8 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double tapLift = pose.action == BrannokAction::Idle && pose.variant == 3 ? 2.5 : 0;
 
     cairo_save(cr);
+    if (pose.action == BrannokAction::Push)
+        cairo_translate(cr, -3.5, 0); // leaning forward: keep the helmet inside the cell
     cairo_translate(cr, 20, 37);
     cairo_rotate(cr, lean);
     cairo_translate(cr, -20, -37);

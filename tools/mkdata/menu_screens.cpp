@@ -467,7 +467,7 @@ Picture helpBackground()
     setColor(cr, hex(0x000000));
     cairo_fill(cr);
     cairo_save(cr);
-    cairo_translate(cr, 100, 200);
+    cairo_translate(cr, 110, 140);
     cairo_scale(cr, 5, 5);
     drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 1});
     cairo_restore(cr);
@@ -479,8 +479,9 @@ Picture exitBackground()
     Canvas c(800, 600);
     cairo_t* cr = c.cr();
     caveBackdrop(cr, 71, hex(0x80B0FF));
-    signBoard(cr, 150, 40, 500, 120, "Do you really", 46);
-    drawCaption(cr, Face::Round, 46, "want to quit?", 400, 130, 440, hex(pal::glow), hex(pal::outline), 4);
+    signBoard(cr, 150, 30, 500, 160, "", 46);
+    title(cr, "Do you really", 400, 82, 50, 440);
+    title(cr, "want to quit?", 400, 140, 50, 440);
     for (double x : {171.0, 582.0}) {
         pathRoundRect(cr, x - 8, 216, 166, 96, 14);
         setColor(cr, hex(0x1A120C, 0.9));
@@ -500,8 +501,11 @@ Picture gameOver(bool won)
     cairo_t* cr = c.cr();
     caveBackdrop(cr, won ? 81 : 91, won ? hex(0xFFD65A) : hex(0xC23B3B));
     if (won) {
-        for (int i = 0; i < 30; ++i)
-            sparkle(cr, 40 + (i * 97) % 720, 40 + (i * 53) % 300, 4 + i % 5, hex(0xFFE680));
+        for (int i = 0; i < 30; ++i) {
+            const double y = 40 + (i * 53) % 300;
+            if (y < 175 || y > 225) // keep the subtitle clear
+                sparkle(cr, 40 + (i * 97) % 720, y, 4 + i % 5, hex(0xFFE680));
+        }
         title(cr, "YOU WON!", 400, 120, 110, 640);
         drawCaption(cr, Face::Sketch, 30, "Every level of the set is dug out. Well done, Brannok!", 400, 200, 700, hex(pal::parchment), hex(pal::outline), 2);
         cairo_save(cr);

@@ -51,7 +51,10 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
 {
     RandomGenerator shared;
     shared.state = std::uint32_t(1000 + theme * 17 + m * 101);
-    const Color base = vary(look.rockBase, m), light = vary(look.rockLight, m), dark = look.rockDark;
+    // Backgrounds stay dark and calm behind the sprites: the position looks vary only a little.
+    const Color base = mix(look.rockBase, vary(look.rockBase, m), 0.4);
+    const Color light = mix(mix(look.rockLight, vary(look.rockLight, m), 0.4), base, 0.3);
+    const Color dark = look.rockDark;
     cairo_save(cr);
     cairo_translate(cr, ox, oy);
     cairo_scale(cr, scale, scale);
@@ -104,8 +107,9 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
             cairo_set_line_width(cr, 2);
             cairo_stroke(cr);
         }
-        for (int i = 0; i < 2; ++i) {
-            const double x = 45 + rnd(own) * 110, y = 45 + rnd(own) * 110, r = 10 + rnd(own) * 12;
+        for (int i = 0; i < 5; ++i) {
+            const double r = 8 + rnd(own) * 12;
+            const double x = 40 + rnd(own) * 120, y = 40 + rnd(own) * 120;
             pathEllipse(cr, x, y, r * 1.3, r);
             setColor(cr, mix(light, base, 0.4));
             cairo_fill_preserve(cr);
