@@ -444,22 +444,24 @@ Picture youPointer()
     for (int f = 0; f < 11; ++f) {
         const int col = f < 6 ? f : f - 6, row = f < 6 ? 0 : 1;
         inCell(cr, col, row, 100, 100, [&] {
-            const double bob = std::sin(f * kTau / 11) * 6;
-            cairo_translate(cr, -bob * 0.7, -bob * 0.7);
-            cairo_translate(cr, 94, 94);
-            cairo_rotate(cr, M_PI / 4);
+            // The arrow's tip stays near the frame's point (90-100, 90-100) and bobs along its axis.
+            const double bob = (1 + std::sin(f * kTau / 11)) * 4;
+            const Color fill = mix(hex(pal::glow), hex(0xFF9A2E), 0.5 + 0.5 * std::sin(f * kTau / 11));
+            cairo_save(cr);
+            cairo_translate(cr, 95 - bob * 0.7, 95 - bob * 0.7);
+            cairo_rotate(cr, -M_PI / 4);
             cairo_new_path(cr);
             cairo_move_to(cr, 0, 0);
-            cairo_line_to(cr, -22, -20);
-            cairo_line_to(cr, -9, -20);
-            cairo_line_to(cr, -9, -50);
-            cairo_line_to(cr, 9, -50);
-            cairo_line_to(cr, 9, -20);
-            cairo_line_to(cr, 22, -20);
+            cairo_line_to(cr, -16, -20);
+            cairo_line_to(cr, -6, -20);
+            cairo_line_to(cr, -6, -46);
+            cairo_line_to(cr, 6, -46);
+            cairo_line_to(cr, 6, -20);
+            cairo_line_to(cr, 16, -20);
             cairo_close_path(cr);
-            fillShaded(cr, mix(hex(pal::glow), hex(0xFF9A2E), 0.5 + 0.5 * std::sin(f * kTau / 11)), 3, 0.3);
-            cairo_rotate(cr, -M_PI / 2);
-            drawText(cr, Face::Round, 16, "YOU", 34, 6, Align::Center, hex(pal::glowText), hex(pal::outline), 2);
+            fillShaded(cr, fill, 3, 0.3);
+            cairo_restore(cr);
+            drawText(cr, Face::Round, 22, "You!", 34 - bob * 0.5, 34 - bob * 0.5, Align::Center, fill, hex(pal::outline), 2);
         });
     }
     Picture p{"pointer2.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 100, 100, {}};
