@@ -511,6 +511,34 @@ void drawEgg(cairo_t* cr, double rock, double crack)
 
 // ---- Walker ----
 
+// A miner's pick: wooden handle from (x0, y0) to (x1, y1) with an iron head across its top end.
+void pick(cairo_t* cr, double x0, double y0, double x1, double y1)
+{
+    limb(cr, x0, y0, x1, y1, 1.8, hex(0x9C6A3A));
+    const double a = std::atan2(y1 - y0, x1 - x0) + M_PI / 2;
+    cairo_new_path(cr);
+    cairo_move_to(cr, x1 - std::cos(a) * 7, y1 - std::sin(a) * 7);
+    cairo_curve_to(cr, x1 - std::cos(a) * 2 + (x1 - x0) * 0.15, y1 - std::sin(a) * 2 + (y1 - y0) * 0.15,
+                   x1 + std::cos(a) * 2 + (x1 - x0) * 0.15, y1 + std::sin(a) * 2 + (y1 - y0) * 0.15,
+                   x1 + std::cos(a) * 7, y1 + std::sin(a) * 7);
+    setColor(cr, currentOutline());
+    cairo_set_line_width(cr, 3.6);
+    cairo_stroke_preserve(cr);
+    setColor(cr, hex(0xA9B4BE));
+    cairo_set_line_width(cr, 1.8);
+    cairo_stroke(cr);
+}
+
+void tunic(cairo_t* cr, double x, double y, double w, double h)
+{
+    pathRoundRect(cr, x, y, w, h, 3);
+    fillShaded(cr, hex(0x6A4A2A), 1.6);
+    pathRoundRect(cr, x - 0.5, y + 1, w + 1, 2.4, 1);
+    fillFlat(cr, hex(0x3A2410), 0);
+    pathRoundRect(cr, x + w / 2 - 1.8, y + 0.6, 3.6, 3.2, 0.8);
+    fillFlat(cr, hex(pal::brass), 0.8);
+}
+
 void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
 {
     const Color body = hex(pal::walker), dark = hex(pal::walkerDark), eyes = hex(pal::walkerEyes);
@@ -530,9 +558,11 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
         fillFlat(cr, dark, 1.5);
         pathEllipse(cr, 23 + 5 * s + 1, 38, 3.2, 1.5);
         fillFlat(cr, dark, 1.5);
+        pick(cr, 13, 24 + bob, 9, 8 + bob);
         limb(cr, 18, 17 + bob, 13 - 4 * c, 27 + bob, 2.6, dark);
         pathRoundRect(cr, 14, 14 + bob, 11, 15, 5);
         fillShaded(cr, body, 2);
+        tunic(cr, 14, 22 + bob, 11, 6.5);
         // Big head, pointed ears, long nose.
         pathEllipse(cr, 22, 9 + bob, 7.5, 6.5);
         fillShaded(cr, body, 2);
@@ -567,6 +597,9 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
         limb(cr, 25, 17 + bob, 31 - c, 27 - 3 * c, 2.6, dark);
         pathRoundRect(cr, 14, 14 + bob, 12, 15, 5);
         fillShaded(cr, body, 2);
+        tunic(cr, 14, 22 + bob, 12, 6.5);
+        // The pick rides on the shoulder of the side he faces.
+        pick(cr, 29 - c, 26 - 3 * c, 33, 10 + bob);
         for (int sd = -1; sd <= 1; sd += 2) {
             cairo_new_path(cr);
             cairo_move_to(cr, 20 + sd * 5, 7 + bob);
@@ -585,11 +618,17 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
                 fillFlat(cr, currentOutline(), 0);
             }
             cairo_new_path(cr);
-            cairo_move_to(cr, 18, 12.5 + bob);
-            cairo_curve_to(cr, 20, 14 + bob, 22, 14 + bob, 24, 12.5 + bob);
+            cairo_move_to(cr, 17.5, 12 + bob);
+            cairo_curve_to(cr, 19.5, 14.5 + bob, 22.5, 14.5 + bob, 24.5, 12 + bob);
             setColor(cr, currentOutline());
             cairo_set_line_width(cr, 1.2);
             cairo_stroke(cr);
+            cairo_new_path(cr);
+            cairo_move_to(cr, 19, 13.2 + bob);
+            cairo_line_to(cr, 19.8, 15 + bob);
+            cairo_line_to(cr, 20.6, 13.6 + bob);
+            cairo_close_path(cr);
+            fillFlat(cr, hex(0xFFFFFF), 0);
         } else {
             pathEllipse(cr, 20, 19 + bob, 3.5, 4);
             fillFlat(cr, dark, 1.2);
