@@ -274,18 +274,26 @@ void drawMineral(cairo_t* cr, int type, double phase, bool cycling)
         cairo_stroke(cr);
     } else {
         const double tilt = cycling ? std::sin(phase * kTau) * 0.25 : 0;
-        for (int i = -1; i <= 1; ++i) {
+        // A cluster of three prisms growing from one base.
+        for (int i : {-1, 1, 0}) {
             cairo_save(cr);
-            cairo_rotate(cr, i * 0.45 + tilt);
-            const double h = i == 0 ? 15 : 10;
+            cairo_translate(cr, 0, 9);
+            cairo_rotate(cr, i * 0.5 + tilt);
+            const double h = i == 0 ? 24 : 17, w = i == 0 ? 5 : 4;
             cairo_new_path(cr);
-            cairo_move_to(cr, -3.5, 10);
-            cairo_line_to(cr, -3.5, 10 - h);
-            cairo_line_to(cr, 0, 6 - h);
-            cairo_line_to(cr, 3.5, 10 - h);
-            cairo_line_to(cr, 3.5, 10);
+            cairo_move_to(cr, -w, 2);
+            cairo_line_to(cr, -w, 2 - h);
+            cairo_line_to(cr, 0, -3 - h);
+            cairo_line_to(cr, w, 2 - h);
+            cairo_line_to(cr, w, 2);
             cairo_close_path(cr);
             fillShaded(cr, c, 1.8, 0.4);
+            cairo_new_path(cr);
+            cairo_move_to(cr, 0, 2);
+            cairo_line_to(cr, 0, -3 - h);
+            setColor(cr, lighter(c, 0.35));
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
             cairo_restore(cr);
         }
         if (cycling) {
