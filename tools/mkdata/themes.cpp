@@ -342,10 +342,17 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
     cairo_stroke(cr);
     setColor(cr, withAlpha(look.wallLight, 0.8));
     cairo_set_line_width(cr, 1);
-    for (double y : {1.0, 14.5, 27.5}) {
-        cairo_move_to(cr, 1, y);
-        cairo_line_to(cr, 39, y);
-    }
+    // Brick highlights run to the cell edge where the brick continues into the next cell.
+    cairo_move_to(cr, 0, 1);
+    cairo_line_to(cr, 19, 1);
+    cairo_move_to(cr, 21, 1);
+    cairo_line_to(cr, 40, 1);
+    cairo_move_to(cr, 1, 14.5);
+    cairo_line_to(cr, 39, 14.5);
+    cairo_move_to(cr, 0, 27.5);
+    cairo_line_to(cr, 19, 27.5);
+    cairo_move_to(cr, 21, 27.5);
+    cairo_line_to(cr, 40, 27.5);
     cairo_stroke(cr);
     for (auto [x, y] : {std::pair{10.0, 6.5}, {30.0, 6.5}, {10.0, 32.5}, {30.0, 32.5}}) {
         pathEllipse(cr, x, y, 1.4, 1.4);

@@ -466,6 +466,16 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
         EXPECT_FALSE(sameRect(b, 0, 0, 0, h, b.width, h)) << name << ": down differs from up";
         EXPECT_FALSE(sameRect(b, 0, 0, 0, 2 * h, b.width, h)) << name << ": hover differs from up";
     }
+    for (const char* stem : {"newgame", "options", "halloffame", "mainhelp", "exit", "mainmenu", "nglc", "lc0", "lc1",
+                             "lc2", "gsup", "gsminus", "gsplus", "soundtxt", "svolup", "musictxt", "mvolup", "exityes",
+                             "exitno", "gomm", "gogmm", "yes", "no"}) {
+        const Bitmap normal = pic(std::string(stem) + "0.bmp"), hover = pic(std::string(stem) + "1.bmp");
+        ASSERT_EQ(normal.width, hover.width) << stem;
+        ASSERT_EQ(normal.height, hover.height) << stem;
+        EXPECT_NE(normal.pixels, hover.pixels) << stem << ": hover looks different";
+        EXPECT_GT(countNonKey(normal, kGreen, 0, 0, normal.width, normal.height), normal.width * normal.height / 20)
+            << stem << ": caption painted in";
+    }
     const Bitmap caption = pic("soundtxt0.bmp");
     EXPECT_TRUE(allKey(caption, kGreen, 0, 0, 44, 40)) << "the check box lies over the left 44 px";
 }
