@@ -272,13 +272,15 @@ Picture magnifier()
     fillShaded(cr, hex(pal::brass), 2.5, 0.3);
     cairo_restore(cr);
     // Opaque mask over the lens square's corners outside the circle, then the brass rim.
+    // A wooden back plate: its rounded corners still cover the corners of the square view.
     cairo_new_path(cr);
-    cairo_rectangle(cr, 30, 30, 168, 168);
+    pathRoundRect(cr, 26, 26, 176, 176, 16);
     cairo_new_sub_path(cr);
     cairo_arc_negative(cr, 114, 114, 80, 0, -2 * M_PI);
     cairo_close_path(cr);
-    setColor(cr, hex(0x2A1B12));
-    cairo_fill(cr);
+    fillShaded(cr, hex(pal::woodDark), 2.5, 0.25);
+    for (auto [x, y] : {std::pair{38.0, 38.0}, {190.0, 38.0}, {38.0, 190.0}, {190.0, 190.0}})
+        drawScrew(cr, x, y, 3.5);
     cairo_new_path(cr);
     cairo_arc(cr, 114, 114, 96, 0, 2 * M_PI);
     cairo_new_sub_path(cr);
