@@ -80,6 +80,7 @@ std::optional<std::string> replacement(std::uint16_t nameId, const std::string& 
     case 4:
     case 6:
     case 16:
+    case 18:
         return family;
     case 3:
         return "Burrowix: " + family;

@@ -1,5 +1,6 @@
 #pragma once
-// Renaming a TrueType font: the family names in its 'name' table are replaced, the table directory's
+// Renaming a TrueType font: the family, full, PostScript and unique names in its 'name' table
+// (IDs 1, 3, 4, 6, 16, 18) are replaced, the table directory's
 // checksums and the head table's checkSumAdjustment are recomputed, and a digital signature (which
 // would no longer match) is dropped. Everything else is kept byte for byte.
 #include <cstdint>

@@ -136,6 +136,10 @@ TEST(MkdataFontRename, SetsTheFamilyAndKeepsEveryChecksumValid)
         EXPECT_EQ(fontFamilyName(font, 1), f->family);
         EXPECT_EQ(fontFamilyName(font, 4), f->family);
         EXPECT_EQ(fontFamilyName(font, 6), f->family);
+        for (int id : {16, 18}) { // optional records, renamed when present
+            const std::string name = fontFamilyName(font, id);
+            EXPECT_TRUE(name.empty() || name == f->family) << id << ": " << name;
+        }
         ASSERT_EQ(font.size() % 4, 0u);
         EXPECT_EQ(sfntChecksum(font.data(), font.size()), 0xB1B0AFBAu);
         const std::size_t tables = std::size_t(font[4]) << 8 | font[5];
