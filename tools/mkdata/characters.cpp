@@ -73,14 +73,17 @@ void helmetSide(cairo_t* cr, double cx, double cy, const BrannokColors& k, bool 
         sparkle(cr, cx + 8.5, cy - 5, 2.2, hex(0xFFFFFF));
 }
 
-void crumbs(cairo_t* cr, double phase, double x, double y, double dirX, double dirY)
+// Earth crumbs thrown from (x0, y0) towards (x1, y1) in an arc; drawn before the body so that only
+// the ones flying clear of him show. With `bothSides` every other crumb flies to the mirrored side.
+void crumbs(cairo_t* cr, double phase, double x0, double y0, double x1, double y1, double arc, bool bothSides)
 {
     const Color c = hex(pal::earthLight);
-    for (int i = 0; i < 4; ++i) {
-        const double t = std::fmod(phase + i * 0.25, 1.0);
-        const double px = x + dirX * t * 12 + (i - 1.5) * 2.5 * (dirY != 0 ? 1.6 : 0.4);
-        const double py = y + dirY * t * 12 - (dirY == 0 ? std::sin(t * M_PI) * 8 : 0) + (i % 2) * 2;
-        pathEllipse(cr, px, py, 1.8 - t * 0.6, 1.6 - t * 0.5);
+    for (int i = 0; i < 6; ++i) {
+        const double t = std::fmod(phase + i / 6.0, 1.0);
+        const double tx = bothSides && i % 2 ? 2 * x0 - x1 : x1;
+        const double px = x0 + (tx - x0) * t + (i % 3 - 1) * 1.2;
+        const double py = y0 + (y1 - y0) * t - arc * std::sin(t * M_PI);
+        pathEllipse(cr, px, py, 2.1 - t * 0.7, 1.8 - t * 0.6);
         fillFlat(cr, c, 1.0);
     }
 }
@@ -114,6 +117,8 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     cairo_rotate(cr, lean);
     cairo_translate(cr, -20, -37);
 
+    if (pose.action == BrannokAction::Dig)
+        crumbs(cr, pose.phase, 30, 34, 0, 30, 12, false);
     // Far arm (behind the body).
     if (pose.action == BrannokAction::Dig)
         limb(cr, 22, 23 + bob, 33 + 3 * c, 19 + 5 * s, 3.6, furDark);
@@ -168,7 +173,6 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
         const double hxp = 34 - 3 * c, hyp = 24 - 6 * s;
         limb(cr, 21, 24 + bob, hxp, hyp, 3.8, k.fur);
         claws(cr, hxp, hyp, 0.2 - 0.5 * s, k);
-        crumbs(cr, pose.phase, 30, 26, -1.4, 0);
         break;
     }
     case BrannokAction::Push:
@@ -208,6 +212,8 @@ void brannokBack(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.5 : -1.5;
     const Color furDark = darker(k.fur, 0.2);
+    if (dig)
+        crumbs(cr, pose.phase, 20, 6, 2, 34, 4, true);
     pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.2, 2.6);
     fillShaded(cr, furDark, gLine);
     pathEllipse(cr, 26, 36.5 - std::max(0.0, -c) * 2, 4.2, 2.6);
@@ -233,8 +239,6 @@ void brannokBack(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     // Lamp glow peeking past the helmet on the side he faces.
     pathEllipse(cr, 20 + off * 6.5, 6.5, 2.2, 2.2);
     fillFlat(cr, k.lamp, gLine * 0.7);
-    if (dig)
-        crumbs(cr, pose.phase, 20, 6, 0, 1.6);
 }
 
 void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
@@ -244,6 +248,8 @@ void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.6 : -1.6;
     const Color furDark = darker(k.fur, 0.2);
+    if (dig)
+        crumbs(cr, pose.phase, 20, 30, 2, 22, 14, true);
     pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.4, 2.6);
     fillShaded(cr, furDark, gLine);
     pathEllipse(cr, 26, 36.5 - std::max(0.0, -c) * 2, 4.4, 2.6);
@@ -279,8 +285,6 @@ void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     pathEllipse(cr, hx, 5.5, 3.2, 3);
     fillFlat(cr, k.lamp, gLine * 0.8);
     sparkle(cr, hx, 5.3, 2.2, hex(0xFFFFFF));
-    if (dig)
-        crumbs(cr, pose.phase, 20, 34, 0, -1.2);
 }
 
 void brannokPass(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
