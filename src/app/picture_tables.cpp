@@ -1,0 +1,223 @@
+#include "app/picture_tables.hpp"
+
+#include "app/pack_catalogue.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/picture_surface.hpp"
+#include "platform/display/pixel_format.hpp"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace burrowix {
+
+PictureTables thePictures;
+
+const std::array<const char*, kSpriteImageCount> kSpriteImageNames = {
+    "grass.bmp", "stone.bmp",  "wall01.bmp",  "gold.bmp",    "1.bmp",      "1.bmp",       "enemy1.bmp",
+    "bomb.bmp",  "mine.bmp",   "tmp.bmp",     "heart.bmp",   "enemy2.bmp", "tmp.bmp",     "sh.bmp",
+    "sh.bmp",    "sh.bmp",     "tnt.bmp",     "sh.bmp",      "enemy4.bmp", "grenade.bmp", "tmp.bmp",
+    "backgr.jpg", "tmp.bmp",   "h1_.bmp",     "enemy1_.bmp", "backgr_.jpg", "tmp.bmp",    "tmp.bmp",
+    "tmp.bmp",   "tmp.bmp",
+};
+
+const std::array<const char*, kInterfaceImageCount> kInterfaceImageNames = {
+    "pan1.bmp",       "pan2.bmp",        "leave.bmp",      "gameover.bmp",   "died.bmp",
+    "gamesucc.bmp",   "helpbgr.jpg",     "tmp.bmp",        "hallfame.jpg",   "logo.jpg",
+    "goname.bmp",     "tmp.bmp",         "tmp.bmp",        "lstart0.bmp",    "lstart1.bmp",
+    "lstart2.bmp",    "lstart3.bmp",     "lstart4.bmp",    "swscreen.bmp",   "fone.bmp",
+    "pan3.bmp",       "message.bmp",     "smallback20.bmp", "backgrsmall.bmp", "digits.bmp",
+    "mainmenu01.jpg", "pack1.bmp",       nullptr,          "closed.bmp",     "chback.bmp",
+    "scroll1.jpg",    "scroll2.jpg",     "magnifier.bmp",  "optback.jpg",    "tmp.bmp",
+    "curr_weap.bmp",  "brannoksign.bmp", "pointer2.bmp",   "arrows0_.bmp",   "exitbgr.jpg",
+    "gobgr.jpg",      "eyes.bmp",        "difficulty.bmp", "gohf1.bmp",      "gogood.jpg",
+    "controls.bmp",   nullptr,           "h1__.bmp",       "tmp.bmp",        "tmp.bmp",
+};
+
+const std::array<const char*, kExppointsImageCount> kExppointsImageNames = {
+    "points01.bmp", "points02.bmp", "points03.bmp", "points04.bmp", "points05.bmp", "points06.bmp",
+    "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",
+    "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",      "tmp.bmp",
+    "tmp.bmp",      "tmp.bmp",
+};
+
+const std::array<const char*, kAddweaponImageCount> kAddweaponImageNames = {
+    "tmp.bmp", "10mines.bmp", "tmp.bmp", "10shots.bmp", "10grenade.bmp",
+    "tmp.bmp", "10tnt.bmp",   "10kill.bmp", "tmp.bmp",  "tmp.bmp",
+};
+
+namespace {
+
+constexpr std::uint32_t kBlack = packRgb(0, 0, 0);
+constexpr std::uint32_t kGreen = packRgb(0, 255, 0);
+constexpr std::uint32_t kBlue = packRgb(0, 0, 255);
+constexpr std::uint32_t kCyan = packRgb(0, 255, 255);
+
+// The interface pictures loaded at start-up from the standard pack, in index order.
+constexpr int kStartupInterfaceImages[] = {0, 1, 9, 19, 20, 21, 34, 35, 41, 45, 47, 48, 49};
+// Those and "pack1.bmp": the interface pictures whose absence stops start-up, in checking order.
+constexpr int kCheckedInterfaceImages[] = {0, 1, 9, 19, 20, 21, kPackImage, 34, 35, 41, 45, 47, 48, 49};
+
+// The theme pictures: which table slot gets which theme-pack file, in loading order.
+struct ThemeSlot {
+    bool sprite; // else interface
+    int index;
+    const char* name;
+};
+constexpr ThemeSlot kThemeSlots[] = {
+    {true, 21, "backgr.jpg"}, {true, 0, "grass.bmp"},           {true, 1, "stone.bmp"},
+    {true, 2, "wall01.bmp"},  {true, 4, "grass.bmp"},           {true, 5, "grass.bmp"},
+    {false, kPreviewSpritesImage, "smallback20.bmp"}, {false, kPreviewBackgroundImage, "backgrsmall.bmp"},
+};
+
+bool isThemeSprite(int index)
+{
+    for (const ThemeSlot& slot : kThemeSlots)
+        if (slot.sprite && slot.index == index)
+            return true;
+    return false;
+}
+
+Picture& themePicture(PictureTables& p, const ThemeSlot& slot)
+{
+    return slot.sprite ? p.spriteImages[slot.index] : p.interfaceImages[slot.index];
+}
+
+void setKey(const Picture& picture, std::uint32_t rgb)
+{
+    if (picture)
+        setColorKey(picture.get(), rgb);
+}
+
+// Every loaded picture's colour key.
+void applyColorKeys(PictureTables& p)
+{
+    for (const Picture* single : {&p.allPicture, &p.diggerPicture, &p.explosionPicture})
+        setKey(*single, kBlack);
+    setKey(p.digitsFont, kBlue);
+    for (int i = 0; i < kSpriteImageCount; ++i)
+        setKey(p.spriteImages[i], i == 6 || i == 18 || i == 24 ? kGreen : kBlack);
+    for (const Picture& picture : p.exppointsImages)
+        setKey(picture, kBlack);
+    for (int i = 0; i < kAddweaponImageCount; ++i)
+        setKey(p.addweaponImages[i], i == 7 ? kBlack : kGreen);
+    for (int i : kStartupInterfaceImages) {
+        const std::uint32_t key = i == 0 || i == 1 || i == 20 ? kCyan
+                                  : i == 35                   ? kBlue
+                                  : i == 19 || i == 21 || i == 41 || i == 45 ? kGreen
+                                                                             : kBlack;
+        setKey(p.interfaceImages[i], key);
+    }
+    setKey(p.interfaceImages[kPackImage], kBlack);
+    for (const ThemeSlot& slot : kThemeSlots)
+        setKey(themePicture(p, slot), kGreen);
+}
+
+// Reloads a picture into its surface; Ok for an empty slot.
+DisplayResult reloadInto(const Picture& picture, std::string_view name)
+{
+    return picture ? reloadBitmap(picture.get(), name) : DisplayResult::Ok;
+}
+
+} // namespace
+
+void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures)
+{
+    catalogue.useThemePack();
+    for (const ThemeSlot& slot : kThemeSlots) {
+        Picture& picture = themePicture(pictures, slot);
+        picture = loadBitmapSurface(display, slot.name);
+        setKey(picture, kGreen);
+    }
+    if (catalogue.currentPack)
+        catalogue.currentPack->removeTempFiles();
+}
+
+void reloadPackPicture(Display& display, PackCatalogue& catalogue, PictureTables& pictures)
+{
+    catalogue.useLevelPack();
+    Picture& picture = pictures.interfaceImages[kPackImage];
+    if (!picture || reloadBitmap(picture.get(), kInterfaceImageNames[kPackImage]) != DisplayResult::Ok)
+        picture = loadBitmapSurface(display, kInterfaceImageNames[kPackImage]);
+    setKey(picture, kBlack);
+}
+
+std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& p)
+{
+    catalogue.useStandardPack();
+    p.allPicture = loadBitmapSurface(display, "all.bmp");
+    p.diggerPicture = loadBitmapSurface(display, "h1.bmp");
+    p.explosionPicture = loadBitmapSurface(display, "exp.bmp");
+    p.digitsFont = loadBitmapSurface(display, "font1_0_small.bmp");
+    for (int i = 0; i < kSpriteImageCount; ++i)
+        if (!isThemeSprite(i))
+            p.spriteImages[i] = loadBitmapSurface(display, kSpriteImageNames[i]);
+    for (int i : kStartupInterfaceImages)
+        p.interfaceImages[i] = loadBitmapSurface(display, kInterfaceImageNames[i]);
+    for (int i = 0; i < kExppointsImageCount; ++i)
+        p.exppointsImages[i] = loadBitmapSurface(display, kExppointsImageNames[i]);
+    for (int i = 0; i < kAddweaponImageCount; ++i)
+        p.addweaponImages[i] = loadBitmapSurface(display, kAddweaponImageNames[i]);
+
+    loadThemePictures(display, catalogue, p);
+    catalogue.useLevelPack();
+    p.interfaceImages[kPackImage] = loadBitmapSurface(display, kInterfaceImageNames[kPackImage]);
+
+    if (!p.allPicture)
+        return "DDLoadBitmap1 FAILED";
+    if (!p.diggerPicture)
+        return "DDLoadBitmap2 FAILED";
+    if (!p.explosionPicture)
+        return "DDLoadBitmap Exp FAILED";
+    if (!p.digitsFont)
+        return "DDLoadBitmap Font FAILED";
+    for (int i : kCheckedInterfaceImages)
+        if (!p.interfaceImages[i])
+            return "sys " + std::to_string(i);
+    for (const Picture& picture : p.exppointsImages)
+        if (!picture)
+            return "DDLoadBitmap exppoints FAILED";
+    for (const Picture& picture : p.addweaponImages)
+        if (!picture)
+            return "DDLoadBitmap addweapon FAILED";
+
+    applyColorKeys(p);
+    if (display.backBuffer) {
+        setColorKey(display.backBuffer.get(), kBlack);
+        display.greenPixel = colorMatch(display.backBuffer.get(), kGreen);
+    }
+    return {};
+}
+
+DisplayResult reloadAllPictures(PackCatalogue& catalogue, PictureTables& p)
+{
+    DisplayResult last = DisplayResult::Ok;
+    auto reload = [&last](const Picture& picture, const char* name) {
+        if (picture)
+            last = reloadInto(picture, name);
+    };
+    catalogue.useStandardPack();
+    reload(p.allPicture, "all.bmp");
+    reload(p.diggerPicture, "h1.bmp");
+    reload(p.explosionPicture, "exp.bmp");
+    reload(p.digitsFont, "font1_0_small.bmp");
+    for (int i = 0; i < kSpriteImageCount; ++i)
+        if (!isThemeSprite(i))
+            reload(p.spriteImages[i], kSpriteImageNames[i]);
+    for (int i = 0; i < kInterfaceImageCount; ++i)
+        if (i != kPreviewSpritesImage && i != kPreviewBackgroundImage && i != kPackImage)
+            reload(p.interfaceImages[i], kInterfaceImageNames[i]);
+    for (int i = 0; i < kExppointsImageCount; ++i)
+        reload(p.exppointsImages[i], kExppointsImageNames[i]);
+    for (int i = 0; i < kAddweaponImageCount; ++i)
+        reload(p.addweaponImages[i], kAddweaponImageNames[i]);
+
+    catalogue.useThemePack();
+    for (const ThemeSlot& slot : kThemeSlots)
+        reload(themePicture(p, slot), slot.name);
+    catalogue.useLevelPack();
+    reload(p.interfaceImages[kPackImage], kInterfaceImageNames[kPackImage]);
+    applyColorKeys(p);
+    return last;
+}
+
+} // namespace burrowix

@@ -1,0 +1,173 @@
+// Start-up's shared pictures: every table slot loaded from the right pack, the colour keys, and the
+// message of the first missing essential picture.
+#include "app/pack_catalogue.hpp"
+#include "app/picture_tables.hpp"
+#include "bmp_writer.hpp"
+#include "jpeg_writer.hpp"
+#include "platform/archive/pack_writer.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/pixel_format.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace burrowix {
+namespace {
+
+using mkdata::Image;
+using mkdata::Rgb;
+
+class NullPresenter : public FramePresenter {
+public:
+    DisplayResult present(const Surface&) override { return DisplayResult::Ok; }
+};
+
+std::vector<std::uint8_t> pictureBytes(const std::string& name, Rgb colour)
+{
+    Image image(4, 3, colour);
+    return name.ends_with(".jpg") ? mkdata::encodeJpeg(image) : mkdata::encodeBmp24(image);
+}
+
+class StartupPictures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        theDisplay.reset();
+        setUpDisplay(theDisplay, std::make_unique<NullPresenter>());
+        catalogue.folder = dir.path().string();
+    }
+    void TearDown() override
+    {
+        pictures.reset();
+        catalogue.reset();
+        theDisplay.reset();
+    }
+
+    // The standard pack holds every name the tables list except `missing`; the theme pack paints its
+    // pictures in `themeColour`.
+    void writePacks(const std::string& missing = "", Rgb themeColour = {200, 10, 10})
+    {
+        std::set<std::string> names{"all.bmp", "h1.bmp", "exp.bmp", "font1_0_small.bmp"};
+        for (const char* n : kSpriteImageNames)
+            names.insert(n);
+        for (const char* n : kInterfaceImageNames)
+            if (n)
+                names.insert(n);
+        for (const char* n : kExppointsImageNames)
+            names.insert(n);
+        for (const char* n : kAddweaponImageNames)
+            names.insert(n);
+        std::vector<PackEntry> standard;
+        for (const std::string& n : names)
+            if (n != missing)
+                standard.push_back({n, pictureBytes(n, {90, 90, 90})});
+        ASSERT_TRUE(writePackArchive(dir.file("standart.pak"), standard));
+
+        PackInfo theme;
+        theme.packType = PackInfo::kThemePack;
+        std::vector<PackEntry> themeEntries{{"pak.dsc", encodePackDescription(theme)}};
+        for (const char* n : {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp",
+                              "backgrsmall.bmp"})
+            themeEntries.push_back({n, pictureBytes(n, themeColour)});
+        ASSERT_TRUE(writePackArchive(dir.file("theme.pak"), themeEntries));
+
+        PackInfo level;
+        level.packType = PackInfo::kLevelPack;
+        level.levelCount = 30;
+        ASSERT_TRUE(writePackArchive(dir.file("level.pak"),
+                                     {{"pak.dsc", encodePackDescription(level)},
+                                      {"pack1.bmp", pictureBytes("pack1.bmp", {1, 2, 250})}}));
+        ASSERT_EQ(catalogue.build({"level.pak", "standart.pak", "theme.pak"}), 1);
+    }
+
+    std::uint32_t firstPixel(const Picture& picture) { return picture->pixel(0, 0); }
+
+    test::TempDir dir;
+    PackCatalogue catalogue;
+    PictureTables pictures;
+};
+
+TEST_F(StartupPictures, LoadsEverySlotFromItsPackWithItsKey)
+{
+    writePacks();
+    ASSERT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
+
+    EXPECT_TRUE(pictures.spriteImages[3]);    // gold from the standard pack
+    EXPECT_FALSE(pictures.interfaceImages[25]); // loaded when its screen is entered
+    EXPECT_FALSE(pictures.interfaceImages[27]);
+    // Theme slots come from the theme pack, "pack1.bmp" from the level pack.
+    for (int sprite : {0, 1, 2, 4, 5})
+        EXPECT_EQ(firstPixel(pictures.spriteImages[sprite]), 0xC80A0Au) << sprite;
+    EXPECT_EQ(firstPixel(pictures.interfaceImages[kPackImage]), 0x0102FAu);
+
+    auto keyOf = [](const Picture& p) { return p->hasColorKey() ? p->colorKey() : 0xDEADBEEF; };
+    const std::uint32_t black = 0, green = 0x00FF00, blue = 0x0000FF, cyan = 0x00FFFF;
+    EXPECT_EQ(keyOf(pictures.allPicture), black);
+    EXPECT_EQ(keyOf(pictures.digitsFont), blue);
+    EXPECT_EQ(keyOf(pictures.spriteImages[3]), black);
+    for (int sprite : {6, 18, 24, 0, 21})
+        EXPECT_EQ(keyOf(pictures.spriteImages[sprite]), green) << sprite;
+    EXPECT_EQ(keyOf(pictures.interfaceImages[0]), cyan);
+    EXPECT_EQ(keyOf(pictures.interfaceImages[20]), cyan);
+    EXPECT_EQ(keyOf(pictures.interfaceImages[35]), blue);
+    EXPECT_EQ(keyOf(pictures.interfaceImages[45]), green);
+    EXPECT_EQ(keyOf(pictures.interfaceImages[9]), black);
+    EXPECT_EQ(keyOf(pictures.interfaceImages[kPreviewSpritesImage]), green);
+    EXPECT_EQ(keyOf(pictures.addweaponImages[7]), black);
+    EXPECT_EQ(keyOf(pictures.addweaponImages[1]), green);
+    EXPECT_EQ(keyOf(theDisplay.backBuffer), black);
+    EXPECT_EQ(theDisplay.greenPixel, green);
+}
+
+TEST_F(StartupPictures, FirstMissingEssentialPictureNamesItself)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"logo.jpg", "sys 9"},
+        {"h1.bmp", "DDLoadBitmap2 FAILED"},
+        {"font1_0_small.bmp", "DDLoadBitmap Font FAILED"},
+        {"points03.bmp", "DDLoadBitmap exppoints FAILED"},
+        {"10tnt.bmp", "DDLoadBitmap addweapon FAILED"},
+        {"tmp.bmp", "sys 34"},
+    };
+    for (const auto& [missing, message] : cases) {
+        writePacks(missing);
+        EXPECT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), message) << missing;
+        pictures.reset();
+        catalogue.reset();
+        catalogue.folder = dir.path().string();
+    }
+}
+
+TEST_F(StartupPictures, MissingThemePictureIsNotReported)
+{
+    writePacks("stone.bmp"); // the standard pack has none either
+    PackInfo theme;
+    theme.packType = PackInfo::kThemePack;
+    ASSERT_TRUE(writePackArchive(dir.file("theme.pak"),
+                                 {{"pak.dsc", encodePackDescription(theme)},
+                                  {"grass.bmp", pictureBytes("grass.bmp", {5, 5, 5})}}));
+    EXPECT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
+    EXPECT_FALSE(pictures.spriteImages[1]);
+    EXPECT_TRUE(pictures.spriteImages[0]);
+}
+
+TEST_F(StartupPictures, ReloadAfterALossRefillsEveryPictureFromItsPack)
+{
+    writePacks();
+    ASSERT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
+    loseAllSurfaces(theDisplay);
+    ASSERT_EQ(restoreAllSurfaces(theDisplay), DisplayResult::Ok);
+    pictures.spriteImages[1]->setPixel(0, 0, 0);
+    pictures.interfaceImages[kPackImage]->setPixel(0, 0, 0);
+    pictures.interfaceImages[9]->setPixel(0, 0, 0);
+    EXPECT_EQ(reloadAllPictures(catalogue, pictures), DisplayResult::Ok);
+    EXPECT_EQ(firstPixel(pictures.spriteImages[1]), 0xC80A0Au);
+    EXPECT_EQ(firstPixel(pictures.interfaceImages[kPackImage]), 0x0102FAu);
+    EXPECT_NE(firstPixel(pictures.interfaceImages[9]), 0u);
+    EXPECT_EQ(pictures.interfaceImages[0]->colorKey(), 0x00FFFFu);
+}
+
+} // namespace
+} // namespace burrowix
