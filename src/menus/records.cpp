@@ -1,0 +1,7 @@
+#include "menus/records.hpp"
+
+namespace burrowix {
+
+Records theRecords;
+
+} // namespace burrowix

@@ -1,0 +1,45 @@
+#pragma once
+// The program's records: the live hall-of-fame record (which also carries the running game values),
+// its level-start copy and the scratch copy used while restoring from it, the level progress, and
+// whether the level choice still has to ask for a difficulty.
+
+#include "menus/hall_of_fame.hpp"
+#include "menus/level_progress.hpp"
+#include "menus/options.hpp"
+
+#include <array>
+#include <cstdint>
+
+namespace burrowix {
+
+// Ammunition a new game starts with, by weapon number.
+inline constexpr std::array<std::int32_t, HallOfFame::kWeapons> kStartAmmunition = {0, 11, 13, 15, 11,
+                                                                                    10, 9, 8, 7, 6};
+inline constexpr std::int32_t kStartLives = 10;
+
+struct Records {
+    HallOfFame hallOfFame;       // the live record
+    HallOfFame levelStartRecord; // taken at every level start
+    HallOfFame scratchRecord;    // used while the live record is restored
+    LevelProgress progress;
+    std::int32_t difficultyPromptPending = 1;
+    Options options;
+    std::int32_t levelNumber = 0; // the level being played or previewed, 0-based
+
+    HallOfFameFile scoreFile;
+    std::string optionsPath = kOptionsFileName;
+    std::string progressPath = kProgressFileName;
+
+    void reset() { *this = Records{}; }
+
+    // Lives and ammunition of a new game.
+    void startNewGameValues()
+    {
+        hallOfFame.lives = kStartLives;
+        hallOfFame.ammunition = kStartAmmunition;
+    }
+};
+
+extern Records theRecords;
+
+} // namespace burrowix
