@@ -34,14 +34,12 @@ bool writeContactSheet(const Picture& picture, const std::string& pngPath)
     }
     cairo_surface_mark_dirty(surface);
 
-    cairo_select_font_face(cr, "monospace", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 10);
     cairo_set_line_width(cr, 1);
+    double labelSize = 12;
+    Color labelColor{1, 1, 1, 1};
     auto label = [&](double x, double y, const std::string& text) {
-        cairo_move_to(cr, x, y);
-        cairo_show_text(cr, text.c_str());
+        drawText(cr, Face::Sketch, labelSize, text, x, y, Align::Left, labelColor);
     };
-    cairo_set_source_rgb(cr, 1, 1, 1);
     label(4, 12, picture.name + "  " + std::to_string(img.width) + "x" + std::to_string(img.height));
 
     if (picture.cellW > 0 && picture.cellH > 0) {
@@ -56,19 +54,19 @@ bool writeContactSheet(const Picture& picture, const std::string& pngPath)
             cairo_line_to(cr, margin + cols * picture.cellW, margin + r * picture.cellH + 0.5);
         }
         cairo_stroke(cr);
-        cairo_set_source_rgb(cr, 1, 0.8, 1);
-        cairo_set_font_size(cr, 9);
+        labelColor = {1, 0.8, 1, 1};
+        labelSize = 11;
         for (int c = 0; c < cols; ++c)
             label(margin + c * picture.cellW + 2, margin - 3, std::to_string(c));
         for (int r = 0; r < rows; ++r)
             label(2, margin + r * picture.cellH + 12, std::to_string(r));
     }
-    cairo_set_font_size(cr, 9);
+    labelSize = 11;
+    labelColor = {0.6, 1, 1, 1};
     for (const Region& r : picture.regions) {
         cairo_set_source_rgba(cr, 0.2, 1, 1, 0.9);
         cairo_rectangle(cr, margin + r.x + 0.5, margin + r.y + 0.5, r.w - 1, r.h - 1);
         cairo_stroke(cr);
-        cairo_set_source_rgb(cr, 0.6, 1, 1);
         label(margin + r.x + 2, margin + r.y + r.h + 9, r.name);
     }
     cairo_destroy(cr);

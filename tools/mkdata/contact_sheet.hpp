@@ -7,6 +7,7 @@
 
 namespace burrowix::mkdata {
 
+// The labels are set in the game's sketch face, so the faces must be loaded (loadFaces).
 bool writeContactSheet(const Picture& picture, const std::string& pngPath);
 
 } // namespace burrowix::mkdata

@@ -1,4 +1,6 @@
 #include "contact_sheet.hpp"
+#include "draw_kit.hpp"
+#include "game_fonts.hpp"
 #include "generator.hpp"
 
 #include "support/temp_dir.hpp"
@@ -23,7 +25,13 @@ TEST(MkdataContactSheet, ShowsThePictureAtFullSizeWithKeyPixelsAsACheckerboard)
     Picture p{"test.bmp", Image(80, 40, kKeyGreen), kKeyGreen, Format::Bmp, 40, 40, {{"r", 0, 0, 10, 10}}};
     p.image.set(60, 20, {200, 10, 10});
     test::TempDir dir;
-    ASSERT_TRUE(writeContactSheet(p, dir.file("s.png")));
+    std::string error;
+    auto fonts = makeGameFonts(error);
+    ASSERT_TRUE(fonts) << error;
+    ASSERT_TRUE(loadFaces(fonts->sketch.bytes, fonts->round.bytes));
+    const bool written = writeContactSheet(p, dir.file("s.png"));
+    releaseFaces();
+    ASSERT_TRUE(written);
     cairo_surface_t* s = cairo_image_surface_create_from_png(dir.file("s.png").c_str());
     ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
     const int margin = (cairo_image_surface_get_width(s) - 80) / 2;
