@@ -1,6 +1,7 @@
 #include "platform/display/display.hpp"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/display/blit.hpp"
 #include "platform/image/bitmap.hpp"
@@ -57,7 +58,12 @@ std::unique_ptr<Surface> createBlankSurface(Display& display, int width, int hei
 {
     if (width <= 0 || height <= 0)
         return nullptr;
-    auto surface = std::make_unique<Surface>(width, height);
+    std::unique_ptr<Surface> surface;
+    try {
+        surface = std::make_unique<Surface>(width, height);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
     registerSurface(display, surface.get());
     return surface;
 }

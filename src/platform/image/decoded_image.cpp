@@ -1,9 +1,33 @@
 #include "platform/image/decoded_image.hpp"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace burrowix {
+
+namespace {
+
+int normalisedBits(int requested)
+{
+    return requested < 2 ? 1 : requested <= 4 ? 4 : requested <= 8 ? 8 : 24;
+}
+
+std::uint64_t rowBytesFor(std::int64_t width, int bits)
+{
+    return ((std::uint64_t(width) * std::uint64_t(bits) + 31) / 32) * 4;
+}
+
+} // namespace
+
+bool DecodedImage::fits(std::int64_t width, std::int64_t height, int bitsRequested)
+{
+    if (width <= 0 || height <= 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+        return false;
+    // Both the rows here and the 32-bit picture made from them must stay within the limit.
+    return rowBytesFor(width, normalisedBits(bitsRequested)) * std::uint64_t(height) <= kMaxBytes &&
+           std::uint64_t(width) * std::uint64_t(height) * 4 <= kMaxBytes;
+}
 
 bool DecodedImage::create(std::int64_t width, std::int64_t height, int bitsRequested)
 {
@@ -11,19 +35,21 @@ bool DecodedImage::create(std::int64_t width, std::int64_t height, int bitsReque
     rowBytes_ = 0;
     palette_.clear();
     rows_.clear();
-    if (width <= 0 || height <= 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+    if (!fits(width, height, bitsRequested))
         return false;
-    const int bits = bitsRequested < 2 ? 1 : bitsRequested <= 4 ? 4 : bitsRequested <= 8 ? 8 : 24;
-    const std::uint64_t rowBytes = ((std::uint64_t(width) * std::uint64_t(bits) + 31) / 32) * 4;
-    if (rowBytes * std::uint64_t(height) > kMaxBytes ||
-        std::uint64_t(width) * std::uint64_t(height) * 4 > kMaxBytes)
+    const int bits = normalisedBits(bitsRequested);
+    try {
+        palette_.assign(bits == 24 ? 0 : std::size_t(1) << bits, PaletteEntry{});
+        rows_.assign(std::size_t(rowBytesFor(width, bits)) * std::size_t(height), 0);
+    } catch (const std::bad_alloc&) {
+        palette_.clear();
+        rows_.clear();
         return false;
+    }
     width_ = int(width);
     height_ = int(height);
     bits_ = bits;
-    rowBytes_ = std::size_t(rowBytes);
-    palette_.assign(bits == 24 ? 0 : std::size_t(1) << bits, PaletteEntry{});
-    rows_.assign(rowBytes_ * std::size_t(height_), 0);
+    rowBytes_ = std::size_t(rowBytesFor(width, bits));
     return true;
 }
 

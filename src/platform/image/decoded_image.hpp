@@ -24,8 +24,10 @@ public:
     static constexpr std::uint64_t kMaxBytes = 256ull << 20;
 
     // Makes a zeroed image; the depth is normalised (below 2 → 1, up to 4 → 4, up to 8 → 8, else 24).
-    // False, and no image, for a non-positive size or one over the limit.
+    // False, and no image, for a non-positive size, one over the limit, or when memory runs out.
     bool create(std::int64_t width, std::int64_t height, int bitsRequested);
+    // Whether create would accept the size, without allocating anything.
+    static bool fits(std::int64_t width, std::int64_t height, int bitsRequested);
 
     bool valid() const { return width_ > 0; }
     int width() const { return width_; }

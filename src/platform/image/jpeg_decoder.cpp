@@ -55,7 +55,7 @@ bool decodeJpeg(std::FILE* file, DecodedImage& image)
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return giveUp(info, image, "JPEG has no image");
     // Refuse oversized pictures before the library allocates anything for them.
-    if (!image.create(info.image_width, info.image_height, 8))
+    if (!DecodedImage::fits(info.image_width, info.image_height, 8 * info.num_components))
         return giveUp(info, image, "JPEG Create failed");
     jpeg_start_decompress(&info);
 

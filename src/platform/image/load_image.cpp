@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "platform/archive/open_packs.hpp"
@@ -32,7 +33,11 @@ bool readWholeFile(std::FILE* f, std::vector<std::uint8_t>& out)
             return !std::ferror(f);
         if (out.size() + n > kMaxFileBytes)
             return false;
-        out.insert(out.end(), chunk, chunk + n);
+        try {
+            out.insert(out.end(), chunk, chunk + n);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
     }
 }
 
@@ -96,7 +101,12 @@ std::optional<Bitmap> decodeImageFile(const std::string& path, ImageFormat forma
         setError(error, image.error);
         return std::nullopt;
     }
-    return image.toBitmap();
+    try {
+        return image.toBitmap();
+    } catch (const std::bad_alloc&) {
+        setError(error, "out of memory");
+        return std::nullopt;
+    }
 }
 
 std::optional<Bitmap> loadBitmapFile(const std::string& path, std::string* error)
@@ -109,7 +119,13 @@ std::optional<Bitmap> loadBitmapFile(const std::string& path, std::string* error
     }
     Bitmap bitmap;
     std::string message;
-    if (!readBmp(bytes, bitmap, message)) {
+    bool read = false;
+    try {
+        read = readBmp(bytes, bitmap, message);
+    } catch (const std::bad_alloc&) {
+        message = "out of memory";
+    }
+    if (!read) {
         setError(error, message);
         return std::nullopt;
     }

@@ -102,6 +102,20 @@ TEST(JpegDecoder, BrokenDataFailsWithTheLibrarysMessage)
     const Bytes cut(good.begin(), good.begin() + 40); // inside the headers
     EXPECT_FALSE(decodeJpegBytes(cut, image));
     EXPECT_FALSE(image.error.empty());
+    // A frame header claiming 65000 x 65000 is refused before anything is allocated for it.
+    Bytes huge = good;
+    for (std::size_t i = 0; i + 9 < huge.size(); ++i) {
+        if (huge[i] == 0xFF && huge[i + 1] == 0xC0) { // start of frame: length, precision, height, width
+            huge[i + 5] = 0xFD;
+            huge[i + 6] = 0xE8;
+            huge[i + 7] = 0xFD;
+            huge[i + 8] = 0xE8;
+            break;
+        }
+    }
+    EXPECT_FALSE(decodeJpegBytes(huge, image));
+    EXPECT_EQ(image.error, "JPEG Create failed");
+
     // Cut inside the picture data: the library pads the rest, as it does for every reader.
     const Bytes cutData(good.begin(), good.end() - 20);
     EXPECT_TRUE(decodeJpegBytes(cutData, image)) << image.error;
