@@ -410,23 +410,32 @@ Picture eyesOverlay()
     pathEllipse(cr, 7, 207, 2.2, 2.2);
     setColor(cr, hex(0xFFFFFF));
     cairo_fill(cr);
-    // Lids: k = 0 closed ... 3 open.
+    // Lids: k = 0 closed ... 3 open. A lid is the eye-shaped patch above its lash line, so a closed
+    // eye shows no square around it.
     for (int k = 0; k < 4; ++k) {
         cairo_save(cr);
         cairo_rectangle(cr, 200, 51 * k, 51, 51);
         cairo_clip(cr);
         cairo_translate(cr, 200, 51 * k);
-        const double cover = k == 0 ? 1.0 : (k == 1 ? 0.7 : (k == 2 ? 0.4 : 0.0));
+        const double cover = k == 0 ? 1.0 : (k == 1 ? 0.68 : (k == 2 ? 0.42 : 0.0));
         if (cover > 0) {
+            const double lash = 25.5 - 24 + 48 * cover;
+            cairo_save(cr);
+            cairo_rectangle(cr, 0, 0, 51, lash);
+            cairo_clip(cr);
+            pathEllipse(cr, 25.5, 25.5, 25.5, 23);
+            fillShaded(cr, hex(0x5E3A1E), 0, 0.25);
+            cairo_restore(cr);
+            cairo_save(cr);
+            pathEllipse(cr, 25.5, 25.5, 25.5, 23);
+            cairo_clip(cr);
             cairo_new_path(cr);
-            cairo_rectangle(cr, 0, 0, 51, 51 * cover);
-            setColor(cr, hex(0x5E3A1E));
-            cairo_fill(cr);
-            cairo_move_to(cr, 0, 51 * cover);
-            cairo_line_to(cr, 51, 51 * cover);
+            cairo_move_to(cr, 0, lash);
+            cairo_line_to(cr, 51, lash);
             setColor(cr, hex(0x2A1B12));
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
+            cairo_restore(cr);
         }
         cairo_restore(cr);
     }
