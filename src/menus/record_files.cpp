@@ -1,0 +1,69 @@
+#include "menus/record_files.hpp"
+
+#include "app/pack_catalogue.hpp"
+#include "menus/records.hpp"
+
+namespace burrowix {
+
+namespace {
+
+// Levels are numbered 0..29 within a pack; anything else stored is read as the first level.
+constexpr std::int32_t kLevelsPerPack = 30;
+
+} // namespace
+
+void readOptions()
+{
+    StoredOptions stored{theRecords.options, theRecords.levelNumber, theCatalogue.difficulty};
+    if (!readOptionsFile(theRecords.optionsPath, stored)) {
+        theRecords.options.reset();
+        return;
+    }
+    theRecords.options = stored.options;
+    theRecords.levelNumber = stored.level >= 0 && stored.level < kLevelsPerPack ? stored.level : 0;
+    theCatalogue.difficulty = stored.difficulty;
+    theCatalogue.selectLevelPackByNumber();
+}
+
+bool writeOptions()
+{
+    return writeOptionsFile(theRecords.optionsPath,
+                            {theRecords.options, theRecords.levelNumber, theCatalogue.difficulty});
+}
+
+void readHallOfFame()
+{
+    theRecords.difficultyPromptPending = theRecords.scoreFile.read(theRecords.hallOfFame);
+}
+
+bool writeHallOfFame()
+{
+    return theRecords.scoreFile.write(theRecords.hallOfFame, theRecords.difficultyPromptPending);
+}
+
+void insertHallOfFameEntry(std::int32_t score, const std::string& name)
+{
+    theRecords.difficultyPromptPending =
+        theRecords.scoreFile.insertEntry(theRecords.hallOfFame, score, name, theRecords.difficultyPromptPending);
+}
+
+void readProgress()
+{
+    if (!theRecords.progress.read(theRecords.progressPath))
+        theRecords.progress.reset();
+}
+
+bool writeProgress()
+{
+    return theRecords.progress.write(theRecords.progressPath);
+}
+
+bool saveRecordFiles()
+{
+    const bool score = writeHallOfFame();
+    const bool options = writeOptions();
+    const bool progress = writeProgress();
+    return score && options && progress;
+}
+
+} // namespace burrowix

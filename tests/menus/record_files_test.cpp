@@ -1,0 +1,120 @@
+// The program's three files read into and saved from the program-wide records.
+#include "app/pack_catalogue.hpp"
+#include "common/le_io.hpp"
+#include "menus/record_files.hpp"
+#include "menus/records.hpp"
+#include "platform/archive/pack_writer.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace burrowix {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+class RecordFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        theRecords.reset();
+        theCatalogue.reset();
+        theRecords.optionsPath = dir.file("opt.dat");
+        theRecords.progressPath = dir.file("li.dat");
+        theRecords.scoreFile.path = dir.file("score.dat");
+    }
+    void TearDown() override
+    {
+        theRecords.reset();
+        theCatalogue.reset();
+        theCatalogue.folder.clear();
+    }
+
+    void writeLevelPacks()
+    {
+        for (int n : {0, 1, 2}) {
+            PackInfo info;
+            info.packType = PackInfo::kLevelPack;
+            info.packNumber = n;
+            info.levelCount = 30;
+            ASSERT_TRUE(writePackArchive(dir.file("l" + std::to_string(n) + ".pak"),
+                                         {{"pak.dsc", encodePackDescription(info)}}));
+        }
+        theCatalogue.folder = dir.path().string();
+        ASSERT_EQ(theCatalogue.build({"l0.pak", "l1.pak", "l2.pak"}), 1);
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(RecordFiles, FirstRunHasDefaultsAndSavesExactlyThreeFiles)
+{
+    theRecords.options.gameSpeed = 3; // whatever was there before: a missing file means defaults
+    readOptions();
+    readHallOfFame();
+    readProgress();
+    EXPECT_EQ(theRecords.options.gameSpeed, 15);
+    EXPECT_EQ(theRecords.options.musicVolume, 70);
+    EXPECT_EQ(theRecords.difficultyPromptPending, 1);
+    EXPECT_EQ(theRecords.hallOfFame.entries[0].name, "McBrannok");
+    EXPECT_EQ(theRecords.progress.unlockedLevels(0), 1);
+
+    theRecords.levelNumber = 4;
+    theCatalogue.difficulty = 2;
+    ASSERT_TRUE(saveRecordFiles());
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"li.dat", "opt.dat", "score.dat"}));
+    const std::vector<std::uint8_t> options = readBytes(dir.file("opt.dat"));
+    ASSERT_EQ(options.size(), 28u);
+    EXPECT_EQ(loadLE32(options.data() + 20), 4u);
+    EXPECT_EQ(loadLE32(options.data() + 24), 2u);
+    EXPECT_EQ(readBytes(dir.file("li.dat")).size(), 80u);
+}
+
+TEST_F(RecordFiles, StoredDifficultySelectsItsLevelPack)
+{
+    writeLevelPacks();
+    ByteWriter w;
+    for (std::int32_t v : {0, 1, 17, 54, 92, 12, 1})
+        w.i32(v);
+    writeBytes(dir.file("opt.dat"), w.data());
+    readOptions();
+    EXPECT_EQ(theRecords.options.musicEnabled, 0);
+    EXPECT_EQ(theRecords.options.gameSpeed, 17);
+    EXPECT_EQ(theRecords.levelNumber, 12);
+    EXPECT_EQ(theCatalogue.difficulty, 1);
+    EXPECT_EQ(theCatalogue.packCatalogue[theCatalogue.selectedLevelPack].packNumber, 1);
+    EXPECT_EQ(theCatalogue.currentPackKind, PackCatalogue::kLevel);
+}
+
+TEST_F(RecordFiles, StoredLevelOutsideThePackStartsAtTheFirst)
+{
+    ByteWriter w;
+    for (std::int32_t v : {1, 1, 15, 70, 70, 30, 0})
+        w.i32(v);
+    writeBytes(dir.file("opt.dat"), w.data());
+    readOptions();
+    EXPECT_EQ(theRecords.levelNumber, 0);
+}
+
+TEST_F(RecordFiles, NewEntryIsSavedAndReadBack)
+{
+    readHallOfFame();
+    theRecords.difficultyPromptPending = 0;
+    insertHallOfFameEntry(16000, "Ada");
+    EXPECT_EQ(theRecords.hallOfFame.entries[1].name, "Ada");
+    EXPECT_EQ(theRecords.hallOfFame.highlight, 1);
+    EXPECT_EQ(theRecords.difficultyPromptPending, 0);
+    theRecords.hallOfFame.setDefaults();
+    readHallOfFame();
+    EXPECT_EQ(theRecords.hallOfFame.entries[1].name, "Ada");
+}
+
+} // namespace
+} // namespace burrowix
