@@ -1,7 +1,7 @@
 #include "generator.hpp"
 
 #include "bmp_writer.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 #include "common/atomic_file.hpp"
 #include "contact_sheet.hpp"
 #include "draw_kit.hpp"

@@ -1,7 +1,7 @@
 // The eight help pages: one 256 x 3000 text strip cut into 256 x 375 pages. No text line straddles
 // a page edge, and page 8 keeps its text in its first 240 rows (the rest is never scrolled into view).
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 
 #include <functional>
 #include <sstream>

@@ -1,7 +1,7 @@
 // Pictures of the game screen: frame clear colour, digit font, HUD panels, message panels, controls
 // board, watching eyes and the "this is you" pointer.
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Full-screen backgrounds and the pieces of the level-choice, options, hall-of-fame, help, exit and
 // game-over screens.
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 #include "common/random.hpp"
 
 #include <cmath>

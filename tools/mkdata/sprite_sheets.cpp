@@ -1,6 +1,6 @@
 // The game's sprite sheets: the digger in three looks, the enemies, the collectibles and weapons.
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The standard pack's pictures, in a fixed order so that every run writes the same bytes.
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 
 namespace burrowix::mkdata {
 

@@ -1,7 +1,7 @@
 // The three theme packs (Clay, Frost, Ember): backgrounds, earth, stones, walls and the small
 // preview versions; plus the standard pack's shared background bands.
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 #include "common/random.hpp"
 
 #include <algorithm>

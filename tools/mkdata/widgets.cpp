@@ -1,7 +1,7 @@
 // Widget pictures (buttons, toggles, scroll bar) and the two mouse-pointer sheets. Every one carries
 // the green key; no widget draws text itself, so the captions are painted in.
 #include "art.hpp"
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 
 #include <cmath>
 

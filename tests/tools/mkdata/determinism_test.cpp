@@ -1,6 +1,6 @@
 #include "generator.hpp"
 
-#include "catalogue.hpp"
+#include "picture_groups.hpp"
 #include "draw_kit.hpp"
 #include "game_fonts.hpp"
 #include "platform/archive/pack_archive.hpp"

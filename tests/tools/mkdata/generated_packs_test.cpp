@@ -1,4 +1,4 @@
-// Opens the packs the build generated and checks every picture of the catalogue: the right pack,
+// Opens the packs the build generated and checks every picture the game loads: the right pack,
 // decodable by the game's own loaders, big enough, transparent exactly where the game needs it and
 // with content where the game reads content.
 #include "generator.hpp"
