@@ -19,8 +19,8 @@ struct BrannokPose {
 };
 void drawBrannok(cairo_t* cr, const BrannokPose& pose, BrannokStyle style = BrannokStyle::Normal);
 
-// Crawler looks 0-4 (4 is the rolling hatchling); heading nullopt-like: front = true draws the
-// front view.
+// Crawler looks 0-4 (look 4 is the rolling hatchling), seen from above heading one way, or from the
+// front; `phase` runs 0..1 through two leg cycles.
 Color crawlerColor(int look);
 void drawCrawler(cairo_t* cr, int look, Heading heading, double phase);
 void drawCrawlerFront(cairo_t* cr, int look, double phase);
