@@ -91,13 +91,11 @@ void translateEvent(const SDL_Event& event, std::vector<Message>& out)
         break;
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
+        // Only showing, restoring, minimising and hiding change whether frames run; focus changes
+        // do not, so that their order relative to a minimise cannot restart frames.
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
             out.push_back({MessageType::Activate, 1});
-            break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            out.push_back({MessageType::Activate, 0});
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
         case SDL_WINDOWEVENT_HIDDEN:
