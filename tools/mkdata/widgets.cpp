@@ -45,7 +45,21 @@ void button(PictureList& out, const std::string& stem, int w, int h, const std::
             break;
         }
         const double left = stem == "soundtxt" || stem == "musictxt" ? 48 : 0;
-        if (look == Look::Caption && left > 0)
+        if (caption == "-" || caption == "+") {
+            // Signs drawn as bars: a font's hyphen is too thin to read as "minus".
+            const double cx = w / 2.0, cy = h / 2.0, a = 12, b = 3;
+            cairo_new_path(cr);
+            if (caption == "-") {
+                pathRoundRect(cr, cx - a, cy - b, 2 * a, 2 * b, 2);
+            } else {
+                const double pts[12][2] = {{-b, -a}, {b, -a}, {b, -b}, {a, -b}, {a, b}, {b, b},
+                                           {b, a},   {-b, a}, {-b, b}, {-a, b}, {-a, -b}, {-b, -b}};
+                for (auto [px, py] : pts)
+                    cairo_line_to(cr, cx + px, cy + py);
+                cairo_close_path(cr);
+            }
+            fillFlat(cr, text, 1.8);
+        } else if (look == Look::Caption && left > 0)
             drawText(cr, Face::Round, fitSize(cr, Face::Round, px, caption, w - left - 6), caption, left,
                      h / 2.0 + px * 0.33, Align::Left, text, hex(pal::outline), hover ? 2.5 : 2);
         else
