@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -221,6 +222,11 @@ TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
             ASSERT_TRUE(b);
             EXPECT_GE(b->width, e.minW);
             EXPECT_GE(b->height, e.minH);
+            if (!isJpeg(e.name)) {
+                const auto fringe = std::count_if(b->pixels.begin(), b->pixels.end(),
+                                                  [&](std::uint32_t p) { return nearKey(p, e.key); });
+                EXPECT_EQ(fringe, 0);
+            }
         }
         for (int i = 0; i < pack.memberCount(); ++i)
             EXPECT_FALSE(standardNames.count(pack.member(i)->name)) << pack.member(i)->name;
