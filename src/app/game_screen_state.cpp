@@ -1,0 +1,7 @@
+#include "app/game_screen_state.hpp"
+
+namespace burrowix {
+
+GameScreenState gameScreen;
+
+} // namespace burrowix

@@ -1,0 +1,26 @@
+#pragma once
+// The end-of-level and panel state the world touches: the level-complete flag, the pending game
+// over, the message panel's slide and the HUD's slide. One instance, `levelPresentation`. The
+// panels, the HUD and their drawing build on these fields.
+
+#include <cstdint>
+
+namespace burrowix {
+
+struct LevelPresentationState {
+    int levelEnding = 0;     // the level-complete sequence runs
+    int gameOverPending = 0;
+    int panelStep = 0;
+    int panelY = 0;
+    int hudSlide = 0;
+
+    void reset() { *this = LevelPresentationState{}; }
+};
+
+extern LevelPresentationState levelPresentation;
+
+// What a level start shows and records before the world is built: the world stops (`frozen`), and
+// the live record is copied as the level-start record that a lost life restores.
+void beginLevelPresentation(int levelIndex);
+
+} // namespace burrowix

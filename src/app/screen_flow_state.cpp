@@ -1,0 +1,7 @@
+#include "app/screen_flow_state.hpp"
+
+namespace burrowix {
+
+ScreenFlowState screenFlow;
+
+} // namespace burrowix

@@ -1,0 +1,20 @@
+#pragma once
+// The screen flow's state that the world reads: the preview's place on the level-choice screen,
+// whether the magnifier is up, and the two switches a level start resets. One instance,
+// `screenFlow`.
+
+namespace burrowix {
+
+struct ScreenFlowState {
+    int previewOriginX = 0;
+    int previewOriginY = 0;
+    int magnifierOn = 0;
+    int levelChoiceKeysEnabled = 1;
+    int nameEntryState = 0;
+
+    void reset() { *this = ScreenFlowState{}; }
+};
+
+extern ScreenFlowState screenFlow;
+
+} // namespace burrowix

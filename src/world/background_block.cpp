@@ -1,0 +1,102 @@
+#include "world/background_block.hpp"
+
+#include <algorithm>
+
+#include "app/app_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow_state.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/display/display.hpp"
+#include "world/watching_eyes.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+int levelLook()
+{
+    const int index = world.theWorld ? world.theWorld->levelIndex : 0;
+    return ((index % 5) + 5) % 5;
+}
+
+// Ceiling of a / 5 for any sign.
+int ceilFifth(int a)
+{
+    return a >= 0 ? (a + 4) / 5 : -((-a) / 5);
+}
+
+} // namespace
+
+void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target)
+{
+    const int m = levelLook();
+    if (app.cellSize == 20) {
+        Surface* small = thePictures.interfaceImages[kPreviewBackgroundImage].get();
+        const Rect r{source.left + m * 100, source.top, source.right + m * 100, source.bottom};
+        blitFast(target, x, y, small, &r, false);
+        return;
+    }
+    const int column = pictureNumber == kEyesPicture ? 0 : pictureNumber;
+    if (column < 0 || column > 3)
+        return;
+    Surface* sheet = m < 3 ? thePictures.spriteImages[21].get() : thePictures.spriteImages[25].get();
+    const int band = m < 3 ? m : m - 3;
+    const Rect r{source.left + column * 200, source.top + band * 200, source.right + column * 200,
+                 source.bottom + band * 200};
+    blitFast(target, x, y, sheet, &r, false);
+}
+
+void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow)
+{
+    const int size = 5 * app.cellSize;
+    int x = blockColumn * size - size + world.backgroundScrollX - world.backgroundOriginX * size;
+    int y = blockRow * size - size + world.backgroundScrollY - world.backgroundOriginY * size;
+    if (app.cellSize == 20) {
+        x += screenFlow.previewOriginX;
+        y += screenFlow.previewOriginY;
+    }
+    // Cut at the screen's edges.
+    Rect source{0, 0, size, size};
+    if (x < 0) {
+        source.left = -x;
+    }
+    if (y < 0) {
+        source.top = -y;
+    }
+    source.right = std::min(size, kScreenWidth - x);
+    source.bottom = std::min(size, kScreenHeight - y);
+    if (source.empty())
+        return;
+    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target);
+    if (picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice)
+        drawWatchingEyes(target, x, y);
+}
+
+void BackgroundBlock::drawInMagnifier(Surface* target, int /*blockColumn*/, int /*blockRow*/)
+{
+    const World* w = world.theWorld.get();
+    if (!w)
+        return;
+    const int mx = app.mouseX - screenFlow.previewOriginX + 40;
+    const int my = app.mouseY - screenFlow.previewOriginY + 40;
+    const int x = (blockX - ceilFifth(w->viewX)) * 200 + 300 - (mx % 200) - 30;
+    const int y = (blockY - ceilFifth(w->viewY)) * 200 + 100 - (my % 200) - 30;
+    Rect source{0, 0, 200, 200};
+    source.right = std::min({source.right, app.mouseX + 79 - x, kScreenWidth - x});
+    source.bottom = std::min(source.bottom, app.mouseY + 79 - y);
+    int dx = x, dy = y;
+    if (x < app.mouseX - 81) {
+        source.left = app.mouseX - 81 - x;
+        dx = app.mouseX - 81;
+    }
+    if (y < app.mouseY - 81) {
+        source.top = app.mouseY - 81 - y;
+        dy = app.mouseY - 81;
+    }
+    if (source.empty())
+        return;
+    drawPicture(dx, dy, picture, source, target);
+}
+
+} // namespace burrowix

@@ -1,0 +1,36 @@
+#pragma once
+// The background behind the level: one block per 5 x 5 cells, each showing a 200 x 200 tile of the
+// background picture of the level's look (picture 4 adds the watching eyes on the game screen).
+
+#include <cstdint>
+
+#include "platform/display/display_result.hpp"
+
+namespace burrowix {
+
+class Surface;
+
+inline constexpr int kBlockCells = 5;
+inline constexpr std::int32_t kEyesPicture = 4;
+
+class BackgroundBlock {
+public:
+    std::int32_t blockX = 0;
+    std::int32_t blockY = 0;
+    std::int32_t picture = 0;
+
+    virtual ~BackgroundBlock() = default;
+    BackgroundBlock() = default;
+    BackgroundBlock(const BackgroundBlock&) = default;
+    BackgroundBlock& operator=(const BackgroundBlock&) = default;
+
+    // The block in the level-choice magnifier, placed from the mouse position.
+    virtual void drawInMagnifier(Surface* target, int blockColumn, int blockRow);
+    // The block on the game screen (cell size 40) or in the level preview (cell size 20).
+    virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow);
+    // Draws the visible part `source` (block coordinates) of the block's tile at (x, y).
+    virtual void drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source,
+                             Surface* target);
+};
+
+} // namespace burrowix

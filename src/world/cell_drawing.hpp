@@ -1,0 +1,31 @@
+#pragma once
+// Drawing the level: every cell from its kind's sprite sheet with its animation, the explosion
+// overlay, the background blocks and the digger, on the game screen (cell size 40) and in the
+// level-choice preview (cell size 20).
+
+namespace burrowix {
+
+class Cell;
+class Surface;
+class World;
+struct Rect;
+
+// Draws one cell at its screen place, clipped to the play field, then its explosion overlay.
+void renderCell(World& w, Cell& cell, Surface* target);
+
+// The cells drawn in a frame: the view plus two cells on each side, clamped to the grid
+// (columns x0 .. x1 - 1, rows y0 .. y1 - 1).
+struct DrawRange {
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+};
+DrawRange drawRange(const World& w);
+
+// The background blocks, the cells of the drawing range and the digger, without any stepping. At
+// cell size 20 this is the level preview, placed at the preview origin.
+void drawWorld(World& w, Surface* target);
+
+// The level-choice magnifier: the 5 x 5 cells around the cell under the mouse, at cell size 40,
+// with the background and the digger when it stands there.
+void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY);
+
+} // namespace burrowix

@@ -1,0 +1,453 @@
+#include "world/digger.hpp"
+
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/level_presentation.hpp"
+#include "app/pack_catalogue.hpp"
+#include "audio/effect_handles.hpp"
+#include "common/random.hpp"
+#include "menus/records.hpp"
+#include "world/cell_kind.hpp"
+#include "world/egg_waking.hpp"
+#include "world/explosions.hpp"
+#include "world/scoring.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+// Target classes of the step table that are not kind codes.
+constexpr std::int32_t kClassEarth = 0;
+constexpr std::int32_t kClassBlocked = 1;
+constexpr std::int32_t kClassPushable = 2;
+
+// The neighbour of cell (x, y) in direction d as an index, or -1 outside the grid.
+int stepTarget(const World& w, int x, int y, int d)
+{
+    static constexpr int dx[4] = {-1, 0, 1, 0};
+    static constexpr int dy[4] = {0, -1, 0, 1};
+    if (d < 0 || d > 3 || !w.inside(x + dx[d], y + dy[d]))
+        return -1;
+    return w.indexOf(x + dx[d], y + dy[d]);
+}
+
+void enterCellSound3(int a, int b, int c)
+{
+    const int r = random(3);
+    playEffect(r == 0 ? a : r == 1 ? b : c);
+}
+
+// Clears or, in super mode, blasts the cell the digger enters.
+void clearEntered(World& w, Digger& d, int target)
+{
+    if (!w.validIndex(target))
+        return;
+    if (d.superMode)
+        explodePair(w, d, 0, target, 1);
+    else
+        w.cells[target].clear(0);
+}
+
+void takeStep(World& w, Digger& d)
+{
+    const int dir = gameScreen.wantedDirection;
+    const int t = stepTarget(w, d.x, d.y, dir);
+    if (dir == 0)
+        d.facing = 0;
+    else if (dir == 2)
+        d.facing = 1;
+    // Outside the grid there is nothing to enter.
+    const std::int32_t cls = t < 0 ? kClassBlocked : classify(w, t);
+    const int difficulty = theCatalogue.difficulty;
+    bool entered = false;
+    auto enter = [&] {
+        beginMove(w, d, dir);
+        entered = true;
+    };
+    auto endCalm = [&] {
+        if (d.pose == PosePushing)
+            d.frame = 0;
+        d.pose = PoseWalking;
+    };
+
+    switch (cls) {
+    case KindMine:
+    case KindCrawler:
+    case KindWalker:
+    case KindStalker:
+    case KindTnt:
+    case KindEgg:
+        if (d.superMode) {
+            if (cls == KindTnt) {
+                theRecords.hallOfFame.placedTnt = 0;
+                gameScreen.tntLatch = 0;
+            }
+            enter();
+        } else {
+            if (cls == KindMine)
+                explodeAround(w, d, t);
+            if (cls != KindTnt && cls != KindEgg)
+                hitDigger(w, d);
+        }
+        break;
+    case kClassEarth:
+        if (d.superMode)
+            explodePair(w, d, 0, t, 1);
+        if (d.pose == PosePushing)
+            d.frame = 0;
+        enter();
+        d.pose = PoseDigging;
+        d.digging = 1;
+        break;
+    case KindEmpty: {
+        const int below2 = d.y + 2 < w.height ? w.indexOf(d.x, d.y + 2) : -1;
+        if (below2 >= 0 && w.cells[below2].moving && dir == 3 && !d.superMode)
+            d.speed = 4;
+        enter();
+        endCalm();
+        break;
+    }
+    case KindGold:
+        playEffect(theEffects.nugget);
+        ++d.goldCollected;
+        addScore(kGoldValue);
+        levelCompleteCheck(w, d);
+        enter();
+        endCalm();
+        break;
+    case KindMineral: {
+        enterCellSound3(theEffects.mineral1, theEffects.mineral2, theEffects.mineral3);
+        const std::int32_t type = w.cells[t].param;
+        w.cells[t].clear(0);
+        enter();
+        addScore(mineralValue(type));
+        endCalm();
+        break;
+    }
+    case KindBlastStone:
+        playEffect(theEffects.nugget);
+        if (w.cells[t].param == 0) {
+            screenBlast(w, d);
+            enter();
+        }
+        endCalm();
+        break;
+    case KindHeart:
+        playEffect(theEffects.life);
+        w.cells[t].clear(0);
+        enter();
+        ++theRecords.hallOfFame.lives;
+        endCalm();
+        break;
+    case KindWeaponPickup: {
+        enterCellSound3(theEffects.addWeapon1, theEffects.addWeapon2, theEffects.addWeapon3);
+        const std::int32_t weapon = w.cells[t].param;
+        w.cells[t].clear(0);
+        enter();
+        if (weapon >= 0 && weapon < kWeaponTypes)
+            theRecords.hallOfFame.ammunition[weapon] += pickupAmount(difficulty, weapon);
+        endCalm();
+        break;
+    }
+    case kClassPushable:
+    case KindBomb:
+        if (d.superMode) {
+            explodePair(w, d, 0, t, 1);
+            enter();
+            break;
+        }
+        if (dir == 0 || dir == 2) {
+            const int beyond = stepTarget(w, t % w.width, t / w.width, dir);
+            if (beyond >= 0 && classify(w, beyond) == KindEmpty && !w.cells[t].moving) {
+                copyCell(w.cells[beyond], w.cells[t]);
+                w.cells[t].clear(0);
+                w.cells[beyond].startGlide(dir);
+                d.speed = 4;
+                enter();
+                if (d.pose != PosePushing)
+                    d.frame = d.walkFrames + d.digFrames;
+                d.pose = PosePushing;
+            }
+            const bool held = dir == 0 ? gameScreen.heldLeft : gameScreen.heldRight;
+            d.pose = held ? PosePushing : PoseWalking;
+        }
+        break;
+    default: break; // blocked, missiles, shots, grenades, time bombs
+    }
+    if (!entered && d.pose == PosePushing)
+        d.frame = 0;
+}
+
+void startBlink(Digger& d)
+{
+    d.invulnerable = 1;
+    gameScreen.blinkStart = app.frameClock;
+    gameScreen.blinkToggleTime = app.frameClock;
+    gameScreen.blinkPhase = 1;
+}
+
+void die(World& w, Digger& d)
+{
+    gameScreen.showPointer = 0;
+    d.dead = 1;
+    levelPresentation.panelStep = 0;
+    levelPresentation.panelY = -300;
+    levelPresentation.hudSlide = -1;
+    const int cell = w.inside(d.x, d.y) ? w.indexOf(d.x, d.y) : -1;
+    deathExplosion(w, cell);
+    playEffect(theEffects.explosion);
+    w.diggerDead = 1;
+    if (cell >= 0)
+        w.cells[cell].blastFrame = 0;
+    d.x = d.y = -1;
+}
+
+// Moves v towards 0 by step without passing it.
+std::int32_t approachZero(std::int32_t v, std::int32_t step)
+{
+    if (v > 0)
+        return v - step < 0 ? 0 : v - step;
+    if (v < 0)
+        return v + step > 0 ? 0 : v + step;
+    return 0;
+}
+
+} // namespace
+
+int Digger::cellIndex(const World& w) const
+{
+    return w.inside(x, y) ? w.indexOf(x, y) : -1;
+}
+
+Digger createDigger(const World& w, std::int32_t sx, std::int32_t sy)
+{
+    Digger d;
+    d.x = sx;
+    d.y = sy;
+    d.viewCol = sx - w.viewX;
+    d.viewRow = sy - w.viewY;
+    d.weaponCooldown = app.frameInterval * 20 + 100;
+    return d;
+}
+
+std::int32_t classify(const World& w, std::int64_t index)
+{
+    if (index < 0 || index >= std::int64_t(w.cells.size()))
+        return kClassEarth;
+    const std::int32_t kind = w.cells[std::size_t(index)].kind;
+    if (kind == KindEarth)
+        return kClassEarth;
+    if (kind == KindStone || kind == KindLooseEarth)
+        return kClassPushable;
+    if (kind == KindWall || kind == KindBottle || kind == 21 || kind > KindBlastStone || kind < 0)
+        return kClassBlocked;
+    return kind;
+}
+
+void diggerStep(World& w, Digger& d, bool runMoves)
+{
+    if (runMoves && !w.diggerDead && !d.dead) {
+        if (!gameScreen.anyArrowHeld()) {
+            d.ready = 0;
+        } else if (!d.moving && !w.scrolling) {
+            if (d.direction != gameScreen.wantedDirection) {
+                d.direction = gameScreen.wantedDirection;
+                d.turnCounter = 1;
+            }
+            if ((d.turnCounter == 0 && d.ready == 0) || d.ready == 1) {
+                takeStep(w, d);
+            } else {
+                if (d.pose == PosePushing)
+                    d.frame = 0;
+                d.pose = PoseWalking;
+                d.ready = 0;
+                d.turnCounter = d.turnCounter >= 3 ? 0 : d.turnCounter + 1;
+                if (d.direction == 0)
+                    d.facing = 0;
+                else if (d.direction == 2)
+                    d.facing = 1;
+            }
+        }
+    }
+    // Letting go of the arrows after a push ends the pushing pose.
+    if (!gameScreen.anyArrowHeld() && !d.moving && !w.scrolling && d.pose == PosePushing &&
+        (d.direction == 0 || d.direction == 2))
+        d.pose = PoseWalking;
+}
+
+void beginMove(World& w, Digger& d, std::int32_t dir)
+{
+    const int size = app.cellSize;
+    d.moving = 1;
+    d.direction = dir;
+    d.offsetX = d.offsetY = 0;
+    const int c = d.cellIndex(w);
+    switch (dir) {
+    case 0:
+        if (d.x > 0) {
+            --d.x;
+            if (d.viewCol < 10 && w.viewX > 0) {
+                --w.viewX;
+                refreshCellViewCoordinates(w);
+                w.scrollDirection = 0;
+                w.scrollOffsetX = -size;
+                w.scrolling = 1;
+            } else {
+                --d.viewCol;
+            }
+            d.offsetX = size;
+            clearEntered(w, d, c - 1);
+        }
+        break;
+    case 1:
+        if (d.y > 0) {
+            --d.y;
+            if (d.viewRow < 8 && w.viewY > 0) {
+                --w.viewY;
+                refreshCellViewCoordinates(w);
+                w.scrollDirection = 1;
+                w.scrollOffsetY = -size;
+                w.scrolling = 1;
+            } else {
+                --d.viewRow;
+            }
+            d.offsetY = size;
+            if (c - w.width >= 0 && c - w.width != c)
+                clearEntered(w, d, c - w.width);
+        }
+        break;
+    case 2:
+        if (d.x + 1 < w.width) {
+            ++d.x;
+            if (d.viewCol < 13 || w.width - w.viewX <= w.viewWidth) {
+                ++d.viewCol;
+            } else {
+                ++w.viewX;
+                refreshCellViewCoordinates(w);
+                w.scrollOffsetX = size;
+                w.scrollDirection = 2;
+                w.scrolling = 1;
+            }
+            d.offsetX = -size;
+            clearEntered(w, d, c + 1);
+        }
+        break;
+    case 3:
+        if (d.y + 1 < w.height) {
+            ++d.y;
+            if (d.viewRow < 8 || w.height - w.viewY <= w.viewHeight) {
+                ++d.viewRow;
+            } else {
+                ++w.viewY;
+                refreshCellViewCoordinates(w);
+                w.scrollOffsetY = size;
+                w.scrollDirection = 3;
+                w.scrolling = 1;
+            }
+            d.offsetY = -size;
+            clearEntered(w, d, c + w.width);
+        }
+        break;
+    default: break;
+    }
+    recount(w);
+    wakeEggs(w, d.cellIndex(w));
+}
+
+void diggerGlide(World& w, Digger& d)
+{
+    if (d.dead)
+        return;
+    static constexpr std::int32_t kSecondPose[4] = {5, 7, 6, 8};
+    if (d.moving) {
+        if (d.direction == 0 || d.direction == 2)
+            d.offsetX = approachZero(d.offsetX, d.speed);
+        else
+            d.offsetY = approachZero(d.offsetY, d.speed);
+        if (d.direction >= 0 && d.direction <= 3)
+            d.halfStep = d.halfStep == kSecondPose[d.direction] ? d.direction : kSecondPose[d.direction];
+    }
+    if (w.scrolling) {
+        const int block = 5 * app.cellSize;
+        const int shift = 1 + d.speed / 2;
+        std::int32_t& offset = w.scrollDirection == 0 || w.scrollDirection == 2 ? w.scrollOffsetX : w.scrollOffsetY;
+        std::int32_t& scroll = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundScrollX
+                                                                                : world.backgroundScrollY;
+        std::int32_t& origin = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundOriginX
+                                                                                : world.backgroundOriginY;
+        offset = approachZero(offset, d.speed);
+        scroll += w.scrollDirection == 0 || w.scrollDirection == 1 ? shift : -shift;
+        if (scroll > block) {
+            scroll -= block;
+            --origin;
+        } else if (scroll < 0) {
+            scroll += block;
+            ++origin;
+        }
+    }
+    if (d.offsetX == 0 && d.offsetY == 0) {
+        const int c = d.cellIndex(w);
+        if (c >= 0)
+            w.cells[c].clear(0);
+        d.moving = 0;
+        d.digging = 0;
+        d.ready = 1;
+        d.speed = d.superMode ? 10 : 5;
+    }
+    if (w.scrollOffsetX == 0 && w.scrollOffsetY == 0) {
+        w.scrolling = 0;
+        d.ready = 1;
+    }
+}
+
+void hitDigger(World& w, Digger& d)
+{
+    if (d.invulnerable || d.dead)
+        return;
+    const int difficulty = theCatalogue.difficulty;
+    if (difficulty == 1 && d.health > 1) {
+        d.health = d.health > 3 ? 3 : 1;
+        startBlink(d);
+        return;
+    }
+    if (difficulty >= 2 && d.health > 1) {
+        --d.health;
+        startBlink(d);
+        return;
+    }
+    die(w, d);
+}
+
+void updateHitBlink(Digger& d, bool frozen)
+{
+    if (frozen || d.dead || !d.invulnerable)
+        return;
+    const Ticks now = app.frameClock;
+    if (elapsedMoreThan(now, gameScreen.blinkToggleTime, kBlinkToggle)) {
+        gameScreen.blinkToggleTime = now;
+        gameScreen.blinkPhase ^= 1;
+    }
+    if (elapsedMoreThan(now, gameScreen.blinkStart, kBlinkTime)) {
+        d.invulnerable = 0;
+        gameScreen.blinkPhase = 0;
+    }
+}
+
+void diggerIdleStep(Digger& d, bool frozen)
+{
+    if (d.pose != PoseIdle || frozen)
+        return;
+    const Ticks now = app.frameClock;
+    if (!elapsedMoreThan(now, d.idleTime, d.idleDelay + random(400)))
+        return;
+    d.idleTime = now;
+    if (random(4) == 2)
+        d.idleReverse ^= 1;
+    if (d.idleReverse)
+        d.idleFrame = d.idleFrame - 1 < 0 ? d.idleFrames - 1 : d.idleFrame - 1;
+    else
+        d.idleFrame = d.idleFrame + 1 >= d.idleFrames ? 0 : d.idleFrame + 1;
+}
+
+} // namespace burrowix

@@ -1,0 +1,85 @@
+#pragma once
+// The digger, Brannok: the player's creature. It is not a cell kind; it stands on an Empty cell and
+// steps from cell to cell, gliding like cell content, digging earth, taking pick-ups and pushing
+// stones, loose earth and bombs sideways. The view follows it with a margin.
+
+#include <cstdint>
+
+#include "platform/system/clock.hpp"
+
+namespace burrowix {
+
+class Surface;
+class World;
+
+enum DiggerPose : std::int32_t { PoseWalking = 0, PoseDigging = 1, PoseIdle = 2, PosePushing = 3 };
+
+class Digger {
+public:
+    std::int32_t x = 0, y = 0;
+    std::int32_t direction = 0;
+    std::int32_t facing = 0;
+    std::int32_t moving = 0;
+    std::int32_t ready = 0;
+    std::int32_t viewCol = 0, viewRow = 0;
+    std::int32_t speed = 5;
+    std::int32_t offsetX = 0, offsetY = 0;
+    std::int32_t frame = 0;
+    std::int32_t walkFrames = 6;
+    std::int32_t digFrames = 8;
+    std::int32_t pushFrames = 5;
+    std::int32_t weaponCooldown = 0;
+    Ticks lastWeaponTime = 0;
+    std::int32_t goldCollected = 0;
+    std::int32_t enemiesKilled = 0;
+    std::int32_t dead = 0;
+    std::int32_t pose = PoseWalking;
+    std::int32_t superMode = 0;
+    std::int32_t turnCounter = 1;
+    std::int32_t health = 5;
+    std::int32_t invulnerable = 0;
+    std::int32_t idleFrames = 4;
+    std::int32_t idleDelay = 400;
+    Ticks idleTime = 0;
+    std::int32_t idleFrame = 0;
+    std::int32_t idleReverse = 0;
+    std::int32_t halfStep = -1;
+    std::int32_t throwFrame = -1;
+    Ticks lastInputTime = 0;
+    std::int32_t digging = 0;
+
+    Digger() = default;
+    virtual ~Digger() = default;
+
+    int cellIndex(const World& w) const;
+};
+
+// A digger at (sx, sy) with its start values, placed relative to the world's view.
+Digger createDigger(const World& w, std::int32_t sx, std::int32_t sy);
+
+// Class of a target cell for the digger's step: 0 earth (also past the grid's end), 2 pushable,
+// 1 blocked, otherwise the kind's own code.
+std::int32_t classify(const World& w, std::int64_t index);
+
+// The step from the held arrow keys: steps 1 to 3 only while the game runs and the digger lives.
+void diggerStep(World& w, Digger& d, bool runMoves);
+// Starts one step in direction dir: moves the digger (or the view), clears or blasts the cell.
+void beginMove(World& w, Digger& d, std::int32_t dir);
+// One frame of the digger's glide and the view's glide with the parallax background.
+void diggerGlide(World& w, Digger& d);
+// The digger is hurt: a blink at the harder difficulties while health lasts, else death.
+void hitDigger(World& w, Digger& d);
+// The hit blink of the game frame: its phase toggles every 100 ms, and 500 ms after the hit the
+// digger can be hurt again.
+void updateHitBlink(Digger& d, bool frozen);
+// The idle animation's step (the pose itself is set by the game frame).
+void diggerIdleStep(Digger& d, bool frozen);
+// Draws the digger and advances its animation counters.
+void drawDigger(const World& w, Digger& d, Surface* target);
+
+// Ticks of super mode and of the hit blink.
+inline constexpr std::int32_t kSuperModeTime = 3000;
+inline constexpr std::int32_t kBlinkTime = 500;
+inline constexpr std::int32_t kBlinkToggle = 100;
+
+} // namespace burrowix

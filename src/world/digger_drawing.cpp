@@ -1,0 +1,103 @@
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow_state.hpp"
+#include "menus/records.hpp"
+#include "platform/display/blit.hpp"
+#include "world/digger.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+void advanceFrame(Digger& d)
+{
+    if (d.halfStep != d.direction)
+        return;
+    d.halfStep = -1;
+    ++d.frame;
+    if (d.pose == PoseDigging) {
+        if (d.frame >= d.walkFrames + d.digFrames)
+            d.frame = d.walkFrames;
+    } else if (d.pose == PosePushing) {
+        if (d.frame >= d.pushFrames)
+            d.frame = 0;
+    } else if (d.frame == d.walkFrames || d.frame >= d.walkFrames + d.digFrames) {
+        d.frame = 0;
+    }
+}
+
+Surface* diggerSheet(const Digger& d)
+{
+    const Ticks now = app.frameClock;
+    if (d.invulnerable && gameScreen.blinkPhase)
+        return thePictures.interfaceImages[47].get();
+    if (d.superMode) {
+        const std::int32_t age = static_cast<std::int32_t>(now - Ticks(theRecords.hallOfFame.superStart));
+        // In the last second the normal look shows every other 100 ms.
+        if (age > 2000 && (age / 100) % 2 == 1)
+            return thePictures.diggerPicture.get();
+        return thePictures.spriteImages[23].get();
+    }
+    return thePictures.diggerPicture.get();
+}
+
+} // namespace
+
+void drawDigger(const World& w, Digger& d, Surface* target)
+{
+    const int size = app.cellSize;
+    if (size == 20) {
+        const Rect r{320, 240, 340, 260};
+        blitFast(target, d.viewCol * 20 + screenFlow.previewOriginX, d.viewRow * 20 + screenFlow.previewOriginY,
+                 thePictures.diggerPicture.get(), &r, true);
+        return;
+    }
+    const Ticks now = app.frameClock;
+    if (d.superMode && elapsedMoreThan(now, Ticks(theRecords.hallOfFame.superStart), kSuperModeTime))
+        d.superMode = 0;
+    diggerIdleStep(d, gameScreen.frozen != 0);
+
+    const int cellX = d.viewCol * size + w.scrollOffsetX;
+    const int cellY = d.viewRow * size + w.scrollOffsetY;
+    const int x = cellX + d.offsetX;
+    const int y = cellY + d.offsetY;
+
+    if (d.digging) {
+        Surface* earth = thePictures.spriteImages[0].get();
+        const int look = ((w.levelIndex % 5) + 5) % 5;
+        const Rect ground{0, look * size, size, look * size + size};
+        blitFast(target, cellX, cellY, earth, &ground, true);
+        const int offset = d.direction == 0 || d.direction == 2 ? d.offsetX : d.offsetY;
+        int b = (40 - (offset < 0 ? -offset : offset)) / 10 - 1;
+        if (b < 0)
+            b = 0;
+        const Rect bite{(1 + b) * size, d.direction * size, (2 + b) * size, (d.direction + 1) * size};
+        blitFast(target, cellX, cellY, earth, &bite, true);
+    }
+
+    int col = 0;
+    int row = 0;
+    if (d.throwFrame >= 0) {
+        col = 4;
+        row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == 1 && d.direction != 2 ? 6 : 0);
+    } else if (d.pose == PoseIdle) {
+        col = 6;
+        row = d.idleFrame + (d.facing == 1 ? 4 : 0);
+    } else {
+        advanceFrame(d);
+        if (d.pose == PosePushing) {
+            col = 8;
+            row = d.frame + (d.facing == 1 ? 5 : 0);
+        } else {
+            const bool vertical = d.direction == 1 || d.direction == 3;
+            col = d.direction + (d.facing == 1 && vertical ? 4 : 0);
+            row = d.frame;
+        }
+    }
+    const Rect r{col * size, row * size, col * size + size, row * size + size};
+    blitFast(target, x, y, diggerSheet(d), &r, true);
+}
+
+} // namespace burrowix

@@ -1,0 +1,201 @@
+#include "world/explosions.hpp"
+
+#include <algorithm>
+
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "audio/effect_handles.hpp"
+#include "menus/records.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world/scoring.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kAroundPasses = 50;
+constexpr int kPairPasses = 10;
+constexpr int kDeathPasses = 40;
+
+// Marks a cell as exploding; true when that changed anything.
+bool mark(Cell& c, int row)
+{
+    const bool already = c.exploding == 1 && c.blastShown == 1 && c.blastFrame == 0 && c.blastRow == row &&
+                         c.falls == 0 && c.rolls == 0 && c.solid == 0 && c.isEnemy == 0 && c.moving == 0 &&
+                         c.direction == 0 && c.lastDirection == 0 && c.offsetX == 0 && c.offsetY == 0 &&
+                         c.armedTime == 0 && c.animHalf == 0;
+    c.exploding = 1;
+    c.clear(1);
+    c.blastShown = 1;
+    c.blastFrame = 0;
+    c.blastRow = row;
+    return !already;
+}
+
+// The eight neighbours of i that lie inside the grid; returns how many.
+int neighboursOf(const World& w, int i, int out[8])
+{
+    const int cx = i % w.width;
+    const int cy = i / w.width;
+    int n = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if ((dx || dy) && w.inside(cx + dx, cy + dy))
+                out[n++] = w.indexOf(cx + dx, cy + dy);
+    return n;
+}
+
+void chain(World& w, int passes, bool withShots)
+{
+    int around[8];
+    for (int p = 0; p < passes; ++p) {
+        bool changed = false;
+        for (int i = 0; i < w.cellCount(); ++i) {
+            const Cell& c = w.cells[i];
+            if (c.exploding != 1 || !isChainKind(c.kind, withShots))
+                continue;
+            const int n = neighboursOf(w, i, around);
+            for (int k = 0; k < n; ++k) {
+                Cell& t = w.cells[around[k]];
+                if (t.destructible)
+                    changed |= mark(t, t.blastRow);
+            }
+        }
+        // A pass that changes nothing leaves every later pass nothing to do.
+        if (!changed)
+            break;
+    }
+}
+
+void clearExploding(World& w)
+{
+    for (Cell& c : w.cells)
+        if (c.exploding == 1)
+            c.clear(0);
+}
+
+void afterMarking(World& w, Digger& d)
+{
+    HallOfFame& live = theRecords.hallOfFame;
+    if (live.placedTnt != 0 && w.validIndex(live.placedTnt) && w.cells[live.placedTnt].exploding == 1) {
+        live.placedTnt = 0;
+        gameScreen.tntLatch = 0;
+    }
+    if (!d.dead && !d.superMode && w.inside(d.x, d.y) && w.cells[w.indexOf(d.x, d.y)].exploding == 1)
+        hitDigger(w, d);
+    clearExploding(w);
+}
+
+} // namespace
+
+bool isChainKind(std::int32_t kind, bool withShots)
+{
+    switch (kind) {
+    case KindCrawler:
+    case KindBomb:
+    case KindMine:
+    case KindMissile:
+    case KindWalker:
+    case KindEgg:
+    case KindTnt:
+    case KindStalker:
+    case KindGrenade:
+    case KindTimeBomb: return true;
+    case KindShot: return withShots;
+    default: return false;
+    }
+}
+
+void explodeAround(World& w, Digger& d, int i)
+{
+    if (i < w.width || !w.validIndex(i))
+        return;
+    if (w.cells[i].blastFrame == 0)
+        mark(w.cells[i], 0);
+    int around[8];
+    const int n = neighboursOf(w, i, around);
+    for (int k = 0; k < n; ++k) {
+        Cell& t = w.cells[around[k]];
+        if (t.destructible && t.blastFrame == 0)
+            mark(t, 0);
+    }
+    chain(w, kAroundPasses, false);
+    afterMarking(w, d);
+    playEffect(theEffects.explosion);
+    levelCompleteCheck(w, d);
+}
+
+void explodePair(World& w, Digger& d, int i, int j, int row)
+{
+    if ((i < w.width && i != 0) || !w.validIndex(i))
+        return;
+    if (i != 0)
+        mark(w.cells[i], row);
+    if (w.validIndex(j) && w.cells[j].destructible)
+        mark(w.cells[j], row);
+    chain(w, kPairPasses, false);
+    afterMarking(w, d);
+    if (!d.superMode)
+        playEffect(theEffects.explosion);
+    levelCompleteCheck(w, d);
+}
+
+void explodeSingle(World& w, Digger& d, int i)
+{
+    if ((i < w.width && i != 0) || !w.validIndex(i))
+        return;
+    Cell& c = w.cells[i];
+    switch (c.kind) {
+    case KindEarth:
+    case KindStone:
+    case KindCrawler:
+    case KindBomb:
+    case KindMine:
+    case KindMissile:
+    case KindWalker:
+    case KindEgg:
+    case KindTnt:
+    case KindStalker:
+    case KindGrenade:
+    case KindTimeBomb:
+        if (c.destructible)
+            mark(c, 0);
+        break;
+    default: break;
+    }
+    clearExploding(w);
+    if (!d.superMode)
+        playEffect(theEffects.explosion);
+    levelCompleteCheck(w, d);
+}
+
+void screenBlast(World& w, Digger& d)
+{
+    const int x0 = std::max(0, w.viewX + 3);
+    const int x1 = std::min(w.width - 1, w.viewX + w.viewWidth - 4);
+    const int y0 = std::max(0, w.viewY + 3);
+    const int y1 = std::min(w.height - 1, w.viewY + w.viewHeight - 4);
+    for (int cx = x0; cx <= x1; ++cx)
+        for (int cy = y0; cy <= y1; ++cy)
+            explodeSingle(w, d, w.indexOf(cx, cy));
+}
+
+void deathExplosion(World& w, int i)
+{
+    if (!w.validIndex(i))
+        return;
+    mark(w.cells[i], 0);
+    int around[8];
+    const int n = neighboursOf(w, i, around);
+    for (int k = 0; k < n; ++k) {
+        Cell& t = w.cells[around[k]];
+        if (t.destructible)
+            mark(t, 0);
+    }
+    chain(w, kDeathPasses, true);
+    clearExploding(w);
+}
+
+} // namespace burrowix

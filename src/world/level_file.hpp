@@ -1,0 +1,42 @@
+#pragma once
+// The level file: width and height, every cell's kind (and parameter for the kinds that carry one),
+// the background blocks' pictures, the digger's start cell and seven goal values, all little-endian
+// 32-bit integers. LevelFile is the file's content as stored; reading never trusts a size.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace burrowix {
+
+struct LevelFile {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::int32_t> kinds;  // width x height, row by row
+    std::vector<std::int32_t> params; // 0 for the kinds that carry no parameter
+    std::vector<std::int32_t> blocks; // blocksAcross x blocksDown pictures
+    std::int32_t startX = 0;
+    std::int32_t startY = 0;
+    std::int32_t goldGoalOn = 0, goldGoal = 0;
+    std::int32_t killGoalOn = 0, killGoal = 0;
+    std::int32_t reserved1 = 0, reserved2 = 0, reserved3 = 0;
+    // Bytes after the last value (ignored by the game, kept so a file can be rebuilt exactly).
+    std::vector<std::uint8_t> trailing;
+    // The file ended before the last goal value; the missing values read as 0.
+    bool shortFile = false;
+
+    std::int32_t blocksAcross() const { return (width + 4) / 5; }
+    std::int32_t blocksDown() const { return (height + 4) / 5; }
+};
+
+// Reads a level file. nullopt when the width or height is not positive or the cells do not fit
+// the file (the level cannot be loaded); a file that ends after the cells reads the rest as 0.
+std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes);
+// Reads the whole file at `path`; nullopt when it cannot be read or parsed.
+std::optional<LevelFile> readLevelFile(const std::string& path);
+// The bytes of a level file (the trailing bytes included).
+std::vector<std::uint8_t> encodeLevelFile(const LevelFile& level);
+
+} // namespace burrowix

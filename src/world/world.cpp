@@ -1,0 +1,73 @@
+#include "world/world.hpp"
+
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+
+namespace burrowix {
+
+WorldGlobals world;
+
+void WorldGlobals::reset()
+{
+    theDigger.reset();
+    theWorld.reset();
+    backgroundOriginX = backgroundOriginY = 0;
+    backgroundScrollX = backgroundScrollY = 0;
+    wallDecorCounter = 0;
+    wallDecorNext = 1;
+}
+
+int World::neighbour(int i, int d) const
+{
+    if (!validIndex(i))
+        return -1;
+    const int cx = i % width;
+    const int cy = i / width;
+    switch (d) {
+    case 0: return cx > 0 ? i - 1 : -1;
+    case 1: return cy > 0 ? i - width : -1;
+    case 2: return cx + 1 < width ? i + 1 : -1;
+    case 3: return cy + 1 < height ? i + width : -1;
+    default: return -1;
+    }
+}
+
+void refreshCellViewCoordinates(World& w)
+{
+    for (Cell& c : w.cells) {
+        c.viewCol = c.x - w.viewX;
+        c.viewRow = c.y - w.viewY;
+    }
+}
+
+void recount(World& w)
+{
+    std::int32_t enemies = 0;
+    std::int32_t gold = 0;
+    for (const Cell& c : w.cells) {
+        enemies += c.isEnemy == 1;
+        gold += c.kind == KindGold;
+    }
+    w.enemiesAlive = enemies;
+    w.goldRemaining = gold;
+}
+
+ViewOrigin initialView(std::int32_t width, std::int32_t height, std::int32_t sx, std::int32_t sy,
+                       int cellSize)
+{
+    ViewOrigin v;
+    if (cellSize == 20) {
+        v.x = width - sx >= 20 ? sx - 3 : sx - 10;
+        v.y = height - sy >= 15 ? sy - 3 : sy - 12;
+    } else {
+        v.x = width - sx >= 13 ? sx - 8 : sx - 12;
+        v.y = height - sy >= 8 ? sy - 8 : sy - 7;
+    }
+    if (v.x < 0)
+        v.x = 0;
+    if (v.y < 0)
+        v.y = 0;
+    return v;
+}
+
+} // namespace burrowix

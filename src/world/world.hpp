@@ -1,0 +1,79 @@
+#pragma once
+// The world of one level: the grid of cells, the background blocks, the view onto the grid and the
+// level's goals, with the program-wide current world and the background's scroll state.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "world/background_block.hpp"
+#include "world/cell.hpp"
+
+namespace burrowix {
+
+class Digger;
+
+class World {
+public:
+    std::int32_t width = 0, height = 0;
+    std::int32_t viewWidth = 20, viewHeight = 15;
+    std::int32_t viewX = 0, viewY = 0;
+    std::int32_t scrollOffsetX = 0, scrollOffsetY = 0;
+    std::int32_t scrolling = 0;
+    std::int32_t scrollDirection = 0;
+    std::int32_t enemiesAlive = 0;
+    std::int32_t enemiesAtStart = 0;
+    std::int32_t goldRemaining = 0;
+    std::int32_t levelIndex = 0;
+    std::int32_t diggerDead = 0;
+    std::int32_t levelFinished = 0;
+    std::int32_t goldGoalOn = 0, goldGoal = 0;
+    std::int32_t killGoalOn = 0, killGoal = 0;
+    std::int32_t reserved1 = 0, reserved2 = 0, reserved3 = 0;
+    std::int32_t blocksAcross = 0, blocksDown = 0;
+    std::vector<Cell> cells;
+    std::vector<BackgroundBlock> blocks;
+    // False when the level file could not be loaded: the world is empty and cannot be played.
+    bool loaded = false;
+
+    World() = default;
+    virtual ~World() = default;
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    int cellCount() const { return static_cast<int>(cells.size()); }
+    bool validIndex(std::int64_t i) const { return i >= 0 && i < static_cast<std::int64_t>(cells.size()); }
+    bool inside(int cx, int cy) const { return cx >= 0 && cy >= 0 && cx < width && cy < height; }
+    int indexOf(int cx, int cy) const { return cy * width + cx; }
+    // The neighbour of cell i in direction d, or -1 when it lies outside the grid.
+    int neighbour(int i, int d) const;
+    Cell* cellAt(int cx, int cy) { return inside(cx, cy) ? &cells[indexOf(cx, cy)] : nullptr; }
+};
+
+// The world's module state besides the world record.
+struct WorldGlobals {
+    std::unique_ptr<World> theWorld;
+    std::unique_ptr<Digger> theDigger;
+    std::int32_t backgroundOriginX = 0, backgroundOriginY = 0;
+    std::int32_t backgroundScrollX = 0, backgroundScrollY = 0;
+    std::int32_t wallDecorCounter = 0;
+    std::int32_t wallDecorNext = 1;
+
+    void reset();
+};
+
+extern WorldGlobals world;
+
+// Sets every cell's viewCol and viewRow from the view origin.
+void refreshCellViewCoordinates(World& w);
+// Counts the enemies alive and the gold nuggets left.
+void recount(World& w);
+
+// View origin for a start cell at the given cell size (40 for the game, 20 for the preview).
+struct ViewOrigin {
+    std::int32_t x = 0, y = 0;
+};
+ViewOrigin initialView(std::int32_t width, std::int32_t height, std::int32_t sx, std::int32_t sy,
+                       int cellSize);
+
+} // namespace burrowix
