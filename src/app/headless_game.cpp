@@ -1,0 +1,46 @@
+#include "app/headless_game.hpp"
+
+#include "app/app_state.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/picture_tables.hpp"
+#include "platform/display/display.hpp"
+#include "platform/system/pack_scan.hpp"
+
+namespace burrowix {
+
+namespace {
+
+class DiscardingPresenter : public FramePresenter {
+public:
+    DisplayResult present(const Surface&) override { return DisplayResult::Ok; }
+};
+
+} // namespace
+
+std::string openGameHeadless(const std::string& folder, int difficulty)
+{
+    if (!theDisplay.isSetUp() &&
+        setUpDisplay(theDisplay, std::make_unique<DiscardingPresenter>()) != DisplayResult::Ok)
+        return "the display cannot be set up";
+    theCatalogue.reset();
+    theCatalogue.folder = folder;
+    const std::vector<std::string> packs = findPackFiles(folder.empty() ? "." : folder);
+    if (theCatalogue.build(packs) == 0)
+        return "no packs in \"" + (folder.empty() ? std::string(".") : folder) + "\"";
+    theCatalogue.difficulty = difficulty;
+    theCatalogue.selectLevelPackByNumber();
+    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures);
+    if (!missing.empty())
+        return missing;
+    app.clearPicture = thePictures.allPicture.get();
+    return "";
+}
+
+void closeGameHeadless()
+{
+    thePictures.reset();
+    theCatalogue.reset();
+    theDisplay.reset();
+}
+
+} // namespace burrowix

@@ -1,0 +1,100 @@
+#include "world/level_check.hpp"
+
+#include <tuple>
+
+#include "world/cell_kind.hpp"
+
+namespace burrowix {
+
+namespace {
+
+std::string at(std::int32_t x, std::int32_t y)
+{
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+} // namespace
+
+std::vector<std::string> checkLevel(const LevelFile& level)
+{
+    std::vector<std::string> problems;
+    const std::int32_t w = level.width, h = level.height;
+    if (w < 20 || h < 15)
+        problems.push_back("the level is " + std::to_string(w) + " x " + std::to_string(h) +
+                           " cells; it must be at least 20 x 15");
+    if (std::int64_t(w) * h > 20000)
+        problems.push_back("the level has more than 20000 cells");
+    if (level.shortFile)
+        problems.push_back("the file ends early; the missing values read as 0");
+
+    int gold = 0, enemies = 0, borderGaps = 0;
+    std::string firstGap;
+    for (std::int32_t y = 0; y < h; ++y) {
+        for (std::int32_t x = 0; x < w; ++x) {
+            const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
+            const std::int32_t kind = level.kinds[i];
+            const std::int32_t param = level.params[i];
+            gold += kind == KindGold;
+            enemies += isEnemyKind(kind);
+            const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            if (border && kind != KindWall) {
+                if (borderGaps++ == 0)
+                    firstGap = at(x, y);
+            }
+            if (kind == KindShot || kind == KindGrenade)
+                problems.push_back("kind " + std::to_string(kind) + " at " + at(x, y) +
+                                   " is made only by the game");
+            else if (kind == KindMissile || kind == KindTimeBomb)
+                problems.push_back("kind " + std::to_string(kind) + " at " + at(x, y) +
+                                   " goes off at once and has no picture of its own");
+            else if (!isLevelKind(kind))
+                problems.push_back("code " + std::to_string(kind) + " at " + at(x, y) + " is not a cell kind");
+            else if (kind == KindWall && (param < 0 || param > 3))
+                problems.push_back("wall shape " + std::to_string(param) + " at " + at(x, y) + " is not 0..3");
+            else if (kind == KindStone && param != 0 && param != 1)
+                problems.push_back("stone set " + std::to_string(param) + " at " + at(x, y) + " is not 0 or 1");
+            else if (kind == KindMineral && (param < 0 || param > 5))
+                problems.push_back("mineral type " + std::to_string(param) + " at " + at(x, y) +
+                                   " has no picture (use 0..5)");
+            else if (kind == KindWeaponPickup && param != 1 && param != 3 && param != 4 && param != 6 &&
+                     param != 7)
+                problems.push_back("weapon pickup " + std::to_string(param) + " at " + at(x, y) +
+                                   " is not one of 1, 3, 4, 6, 7");
+        }
+    }
+    if (borderGaps)
+        problems.push_back(std::to_string(borderGaps) + " border cells are not walls, the first at " + firstGap);
+
+    for (std::size_t b = 0; b < level.blocks.size(); ++b)
+        if (level.blocks[b] < 0 || level.blocks[b] > 4) {
+            problems.push_back("background block " + std::to_string(b) + " shows picture " +
+                               std::to_string(level.blocks[b]) + "; use 0..4");
+            break;
+        }
+
+    const std::int32_t sx = level.startX, sy = level.startY;
+    if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
+        problems.push_back("the start " + at(sx, sy) + " is outside the level");
+    } else {
+        if (level.kinds[std::size_t(sy) * std::size_t(w) + std::size_t(sx)] != KindEmpty)
+            problems.push_back("the start cell " + at(sx, sy) + " is not empty");
+        if (sx > w - 8 || sy > h - 8)
+            problems.push_back("the start " + at(sx, sy) + " lies too near the right or bottom edge (the first "
+                                                          "view would show cells beyond the level)");
+    }
+
+    for (auto [on, goal, name, count] :
+         {std::tuple{level.goldGoalOn, level.goldGoal, "gold", gold}, {level.killGoalOn, level.killGoal, "kill", enemies}}) {
+        if (on != 0 && on != 1)
+            problems.push_back(std::string("the ") + name + " goal switch is " + std::to_string(on) +
+                               "; only 0 and 1 can be won");
+        if (on == 1 && goal > count)
+            problems.push_back(std::string("the ") + name + " goal " + std::to_string(goal) + " is more than the " +
+                               std::to_string(count) + (name[0] == 'g' ? " nuggets" : " enemies") + " in the level");
+        if (on == 1 && (goal < 0 || goal > 99))
+            problems.push_back(std::string("the ") + name + " goal " + std::to_string(goal) + " is not 0..99");
+    }
+    return problems;
+}
+
+} // namespace burrowix

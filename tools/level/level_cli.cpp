@@ -1,0 +1,172 @@
+#include "level_cli.hpp"
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <unistd.h>
+
+#include "app/headless_game.hpp"
+#include "common/atomic_file.hpp"
+#include "common/random.hpp"
+#include "level_render.hpp"
+#include "menus/records.hpp"
+#include "platform/display/surface.hpp"
+#include "png_file.hpp"
+#include "world/level_check.hpp"
+#include "world/level_loader.hpp"
+#include "world/level_source.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+bool endsWithLevelExtension(const std::string& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".ml_";
+}
+
+int usage(std::ostream& err)
+{
+    err << "usage: burrowix-level compile SRC OUT.ml_\n"
+           "       burrowix-level decompile LEVEL.ml_\n"
+           "       burrowix-level validate LEVEL\n"
+           "       burrowix-level render LEVEL OUT.png [--cell 40|20] [--index N] [--data DIR]\n";
+    return 2;
+}
+
+int render(const std::vector<std::string>& args, std::ostream& err)
+{
+    int cell = 40;
+    int index = 0;
+    std::string data = programFolder();
+    for (std::size_t i = 3; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--cell" && hasValue)
+            cell = std::atoi(args[++i].c_str());
+        else if (args[i] == "--index" && hasValue)
+            index = std::atoi(args[++i].c_str());
+        else if (args[i] == "--data" && hasValue)
+            data = args[++i];
+        else
+            return usage(err);
+    }
+    if (cell != 40 && cell != 20)
+        return usage(err);
+    std::string error;
+    const std::optional<LevelFile> level = readLevelAny(args[1], error);
+    if (!level) {
+        err << args[1] << ": " << error << '\n';
+        return 2;
+    }
+    const std::string opened = openGameHeadless(data, 0);
+    if (!opened.empty()) {
+        err << "cannot load the game's pictures: " << opened << '\n';
+        closeGameHeadless();
+        return 2;
+    }
+    theRandom.reset();
+    theRecords.levelNumber = index;
+    world.reset();
+    world.theWorld = std::make_unique<World>();
+    setUpLevel(*world.theWorld, *level, index, cell);
+    std::unique_ptr<Surface> picture = renderWholeLevel(*world.theWorld, cell);
+    const bool ok = picture && writeSurfacePng(*picture, args[2]);
+    world.reset();
+    closeGameHeadless();
+    if (!ok) {
+        err << args[2] << ": cannot write the picture\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string programFolder()
+{
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return "./";
+    std::string path(buffer, std::size_t(n));
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+std::optional<LevelFile> readLevelAny(const std::string& path, std::string& error)
+{
+    if (endsWithLevelExtension(path)) {
+        std::optional<LevelFile> level = readLevelFile(path);
+        if (!level)
+            error = "not a loadable level file";
+        return level;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot be read";
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return parseLevelSource(text.str(), error);
+}
+
+int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return usage(err);
+    const std::string& command = args[0];
+    std::string error;
+    if (command == "compile" && args.size() == 3) {
+        std::ifstream in(args[1], std::ios::binary);
+        if (!in) {
+            err << args[1] << ": cannot be read\n";
+            return 2;
+        }
+        std::ostringstream text;
+        text << in.rdbuf();
+        const auto bytes = compileLevelSource(text.str(), error);
+        if (!bytes) {
+            err << args[1] << ": " << error << '\n';
+            return 1;
+        }
+        if (!writeFileAtomically(args[2], *bytes)) {
+            err << args[2] << ": cannot be written\n";
+            return 2;
+        }
+        return 0;
+    }
+    if (command == "decompile" && args.size() == 2) {
+        const std::optional<LevelFile> level = readLevelFile(args[1]);
+        if (!level) {
+            err << args[1] << ": not a loadable level file\n";
+            return 1;
+        }
+        out << decompileLevel(*level);
+        return 0;
+    }
+    if (command == "validate" && args.size() == 2) {
+        const std::optional<LevelFile> level = readLevelAny(args[1], error);
+        if (!level) {
+            err << args[1] << ": " << error << '\n';
+            return 1;
+        }
+        const std::vector<std::string> problems = checkLevel(*level);
+        for (const std::string& p : problems)
+            out << args[1] << ": " << p << '\n';
+        return problems.empty() ? 0 : 1;
+    }
+    if (command == "render" && args.size() >= 3)
+        return render(args, err);
+    return usage(err);
+}
+
+} // namespace burrowix
