@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include "platform/display/surface.hpp"
+#include "world/cell_drawing.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world_test_support.hpp"
+
+namespace burrowix {
+namespace {
+
+// A sheet whose square (col, row) of `size` pixels is filled with a colour naming it.
+std::unique_ptr<Surface> indexSheet(int cols, int rows, int size = 40)
+{
+    auto s = std::make_unique<Surface>(cols * size, rows * size);
+    for (int y = 0; y < rows * size; ++y)
+        for (int x = 0; x < cols * size; ++x)
+            s->setPixel(x, y, 0x100000u + std::uint32_t(x / size) * 256u + std::uint32_t(y / size));
+    s->setColorKeyPixel(0);
+    return s;
+}
+
+// The (col, row) of the sheet square drawn at a pixel, or (-1, -1) when nothing was drawn there.
+std::pair<int, int> squareAt(const Surface& target, int x, int y)
+{
+    const std::uint32_t p = target.pixel(x, y);
+    if (p < 0x100000u)
+        return {-1, -1};
+    return {int((p >> 8) & 0xFF), int(p & 0xFF)};
+}
+
+class CellDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::resetWorldState();
+        for (auto& s : thePictures.spriteImages)
+            s = indexSheet(20, 16);
+        for (auto& s : thePictures.exppointsImages)
+            s = indexSheet(16, 2);
+        for (auto& s : thePictures.addweaponImages)
+            s = indexSheet(16, 1);
+        thePictures.explosionPicture = indexSheet(12, 2);
+        thePictures.interfaceImages[kPreviewSpritesImage] = indexSheet(23, 9, 20);
+    }
+    void TearDown() override
+    {
+        thePictures.reset();
+        test::resetWorldState();
+    }
+
+    // Draws a single cell of the given kind at screen (0, 0) and returns the square drawn there.
+    std::pair<int, int> drawn(Cell c, int px = 0, int py = 0)
+    {
+        Surface target(800, 600);
+        c.draw(px, py, c.kind, Rect{0, 0, app.cellSize, app.cellSize}, &target);
+        return squareAt(target, px + 1, py + 1);
+    }
+};
+
+TEST_F(CellDrawingTest, SourceSquaresPerKind)
+{
+    gameScreen.frozen = 1;
+    world.theWorld = std::make_unique<World>();
+    world.theWorld->levelIndex = 7; // look 2
+    using P = std::pair<int, int>;
+    Cell c;
+    c.kind = KindEarth;
+    EXPECT_EQ(drawn(c), P(0, 2));
+    c.kind = KindStone;
+    c.frame = 3;
+    EXPECT_EQ(drawn(c), P(3, 2));
+    c.param = 1;
+    EXPECT_EQ(drawn(c), P(3, 5));
+    c = Cell{};
+    c.kind = KindWall;
+    c.param = 3;
+    c.variant = 4;
+    EXPECT_EQ(drawn(c), P(7, 0));
+    c = Cell{};
+    c.kind = KindGold;
+    c.frame = 35;
+    EXPECT_EQ(drawn(c), P(19, 0));
+    c = Cell{};
+    c.kind = KindCrawler;
+    c.param = 1;
+    c.direction = 2;
+    c.frameB = 4;
+    EXPECT_EQ(drawn(c), P(4, 8));
+    c.param = 4;
+    c.frame = 9;
+    EXPECT_EQ(drawn(c), P(9, 6));
+    c = Cell{};
+    c.kind = KindWalker;
+    c.facing = 2;
+    c.direction = 1;
+    EXPECT_EQ(drawn(c), P(0, 4));
+    c.facing = 0;
+    EXPECT_EQ(drawn(c), P(0, 1));
+    c = Cell{};
+    c.kind = KindStalker;
+    c.param = 2;
+    c.facing = 2;
+    EXPECT_EQ(drawn(c), P(0, 5));
+    c = Cell{};
+    c.kind = KindMineral;
+    c.param = 4;
+    c.variant = 1;
+    c.frame = 6;
+    EXPECT_EQ(drawn(c), P(6, 1));
+    c = Cell{};
+    c.kind = KindEgg;
+    c.frame = 2;
+    EXPECT_EQ(drawn(c), P(2, 5));
+    c = Cell{};
+    c.kind = KindLooseEarth;
+    EXPECT_EQ(drawn(c), P(5, 0));
+    for (std::int32_t nothing : {4, 22, 17, 21, 40, -3}) {
+        c = Cell{};
+        c.kind = nothing;
+        EXPECT_EQ(drawn(c), P(-1, -1)) << nothing;
+    }
+    // Out-of-range parameters index nothing.
+    c = Cell{};
+    c.kind = KindMineral;
+    c.param = 25;
+    EXPECT_EQ(drawn(c), P(-1, -1));
+}
+
+TEST_F(CellDrawingTest, ShotTrailAndTimeBomb)
+{
+    gameScreen.frozen = 1;
+    using P = std::pair<int, int>;
+    Surface target(800, 600);
+    Cell shot;
+    shot.kind = KindShot;
+    shot.direction = 0;
+    shot.shotPose = 1;
+    shot.draw(200, 200, KindShot, Rect{0, 0, 40, 40}, &target);
+    EXPECT_EQ(squareAt(target, 201, 201), P(0, 0));
+    EXPECT_EQ(squareAt(target, 241, 201), P(0, 2)) << "the trail lies behind a shot flying left";
+
+    Cell bomb;
+    bomb.kind = KindTimeBomb;
+    bomb.armedTime = 1000;
+    app.frameClock = 1150;
+    EXPECT_EQ(drawn(bomb), P(0, 0));
+    app.frameClock = 3999;
+    EXPECT_EQ(drawn(bomb), P(14, 0));
+    app.frameClock = 4000;
+    EXPECT_EQ(drawn(bomb), P(14, 0));
+}
+
+TEST_F(CellDrawingTest, PreviewUsesTheSmallSheet)
+{
+    app.cellSize = 20;
+    world.theWorld = std::make_unique<World>();
+    world.theWorld->levelIndex = 3;
+    using P = std::pair<int, int>;
+    Cell c;
+    c.kind = KindStone;
+    EXPECT_EQ(drawn(c), P(1, 3));
+    c.kind = KindEgg;
+    EXPECT_EQ(drawn(c), P(1, 0));
+    c.kind = KindWeaponPickup;
+    c.param = 6;
+    EXPECT_EQ(drawn(c), P(15, 6));
+    c.kind = KindEmpty;
+    EXPECT_EQ(drawn(c), P(-1, -1));
+}
+
+TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
+{
+    gameScreen.frozen = 0;
+    World& w = test::startWorld(test::levelFromRows(std::vector<std::string>(20, std::string(30, '.')), 10, 10));
+    Surface target(800, 600);
+    // A cell gliding in from above the view's top row shows its lower part at the top edge.
+    Cell& c = *w.cellAt(12, w.viewY);
+    c.offsetY = -25;
+    renderCell(w, c, &target);
+    const int x = c.viewCol * 40;
+    EXPECT_EQ(squareAt(target, x + 5, 0), std::make_pair(0, 0));
+    EXPECT_EQ(squareAt(target, x + 5, 14), std::make_pair(0, 0));
+    EXPECT_EQ(squareAt(target, x + 5, 15), std::make_pair(-1, -1));
+
+    Cell& e = *w.cellAt(14, 12);
+    e.kind = KindEmpty;
+    e.exploding = 1;
+    e.blastShown = 1;
+    e.blastFrame = 0;
+    app.frameClock = 1000;
+    Surface t2(800, 600);
+    renderCell(w, e, &t2);
+    EXPECT_EQ(squareAt(t2, e.viewCol * 40 + 3, e.viewRow * 40 + 3), std::make_pair(-1, -1))
+        << "column -1 draws nothing";
+    EXPECT_EQ(e.blastFrame, 1);
+    int frames = 0;
+    while (e.exploding && frames < 20) {
+        app.frameClock += 41;
+        Surface t3(800, 600);
+        renderCell(w, e, &t3);
+        if (e.exploding) {
+            EXPECT_EQ(squareAt(t3, e.viewCol * 40 + 3, e.viewRow * 40 + 3).first, e.blastFrame - 2);
+        }
+        ++frames;
+    }
+    EXPECT_EQ(frames, 12);
+    EXPECT_EQ(e.blastShown, 0);
+}
+
+TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
+{
+    Cell stone;
+    stone.kind = KindStone;
+    stone.x = 5;
+    stone.frame = 0;
+    stone.startGlide(0);
+    EXPECT_EQ(stone.x, 4);
+    EXPECT_EQ(stone.offsetX, 40);
+    std::vector<int> frames;
+    int steps = 0;
+    while (stone.moving) {
+        stone.glideStep();
+        frames.push_back(stone.frame);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 10);
+    EXPECT_EQ(frames, (std::vector<int>{0, 4, 4, 3, 3, 2, 2, 1, 1, 0}));
+    EXPECT_EQ(stone.arrived, 1);
+    EXPECT_EQ(stone.lastDirection, 0);
+
+    Cell shot;
+    shot.kind = KindShot;
+    shot.y = 3;
+    shot.startGlide(3);
+    int shotSteps = 0;
+    while (shot.moving) {
+        shot.glideStep();
+        ++shotSteps;
+    }
+    EXPECT_EQ(shotSteps, 5);
+    EXPECT_EQ(shot.shotPose, 1) << "a vertical glide flips the pose once, at its end";
+
+    Cell cleared = stone;
+    cleared.clear(1);
+    EXPECT_EQ(cleared.kind, KindStone);
+    EXPECT_EQ(cleared.falls, 0);
+    cleared.clear(0);
+    EXPECT_EQ(cleared.kind, KindEmpty);
+    Cell outside = stone;
+    outside.x = outside.y = -1;
+    outside.clear(0);
+    EXPECT_EQ(outside.kind, KindStone);
+
+    Cell made;
+    made.moving = 1;
+    made.makeKind(KindGrenade, 2);
+    EXPECT_EQ(made.direction, 2);
+    EXPECT_EQ(made.arrived, 1);
+    EXPECT_EQ(made.moving, 1);
+    made.makeKind(KindEarth, 1);
+    EXPECT_EQ(made.kind, KindGrenade);
+}
+
+} // namespace
+} // namespace burrowix
