@@ -1,6 +1,9 @@
 #include "app/frame_dispatch.hpp"
 
 #include "app/app_state.hpp"
+#include "app/screen_flow.hpp"
+#include "app/startup.hpp"
+#include "menus/record_files.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 
@@ -8,16 +11,21 @@ namespace burrowix::dispatch {
 
 void firstFrameInit()
 {
-    if (app.clock)
-        app.clock->sleep(50);
-    app.firstFrame = 0;
-    app.screenEnterTime = app.clock ? app.clock->ticks() : 0;
+    burrowix::firstFrameInit();
 }
 
 void drawLevelPreview() {}
 void runGameScreenFrame() {}
-void leaveLogoScreen() {}
-void drawCurrentScreen() {}
+void leaveLogoScreen()
+{
+    SetScreen(ScreenMainMenu);
+}
+
+void drawCurrentScreen()
+{
+    drawScreenPicture();
+}
+
 void drawAllWidgets() {}
 void hideAllWidgets() {}
 void showCurrentScreenWidgets() {}
@@ -28,12 +36,16 @@ void drawPointer(int, int, Ticks) {}
 int difficultyDialogState() { return 1; }
 Surface* snapshotSurface() { return nullptr; }
 
-void screenInput(const Message&) {}
+void screenInput(const Message& message)
+{
+    logoScreenInput(message);
+}
 
 void closeWork()
 {
     if (standardPack)
         standardPack->removeTempFiles();
+    saveRecordFiles();
 }
 
 void destroyWork() {}

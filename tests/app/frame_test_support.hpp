@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.hpp"
+#include "menus/records.hpp"
+#include "support/temp_dir.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "platform/system/clock.hpp"
@@ -89,6 +91,11 @@ protected:
     {
         theDisplay.reset();
         app.reset();
+        // The close work saves the records: into a folder of the test's own.
+        theRecords.reset();
+        theRecords.optionsPath = recordsDir.file("opt.dat");
+        theRecords.progressPath = recordsDir.file("li.dat");
+        theRecords.scoreFile.path = recordsDir.file("score.dat");
         auto presenter = std::make_unique<RecordingPresenter>(frames);
         recorder = presenter.get();
         setUpDisplay(theDisplay, std::move(presenter));
@@ -108,8 +115,10 @@ protected:
         clearPicture.reset();
         theDisplay.reset();
         app.reset();
+        theRecords.reset();
     }
 
+    TempDir recordsDir;
     ManualClock clock{0};
     ScriptedEvents events{clock};
     std::vector<Ticks> frames;

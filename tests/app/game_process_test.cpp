@@ -1,6 +1,6 @@
-// The game executable end to end without a display (SDL's dummy video driver): a missing "all.bmp"
-// ends start-up with the fatal message, and a termination request goes through the close and
-// destroy work and ends the program with status 0.
+// The game executable end to end without a display (SDL's dummy video driver): no packs end it
+// silently, a missing "all.bmp" ends start-up with the fatal message, and a termination request
+// goes through the close and destroy work and ends the program with status 0.
 
 #include <csignal>
 #include <fcntl.h>
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/test_packs.hpp"
 #include "support/temp_dir.hpp"
 
 extern char** environ;
@@ -27,9 +28,9 @@ pid_t startGame(const std::string& folder, const std::string& errPath)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> env{"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"};
+    std::vector<std::string> env{"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "TMPDIR=" + folder};
     for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("SDL_", 0) != 0)
+        if (std::string(*e).rfind("SDL_", 0) != 0 && std::string(*e).rfind("TMPDIR=", 0) != 0)
             env.push_back(*e);
     std::vector<char*> envp;
     for (std::string& s : env)
@@ -74,8 +75,18 @@ protected:
     test::TempDir logs;
 };
 
+TEST_F(GameProcess, NoPacksEndSilently)
+{
+    const pid_t pid = startGame(dir.path().string(), logs.file("err"));
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(waitForGame(pid, 20), 0);
+    EXPECT_EQ(readText(logs.file("err")), "");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 TEST_F(GameProcess, MissingClearPictureIsFatalWithItsMessage)
 {
+    ASSERT_TRUE(test::writeTestPacks(dir.path().string(), {"all.bmp"}));
     const pid_t pid = startGame(dir.path().string(), logs.file("err"));
     ASSERT_GT(pid, 0);
     EXPECT_EQ(waitForGame(pid, 20), 0);
@@ -85,11 +96,7 @@ TEST_F(GameProcess, MissingClearPictureIsFatalWithItsMessage)
 
 TEST_F(GameProcess, TerminationClosesThroughTheCloseAndDestroyWork)
 {
-    // A 1 x 1 bitmap as "all.bmp", and the file the destroy work deletes.
-    test::writeBytes(dir.file("all.bmp"),
-                     {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0,
-                      24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60,
-                      0x30, 0x20, 0});
+    ASSERT_TRUE(test::writeTestPacks(dir.path().string()));
     test::writeText(dir.file("back1.wav"), "x");
     const pid_t pid = startGame(dir.path().string(), logs.file("err"));
     ASSERT_GT(pid, 0);
@@ -97,6 +104,13 @@ TEST_F(GameProcess, TerminationClosesThroughTheCloseAndDestroyWork)
     kill(pid, SIGTERM);
     EXPECT_EQ(waitForGame(pid, 20), 0) << readText(logs.file("err"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("back1.wav")));
+    // The three record files are saved beside the packs, and nothing else is left.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"level.pak", "li.dat", "opt.dat", "score.dat", "standart.pak",
+                                               "theme.pak"}));
 }
 
 } // namespace

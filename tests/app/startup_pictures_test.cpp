@@ -2,8 +2,8 @@
 // message of the first missing essential picture.
 #include "app/pack_catalogue.hpp"
 #include "app/picture_tables.hpp"
+#include "app/test_packs.hpp"
 #include "bmp_writer.hpp"
-#include "jpeg_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -11,24 +11,15 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace burrowix {
 namespace {
 
-using mkdata::Image;
-using mkdata::Rgb;
 
 class NullPresenter : public FramePresenter {
 public:
     DisplayResult present(const Surface&) override { return DisplayResult::Ok; }
 };
-
-std::vector<std::uint8_t> pictureBytes(const std::string& name, Rgb colour)
-{
-    Image image(4, 3, colour);
-    return name.ends_with(".jpg") ? mkdata::encodeJpeg(image) : mkdata::encodeBmp24(image);
-}
 
 class StartupPictures : public ::testing::Test {
 protected:
@@ -45,40 +36,10 @@ protected:
         theDisplay.reset();
     }
 
-    // The standard pack holds every name the tables list except `missing`; the theme pack paints its
-    // pictures in `themeColour`.
-    void writePacks(const std::string& missing = "", Rgb themeColour = {200, 10, 10})
+    // Every standard picture but `missing`; the theme pack's pictures are (200, 10, 10).
+    void writePacks(const std::string& missing = "")
     {
-        std::set<std::string> names{"all.bmp", "h1.bmp", "exp.bmp", "font1_0_small.bmp"};
-        for (const char* n : kSpriteImageNames)
-            names.insert(n);
-        for (const char* n : kInterfaceImageNames)
-            if (n)
-                names.insert(n);
-        for (const char* n : kExppointsImageNames)
-            names.insert(n);
-        for (const char* n : kAddweaponImageNames)
-            names.insert(n);
-        std::vector<PackEntry> standard;
-        for (const std::string& n : names)
-            if (n != missing)
-                standard.push_back({n, pictureBytes(n, {90, 90, 90})});
-        ASSERT_TRUE(writePackArchive(dir.file("standart.pak"), standard));
-
-        PackInfo theme;
-        theme.packType = PackInfo::kThemePack;
-        std::vector<PackEntry> themeEntries{{"pak.dsc", encodePackDescription(theme)}};
-        for (const char* n : {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp",
-                              "backgrsmall.bmp"})
-            themeEntries.push_back({n, pictureBytes(n, themeColour)});
-        ASSERT_TRUE(writePackArchive(dir.file("theme.pak"), themeEntries));
-
-        PackInfo level;
-        level.packType = PackInfo::kLevelPack;
-        level.levelCount = 30;
-        ASSERT_TRUE(writePackArchive(dir.file("level.pak"),
-                                     {{"pak.dsc", encodePackDescription(level)},
-                                      {"pack1.bmp", pictureBytes("pack1.bmp", {1, 2, 250})}}));
+        ASSERT_TRUE(test::writeTestPacks(dir.path().string(), {missing}));
         ASSERT_EQ(catalogue.build({"level.pak", "standart.pak", "theme.pak"}), 1);
     }
 
@@ -147,7 +108,7 @@ TEST_F(StartupPictures, MissingThemePictureIsNotReported)
     theme.packType = PackInfo::kThemePack;
     ASSERT_TRUE(writePackArchive(dir.file("theme.pak"),
                                  {{"pak.dsc", encodePackDescription(theme)},
-                                  {"grass.bmp", pictureBytes("grass.bmp", {5, 5, 5})}}));
+                                  {"grass.bmp", mkdata::encodeBmp24(mkdata::Image(4, 3, {5, 5, 5}))}}));
     EXPECT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
     EXPECT_FALSE(pictures.spriteImages[1]);
     EXPECT_TRUE(pictures.spriteImages[0]);

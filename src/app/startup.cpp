@@ -1,0 +1,110 @@
+#include "app/startup.hpp"
+
+#include "app/app_state.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/picture_tables.hpp"
+#include "app/run_frame.hpp"
+#include "app/window_procedure.hpp"
+#include "menus/record_files.hpp"
+#include "menus/records.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/fatal_error.hpp"
+#include "platform/system/clock.hpp"
+#include "platform/system/event_source.hpp"
+#include "platform/system/main_window.hpp"
+#include "platform/system/pack_scan.hpp"
+
+namespace burrowix {
+
+namespace {
+
+// A start-up that cannot go on: the window goes, and the loop ends on the quit message that the
+// destroy work posts (run directly when there is no window).
+void endStartup()
+{
+    if (app.mainWindow && app.mainWindow->exists())
+        app.mainWindow->destroy();
+    else
+        onDestroy();
+}
+
+// The message box, then the same ending.
+int fail(int status, const std::string& message)
+{
+    const bool hadWindow = app.mainWindow && app.mainWindow->exists();
+    const int result = FatalError(app.mainWindow, status, "%s", message.c_str());
+    if (!hadWindow)
+        onDestroy();
+    return result;
+}
+
+// Lets the display loss and release paths and the catalogue's selections reach the pictures.
+void connectPictures()
+{
+    theDisplay.releaseSteps.releasePictures = [] {
+        app.clearPicture = nullptr;
+        thePictures.reset();
+    };
+    theDisplay.restoreSteps.reloadPictures = [] { return reloadAllPictures(theCatalogue, thePictures); };
+    startSnapshotCountdownOnRestore();
+    theCatalogue.hooks.reloadThemePictures = [] { loadThemePictures(theDisplay, theCatalogue, thePictures); };
+    theCatalogue.hooks.reloadPackPicture = [] { reloadPackPicture(theDisplay, theCatalogue, thePictures); };
+}
+
+} // namespace
+
+int InitApplication(StartupDevices devices)
+{
+    app.reset();
+    theRecords.reset();
+    thePictures.reset();
+    theCatalogue.reset();
+    app.clock = devices.clock;
+    app.events = devices.events;
+    app.mainWindow = devices.window;
+
+    if (!theCatalogue.build(findPackFiles("."))) {
+        endStartup();
+        return 0;
+    }
+
+    if (!devices.presenter || setUpDisplay(theDisplay, std::move(devices.presenter)) != DisplayResult::Ok)
+        return fail(int(DisplayResult::Failed), "CreateSurface FAILED");
+    connectPictures();
+
+    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures);
+    if (!missing.empty())
+        return fail(0, missing);
+    app.clearPicture = thePictures.allPicture.get();
+
+    readOptions();
+    const Options& options = theRecords.options;
+    app.musicOn = options.musicEnabled;
+    app.soundOn = options.soundEnabled;
+    app.cursorVisible = 0;
+    app.currentScreen = ScreenLogo;
+    app.frameInterval = frameIntervalForSpeed(options.gameSpeed);
+    // Without an effect device the game runs silent.
+    app.soundAvailable = 0;
+    return 0;
+}
+
+void firstFrameInit()
+{
+    if (app.clock)
+        app.clock->sleep(50);
+    readHallOfFame();
+    readProgress();
+    theRecords.startNewGameValues();
+    app.firstFrame = 0;
+    app.screenEnterTime = app.clock ? app.clock->ticks() : 0;
+}
+
+void releaseApplication()
+{
+    releaseDisplay(theDisplay);
+    thePictures.reset();
+    theCatalogue.reset();
+}
+
+} // namespace burrowix

@@ -1,0 +1,159 @@
+// A whole run of the program without a window: start-up from the packs in the working folder, the
+// logo, a key to the main menu, and the close that saves the three record files and nothing else.
+#include "app/app_state.hpp"
+#include "app/frame_test_support.hpp"
+#include "platform/display/display.hpp"
+#include "app/main_loop.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/picture_tables.hpp"
+#include "app/startup.hpp"
+#include "app/test_packs.hpp"
+#include "menus/records.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace burrowix {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> filesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs with the working folder and the temporary folder of the test's own.
+class StartupRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldFolder = fs::current_path();
+        const char* tmp = std::getenv("TMPDIR");
+        oldTmp = tmp ? tmp : "";
+        setenv("TMPDIR", temp.path().c_str(), 1);
+        fs::current_path(work.path());
+        theDisplay.reset();
+    }
+    void TearDown() override
+    {
+        releaseApplication();
+        theDisplay.reset();
+        app.reset();
+        theRecords.reset();
+        fs::current_path(oldFolder);
+        if (oldTmp.empty())
+            unsetenv("TMPDIR");
+        else
+            setenv("TMPDIR", oldTmp.c_str(), 1);
+    }
+
+    // Counts the presented frames and keeps the last one's top-left pixel (the presenter itself goes
+    // with the display when the window closes).
+    class Presenter : public FramePresenter {
+    public:
+        explicit Presenter(StartupRun& run) : run_(run) {}
+        DisplayResult present(const Surface& back) override
+        {
+            ++run_.frames;
+            run_.lastCorner = back.pixel(0, 0);
+            return DisplayResult::Ok;
+        }
+
+    private:
+        StartupRun& run_;
+    };
+
+    int start() { return InitApplication({&clock, &events, nullptr, std::make_unique<Presenter>(*this)}); }
+
+    test::TempDir work;
+    test::TempDir temp;
+    fs::path oldFolder;
+    std::string oldTmp;
+    ManualClock clock{1000};
+    test::ScriptedEvents events{clock};
+    int frames = 0;
+    std::uint32_t lastCorner = 0;
+};
+
+TEST_F(StartupRun, LogoThenMainMenuThenCloseSavesExactlyTheThreeFiles)
+{
+    ASSERT_TRUE(test::writeTestPacks(work.path().string()));
+    ASSERT_EQ(start(), 0);
+    EXPECT_EQ(app.currentScreen, ScreenLogo);
+    EXPECT_EQ(app.frameInterval, 25); // no "opt.dat": speed 15
+    EXPECT_EQ(app.soundOn, 1);
+    EXPECT_EQ(theCatalogue.packCatalogue.size(), 2u);
+
+    app.appActive = 1;
+    events.at(3000, {MessageType::KeyDown, 'A'});
+    events.at(4000, {MessageType::Close});
+    EXPECT_EQ(runMessageLoop(), 0);
+
+    EXPECT_EQ(app.currentScreen, ScreenMainMenu);
+    // The last frame showed the main menu's (blue) picture.
+    EXPECT_GT(lastCorner & 0xFF, 200u);
+    EXPECT_LT(lastCorner >> 16 & 0xFF, 50u) << std::hex << lastCorner;
+    EXPECT_EQ(theRecords.hallOfFame.lives, 10);
+    EXPECT_EQ(theRecords.hallOfFame.ammunition[3], 15);
+    ASSERT_GT(frames, 40);
+    EXPECT_EQ(filesIn(work.path()), (std::vector<std::string>{"level.pak", "li.dat", "opt.dat", "score.dat",
+                                                              "standart.pak", "theme.pak"}));
+    EXPECT_EQ(fs::file_size(work.path() / "opt.dat"), 28u);
+    EXPECT_EQ(fs::file_size(work.path() / "li.dat"), 80u);
+    EXPECT_TRUE(filesIn(temp.path()).empty()) << "temporary copies left behind";
+}
+
+TEST_F(StartupRun, LogoLeavesByItselfAfterEightSeconds)
+{
+    ASSERT_TRUE(test::writeTestPacks(work.path().string()));
+    ASSERT_EQ(start(), 0);
+    app.appActive = 1;
+    events.at(1000 + 8000, {MessageType::MouseMove, 0});
+    events.at(1000 + 8100, {MessageType::Close});
+    runMessageLoop();
+    EXPECT_EQ(app.currentScreen, ScreenMainMenu);
+    // The logo's picture went with it; the main menu's came.
+    EXPECT_FALSE(thePictures.interfaceImages[kLogoImage]);
+}
+
+TEST_F(StartupRun, NoPacksEndsWithoutAMessageOrAFile)
+{
+    ASSERT_EQ(start(), 0);
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_TRUE(filesIn(work.path()).empty());
+}
+
+TEST_F(StartupRun, MissingLogoStopsStartUpWithItsNumber)
+{
+    ASSERT_TRUE(test::writeTestPacks(work.path().string(), {"logo.jpg"}));
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(start(), 0);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("sys 9"), std::string::npos) << err;
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_FALSE(theDisplay.isSetUp());
+}
+
+TEST_F(StartupRun, StoredOptionsSetThePaceAndSwitches)
+{
+    ASSERT_TRUE(test::writeTestPacks(work.path().string()));
+    const std::vector<std::uint8_t> options{0, 0, 0, 0, 1, 0, 0, 0, 19, 0, 0, 0};
+    test::writeBytes((work.path() / "opt.dat").string(), options);
+    ASSERT_EQ(start(), 0);
+    EXPECT_EQ(app.musicOn, 0);
+    EXPECT_EQ(app.soundOn, 1);
+    EXPECT_EQ(app.frameInterval, 21);
+    EXPECT_EQ(theRecords.options.soundVolume, 70); // short file: the rest keeps the defaults
+}
+
+} // namespace
+} // namespace burrowix

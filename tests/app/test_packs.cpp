@@ -1,0 +1,63 @@
+#include "app/test_packs.hpp"
+
+#include "app/pack_info.hpp"
+#include "app/picture_tables.hpp"
+#include "bmp_writer.hpp"
+#include "jpeg_writer.hpp"
+#include "platform/archive/pack_writer.hpp"
+
+#include <set>
+
+namespace burrowix::test {
+
+namespace {
+
+std::vector<std::uint8_t> pictureBytes(const std::string& name, std::uint32_t rgb)
+{
+    const mkdata::Image image(4, 3, {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)});
+    return name.ends_with(".jpg") ? mkdata::encodeJpeg(image) : mkdata::encodeBmp24(image);
+}
+
+} // namespace
+
+bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
+{
+    std::set<std::string> names{"all.bmp", "h1.bmp", "exp.bmp", "font1_0_small.bmp"};
+    for (const char* n : kSpriteImageNames)
+        names.insert(n);
+    for (const char* n : kInterfaceImageNames)
+        if (n)
+            names.insert(n);
+    for (const char* n : kExppointsImageNames)
+        names.insert(n);
+    for (const char* n : kAddweaponImageNames)
+        names.insert(n);
+    std::vector<PackEntry> standard;
+    for (const std::string& n : names) {
+        if (n == options.missing)
+            continue;
+        const std::uint32_t colour = n == "logo.jpg"         ? options.logoColour
+                                     : n == "mainmenu01.jpg" ? options.mainMenuColour
+                                                             : 0x5A5A5A;
+        standard.push_back({n, pictureBytes(n, colour)});
+    }
+
+    PackInfo theme;
+    theme.packType = PackInfo::kThemePack;
+    std::vector<PackEntry> themeEntries{{"pak.dsc", encodePackDescription(theme)}};
+    for (const char* n :
+         {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp", "backgrsmall.bmp"})
+        themeEntries.push_back({n, pictureBytes(n, options.themeColour)});
+
+    PackInfo level;
+    level.packType = PackInfo::kLevelPack;
+    level.levelCount = 30;
+    const std::vector<PackEntry> levelEntries{{"pak.dsc", encodePackDescription(level)},
+                                              {"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
+
+    return writePackArchive(folder + "/standart.pak", standard) &&
+           writePackArchive(folder + "/theme.pak", themeEntries) &&
+           writePackArchive(folder + "/level.pak", levelEntries);
+}
+
+} // namespace burrowix::test

@@ -1,0 +1,20 @@
+#pragma once
+// A small but complete set of packs for start-up tests: a standard pack with every picture the
+// tables name (tiny pictures), one theme pack and one level pack.
+
+#include <cstdint>
+#include <string>
+
+namespace burrowix::test {
+
+struct TestPackOptions {
+    std::string missing;                // a standard-pack picture left out
+    std::uint32_t themeColour = 0xC80A0A; // 0xRRGGBB of the theme pictures
+    std::uint32_t logoColour = 0xFF0000;
+    std::uint32_t mainMenuColour = 0x0000FF;
+};
+
+// Writes "standart.pak", "theme.pak" and "level.pak" into `folder`; false on a write failure.
+bool writeTestPacks(const std::string& folder, const TestPackOptions& options = {});
+
+} // namespace burrowix::test
