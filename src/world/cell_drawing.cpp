@@ -289,7 +289,7 @@ DrawRange drawRange(const World& w)
     return r;
 }
 
-void drawWorld(World& w, Surface* target)
+void drawLevelCells(World& w, Surface* target)
 {
     for (int bx = 0; bx < w.blocksAcross; ++bx)
         for (int by = 0; by < w.blocksDown; ++by)
@@ -298,6 +298,11 @@ void drawWorld(World& w, Surface* target)
     for (int x = r.x0; x < r.x1; ++x)
         for (int y = r.y0; y < r.y1; ++y)
             renderCell(w, w.cells[std::size_t(w.indexOf(x, y))], target);
+}
+
+void drawWorld(World& w, Surface* target)
+{
+    drawLevelCells(w, target);
     if (!w.diggerDead && world.theDigger)
         drawDigger(w, *world.theDigger, target);
 }

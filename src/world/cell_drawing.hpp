@@ -20,6 +20,9 @@ struct DrawRange {
 };
 DrawRange drawRange(const World& w);
 
+// The background blocks and the cells of the drawing range, without any stepping.
+void drawLevelCells(World& w, Surface* target);
+
 // The background blocks, the cells of the drawing range and the digger, without any stepping. At
 // cell size 20 this is the level preview, placed at the preview origin.
 void drawWorld(World& w, Surface* target);

@@ -1,0 +1,305 @@
+#include "sim_runner.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/headless_game.hpp"
+#include "app/level_presentation.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/screen_flow_state.hpp"
+#include "common/random.hpp"
+#include "level_cli.hpp"
+#include "menus/records.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/display/display.hpp"
+#include "platform/system/clock.hpp"
+#include "png_file.hpp"
+#include "world/cell_drawing.hpp"
+#include "world/digger.hpp"
+#include "world/level_loader.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr std::int32_t kIdleAfter = 10000;
+constexpr std::int32_t kThrowStep = 120;
+
+const char* const kKeyNames[] = {"Left", "Up",  "Right", "Down", "Space", "Tab", "Esc", "Enter", "Insert",
+                                 "F1",   "F2",  "F3",    "F4",   "F5",    "F6",  "F7",  "F8",    "F9",
+                                 "F10",  "F11", "F12"};
+
+bool knownKey(const std::string& key)
+{
+    for (const char* k : kKeyNames)
+        if (key == k)
+            return true;
+    return false;
+}
+
+int arrowOf(const std::string& key)
+{
+    if (key == "Left")
+        return 0;
+    if (key == "Up")
+        return 1;
+    if (key == "Right")
+        return 2;
+    if (key == "Down")
+        return 3;
+    return -1;
+}
+
+class LevelSim {
+public:
+    LevelSim(int speed, std::ostream& out) : speed_(speed), out_(out) {}
+
+    void frame()
+    {
+        clock_.advance(std::uint32_t(41 - speed_));
+        app.frameClock = clock_.ticks();
+        if (!elapsedMoreThan(app.frameClock, app.lastFrameTime, app.frameInterval))
+            return;
+        app.lastFrameTime = app.frameClock;
+        ++frames_;
+        World& w = *world.theWorld;
+        Digger& d = *world.theDigger;
+        Surface* back = theDisplay.backBuffer.get();
+        const Rect clearPixel{0, 0, 1, 1};
+        blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
+
+        // The game frame's steps that exist so far, in their order.
+        if (!gameScreen.frozen && elapsedMoreThan(app.frameClock, d.lastInputTime, kIdleAfter))
+            d.pose = PoseIdle;
+        if (!gameScreen.frozen && (d.moving || w.scrolling))
+            diggerGlide(w, d);
+        if (!gameScreen.frozen)
+            for (int x = 0; x < w.width; ++x)
+                for (int y = 0; y < w.height; ++y)
+                    w.cells[std::size_t(w.indexOf(x, y))].glideStep();
+        drawLevelCells(w, back);
+        updateHitBlink(d, gameScreen.frozen != 0);
+        if (!w.diggerDead) {
+            drawDigger(w, d, back);
+            if (elapsedMoreThan(app.frameClock, throwTime_, kThrowStep)) {
+                throwTime_ = app.frameClock;
+                if (d.throwFrame >= 0 && ++d.throwFrame > 2)
+                    d.throwFrame = -1;
+            }
+        }
+        diggerStep(w, d, !gameScreen.frozen && !w.diggerDead);
+        presentFrame(theDisplay);
+    }
+
+    void keyDown(const std::string& key)
+    {
+        Digger& d = *world.theDigger;
+        const int arrow = arrowOf(key);
+        if (arrow >= 0) {
+            d.lastInputTime = app.frameClock;
+            gameScreen.showPointer = 0;
+            gameScreen.pressArrow(arrow);
+        } else if (key == "Tab") {
+            if (theCatalogue.difficulty != 0 && !gameScreen.frozen)
+                gameScreen.currentWeapon = gameScreen.currentWeapon >= 4 ? 0 : gameScreen.currentWeapon + 1;
+        } else if (key == "F9" && !d.dead) {
+            d.lastInputTime = app.frameClock;
+            gameScreen.showPointer = 0;
+            d.health = 1;
+            hitDigger(*world.theWorld, d);
+        }
+    }
+
+    void keyUp(const std::string& key)
+    {
+        const int arrow = arrowOf(key);
+        if (arrow >= 0)
+            gameScreen.releaseArrow(arrow);
+        else if (key == "F4" || (key == "Space" && gameScreen.currentWeapon == 3))
+            gameScreen.tntLatch = 0;
+    }
+
+    void state()
+    {
+        const World& w = *world.theWorld;
+        const Digger& d = *world.theDigger;
+        const HallOfFame& live = theRecords.hallOfFame;
+        std::ostringstream s;
+        s << "{\"frame\":" << frames_ << ",\"clock\":" << app.frameClock << ",\"frozen\":" << gameScreen.frozen
+          << ",\"difficulty\":" << theCatalogue.difficulty << ",\"score\":" << live.score
+          << ",\"lives\":" << live.lives << ",\"ammunition\":[";
+        for (std::size_t i = 0; i < live.ammunition.size(); ++i)
+            s << (i ? "," : "") << live.ammunition[i];
+        s << "],\"digger\":{\"x\":" << d.x << ",\"y\":" << d.y << ",\"dead\":" << d.dead << ",\"pose\":" << d.pose
+          << ",\"health\":" << d.health << ",\"superMode\":" << d.superMode << ",\"direction\":" << d.direction
+          << ",\"facing\":" << d.facing << ",\"moving\":" << d.moving << ",\"goldCollected\":" << d.goldCollected
+          << ",\"enemiesKilled\":" << d.enemiesKilled << "},\"world\":{\"width\":" << w.width
+          << ",\"height\":" << w.height << ",\"viewX\":" << w.viewX << ",\"viewY\":" << w.viewY
+          << ",\"goldRemaining\":" << w.goldRemaining << ",\"enemiesAlive\":" << w.enemiesAlive
+          << ",\"enemiesAtStart\":" << w.enemiesAtStart << ",\"levelFinished\":" << w.levelFinished
+          << ",\"diggerDead\":" << w.diggerDead << "},\"levelEnding\":" << levelPresentation.levelEnding << "}";
+        out_ << s.str() << '\n';
+    }
+
+    void cells()
+    {
+        const World& w = *world.theWorld;
+        std::ostringstream s;
+        s << "{\"width\":" << w.width << ",\"height\":" << w.height << ",\"kind\":[";
+        for (std::size_t i = 0; i < w.cells.size(); ++i)
+            s << (i ? "," : "") << w.cells[i].kind;
+        s << "],\"param\":[";
+        for (std::size_t i = 0; i < w.cells.size(); ++i)
+            s << (i ? "," : "") << w.cells[i].param;
+        s << "]}";
+        out_ << s.str() << '\n';
+    }
+
+    ManualClock clock_{0};
+
+private:
+    int speed_;
+    std::ostream& out_;
+    long frames_ = 0;
+    Ticks throwTime_ = 0;
+};
+
+int usage(std::ostream& err)
+{
+    err << "usage: burrowix-sim level LEVEL [--difficulty D] [--index N] [--speed S] [--script FILE] "
+           "[--data DIR]\n";
+    return 2;
+}
+
+int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    int difficulty = 0, index = 0, speed = 15;
+    std::string script, data = programFolder();
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (i + 1 >= args.size())
+            return usage(err);
+        const std::string& option = args[i];
+        const std::string& value = args[++i];
+        if (option == "--difficulty")
+            difficulty = std::atoi(value.c_str());
+        else if (option == "--index")
+            index = std::atoi(value.c_str());
+        else if (option == "--speed")
+            speed = std::atoi(value.c_str());
+        else if (option == "--script")
+            script = value;
+        else if (option == "--data")
+            data = value;
+        else
+            return usage(err);
+    }
+    if (speed < 0 || speed > 40 || difficulty < 0 || difficulty > 2 || index < 0 || index > 29)
+        return usage(err);
+
+    std::string error;
+    const std::optional<LevelFile> level = readLevelAny(args[1], error);
+    if (!level) {
+        err << args[1] << ": " << error << '\n';
+        return 2;
+    }
+    std::ifstream scriptFile;
+    if (!script.empty()) {
+        scriptFile.open(script);
+        if (!scriptFile) {
+            err << script << ": cannot be read\n";
+            return 2;
+        }
+    }
+    std::istream& commands = script.empty() ? in : scriptFile;
+
+    app.reset();
+    gameScreen.reset();
+    levelPresentation.reset();
+    screenFlow.reset();
+    theRecords.reset();
+    world.reset();
+    const std::string opened = openGameHeadless(data, difficulty);
+    if (!opened.empty()) {
+        err << "cannot load the game's pictures: " << opened << '\n';
+        closeGameHeadless();
+        return 2;
+    }
+    LevelSim sim(speed, out);
+    app.clock = &sim.clock_;
+    app.frameInterval = frameIntervalForSpeed(speed);
+    app.cellSize = 40;
+    app.currentScreen = ScreenGame;
+    theRecords.startNewGameValues();
+    theRecords.levelNumber = index;
+    theRandom.reset();
+    world.theWorld = std::make_unique<World>();
+    setUpLevel(*world.theWorld, *level, index, 40);
+    if (!world.theWorld->loaded) {
+        err << args[1] << ": the level cannot be loaded\n";
+        closeGameHeadless();
+        return 2;
+    }
+    app.worldReady = 1;
+
+    int status = 0;
+    std::string line;
+    int lineNo = 0;
+    while (status == 0 && std::getline(commands, line)) {
+        ++lineNo;
+        if (const std::size_t hash = line.find('#'); hash != std::string::npos)
+            line.resize(hash);
+        std::istringstream words(line);
+        std::string command, argument, extra;
+        if (!(words >> command))
+            continue;
+        words >> argument;
+        const bool oneArgument = !argument.empty() && !(words >> extra);
+        if (command == "frames" && oneArgument && argument.find_first_not_of("0123456789") == std::string::npos) {
+            const long n = std::atol(argument.c_str());
+            for (long f = 0; f < n; ++f)
+                sim.frame();
+        } else if ((command == "down" || command == "up" || command == "press") && oneArgument &&
+                   knownKey(argument)) {
+            if (command != "up")
+                sim.keyDown(argument);
+            if (command == "press")
+                sim.frame();
+            if (command != "down")
+                sim.keyUp(argument);
+        } else if (command == "state" && argument.empty()) {
+            sim.state();
+        } else if (command == "cells" && argument.empty()) {
+            sim.cells();
+        } else if (command == "shot" && oneArgument) {
+            if (!writeSurfacePng(*theDisplay.backBuffer, argument)) {
+                err << argument << ": cannot write the picture\n";
+                status = 2;
+            }
+        } else {
+            err << "line " << lineNo << ": unknown command \"" << line << "\"\n";
+            status = 2;
+        }
+    }
+    out.flush();
+    world.reset();
+    closeGameHeadless();
+    app.reset();
+    return status;
+}
+
+} // namespace
+
+int runSimTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (args.size() >= 2 && args[0] == "level")
+        return runLevel(args, in, out, err);
+    return usage(err);
+}
+
+} // namespace burrowix
