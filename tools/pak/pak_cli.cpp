@@ -4,6 +4,7 @@
 #include "platform/archive/member_names.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/archive/pack_writer.hpp"
+#include "platform/system/regular_file.hpp"
 
 #include <cerrno>
 #include <cstdio>
@@ -30,7 +31,6 @@ const char* const kUsage =
     "  create ARCHIVE FILE...          write a new archive holding exactly these files\n"
     "Member names are the files' names without their folders; lookups ignore case.\n";
 
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 class Tool {
 public:
@@ -79,23 +79,6 @@ bool isRegularFile(const std::string& path, bool& exists, std::uint64_t* size = 
 
 const char* const kOnlyEmpty = "an archive whose members are all empty reads back as empty; store some bytes";
 
-FilePtr openRegularFile(const std::string& path, std::uint64_t& size)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return FilePtr(nullptr, &std::fclose);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FilePtr(nullptr, &std::fclose);
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    size = static_cast<std::uint64_t>(st.st_size);
-    std::FILE* f = ::fdopen(fd, "rb");
-    if (!f)
-        ::close(fd);
-    return FilePtr(f, &std::fclose);
-}
 
 std::string Tool::checkArchive(const std::string& path, bool mayBeMissing, bool forWriting)
 {
@@ -236,7 +219,7 @@ int Tool::create(const std::string& archive, const std::vector<std::string>& fil
     std::vector<PackSource> sources;
     for (std::size_t i = 0; i < files.size(); ++i) {
         std::uint64_t size = 0;
-        open.push_back(openRegularFile(files[i], size));
+        open.push_back(openRegularFile(files[i], &size));
         if (!open.back())
             return fail("cannot read " + files[i]);
         if (size > 0xFFFFFFFFu)

@@ -4,6 +4,7 @@
 #include "platform/archive/file_range_copy.hpp"
 #include "platform/archive/member_names.hpp"
 #include "platform/archive/pack_writer.hpp"
+#include "platform/system/regular_file.hpp"
 #include "platform/system/temp_files.hpp"
 
 #include <cerrno>
@@ -85,20 +86,7 @@ bool opensForReading(const std::string& path)
 
 PackArchive::FilePtr PackArchive::openForReading(const std::string& path)
 {
-    // Non-blocking so that a pipe at that path cannot hang the open; only regular files are read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return FilePtr(nullptr, &std::fclose);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FilePtr(nullptr, &std::fclose);
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    std::FILE* f = ::fdopen(fd, "rb");
-    if (!f)
-        ::close(fd);
-    return FilePtr(f, &std::fclose);
+    return openRegularFile(path);
 }
 
 PackArchive::Directory PackArchive::readDirectory(std::FILE* f)
