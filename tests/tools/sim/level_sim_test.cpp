@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "sim_runner.hpp"
+#include "support/temp_dir.hpp"
+
+namespace burrowix {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kLevels = fs::path(__FILE__).parent_path() / "../../../data/levels";
+
+class LevelSim : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#ifndef BURROWIX_DATA_GENERATED
+        GTEST_SKIP() << "this build does not generate the game data";
+#endif
+    }
+
+    int run(const std::string& level, const std::string& script, std::vector<std::string> extra = {})
+    {
+        std::vector<std::string> args{"level", level, "--data", BURROWIX_GAME_DIR};
+        args.insert(args.end(), extra.begin(), extra.end());
+        std::istringstream in(script);
+        out.str("");
+        err.str("");
+        return runSimTool(args, in, out, err);
+    }
+    std::vector<std::string> lines() const
+    {
+        std::vector<std::string> v;
+        std::istringstream s(out.str());
+        for (std::string l; std::getline(s, l);)
+            v.push_back(l);
+        return v;
+    }
+
+    std::ostringstream out, err;
+};
+
+bool has(const std::string& json, const std::string& part) { return json.find(part) != std::string::npos; }
+
+TEST_F(LevelSim, WalkingTheFirstTunnelTakesTheNuggetAndScores)
+{
+    // Level 1 of pack 0: the digger starts at (4, 4) with a tunnel to its right and gold at (10, 4).
+    const std::string level = (kLevels / "pack0/1.txt").string();
+    ASSERT_EQ(run(level, "state\ndown Right   # hold\nframes 60\nup Right\nframes 20\nstate\ncells\n"), 0)
+        << err.str();
+    const auto v = lines();
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_TRUE(has(v[0], "\"frame\":0,\"clock\":0,\"frozen\":0,\"difficulty\":0,\"score\":0,\"lives\":10"));
+    EXPECT_TRUE(has(v[0], "\"digger\":{\"x\":4,\"y\":4,"));
+    EXPECT_TRUE(has(v[0], "\"goldRemaining\":10"));
+    // 80 frames of 26 ms; the nugget at (10, 4) is worth 3 x 3.
+    EXPECT_TRUE(has(v[1], "\"frame\":80,\"clock\":2080,")) << v[1];
+    EXPECT_TRUE(has(v[1], "\"score\":9,")) << v[1];
+    EXPECT_TRUE(has(v[1], "\"goldCollected\":1")) << v[1];
+    EXPECT_TRUE(has(v[1], "\"goldRemaining\":9")) << v[1];
+    EXPECT_TRUE(has(v[1], "\"moving\":0")) << v[1];
+    EXPECT_TRUE(has(v[2], "{\"width\":31,\"height\":21,\"kind\":[2,2,"));
+    // The tunnel behind the digger is empty all the way.
+    EXPECT_TRUE(has(v[2], "2,0,0,0,4,4,4,4,4,4,4,4,4")) << v[2].substr(0, 400);
+}
+
+TEST_F(LevelSim, GivingUpKillsAtEveryDifficultyAndShotsAreSaved)
+{
+    test::TempDir dir;
+    const std::string level = (kLevels / "pack1/1.txt").string();
+    ASSERT_EQ(run(level, "press F9\nstate\nshot " + dir.file("s.png") + "\n", {"--difficulty", "1"}), 0) << err.str();
+    const auto v = lines();
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_TRUE(has(v[0], "\"dead\":1")) << v[0];
+    EXPECT_TRUE(has(v[0], "\"diggerDead\":1")) << v[0];
+    EXPECT_TRUE(has(v[0], "\"difficulty\":1")) << v[0];
+    EXPECT_GT(test::readBytes(dir.file("s.png")).size(), 1000u);
+}
+
+TEST_F(LevelSim, UnknownCommandsAndUnreadableLevelsExitWithTwo)
+{
+    const std::string level = (kLevels / "pack0/1.txt").string();
+    EXPECT_EQ(run(level, "frames 2\njump\n"), 2);
+    EXPECT_NE(err.str().find("line 2"), std::string::npos);
+    EXPECT_EQ(run(level, "down Shift\n"), 2);
+    EXPECT_EQ(run("/nonexistent/level.ml_", "state\n"), 2);
+}
+
+} // namespace
+} // namespace burrowix
