@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
 #include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow_state.hpp"
@@ -130,6 +131,9 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     }
     w.loaded = true;
     w.diggerDead = 0;
+    // A TNT laid on the previous level must not go off in this one.
+    theRecords.hallOfFame.placedTnt = 0;
+    gameScreen.tntLatch = 0;
 
     world.theDigger = std::make_unique<Digger>(createDigger(w, sx, sy));
     recount(w);
