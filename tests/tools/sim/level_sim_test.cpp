@@ -67,6 +67,36 @@ TEST_F(LevelSim, WalkingTheFirstTunnelTakesTheNuggetAndScores)
     EXPECT_TRUE(has(v[2], "2,0,0,0,4,4,4,4,4,4,4,4,4")) << v[2].substr(0, 400);
 }
 
+TEST_F(LevelSim, AScriptedWalkCollectsSixNuggetsAndWinsTheFirstLevel)
+{
+    // Each leg: hold an arrow for 8 frames a cell (a turn takes the first three), let go, settle.
+    const std::pair<const char*, int> legs[] = {{"Right", 9}, {"Down", 4}, {"Right", 3}, {"Up", 3}, {"Right", 4},
+                                                {"Down", 5},  {"Right", 4}, {"Down", 3}, {"Left", 2}};
+    std::string script;
+    for (auto [key, cells] : legs)
+        script += std::string("down ") + key + "\nframes " + std::to_string(8 * cells) + "\nup " + key +
+                  "\nframes 10\nstate\n";
+    const std::string level = (kLevels / "pack0/1.txt").string();
+    ASSERT_EQ(run(level, script), 0) << err.str();
+    const auto v = lines();
+    ASSERT_EQ(v.size(), 9u);
+    EXPECT_TRUE(has(v[0], "\"score\":9,")) << v[0];
+    EXPECT_TRUE(has(v[0], "\"x\":13,\"y\":4,")) << v[0];
+    EXPECT_TRUE(has(v[2], "\"x\":16,\"y\":8,")) << v[2];
+    EXPECT_TRUE(has(v[2], "\"viewX\":3,\"viewY\":0")) << v[2];
+    EXPECT_TRUE(has(v[7], "\"score\":45,")) << v[7];
+    EXPECT_TRUE(has(v[7], "\"levelEnding\":0")) << v[7];
+    // The sixth nugget meets the gold goal: the world stops at once, mid-step.
+    EXPECT_TRUE(has(v[8], "\"frame\":386,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"frozen\":1,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"score\":54,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"x\":22,\"y\":13,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"goldCollected\":6,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"viewX\":11,\"viewY\":5,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"goldRemaining\":4,")) << v[8];
+    EXPECT_TRUE(has(v[8], "\"levelEnding\":1}")) << v[8];
+}
+
 TEST_F(LevelSim, GivingUpKillsAtEveryDifficultyAndShotsAreSaved)
 {
     test::TempDir dir;
