@@ -14,12 +14,6 @@ namespace burrowix {
 
 namespace {
 
-int levelLook()
-{
-    const int index = world.theWorld ? world.theWorld->levelIndex : 0;
-    return ((index % 5) + 5) % 5;
-}
-
 // Ceiling of a / 5 for any sign.
 int ceilFifth(int a)
 {
@@ -30,7 +24,7 @@ int ceilFifth(int a)
 
 void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target)
 {
-    const int m = levelLook();
+    const int m = currentLevelLook();
     if (app.cellSize == 20) {
         Surface* small = thePictures.interfaceImages[kPreviewBackgroundImage].get();
         const Rect r{source.left + m * 100, source.top, source.right + m * 100, source.bottom};

@@ -28,12 +28,6 @@ Surface* entry(const Table& table, std::int32_t index)
     return index >= 0 && std::size_t(index) < table.size() ? table[std::size_t(index)].get() : nullptr;
 }
 
-int levelLook()
-{
-    const int index = world.theWorld ? world.theWorld->levelIndex : 0;
-    return ((index % 5) + 5) % 5;
-}
-
 // Draws square (col, row) of a sheet of `size` cells, restricted to `source`, at (px, py), keyed.
 void drawSquare(Surface* target, Surface* sheet, int col, int row, const Rect& source, int px, int py, int size)
 {
@@ -81,7 +75,7 @@ void drawPreviewCell(Cell& c, int px, int py, std::int32_t kind, const Rect& sou
     case KindWeaponPickup:
     case KindStalker: row = c.param; break;
     case KindEarth:
-    case KindStone: row = levelLook(); break;
+    case KindStone: row = currentLevelLook(); break;
     default: break;
     }
     Surface* sheet = thePictures.interfaceImages[kPreviewSpritesImage].get();
@@ -102,7 +96,7 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
     const bool enemiesAnimate = running || levelChoice;
     const bool itemsAnimate = running || screenFlow.magnifierOn;
     const Ticks now = app.frameClock;
-    const int look = levelLook();
+    const int look = currentLevelLook();
 
     switch (drawKind) {
     case KindEarth: drawSquare(target, sprite(KindEarth), 0, look, source, px, py, size); break;

@@ -66,7 +66,7 @@ void drawDigger(const World& w, Digger& d, Surface* target)
 
     if (d.digging) {
         Surface* earth = thePictures.spriteImages[0].get();
-        const int look = ((w.levelIndex % 5) + 5) % 5;
+        const int look = w.look();
         const Rect ground{0, look * size, size, look * size + size};
         blitFast(target, cellX, cellY, earth, &ground, true);
         const int offset = d.direction == 0 || d.direction == 2 ? d.offsetX : d.offsetY;

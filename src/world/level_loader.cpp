@@ -70,7 +70,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.blocks.assign(std::size_t(w.blocksAcross) * std::size_t(w.blocksDown), BackgroundBlock{});
 
     // Reading the cells: kinds and parameters, the values the file does not hold, decorations.
-    const std::int32_t position = ((levelIndex % 5) + 5) % 5;
+    const std::int32_t position = w.look();
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = w.cells[i];
         c.kind = level.kinds[i];

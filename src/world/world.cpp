@@ -17,19 +17,9 @@ void WorldGlobals::reset()
     wallDecorNext = 1;
 }
 
-int World::neighbour(int i, int d) const
+int currentLevelLook()
 {
-    if (!validIndex(i))
-        return -1;
-    const int cx = i % width;
-    const int cy = i / width;
-    switch (d) {
-    case 0: return cx > 0 ? i - 1 : -1;
-    case 1: return cy > 0 ? i - width : -1;
-    case 2: return cx + 1 < width ? i + 1 : -1;
-    case 3: return cy + 1 < height ? i + width : -1;
-    default: return -1;
-    }
+    return world.theWorld ? world.theWorld->look() : 0;
 }
 
 void refreshCellViewCoordinates(World& w)

@@ -45,8 +45,8 @@ public:
     bool validIndex(std::int64_t i) const { return i >= 0 && i < static_cast<std::int64_t>(cells.size()); }
     bool inside(int cx, int cy) const { return cx >= 0 && cy >= 0 && cx < width && cy < height; }
     int indexOf(int cx, int cy) const { return cy * width + cx; }
-    // The neighbour of cell i in direction d, or -1 when it lies outside the grid.
-    int neighbour(int i, int d) const;
+    // The level's look (its place in the pack modulo 5): earth, stones, background, Crawlers.
+    int look() const { return ((levelIndex % 5) + 5) % 5; }
     Cell* cellAt(int cx, int cy) { return inside(cx, cy) ? &cells[indexOf(cx, cy)] : nullptr; }
 };
 
@@ -63,6 +63,9 @@ struct WorldGlobals {
 };
 
 extern WorldGlobals world;
+
+// The look of the current world's level (0 without a world).
+int currentLevelLook();
 
 // Sets every cell's viewCol and viewRow from the view origin.
 void refreshCellViewCoordinates(World& w);
