@@ -16,7 +16,7 @@ std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes)
         return std::nullopt;
     const std::uint64_t cellCount = std::uint64_t(level.width) * std::uint64_t(level.height);
     // Every cell takes at least one value, so a grid bigger than that cannot be in the file.
-    if (cellCount > in.remaining() / 4)
+    if (cellCount > kMaxLevelCells || cellCount > in.remaining() / 4)
         return std::nullopt;
     level.kinds.resize(cellCount);
     level.params.resize(cellCount);

@@ -31,8 +31,13 @@ struct LevelFile {
     std::int32_t blocksDown() const { return (height + 4) / 5; }
 };
 
-// Reads a level file. nullopt when the width or height is not positive or the cells do not fit
-// the file (the level cannot be loaded); a file that ends after the cells reads the rest as 0.
+// Levels are at most a few thousand cells; a grid beyond this many is refused rather than given
+// hundreds of megabytes.
+inline constexpr std::uint64_t kMaxLevelCells = 1'000'000;
+
+// Reads a level file. nullopt when the width or height is not positive, the grid is larger than
+// kMaxLevelCells or the cells do not fit the file (the level cannot be loaded); a file that ends
+// after the cells reads the rest as 0.
 std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes);
 // Reads the whole file at `path`; nullopt when it cannot be read or parsed.
 std::optional<LevelFile> readLevelFile(const std::string& path);

@@ -67,6 +67,16 @@ TEST_F(LevelLoaderTest, UnloadableAndShortFiles)
     EXPECT_FALSE(parseLevelFile(values({3})));
     // A grid far bigger than the file is refused before anything is allocated for it.
     EXPECT_FALSE(parseLevelFile(values({0x7FFFFFFF, 0x7FFFFFFF, 0, 0})));
+    // A grid that would fit the file but is absurdly large.
+    {
+        std::vector<std::uint8_t> huge = values({1001, 1000});
+        huge.resize(huge.size() + 4 * 1001 * 1000 + 44, 0);
+        EXPECT_FALSE(parseLevelFile(huge));
+        const auto big = values({1000, 1000});
+        std::vector<std::uint8_t> fits = big;
+        fits.resize(fits.size() + 4 * 1000 * 1000, 0);
+        EXPECT_TRUE(parseLevelFile(fits));
+    }
     // Cells cut short inside a stone's parameter.
     EXPECT_FALSE(parseLevelFile(values({2, 1, 0, 1})));
     // Cells complete, the rest missing: read as zeros.
