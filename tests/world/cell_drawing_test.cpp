@@ -208,6 +208,53 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     EXPECT_EQ(e.blastShown, 0);
 }
 
+TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
+{
+    thePictures.spriteImages[21] = indexSheet(4, 3, 200);
+    thePictures.spriteImages[25] = indexSheet(4, 2, 200);
+    thePictures.interfaceImages[kPreviewBackgroundImage] = indexSheet(5, 1, 100);
+    using P = std::pair<int, int>;
+    for (int index : {1, 4}) {
+        // Only the picture that should be used is there.
+        thePictures.spriteImages[21] = index == 1 ? indexSheet(4, 3, 200) : nullptr;
+        thePictures.spriteImages[25] = index == 4 ? indexSheet(4, 2, 200) : nullptr;
+        world.theWorld = std::make_unique<World>();
+        world.theWorld->levelIndex = index;
+        world.backgroundOriginX = 2;
+        world.backgroundOriginY = 0;
+        world.backgroundScrollX = 30;
+        world.backgroundScrollY = 0;
+        BackgroundBlock b;
+        b.picture = 2;
+        Surface target(800, 600);
+        // Block column 3 of a view whose background origin is block 2: 3 x 200 - 200 + 30 - 400 = 30.
+        b.drawOnScreen(&target, 3, 1);
+        const auto at = squareAt(target, 35, 5);
+        if (index == 1) {
+            EXPECT_EQ(at, P(2, 1)) << "looks 0..2 use the theme background, band = look";
+        } else {
+            EXPECT_EQ(at, P(2, 1)) << "looks 3 and 4 use the second background, band = look - 3";
+        }
+        EXPECT_EQ(squareAt(target, 29, 5), P(-1, -1));
+    }
+    thePictures.spriteImages[21] = indexSheet(4, 3, 200);
+    // The eyes block shows tile 0; in the preview every block shows the small square of the look.
+    world.theWorld->levelIndex = 2;
+    BackgroundBlock eyes;
+    eyes.picture = kEyesPicture;
+    Surface target(800, 600);
+    eyes.drawOnScreen(&target, 3, 1);
+    EXPECT_EQ(squareAt(target, 35, 5), P(0, 2));
+    app.cellSize = 20;
+    screenFlow.previewOriginX = 220;
+    world.backgroundScrollX = 0;
+    Surface preview(800, 600);
+    eyes.drawOnScreen(&preview, 3, 1);
+    // 3 x 100 - 100 - 2 x 100 + 220 = 220.
+    EXPECT_EQ(squareAt(preview, 225, 5), P(2, 0));
+    EXPECT_EQ(squareAt(preview, 215, 5), P(-1, -1));
+}
+
 TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
 {
     Cell stone;
