@@ -8,10 +8,12 @@
 #include "game_fonts.hpp"
 #include "jpeg_writer.hpp"
 #include "pack_description.hpp"
+#include "world/level_source.hpp"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace burrowix::mkdata {
 
@@ -56,21 +58,28 @@ bool writePack(const std::filesystem::path& path, const std::vector<PackEntry>& 
     return true;
 }
 
-// Compiled level files of one pack, in level order, when they exist.
-std::vector<PackEntry> levelFiles(const std::string& levelsDir, int pack)
+// The pack's levels, compiled from their sources "pack<N>/<n>.txt" in the levels folder, in level
+// order. A source that does not compile fails the generation with its message.
+bool levelFiles(const std::string& levelsDir, int pack, std::vector<PackEntry>& entries, std::string& error)
 {
-    std::vector<PackEntry> entries;
     if (levelsDir.empty())
-        return entries;
+        return true;
     for (int n = 1; n <= kLevelsPerPack; ++n) {
-        const auto path = std::filesystem::path(levelsDir) / std::to_string(pack) / (std::to_string(n) + ".ml_");
+        const auto path =
+            std::filesystem::path(levelsDir) / ("pack" + std::to_string(pack)) / (std::to_string(n) + ".txt");
         std::ifstream in(path, std::ios::binary);
         if (!in)
             continue;
-        entries.push_back({std::to_string(n) + ".ml_",
-                           std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {})});
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        std::string message;
+        std::optional<std::vector<std::uint8_t>> level = compileLevelSource(text, message);
+        if (!level) {
+            error = path.string() + ": " + message;
+            return false;
+        }
+        entries.push_back({std::to_string(n) + ".ml_", std::move(*level)});
     }
-    return entries;
+    return true;
 }
 
 bool writeSheets(const std::string& dir, const std::string& prefix, const PictureList& pictures, std::string& error)
@@ -136,8 +145,8 @@ bool generateData(const GenerateOptions& options, std::string& error)
             {"pak.dsc", packDescription(kLevelPackType, levelPackTitle(pack), pack, pack, kLevelsPerPack)}};
         for (PackEntry& e : encodePictures(pictures))
             entries.push_back(std::move(e));
-        for (PackEntry& e : levelFiles(options.levelsDir, pack))
-            entries.push_back(std::move(e));
+        if (!levelFiles(options.levelsDir, pack, entries, error))
+            return false;
         if (!writePack(out / levelPackFileName(pack), entries, error))
             return false;
         if (!options.contactDir.empty() &&

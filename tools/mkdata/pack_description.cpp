@@ -1,22 +1,18 @@
 #include "pack_description.hpp"
 
-#include "common/le_io.hpp"
-
 namespace burrowix::mkdata {
 
 std::vector<std::uint8_t> packDescription(std::int32_t packType, const std::string& title,
                                           std::int32_t themeNumber, std::int32_t packNumber,
                                           std::int32_t levelCount)
 {
-    ByteWriter w;
-    w.i32(packType);
-    w.i32(std::int32_t(title.size()));
-    w.bytes(title);
-    w.i32(themeNumber);
-    w.i32(packNumber);
-    w.i32(levelCount);
-    w.i32(0); // reserved
-    return w.data();
+    PackInfo info;
+    info.packType = packType;
+    info.title = title;
+    info.themeNumber = themeNumber;
+    info.packNumber = packNumber;
+    info.levelCount = levelCount;
+    return encodePackDescription(info);
 }
 
 } // namespace burrowix::mkdata

@@ -6,6 +6,8 @@
 #include "platform/archive/pack_archive.hpp"
 #include "support/temp_dir.hpp"
 
+#include "world/level_source.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,11 +30,12 @@ TEST(MkdataGenerator, TwoRunsWriteByteIdenticalFiles)
     EXPECT_EQ(files, 11);
 }
 
-TEST(MkdataGenerator, TakesLevelFilesFromTheLevelsFolderWhenPresent)
+TEST(MkdataGenerator, CompilesTheLevelSourcesIntoTheirPacks)
 {
+    const std::filesystem::path sources = std::filesystem::path(BURROWIX_SOURCE_DIR) / "data" / "levels";
     test::TempDir out, levels;
-    std::filesystem::create_directories(levels.path() / "1");
-    test::writeBytes((levels.path() / "1" / "3.ml_").string(), {1, 2, 3, 4});
+    std::filesystem::create_directories(levels.path() / "pack1");
+    std::filesystem::copy_file(sources / "pack0" / "1.txt", levels.path() / "pack1" / "3.txt");
     std::string error;
     ASSERT_TRUE(generateData({out.path().string(), "", levels.path().string()}, error)) << error;
     PackArchive withLevel(out.file(levelPackFileName(1)));
@@ -40,9 +43,16 @@ TEST(MkdataGenerator, TakesLevelFilesFromTheLevelsFolderWhenPresent)
     ASSERT_GE(index, 0);
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(withLevel.readMember(index, bytes));
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    const auto text = test::readBytes((sources / "pack0" / "1.txt").string());
+    EXPECT_EQ(bytes, compileLevelSource(std::string(text.begin(), text.end()), error).value());
     PackArchive without(out.file(levelPackFileName(0)));
     EXPECT_EQ(without.memberCount(), 2);
+
+    // A broken source stops the generation and names itself.
+    std::filesystem::create_directories(levels.path() / "pack2");
+    test::writeText((levels.path() / "pack2" / "1.txt").string(), "not a level");
+    EXPECT_FALSE(generateData({out.path().string(), "", levels.path().string()}, error));
+    EXPECT_NE(error.find("1.txt"), std::string::npos) << error;
 }
 
 TEST(MkdataThemes, BackgroundTilesMatchEachOtherAtEveryEdge)
