@@ -20,6 +20,13 @@ struct EffectHandles {
     int explosion = -1;
     int winner = -1;
     int weaponChange = -1;
+    int stoneFall = -1;
+    int nuggetFall = -1;
+    int mine = -1;
+    int shot = -1;
+    int tnt = -1;
+    int grenade = -1;
+    int bottle = -1;
 
     // The effect bank's player; empty until the bank exists.
     std::function<void(int handle, int flags)> player;

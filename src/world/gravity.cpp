@@ -1,0 +1,156 @@
+#include "world/gravity.hpp"
+
+#include "app/app_state.hpp"
+#include "audio/effect_handles.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world/explosions.hpp"
+#include "world/neighbours.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kLeft = 0, kRight = 2, kDown = 3;
+
+bool isFlying(const Cell& c) { return c.kind == KindMissile || c.kind == KindShot; }
+bool solidOrMine(const Cell& c) { return c.solid || c.kind == KindMine; }
+bool isEmpty(const Cell& c) { return c.kind == KindEmpty; }
+
+// Something can roll off the cell below on the given side: content that falls, or a wall rounded
+// on that side (shape 1 both ways, 0 to the left, 2 to the right).
+bool roundedToward(const Cell& below, int side)
+{
+    if (below.falls)
+        return true;
+    if (below.kind != KindWall)
+        return false;
+    return below.param == 1 || below.param == (side == kLeft ? 0 : 2);
+}
+
+void landingSound(const Cell& c)
+{
+    if (c.kind == KindStone)
+        playEffect(theEffects.stoneFall);
+    else if (c.kind == KindGold)
+        playEffect(theEffects.nuggetFall);
+}
+
+// Checks 5.1 to 5.5: the first motion that applies.
+void motion(World& w, Digger& d, int i, int dig)
+{
+    Cell& c = w.cells[std::size_t(i)];
+    if (c.moving)
+        return;
+    const int b = neighbourIndex(w, i, 0, 1);
+    const int l = neighbourIndex(w, i, -1, 0);
+    const int r = neighbourIndex(w, i, 1, 0);
+    const int a = neighbourInDirection(w, i, c.direction);
+    const Cell& below = cellOrOutside(w, b);
+
+    if (isFlying(c)) {
+        if (isEmpty(cellOrOutside(w, a)))
+            moveContent(w, i, a, c.direction);
+        return;
+    }
+    if (c.falls && isEmpty(below) && b != dig) {
+        moveContent(w, i, b, kDown);
+        return;
+    }
+    if (c.rolls) {
+        const int bl = neighbourIndex(w, i, -1, 1);
+        const int ul = neighbourIndex(w, i, -1, -1);
+        const Cell& upLeft = cellOrOutside(w, ul);
+        if (isEmpty(cellOrOutside(w, bl)) && isEmpty(cellOrOutside(w, l)) && roundedToward(below, kLeft) &&
+            bl != dig && l != dig && !(upLeft.rolls && upLeft.moving && upLeft.direction == kLeft)) {
+            moveContent(w, i, l, kLeft);
+            return;
+        }
+        const int br = neighbourIndex(w, i, 1, 1);
+        const int ur = neighbourIndex(w, i, 1, -1);
+        const Cell& upRight = cellOrOutside(w, ur);
+        if (isEmpty(cellOrOutside(w, br)) && isEmpty(cellOrOutside(w, r)) && roundedToward(below, kRight) &&
+            br != dig && r != dig && !(upRight.rolls && upRight.moving && upRight.direction == kRight)) {
+            moveContent(w, i, r, kRight);
+            return;
+        }
+    }
+    if (c.kind == KindGrenade) {
+        if ((c.direction == kLeft || c.direction == kRight) && !c.arrived && isEmpty(cellOrOutside(w, a)) &&
+            a != dig) {
+            if (below.isEnemy)
+                explodeAround(w, d, i);
+            else
+                moveContent(w, i, a, c.direction);
+            return;
+        }
+        const bool blocked = (c.direction == kDown && solidOrMine(below)) ||
+                             (c.direction == kLeft && solidOrMine(cellOrOutside(w, l))) ||
+                             (c.direction == kRight && solidOrMine(cellOrOutside(w, r)));
+        if (c.falls && c.arrived && blocked)
+            explodeAround(w, d, i);
+    }
+}
+
+} // namespace
+
+void gravityPass(World& w, Digger& d)
+{
+    const int width = w.width;
+    const long long end = static_cast<long long>(width) * (w.height - 2);
+    for (int i = width + 1; i < end; ++i) {
+        Cell& c = w.cells[std::size_t(i)];
+        // An explosion earlier in the pass may have killed the digger.
+        const int dig = d.cellIndex(w);
+        const int b = neighbourIndex(w, i, 0, 1);
+
+        // 1. Crushing: only content that has just arrived above the digger hurts it.
+        if (c.falls && isEmpty(cellOrOutside(w, b)) && c.kind != KindMissile && c.kind != KindShot &&
+            c.kind != KindBomb && !c.moving && b == dig && c.arrived && !d.dead && !d.superMode)
+            hitDigger(w, d);
+
+        // 2. Landing on an enemy or a mine sets it off.
+        if (b >= 0 && c.falls && (w.cells[std::size_t(b)].isEnemy || w.cells[std::size_t(b)].kind == KindMine) &&
+            !c.moving && c.direction == kDown && c.arrived)
+            explodeAround(w, d, b);
+
+        // 3. A bomb explodes when it lands.
+        if (c.falls && c.kind == KindBomb && !c.moving && c.direction == kDown && c.arrived) {
+            const Cell& below = cellOrOutside(w, b);
+            if (solidOrMine(below) || b == dig)
+                explodeAround(w, d, i);
+        }
+
+        // 4. Impact of a flying object.
+        if (c.falls && !c.moving && isFlying(c)) {
+            const int a = neighbourInDirection(w, i, c.direction);
+            if (solidOrMine(cellOrOutside(w, a))) {
+                if (c.kind == KindMissile)
+                    explodeAround(w, d, i);
+                else
+                    explodePair(w, d, i, a, 0);
+            }
+        }
+
+        // 5. Flight, fall, rolling, grenades.
+        motion(w, d, i, dig);
+
+        // 6. Time bombs.
+        if (c.kind == KindTimeBomb && elapsedMoreThan(app.frameClock, c.armedTime, kTimeBombDelay))
+            explodeAround(w, d, i);
+
+        // 7. Rolling on after a fall: the landing sound a few pixels into the roll.
+        if (c.moving && c.arrived && c.offsetX > 35 && c.lastDirection == kDown && c.direction != kDown)
+            landingSound(c);
+
+        // 8. Landing.
+        if (!c.moving && c.arrived) {
+            if (c.direction == kDown)
+                landingSound(c);
+            c.arrived = 0;
+        }
+    }
+}
+
+} // namespace burrowix
