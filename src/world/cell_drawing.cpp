@@ -10,6 +10,7 @@
 #include "platform/display/blit.hpp"
 #include "world/cell.hpp"
 #include "world/cell_kind.hpp"
+#include "world/egg_hatching.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
 
@@ -171,6 +172,10 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
         break;
     }
     case KindEgg:
+        if (running)
+            hatchStep(*this, now);
+        if (kind != KindEgg)
+            break;
         if (eggState == 2)
             drawSquare(target, sprite(kSlotCrawlerExtra), frame, 5, source, px, py, size);
         else
