@@ -1,0 +1,109 @@
+#include "world/weapons.hpp"
+
+#include "app/app_state.hpp"
+#include "app/pack_catalogue.hpp"
+#include "audio/effect_handles.hpp"
+#include "menus/records.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world/explosions.hpp"
+#include "world/neighbours.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kUp = 1;
+
+// Forgets a placed TNT that is no longer in its cell (destroyed by something that does not free the
+// remote, or a stale index), so the remote never blows up whatever stands there now.
+void forgetVanishedTnt(World& w)
+{
+    HallOfFame& live = theRecords.hallOfFame;
+    if (live.placedTnt != 0 && (!w.validIndex(live.placedTnt) || w.cells[std::size_t(live.placedTnt)].kind != KindTnt))
+        live.placedTnt = 0;
+}
+
+} // namespace
+
+int weaponCounter(std::int32_t kind)
+{
+    switch (kind) {
+    case KindBomb: return 0;
+    case KindMine: return 1;
+    case KindMissile: return 2;
+    case KindShot: return 3;
+    case KindGrenade: return 4;
+    case KindTimeBomb: return 5;
+    case KindTnt: return 6;
+    case KindBottle: return 7;
+    default: return -1;
+    }
+}
+
+void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
+{
+    if (theCatalogue.difficulty == 0)
+        return;
+    const Ticks now = app.frameClock;
+    d.lastInputTime = now;
+    const int counter = weaponCounter(kind);
+    if (counter < 0 || d.dead || std::int32_t(now - d.lastWeaponTime) < d.weaponCooldown)
+        return;
+    HallOfFame& live = theRecords.hallOfFame;
+    std::int32_t& ammunition = live.ammunition[std::size_t(counter)];
+
+    if (kind == KindBottle) {
+        if (ammunition < 1)
+            return;
+        --ammunition;
+        live.superStart = std::int32_t(now);
+        d.superMode = 1;
+        playEffect(theEffects.bottle);
+        d.lastWeaponTime = now;
+        return;
+    }
+    if (kind == KindGrenade && dir == kUp)
+        return;
+
+    const int digger = d.cellIndex(w);
+    const int t = neighbourInDirection(w, digger, kind == KindMine ? (dir + 2) % 4 : dir);
+    const bool targetEmpty = t >= 0 && w.cells[std::size_t(t)].kind == KindEmpty;
+    forgetVanishedTnt(w);
+    const bool remote = kind == KindTnt && live.placedTnt != 0;
+
+    if (targetEmpty && !remote) {
+        if (ammunition < 1)
+            return;
+        --ammunition;
+        switch (kind) {
+        case KindMine:
+        case KindTimeBomb: playEffect(theEffects.mine); break;
+        case KindMissile: d.throwFrame = 0; break;
+        case KindShot:
+            d.throwFrame = 0;
+            playEffect(theEffects.shot);
+            break;
+        case KindTnt: playEffect(theEffects.tnt); break;
+        case KindGrenade:
+            d.throwFrame = 0;
+            playEffect(theEffects.grenade);
+            break;
+        default: break;
+        }
+    }
+
+    if (remote) {
+        const int placed = live.placedTnt;
+        explodeAround(w, d, placed);
+        live.placedTnt = 0;
+    } else if (targetEmpty) {
+        if (kind == KindTnt)
+            live.placedTnt = t;
+        d.lastWeaponTime = now;
+        w.cells[std::size_t(t)].makeKind(kind, dir);
+    }
+}
+
+} // namespace burrowix
