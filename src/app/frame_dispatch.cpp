@@ -1,11 +1,14 @@
 #include "app/frame_dispatch.hpp"
 
 #include "app/app_state.hpp"
+#include "app/game_frame.hpp"
+#include "app/game_keys.hpp"
 #include "app/screen_flow.hpp"
 #include "app/startup.hpp"
 #include "menus/record_files.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
+#include "platform/display/display.hpp"
 
 namespace burrowix::dispatch {
 
@@ -15,7 +18,10 @@ void firstFrameInit()
 }
 
 void drawLevelPreview() {}
-void runGameScreenFrame() {}
+void runGameScreenFrame()
+{
+    RunGameFrame(theDisplay.backBuffer.get());
+}
 void leaveLogoScreen()
 {
     SetScreen(ScreenMainMenu);
@@ -38,7 +44,12 @@ Surface* snapshotSurface() { return nullptr; }
 
 void screenInput(const Message& message)
 {
-    logoScreenInput(message);
+    if (logoScreenInput(message))
+        return;
+    if (message.type == MessageType::KeyUp)
+        gameKeyUp(message);
+    else if (message.type == MessageType::KeyDown && app.currentScreen == ScreenGame)
+        gameScreenKeyDown(message);
 }
 
 void closeWork()

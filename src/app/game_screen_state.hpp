@@ -24,6 +24,8 @@ struct GameScreenState {
     int blinkPhase = 0;
     Ticks blinkStart = 0;
     Ticks blinkToggleTime = 0;
+    // When the digger's throw animation last advanced.
+    Ticks throwTime = 0;
 
     bool anyArrowHeld() const { return heldLeft || heldUp || heldRight || heldDown; }
     // Pressing an arrow sets its flag and clears the other three.

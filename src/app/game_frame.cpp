@@ -1,0 +1,82 @@
+#include "app/game_frame.hpp"
+
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow_state.hpp"
+#include "platform/display/blit.hpp"
+#include "world/cell_drawing.hpp"
+#include "world/digger.hpp"
+#include "world/enemies.hpp"
+#include "world/gravity.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kPointerPicture = 37; // "pointer2.bmp"
+constexpr int kPointerSize = 100;
+
+void drawDiggerPointer(const Digger& d, Surface* target)
+{
+    if (!gameScreen.showPointer || gameScreen.frozen)
+        return;
+    if (elapsedMoreThan(app.frameClock, gameScreen.pointerTime, kPointerStep)) {
+        gameScreen.pointerTime = app.frameClock;
+        gameScreen.pointerFrame = gameScreen.pointerFrame + 1 >= kPointerFrames ? 0 : gameScreen.pointerFrame + 1;
+    }
+    const int f = gameScreen.pointerFrame;
+    const int sx = (f % 6) * kPointerSize;
+    const int sy = f < 6 ? 0 : kPointerSize;
+    const Rect source{sx, sy, sx + kPointerSize, sy + kPointerSize};
+    const int x = d.viewCol * app.cellSize + screenFlow.previewOriginX - kPointerSize + 20;
+    const int y = d.viewRow * app.cellSize + screenFlow.previewOriginY - kPointerSize + 5;
+    blitFast(target, x, y, thePictures.interfaceImages[kPointerPicture].get(), &source, true);
+}
+
+} // namespace
+
+namespace gameframe {
+void drawHud(Surface*) {}
+void panelsAndLevelEnd(Surface*) {}
+} // namespace gameframe
+
+void RunGameFrame(Surface* backBuffer)
+{
+    if (!world.theWorld || !world.theDigger)
+        return;
+    World& w = *world.theWorld;
+    Digger& d = *world.theDigger;
+    const Ticks now = app.frameClock;
+
+    if (!gameScreen.frozen)
+        enemyPass(w, d);
+    if (!gameScreen.frozen && elapsedMoreThan(now, d.lastInputTime, kIdleAfter))
+        d.pose = PoseIdle;
+    if (!gameScreen.frozen && (d.moving || w.scrolling))
+        diggerGlide(w, d);
+    if (!gameScreen.frozen)
+        for (int x = 0; x < w.width; ++x)
+            for (int y = 0; y < w.height; ++y)
+                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
+    drawLevelCells(w, backBuffer);
+    updateHitBlink(d, gameScreen.frozen != 0);
+    if (!w.diggerDead) {
+        drawDigger(w, d, backBuffer);
+        if (elapsedMoreThan(now, gameScreen.throwTime, kThrowStep)) {
+            gameScreen.throwTime = now;
+            if (d.throwFrame >= 0 && ++d.throwFrame > 2)
+                d.throwFrame = -1;
+        }
+    }
+    if (!gameScreen.frozen)
+        gravityPass(w, d);
+    // The step from the held arrows while play runs; its last part (ending a push) in every frame.
+    diggerStep(w, d, !gameScreen.frozen && !w.diggerDead);
+    gameframe::drawHud(backBuffer);
+    gameframe::panelsAndLevelEnd(backBuffer);
+    drawDiggerPointer(d, backBuffer);
+}
+
+} // namespace burrowix

@@ -1,0 +1,115 @@
+#include "app/game_keys.hpp"
+
+#include "app/app_state.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/level_presentation.hpp"
+#include "app/pack_catalogue.hpp"
+#include "audio/effect_handles.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world/weapons.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kWeaponCount = 5;
+constexpr int kTntWeapon = 3;
+
+int arrowOf(std::uint32_t key)
+{
+    switch (key) {
+    case Key::Left: return 0;
+    case Key::Up: return 1;
+    case Key::Right: return 2;
+    case Key::Down: return 3;
+    default: return -1;
+    }
+}
+
+// Fires a weapon of the HUD; the TNT only while its latch is open, and it closes the latch.
+void fire(int weapon)
+{
+    if (gameScreen.frozen || !world.theWorld || !world.theDigger)
+        return;
+    if (weapon == kTntWeapon) {
+        if (gameScreen.tntLatch)
+            return;
+        gameScreen.tntLatch = 1;
+    }
+    Digger& d = *world.theDigger;
+    placeWeapon(*world.theWorld, d, weaponKind(weapon), d.direction);
+}
+
+} // namespace
+
+namespace gamekeys {
+bool panelTakesKey(const Message&)
+{
+    return levelPresentation.levelEnding || (world.theDigger && world.theDigger->dead);
+}
+void openExitPanel() {}
+void toggleHud() {}
+} // namespace gamekeys
+
+int weaponKind(int weapon)
+{
+    static constexpr int kKinds[kWeaponCount] = {KindShot, KindGrenade, KindMine, KindTnt, KindBottle};
+    return weapon >= 0 && weapon < kWeaponCount ? kKinds[weapon] : -1;
+}
+
+void gameScreenKeyDown(const Message& message)
+{
+    if (!world.theDigger || gamekeys::panelTakesKey(message))
+        return;
+    Digger& d = *world.theDigger;
+    const std::uint32_t key = message.wParam;
+    if (const int arrow = arrowOf(key); arrow >= 0) {
+        d.lastInputTime = app.frameClock;
+        gameScreen.showPointer = 0;
+        gameScreen.pressArrow(arrow);
+        return;
+    }
+    switch (key) {
+    case Key::Tab:
+        if (theCatalogue.difficulty != 0) {
+            playEffect(theEffects.weaponChange);
+            if (!gameScreen.frozen)
+                gameScreen.currentWeapon = (gameScreen.currentWeapon + 1) % kWeaponCount;
+        }
+        break;
+    case Key::Escape: gamekeys::openExitPanel(); break;
+    case Key::Space:
+        if (!gameScreen.frozen) {
+            d.lastInputTime = app.frameClock;
+            fire(gameScreen.currentWeapon);
+        }
+        break;
+    case Key::Insert: gamekeys::toggleHud(); break;
+    case Key::F1:
+    case Key::F1 + 1:
+    case Key::F1 + 2:
+    case Key::F4:
+    case Key::F5: fire(int(key - Key::F1)); break;
+    case Key::F9:
+        d.lastInputTime = app.frameClock;
+        gameScreen.showPointer = 0;
+        d.health = 1;
+        if (world.theWorld)
+            hitDigger(*world.theWorld, d);
+        break;
+    default: break;
+    }
+}
+
+void gameKeyUp(const Message& message)
+{
+    const std::uint32_t key = message.wParam;
+    if (const int arrow = arrowOf(key); arrow >= 0)
+        gameScreen.releaseArrow(arrow);
+    else if (key == Key::F4 || (key == Key::Space && gameScreen.currentWeapon == kTntWeapon))
+        gameScreen.tntLatch = 0;
+}
+
+} // namespace burrowix

@@ -1,0 +1,26 @@
+#pragma once
+// The keyboard on the game screen: arrows set the held-arrow flags (the last pressed wins), Space
+// and F1-F5 fire weapons, Tab picks the next weapon, F9 gives up, Insert and Esc go to the HUD and
+// the exit panel. Key-up messages release arrows and the TNT latch on every screen.
+
+#include "platform/system/messages.hpp"
+
+namespace burrowix {
+
+// A key-down message on the game screen.
+void gameScreenKeyDown(const Message& message);
+// A key-up message (any screen).
+void gameKeyUp(const Message& message);
+
+// The kind `placeWeapon` lays for a weapon of the HUD (0 shot, 1 grenade, 2 mine, 3 TNT, 4 bottle).
+int weaponKind(int weapon);
+
+// Points where the panels, the HUD and the exit panel plug into the key handling; until they
+// exist, a dead digger or a finished level swallows keys and the others do nothing.
+namespace gamekeys {
+bool panelTakesKey(const Message& message);
+void openExitPanel();
+void toggleHud();
+} // namespace gamekeys
+
+} // namespace burrowix
