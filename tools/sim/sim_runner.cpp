@@ -3,10 +3,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
 #include "app/app_state.hpp"
+#include "app/game_frame.hpp"
+#include "app/game_keys.hpp"
 #include "app/game_screen_state.hpp"
 #include "app/headless_game.hpp"
 #include "app/level_presentation.hpp"
@@ -28,9 +31,6 @@ namespace burrowix {
 
 namespace {
 
-constexpr std::int32_t kIdleAfter = 10000;
-constexpr std::int32_t kThrowStep = 120;
-
 const char* const kKeyNames[] = {"Left", "Up",  "Right", "Down", "Space", "Tab", "Esc", "Enter", "Insert",
                                  "F1",   "F2",  "F3",    "F4",   "F5",    "F6",  "F7",  "F8",    "F9",
                                  "F10",  "F11", "F12"};
@@ -43,17 +43,17 @@ bool knownKey(const std::string& key)
     return false;
 }
 
-int arrowOf(const std::string& key)
+std::uint32_t keyCode(const std::string& key)
 {
-    if (key == "Left")
-        return 0;
-    if (key == "Up")
-        return 1;
-    if (key == "Right")
-        return 2;
-    if (key == "Down")
-        return 3;
-    return -1;
+    static const std::uint32_t kCodes[] = {Key::Left,   Key::Up,     Key::Right,  Key::Down,   Key::Space,
+                                           Key::Tab,    Key::Escape, Key::Enter,  Key::Insert, Key::F1,
+                                           Key::F1 + 1, Key::F1 + 2, Key::F4,     Key::F5,     Key::F5 + 1,
+                                           Key::F5 + 2, Key::F5 + 3, Key::F9,     Key::F9 + 1, Key::F9 + 2,
+                                           Key::F12};
+    for (std::size_t i = 0; i < std::size(kKeyNames); ++i)
+        if (key == kKeyNames[i])
+            return kCodes[i];
+    return 0;
 }
 
 class LevelSim {
@@ -68,62 +68,17 @@ public:
             return;
         app.lastFrameTime = app.frameClock;
         ++frames_;
-        World& w = *world.theWorld;
-        Digger& d = *world.theDigger;
         Surface* back = theDisplay.backBuffer.get();
         const Rect clearPixel{0, 0, 1, 1};
         blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
 
-        // The game frame's steps that exist so far, in their order.
-        if (!gameScreen.frozen && elapsedMoreThan(app.frameClock, d.lastInputTime, kIdleAfter))
-            d.pose = PoseIdle;
-        if (!gameScreen.frozen && (d.moving || w.scrolling))
-            diggerGlide(w, d);
-        if (!gameScreen.frozen)
-            for (int x = 0; x < w.width; ++x)
-                for (int y = 0; y < w.height; ++y)
-                    w.cells[std::size_t(w.indexOf(x, y))].glideStep();
-        drawLevelCells(w, back);
-        updateHitBlink(d, gameScreen.frozen != 0);
-        if (!w.diggerDead) {
-            drawDigger(w, d, back);
-            if (elapsedMoreThan(app.frameClock, throwTime_, kThrowStep)) {
-                throwTime_ = app.frameClock;
-                if (d.throwFrame >= 0 && ++d.throwFrame > 2)
-                    d.throwFrame = -1;
-            }
-        }
-        diggerStep(w, d, !gameScreen.frozen && !w.diggerDead);
+        RunGameFrame(back);
         presentFrame(theDisplay);
     }
 
-    void keyDown(const std::string& key)
-    {
-        Digger& d = *world.theDigger;
-        const int arrow = arrowOf(key);
-        if (arrow >= 0) {
-            d.lastInputTime = app.frameClock;
-            gameScreen.showPointer = 0;
-            gameScreen.pressArrow(arrow);
-        } else if (key == "Tab") {
-            if (theCatalogue.difficulty != 0 && !gameScreen.frozen)
-                gameScreen.currentWeapon = gameScreen.currentWeapon >= 4 ? 0 : gameScreen.currentWeapon + 1;
-        } else if (key == "F9" && !d.dead) {
-            d.lastInputTime = app.frameClock;
-            gameScreen.showPointer = 0;
-            d.health = 1;
-            hitDigger(*world.theWorld, d);
-        }
-    }
+    void keyDown(const std::string& key) { gameScreenKeyDown(Message{MessageType::KeyDown, keyCode(key), 0}); }
 
-    void keyUp(const std::string& key)
-    {
-        const int arrow = arrowOf(key);
-        if (arrow >= 0)
-            gameScreen.releaseArrow(arrow);
-        else if (key == "F4" || (key == "Space" && gameScreen.currentWeapon == 3))
-            gameScreen.tntLatch = 0;
-    }
+    void keyUp(const std::string& key) { gameKeyUp(Message{MessageType::KeyUp, keyCode(key), 0}); }
 
     void state()
     {
@@ -167,7 +122,6 @@ private:
     int speed_;
     std::ostream& out_;
     long frames_ = 0;
-    Ticks throwTime_ = 0;
 };
 
 int usage(std::ostream& err)
