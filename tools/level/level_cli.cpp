@@ -10,6 +10,7 @@
 #include "app/headless_game.hpp"
 #include "common/atomic_file.hpp"
 #include "common/random.hpp"
+#include "level_play.hpp"
 #include "level_render.hpp"
 #include "menus/records.hpp"
 #include "platform/display/surface.hpp"
@@ -38,7 +39,8 @@ int usage(std::ostream& err)
     err << "usage: burrowix-level compile SRC OUT.ml_\n"
            "       burrowix-level decompile LEVEL.ml_\n"
            "       burrowix-level validate LEVEL\n"
-           "       burrowix-level render LEVEL OUT.png [--cell 40|20] [--index N] [--data DIR]\n";
+           "       burrowix-level render LEVEL OUT.png [--cell 40|20] [--index N] [--data DIR]\n"
+           "       burrowix-level play LEVEL [--difficulty D] [--index N] [--speed S] [--data DIR]\n";
     return 2;
 }
 
@@ -164,6 +166,8 @@ int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             out << args[1] << ": " << p << '\n';
         return problems.empty() ? 0 : 1;
     }
+    if (command == "play" && args.size() >= 2)
+        return playLevel(args, out, err);
     if (command == "render" && args.size() >= 3)
         return render(args, err);
     return usage(err);

@@ -1,0 +1,198 @@
+#include "level_play.hpp"
+
+#include <cstdlib>
+
+#include "app/app_state.hpp"
+#include "app/game_frame.hpp"
+#include "app/game_keys.hpp"
+#include "app/game_screen_state.hpp"
+#include "app/headless_game.hpp"
+#include "app/level_presentation.hpp"
+#include "app/main_loop.hpp"
+#include "app/picture_tables.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/screen_flow_state.hpp"
+#include "common/random.hpp"
+#include "level_cli.hpp"
+#include "menus/records.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/picture_surface.hpp"
+#include "platform/system/clock.hpp"
+#include "platform/system/event_source.hpp"
+#include "platform/system/main_window.hpp"
+#include "world/digger.hpp"
+#include "world/level_loader.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr Rect kClearPixel{0, 0, 1, 1};
+constexpr int kPointerPicture = 37;
+constexpr std::uint32_t kGreen = 0x00FF00;
+
+int usage(std::ostream& err)
+{
+    err << "usage: burrowix-level play LEVEL [--difficulty D] [--index N] [--speed S] [--data DIR]\n";
+    return 2;
+}
+
+void resetGameState()
+{
+    world.reset();
+    app.reset();
+    gameScreen.reset();
+    levelPresentation.reset();
+    screenFlow.reset();
+    theRecords.reset();
+}
+
+// Reports the moments a designer wants to know about: the digger's death and a won level.
+class Announcer {
+public:
+    explicit Announcer(std::ostream& out) : out_(out) {}
+    void check()
+    {
+        const World& w = *world.theWorld;
+        if (w.diggerDead && !deathTold_) {
+            deathTold_ = true;
+            out_ << "the digger died; Esc ends\n" << std::flush;
+        }
+        if (levelPresentation.levelEnding && !winTold_) {
+            winTold_ = true;
+            out_ << "level won; Esc ends\n" << std::flush;
+        }
+    }
+
+private:
+    std::ostream& out_;
+    bool deathTold_ = false, winTold_ = false;
+};
+
+} // namespace
+
+int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 2)
+        return usage(err);
+    int difficulty = 1, index = 0, speed = 15;
+    std::string data = programFolder();
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (i + 1 >= args.size())
+            return usage(err);
+        const std::string& option = args[i];
+        const std::string& value = args[++i];
+        if (option == "--difficulty")
+            difficulty = std::atoi(value.c_str());
+        else if (option == "--index")
+            index = std::atoi(value.c_str());
+        else if (option == "--speed")
+            speed = std::atoi(value.c_str());
+        else if (option == "--data")
+            data = value;
+        else
+            return usage(err);
+    }
+    if (difficulty < 0 || difficulty > 2 || index < 0 || index > 29 || speed < 0 || speed > 40)
+        return usage(err);
+    std::string error;
+    const std::optional<LevelFile> level = readLevelAny(args[1], error);
+    if (!level) {
+        err << args[1] << ": " << error << '\n';
+        return 2;
+    }
+
+    resetGameState();
+    SdlClock clock;
+    SdlEventSource events;
+    MainWindow window;
+    bool running = true;
+    window.procedure = [](const Message&) {};
+    if (!window.create("Burrowix")) {
+        err << "the game window cannot be opened\n";
+        return 2;
+    }
+    events.onDeviceReset = [] {
+        if (theDisplay.isSetUp() && theDisplay.presenter) {
+            static_cast<WindowPresenter*>(theDisplay.presenter.get())->markLost();
+            loseAllSurfaces(theDisplay);
+        }
+    };
+    int status = 0;
+    if (setUpDisplay(theDisplay, window.makePresenter()) != DisplayResult::Ok) {
+        err << "the display cannot be set up\n";
+        status = 2;
+    } else if (const std::string opened = openGameHeadless(data, difficulty); !opened.empty()) {
+        err << "cannot load the game's pictures: " << opened << '\n';
+        status = 2;
+    }
+    if (status == 0) {
+        app.clock = &clock;
+        app.events = &events;
+        app.frameInterval = frameIntervalForSpeed(speed);
+        app.cellSize = 40;
+        app.currentScreen = ScreenGame;
+        app.appActive = 1;
+        theRecords.startNewGameValues();
+        theRecords.levelNumber = index;
+        theRandom.reset();
+        world.theWorld = std::make_unique<World>();
+        setUpLevel(*world.theWorld, *level, index, 40);
+        if (!world.theWorld->loaded) {
+            err << args[1] << ": the level cannot be loaded\n";
+            status = 2;
+        }
+    }
+    if (status == 0) {
+        // The game screen's own picture: the pointer around Brannok.
+        theCatalogue.useStandardPack();
+        thePictures.interfaceImages[kPointerPicture] = loadBitmapSurface(theDisplay, "pointer2.bmp");
+        if (thePictures.interfaceImages[kPointerPicture])
+            setColorKey(thePictures.interfaceImages[kPointerPicture].get(), kGreen);
+        theCatalogue.useLevelPack();
+        app.worldReady = 1;
+        gameScreen.frozen = 0;
+        gameScreen.showPointer = 1;
+        app.lastFrameTime = clock.ticks();
+        world.theDigger->lastInputTime = app.lastFrameTime;
+        Announcer announcer(out);
+        while (running) {
+            Message m;
+            while (running && events.poll(m)) {
+                if (m.type == MessageType::Close || m.type == MessageType::Quit ||
+                    (m.type == MessageType::KeyDown && m.wParam == Key::Escape))
+                    running = false;
+                else if (m.type == MessageType::KeyDown)
+                    gameScreenKeyDown(m);
+                else if (m.type == MessageType::KeyUp)
+                    gameKeyUp(m);
+            }
+            if (!running)
+                break;
+            const Ticks now = clock.ticks();
+            if (!elapsedMoreThan(now, app.lastFrameTime, app.frameInterval)) {
+                events.wait(msUntilNextFrame(now, app.lastFrameTime, app.frameInterval));
+                continue;
+            }
+            app.frameClock = now;
+            Surface* back = theDisplay.backBuffer.get();
+            if (blitStretch(back, nullptr, app.clearPicture, &kClearPixel, false) == DisplayResult::SurfaceLost) {
+                restoreAllSurfaces(theDisplay);
+                continue;
+            }
+            RunGameFrame(back);
+            presentFrame(theDisplay);
+            app.lastFrameTime = now;
+            announcer.check();
+        }
+    }
+    world.reset();
+    closeGameHeadless();
+    window.destroy();
+    resetGameState();
+    return status;
+}
+
+} // namespace burrowix
