@@ -5,6 +5,10 @@
 // digger's step. Reports the median and worst milliseconds per frame and the heap allocations per
 // frame (the target is none). The pictures come from the game folder when it has been generated
 // (argument 1, default ../game beside this program).
+// The second measurement is the full game frame (RunGameFrame: enemy pass, glides, drawing,
+// gravity, the digger's step) on a level of loose stones, gold, bombs, mines, TNT and many enemies
+// in open caves, with a chained explosion set off every 40 frames; the level is rebuilt (untimed)
+// every 600 frames so it stays busy, and the digger is kept in super mode so it keeps walking.
 
 #include <algorithm>
 #include <atomic>
@@ -17,6 +21,7 @@
 #include <vector>
 
 #include "app/app_state.hpp"
+#include "app/game_frame.hpp"
 #include "app/game_screen_state.hpp"
 #include "app/headless_game.hpp"
 #include "app/picture_tables.hpp"
@@ -26,6 +31,7 @@
 #include "platform/display/display.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
+#include "world/explosions.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
 #include "world/world.hpp"
@@ -85,6 +91,106 @@ LevelFile busyLevel()
     f.startX = 10;
     f.startY = 30;
     return f;
+}
+
+LevelFile fallingLevel(RandomGenerator& g)
+{
+    LevelFile f;
+    f.width = kWidth;
+    f.height = kHeight;
+    static constexpr std::int32_t kinds[] = {1, 1, 1, 3, 5, 4, 4, 4, 4, 4, 6, 11, 18, 7, 8, 16, 12, 0};
+    constexpr int kKindChoices = int(sizeof kinds / sizeof kinds[0]);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            std::int32_t kind = kinds[g.draw() % kKindChoices];
+            std::int32_t param = 0;
+            if (x == 0 || y == 0 || x == kWidth - 1 || y >= kHeight - 2) {
+                kind = 2;
+                param = 3;
+            } else if (y == 30) {
+                kind = 4;
+            } else if (y % 8 == 0 && x % 7 != 0) {
+                kind = 2; // ledges with gaps to fall through
+                param = int(g.draw() % 4);
+            }
+            f.kinds.push_back(kind);
+            f.params.push_back(param);
+        }
+    }
+    f.blocks.resize(std::size_t(f.blocksAcross() * f.blocksDown()));
+    f.startX = 10;
+    f.startY = 30;
+    // A goal that cannot be met, so no explosion ends the level.
+    f.goldGoalOn = 1;
+    f.goldGoal = 1000000;
+    return f;
+}
+
+struct Figures {
+    double median = 0, worst = 0, allocationsPerFrame = 0;
+    long totalAllocations = 0;
+};
+
+Figures summarise(std::vector<double> times, const std::vector<long>& allocations)
+{
+    std::sort(times.begin(), times.end());
+    Figures f;
+    for (long a : allocations)
+        f.totalAllocations += a;
+    f.median = times[times.size() / 2];
+    f.worst = times.back();
+    f.allocationsPerFrame = double(f.totalAllocations) / double(times.size());
+    return f;
+}
+
+// The full game frame; returns the figures and counts the explosions and level rebuilds.
+Figures fullFrameBench(int& explosions, long& movingCells)
+{
+    constexpr int kRebuildEvery = 600;
+    constexpr int kBlastEvery = 40;
+    RandomGenerator g;
+    std::vector<double> times;
+    std::vector<long> allocations;
+    times.reserve(kFrames);
+    allocations.reserve(kFrames);
+    Surface* back = theDisplay.backBuffer.get();
+    const Rect clearPixel{0, 0, 1, 1};
+    int direction = 2;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        if (frame % kRebuildEvery == 0) {
+            world.theWorld = std::make_unique<World>();
+            setUpLevel(*world.theWorld, fallingLevel(g), 0, 40);
+            gameScreen.frozen = 0;
+            gameScreen.pressArrow(direction);
+        }
+        World& w = *world.theWorld;
+        Digger& d = *world.theDigger;
+        if (!d.moving && (d.x >= kWidth - 3 || d.x <= 2)) {
+            direction = 2 - direction;
+            gameScreen.pressArrow(direction);
+        }
+        app.frameClock += 26;
+        d.superMode = 1;
+        theRecords.hallOfFame.superStart = std::int32_t(app.frameClock);
+        const int blastAt = frame % kBlastEvery == 0
+                                ? w.indexOf(1 + int(g.draw() % (kWidth - 2)), 1 + int(g.draw() % (kHeight - 3)))
+                                : -1;
+        const long before = gAllocations.load();
+        const auto start = std::chrono::steady_clock::now();
+
+        blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
+        if (blastAt >= 0)
+            explodeAround(w, d, blastAt);
+        RunGameFrame(back);
+
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        allocations.push_back(gAllocations.load() - before);
+        explosions += blastAt >= 0;
+        for (const Cell& c : w.cells)
+            movingCells += c.moving;
+    }
+    return summarise(times, allocations);
 }
 
 std::string defaultGameFolder()
@@ -149,15 +255,19 @@ int main(int argc, char** argv)
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         allocations.push_back(gAllocations.load() - before);
     }
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    long totalAllocations = 0;
-    for (long a : allocations)
-        totalAllocations += a;
+    const Figures walk = summarise(times, allocations);
     std::printf("world frame, %d x %d cells, %d frames: median %.3f ms, worst %.3f ms, "
                 "heap allocations per frame %.3f (total %ld); digger ended at column %d\n",
-                kWidth, kHeight, kFrames, sorted[sorted.size() / 2], sorted.back(),
-                double(totalAllocations) / kFrames, totalAllocations, world.theDigger->x);
+                kWidth, kHeight, kFrames, walk.median, walk.worst, walk.allocationsPerFrame, walk.totalAllocations,
+                world.theDigger->x);
+
+    int explosions = 0;
+    long movingCells = 0;
+    const Figures full = fullFrameBench(explosions, movingCells);
+    std::printf("full game frame, %d x %d cells, %d frames, %d chained explosions, %.1f cells moving per "
+                "frame: median %.3f ms, worst %.3f ms, heap allocations per frame %.3f (total %ld)\n",
+                kWidth, kHeight, kFrames, explosions, double(movingCells) / kFrames, full.median, full.worst,
+                full.allocationsPerFrame, full.totalAllocations);
     world.reset();
     closeGameHeadless();
     return 0;
