@@ -140,8 +140,10 @@ void gravityPass(World& w, Digger& d)
         if (c.kind == KindTimeBomb && elapsedMoreThan(app.frameClock, c.armedTime, kTimeBombDelay))
             explodeAround(w, d, i);
 
-        // 7. Rolling on after a fall: the landing sound a few pixels into the roll.
-        if (c.moving && c.arrived && c.offsetX > 35 && c.lastDirection == kDown && c.direction != kDown)
+        // 7. Rolling on after a fall: the landing sound one step into the roll, either way. A roll to
+        // the right lands at a higher index, so this pass also sees it before its first step.
+        const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -app.cellSize);
+        if (c.moving && c.arrived && firstRollStep && c.lastDirection == kDown && c.direction != kDown)
             landingSound(c);
 
         // 8. Landing.

@@ -1,4 +1,6 @@
 #include "world/gravity.hpp"
+
+#include <algorithm>
 #include "world/weapons.hpp"
 
 #include "rules_fixture.hpp"
@@ -168,6 +170,30 @@ TEST_F(GravityTest, ATimeBombGoesOffAtTheFirstPassAfterThreeSeconds)
     gravityPass(w(), digger());
     EXPECT_EQ(at(3, 2).kind, KindEmpty);
     EXPECT_EQ(at(4, 3).kind, KindEmpty);
+}
+
+TEST_F(GravityTest, LandingSoundsPlayOnceWhenFallingContentStopsOrRollsOnEitherWay)
+{
+    std::vector<int> played;
+    app.soundOn = app.soundAvailable = 1;
+    theEffects.stoneFall = 5;
+    theEffects.nuggetFall = 6;
+    theEffects.player = [&](int handle, int) { played.push_back(handle); };
+    level({"###########",
+           "#. O...$..#",
+           "#..  .. ..#",
+           "#..O .....#",
+           "#.........#",
+           "###########",
+           "###########"},
+          9, 4);
+    // The upper stone lands on the lower one and rolls right (earth on its left), then falls and
+    // lands again; the nugget lands once; the lower stone never moved.
+    frames(60);
+    EXPECT_EQ(std::count(played.begin(), played.end(), 5), 2);
+    EXPECT_EQ(std::count(played.begin(), played.end(), 6), 1);
+    EXPECT_EQ(at(4, 3).kind, KindStone);
+    EXPECT_EQ(at(3, 3).kind, KindStone);
 }
 
 } // namespace
