@@ -189,6 +189,25 @@ TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
     EXPECT_EQ(digger().superMode, 0) << "super mode ends after three seconds";
 }
 
+TEST_F(WeaponsTest, InSuperModeTheDiggerBlastsItsWayThroughEnemiesAndEarth)
+{
+    level({"#######",
+           "#..e .#",
+           "#.....#",
+           "#######",
+           "#######"},
+          4, 1, 2);
+    digger().direction = 0;
+    fire(KindBottle);
+    key(Key::Left, true);
+    frames(30);
+    EXPECT_EQ(count(KindEgg), 0);
+    EXPECT_EQ(digger().enemiesKilled, 1);
+    EXPECT_LT(digger().x, 3) << "it walked on through the egg's cell";
+    EXPECT_EQ(digger().health, 5);
+    EXPECT_EQ(digger().dead, 0);
+}
+
 TEST_F(WeaponsTest, ChainsRunThroughMineTntAndBombAndReachTenOrFiftyLinks)
 {
     level({"##########",
