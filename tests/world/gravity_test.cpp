@@ -172,6 +172,19 @@ TEST_F(GravityTest, ATimeBombGoesOffAtTheFirstPassAfterThreeSeconds)
     EXPECT_EQ(at(4, 3).kind, KindEmpty);
 }
 
+TEST_F(GravityTest, TheFirstRowAndTheLastTwoRowsAreNeverMoved)
+{
+    level({"#O   #",
+           "#    #",
+           "#.   #",
+           "#  O #",
+           "#    #"},
+          2, 2);
+    frames(30);
+    EXPECT_EQ(at(1, 0).kind, KindStone);
+    EXPECT_EQ(at(3, 3).kind, KindStone);
+}
+
 TEST_F(GravityTest, LandingSoundsPlayOnceWhenFallingContentStopsOrRollsOnEitherWay)
 {
     std::vector<int> played;
