@@ -62,12 +62,9 @@ int render(const std::vector<std::string>& args, std::ostream& err)
     }
     if (cell != 40 && cell != 20)
         return usage(err);
-    std::string error;
-    const std::optional<LevelFile> level = readLevelAny(args[1], error);
-    if (!level) {
-        err << args[1] << ": " << error << '\n';
+    const std::optional<LevelFile> level = readLevelArgument(args, err);
+    if (!level)
         return 2;
-    }
     const std::string opened = openGameHeadless(data, 0);
     if (!opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
@@ -101,6 +98,40 @@ std::string programFolder()
     std::string path(buffer, std::size_t(n));
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+bool parseLevelRunOptions(const std::vector<std::string>& args, std::size_t first, bool acceptScript,
+                          LevelRunOptions& options)
+{
+    for (std::size_t i = first; i < args.size(); ++i) {
+        if (i + 1 >= args.size())
+            return false;
+        const std::string& option = args[i];
+        const std::string& value = args[++i];
+        if (option == "--difficulty")
+            options.difficulty = std::atoi(value.c_str());
+        else if (option == "--index")
+            options.index = std::atoi(value.c_str());
+        else if (option == "--speed")
+            options.speed = std::atoi(value.c_str());
+        else if (option == "--data")
+            options.data = value;
+        else if (option == "--script" && acceptScript)
+            options.script = value;
+        else
+            return false;
+    }
+    return options.difficulty >= 0 && options.difficulty <= 2 && options.index >= 0 && options.index <= 29 &&
+           options.speed >= 0 && options.speed <= 40;
+}
+
+std::optional<LevelFile> readLevelArgument(const std::vector<std::string>& args, std::ostream& err)
+{
+    std::string error;
+    std::optional<LevelFile> level = readLevelAny(args[1], error);
+    if (!level)
+        err << args[1] << ": " << error << '\n';
+    return level;
 }
 
 std::optional<LevelFile> readLevelAny(const std::string& path, std::string& error)
@@ -156,11 +187,9 @@ int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
         return 0;
     }
     if (command == "validate" && args.size() == 2) {
-        const std::optional<LevelFile> level = readLevelAny(args[1], error);
-        if (!level) {
-            err << args[1] << ": " << error << '\n';
+        const std::optional<LevelFile> level = readLevelArgument(args, err);
+        if (!level)
             return 1;
-        }
         const std::vector<std::string> problems = checkLevel(*level);
         for (const std::string& p : problems)
             out << args[1] << ": " << p << '\n';

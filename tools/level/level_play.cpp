@@ -77,32 +77,14 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
 {
     if (args.size() < 2)
         return usage(err);
-    int difficulty = 1, index = 0, speed = 15;
-    std::string data = programFolder();
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        if (i + 1 >= args.size())
-            return usage(err);
-        const std::string& option = args[i];
-        const std::string& value = args[++i];
-        if (option == "--difficulty")
-            difficulty = std::atoi(value.c_str());
-        else if (option == "--index")
-            index = std::atoi(value.c_str());
-        else if (option == "--speed")
-            speed = std::atoi(value.c_str());
-        else if (option == "--data")
-            data = value;
-        else
-            return usage(err);
-    }
-    if (difficulty < 0 || difficulty > 2 || index < 0 || index > 29 || speed < 0 || speed > 40)
+    LevelRunOptions options;
+    options.difficulty = 1;
+    if (!parseLevelRunOptions(args, 2, false, options))
         return usage(err);
-    std::string error;
-    const std::optional<LevelFile> level = readLevelAny(args[1], error);
-    if (!level) {
-        err << args[1] << ": " << error << '\n';
+    const std::optional<LevelFile> level = readLevelArgument(args, err);
+    if (!level)
         return 2;
-    }
+    const int difficulty = options.difficulty, index = options.index;
 
     resetGameState();
     SdlClock clock;
@@ -124,14 +106,14 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (setUpDisplay(theDisplay, window.makePresenter()) != DisplayResult::Ok) {
         err << "the display cannot be set up\n";
         status = 2;
-    } else if (const std::string opened = openGameHeadless(data, difficulty); !opened.empty()) {
+    } else if (const std::string opened = openGameHeadless(options.data, difficulty); !opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
         status = 2;
     }
     if (status == 0) {
         app.clock = &clock;
         app.events = &events;
-        app.frameInterval = frameIntervalForSpeed(speed);
+        app.frameInterval = frameIntervalForSpeed(options.speed);
         app.cellSize = 40;
         app.currentScreen = ScreenGame;
         app.appActive = 1;

@@ -133,35 +133,15 @@ int usage(std::ostream& err)
 
 int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    int difficulty = 0, index = 0, speed = 15;
-    std::string script, data = programFolder();
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        if (i + 1 >= args.size())
-            return usage(err);
-        const std::string& option = args[i];
-        const std::string& value = args[++i];
-        if (option == "--difficulty")
-            difficulty = std::atoi(value.c_str());
-        else if (option == "--index")
-            index = std::atoi(value.c_str());
-        else if (option == "--speed")
-            speed = std::atoi(value.c_str());
-        else if (option == "--script")
-            script = value;
-        else if (option == "--data")
-            data = value;
-        else
-            return usage(err);
-    }
-    if (speed < 0 || speed > 40 || difficulty < 0 || difficulty > 2 || index < 0 || index > 29)
+    LevelRunOptions options;
+    if (!parseLevelRunOptions(args, 2, true, options))
         return usage(err);
-
-    std::string error;
-    const std::optional<LevelFile> level = readLevelAny(args[1], error);
-    if (!level) {
-        err << args[1] << ": " << error << '\n';
+    const std::optional<LevelFile> level = readLevelArgument(args, err);
+    if (!level)
         return 2;
-    }
+    const int difficulty = options.difficulty, index = options.index, speed = options.speed;
+    const std::string& script = options.script;
+    const std::string& data = options.data;
     std::ifstream scriptFile;
     if (!script.empty()) {
         scriptFile.open(script);
