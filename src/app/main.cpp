@@ -6,7 +6,6 @@
 #include "app/main_loop.hpp"
 #include "app/startup.hpp"
 #include "app/window_procedure.hpp"
-#include "platform/display/display.hpp"
 #include "platform/display/fatal_error.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
@@ -22,13 +21,7 @@ int main(int, char**)
     window.procedure = WindowProc;
     if (!window.create(kWindowTitle))
         return 0;
-    // A renderer reset takes the window's texture and, as a display loss, every surface.
-    events.onDeviceReset = [] {
-        if (theDisplay.isSetUp() && theDisplay.presenter) {
-            static_cast<WindowPresenter*>(theDisplay.presenter.get())->markLost();
-            loseAllSurfaces(theDisplay);
-        }
-    };
+    loseDisplayOnDeviceReset(events);
 
     int code = 0;
     if (InitApplication({&clock, &events, &window, window.makePresenter()}) == 0)

@@ -96,12 +96,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "the game window cannot be opened\n";
         return 2;
     }
-    events.onDeviceReset = [] {
-        if (theDisplay.isSetUp() && theDisplay.presenter) {
-            static_cast<WindowPresenter*>(theDisplay.presenter.get())->markLost();
-            loseAllSurfaces(theDisplay);
-        }
-    };
+    loseDisplayOnDeviceReset(events);
     int status = 0;
     if (setUpDisplay(theDisplay, window.makePresenter()) != DisplayResult::Ok) {
         err << "the display cannot be set up\n";

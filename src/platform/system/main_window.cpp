@@ -1,5 +1,7 @@
 #include "platform/system/main_window.hpp"
 
+#include "platform/system/event_source.hpp"
+
 #include <SDL.h>
 
 #include <cstdio>
@@ -93,6 +95,16 @@ DisplayResult WindowPresenter::present(const Surface& backBuffer)
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
     return DisplayResult::Ok;
+}
+
+void loseDisplayOnDeviceReset(SdlEventSource& events, Display& display)
+{
+    events.onDeviceReset = [&display] {
+        if (display.isSetUp() && display.presenter) {
+            static_cast<WindowPresenter*>(display.presenter.get())->markLost();
+            loseAllSurfaces(display);
+        }
+    };
 }
 
 } // namespace burrowix

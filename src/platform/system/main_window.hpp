@@ -46,4 +46,10 @@ private:
     bool lost_ = false;
 };
 
+class SdlEventSource;
+
+// A renderer reset takes the window's texture and, as a display loss does, every surface of the
+// display: from then on `events` reports it that way.
+void loseDisplayOnDeviceReset(SdlEventSource& events, Display& display = theDisplay);
+
 } // namespace burrowix
