@@ -122,6 +122,8 @@ DisplayResult reloadInto(const Picture& picture, std::string_view name)
 
 void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures)
 {
+    // A theme pack that is already current may be the one of an earlier selection: open afresh.
+    catalogue.useStandardPack();
     catalogue.useThemePack();
     for (const ThemeSlot& slot : kThemeSlots) {
         Picture& picture = themePicture(pictures, slot);

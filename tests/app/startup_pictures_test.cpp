@@ -114,6 +114,35 @@ TEST_F(StartupPictures, MissingThemePictureIsNotReported)
     EXPECT_TRUE(pictures.spriteImages[0]);
 }
 
+TEST_F(StartupPictures, SelectingAPackOfAnotherThemeReloadsTheThemePictures)
+{
+    writePacks();
+    PackInfo frost;
+    frost.packType = PackInfo::kThemePack;
+    frost.themeNumber = 1;
+    PackInfo hard;
+    hard.packType = PackInfo::kLevelPack;
+    hard.packNumber = 2;
+    hard.themeNumber = 1;
+    const auto stone = mkdata::encodeBmp24(mkdata::Image(4, 3, {10, 200, 250}));
+    ASSERT_TRUE(writePackArchive(dir.file("frost.pak"),
+                                 {{"pak.dsc", encodePackDescription(frost)}, {"stone.bmp", stone}}));
+    ASSERT_TRUE(writePackArchive(dir.file("hard.pak"), {{"pak.dsc", encodePackDescription(hard)},
+                                                        {"pack1.bmp", stone}}));
+    catalogue.reset();
+    ASSERT_EQ(catalogue.build({"frost.pak", "hard.pak", "level.pak", "standart.pak", "theme.pak"}), 1);
+    catalogue.hooks.reloadThemePictures = [this] { loadThemePictures(theDisplay, catalogue, pictures); };
+    catalogue.hooks.reloadPackPicture = [this] { reloadPackPicture(theDisplay, catalogue, pictures); };
+    ASSERT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
+    EXPECT_EQ(firstPixel(pictures.spriteImages[1]), 0xC80A0Au);
+
+    catalogue.useThemePack(); // the old theme is the current pack when the selection changes
+    catalogue.difficulty = 2;
+    catalogue.selectLevelPackByNumber();
+    EXPECT_EQ(firstPixel(pictures.spriteImages[1]), 0x0AC8FAu);
+    EXPECT_EQ(firstPixel(pictures.interfaceImages[kPackImage]), 0x0AC8FAu);
+}
+
 TEST_F(StartupPictures, ReloadAfterALossRefillsEveryPictureFromItsPack)
 {
     writePacks();
