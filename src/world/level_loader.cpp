@@ -33,7 +33,7 @@ int firstFrameRange(const Cell& c)
     case KindEgg: return 5;
     case KindMineral: return mineralFrames(c.param);
     case KindWeaponPickup: return pickupFrames(c.param);
-    case KindBlastStone: return c.param == 0 ? kBlastStoneFrames : 0;
+    case KindBlastStone: return c.param == 0 ? kBlastStoneFrames : -1; // only the clearing stone animates
     default: return -1; // no random first frame
     }
 }

@@ -167,6 +167,26 @@ TEST_F(LevelLoaderTest, RandomValuesAreDrawnInCellOrderThenFirstFrames)
     EXPECT_EQ(w.cells[6].isEnemy, 1);
 }
 
+TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
+{
+    // A blast stone of parameter 1 draws no number, so the stone after it gets the first draw.
+    LevelFile f = levelFromRows({"#####", "#xO #", "#####"}, 3, 1);
+    World& w = startWorld(f);
+    RandomGenerator g;
+    const int stoneFrame = int(float(g.draw()) / 32767.0f * 5.0f);
+    EXPECT_EQ(w.cells[7].frame, stoneFrame);
+    EXPECT_EQ(w.cells[6].frame, 0);
+    EXPECT_EQ(theRandom.state, g.state);
+
+    test::resetWorldState();
+    World& w2 = startWorld(levelFromRows({"#####", "#XO #", "#####"}, 3, 1));
+    RandomGenerator g2;
+    const int blastFrame = int(float(g2.draw()) / 32767.0f * 7.0f);
+    EXPECT_EQ(w2.cells[6].frame, blastFrame);
+    g2.draw();
+    EXPECT_EQ(theRandom.state, g2.state);
+}
+
 TEST_F(LevelLoaderTest, StartIsClampedAndUnknownKindsAreInertBlocks)
 {
     LevelFile f = levelFromRows({"####", "#  #", "####"}, 99, -4);
