@@ -194,6 +194,10 @@ void die(World& w, Digger& d)
     levelPresentation.panelStep = 0;
     levelPresentation.panelY = -300;
     levelPresentation.hudSlide = -1;
+    // The last life: remember the row the score earns in the hall of fame, if any.
+    HallOfFame& record = theRecords.hallOfFame;
+    if (record.lives <= 0)
+        record.findRank(record.score);
     const int cell = w.inside(d.x, d.y) ? w.indexOf(d.x, d.y) : -1;
     deathExplosion(w, cell);
     playEffect(theEffects.explosion);

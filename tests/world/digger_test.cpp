@@ -198,6 +198,26 @@ TEST_F(DiggerTest, HitsByDifficultyWithHalfASecondOfImmunity)
     }
 }
 
+TEST_F(DiggerTest, DyingOnTheLastLifeNotesTheHallOfFameRow)
+{
+    HallOfFame& record = theRecords.hallOfFame;
+    World& w = level({});
+    record.highlight = 7;
+    record.score = record.entries[2].score + 1;
+    record.lives = 1;
+    hitDigger(w, digger());
+    EXPECT_EQ(record.highlight, 7); // a life is left: nothing noted
+
+    test::resetWorldState();
+    World& w2 = level({});
+    record.highlight = 7;
+    record.score = record.entries[2].score + 1;
+    record.lives = 0;
+    hitDigger(w2, digger());
+    ASSERT_TRUE(digger().dead);
+    EXPECT_EQ(record.highlight, 2);
+}
+
 TEST_F(DiggerTest, ViewScrollsLeftOnlyNearTheLeftOfTheScreen)
 {
     World& w = level({});
