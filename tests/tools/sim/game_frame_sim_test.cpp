@@ -9,7 +9,7 @@ namespace burrowix {
 namespace {
 
 // The numbers of the array named `name` in a line of JSON.
-std::vector<int> jsonArray(const std::string& json, const std::string& name)
+[[maybe_unused]] std::vector<int> jsonArray(const std::string& json, const std::string& name)
 {
     std::vector<int> v;
     const std::size_t at = json.find("\"" + name + "\":[");
