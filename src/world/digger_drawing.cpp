@@ -79,6 +79,9 @@ void drawDigger(const World& w, Digger& d, Surface* target)
 
     int col = 0;
     int row = 0;
+    // The walk, dig and push cycles keep their pace under the throwing picture.
+    if (d.pose != PoseIdle)
+        advanceFrame(d);
     if (d.throwFrame >= 0) {
         col = 4;
         row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == 1 && d.direction != 2 ? 6 : 0);
@@ -86,7 +89,6 @@ void drawDigger(const World& w, Digger& d, Surface* target)
         col = 6;
         row = d.idleFrame + (d.facing == 1 ? 4 : 0);
     } else {
-        advanceFrame(d);
         if (d.pose == PosePushing) {
             col = 8;
             row = d.frame + (d.facing == 1 ? 5 : 0);

@@ -103,7 +103,11 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
     d.pose = PoseWalking;
     d.throwFrame = 1;
     d.direction = 3;
+    d.frame = 2;
+    d.halfStep = 3;
     EXPECT_EQ(drawnSquare(), P(4, 13));
+    EXPECT_EQ(d.frame, 3) << "the walk moves on while the throw is shown";
+    EXPECT_EQ(d.halfStep, -1);
 }
 
 TEST_F(LevelStartAndLooks, IdleAnimationStepsOnlyWhileIdleAndRunning)
