@@ -96,6 +96,10 @@ void gameScreenKeyDown(const Message& message)
         d.lastInputTime = app.frameClock;
         gameScreen.showPointer = 0;
         d.health = 1;
+        // Giving up always kills: a hit's blink would otherwise swallow the hit and leave the
+        // digger alive on its last hit point.
+        d.invulnerable = 0;
+        gameScreen.blinkPhase = 0;
         if (world.theWorld)
             hitDigger(*world.theWorld, d);
         break;

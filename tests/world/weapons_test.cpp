@@ -158,6 +158,17 @@ TEST_F(WeaponsTest, ArrowsLastPressedWinsAndTabCyclesWeaponsOnlyWithAWeaponColum
     EXPECT_EQ(digger().dead, 1) << "F9 gives up";
 }
 
+TEST_F(WeaponsTest, GivingUpKillsTheDiggerEvenWhileItBlinksFromAHit)
+{
+    room(1);
+    hitDigger(w(), digger());
+    ASSERT_EQ(digger().invulnerable, 1);
+    ASSERT_EQ(digger().health, 3);
+    key(Key::F9, true);
+    EXPECT_EQ(digger().dead, 1) << "F9 within the blink still gives up";
+    EXPECT_EQ(w().diggerDead, 1);
+}
+
 TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
 {
     level({"##########",
