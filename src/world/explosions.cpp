@@ -19,9 +19,31 @@ constexpr int kAroundPasses = 50;
 constexpr int kPairPasses = 10;
 constexpr int kDeathPasses = 40;
 
+// The digger's cell during one explosion operation, and whether this explosion reached it. A cell
+// keeps its exploding flag while its picture plays, so the flag alone would let any later blast,
+// however far away, hurt a digger that has just walked into a cell still burning.
+struct DiggerWatch {
+    const Cell* cell = nullptr;
+    bool reached = false;
+};
+DiggerWatch watch;
+
+void watchDigger(World& w, const Digger& d)
+{
+    watch.cell = w.inside(d.x, d.y) ? &w.cells[w.indexOf(d.x, d.y)] : nullptr;
+    watch.reached = false;
+}
+
+void reach(const Cell& c)
+{
+    if (&c == watch.cell)
+        watch.reached = true;
+}
+
 // Marks a cell as exploding; true when that changed anything.
 bool mark(Cell& c, int row)
 {
+    reach(c);
     const bool already = c.exploding == 1 && c.blastShown == 1 && c.blastFrame == 0 && c.blastRow == row &&
                          c.falls == 0 && c.rolls == 0 && c.solid == 0 && c.isEnemy == 0 && c.moving == 0 &&
                          c.direction == 0 && c.lastDirection == 0 && c.offsetX == 0 && c.offsetY == 0 &&
@@ -83,8 +105,9 @@ void afterMarking(World& w, Digger& d)
         live.placedTnt = 0;
         gameScreen.tntLatch = 0;
     }
-    if (!d.dead && !d.superMode && w.inside(d.x, d.y) && w.cells[w.indexOf(d.x, d.y)].exploding == 1)
+    if (!d.dead && !d.superMode && watch.reached)
         hitDigger(w, d);
+    watch = {};
     clearExploding(w);
 }
 
@@ -112,12 +135,17 @@ void explodeAround(World& w, Digger& d, int i)
 {
     if (i < w.width || !w.validIndex(i))
         return;
+    watchDigger(w, d);
+    // A cell whose picture still plays is not marked again, but the blast still reaches it.
+    reach(w.cells[i]);
     if (w.cells[i].blastFrame == 0)
         mark(w.cells[i], 0);
     int around[8];
     const int n = neighboursOf(w, i, around);
     for (int k = 0; k < n; ++k) {
         Cell& t = w.cells[around[k]];
+        if (t.destructible)
+            reach(t);
         if (t.destructible && t.blastFrame == 0)
             mark(t, 0);
     }
@@ -131,6 +159,7 @@ void explodePair(World& w, Digger& d, int i, int j, int row)
 {
     if ((i < w.width && i != 0) || !w.validIndex(i))
         return;
+    watchDigger(w, d);
     if (i != 0)
         mark(w.cells[i], row);
     if (w.validIndex(j) && w.cells[j].destructible)

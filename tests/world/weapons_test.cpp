@@ -251,6 +251,32 @@ TEST_F(WeaponsTest, ChainsRunThroughMineTntAndBombAndReachTenOrFiftyLinks)
     }
 }
 
+TEST_F(WeaponsTest, AnExplosionHurtsTheDiggerOnlyWhenItReachesTheDiggersCell)
+{
+    level({"##############",
+           "#...........b#",
+           "#  ..........#",
+           "#............#",
+           "##############",
+           "##############"},
+          1, 2, 2);
+    // Blast the earth ahead and walk into it while its explosion picture still plays.
+    explodeSingle(w(), digger(), index(3, 2));
+    key(Key::Right, true);
+    for (int f = 0; f < 40 && digger().x != 3; ++f)
+        frame();
+    key(Key::Right, false);
+    for (int f = 0; f < 40 && digger().moving; ++f)
+        frame();
+    ASSERT_EQ(digger().x, 3);
+    ASSERT_EQ(at(3, 2).exploding, 1);
+    explodeAround(w(), digger(), index(12, 1));
+    EXPECT_EQ(digger().health, 5) << "a blast at the far end does not reach the digger";
+    // A blast next to it still does, burning cell or not.
+    explodeAround(w(), digger(), index(4, 2));
+    EXPECT_EQ(digger().health, 4);
+}
+
 TEST_F(WeaponsTest, TheScreenBlastClearsTheFourteenByNineBlockButNotTreasures)
 {
     std::vector<std::string> rows(20, std::string(30, '.'));
