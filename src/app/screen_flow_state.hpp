@@ -1,11 +1,12 @@
 #pragma once
-// The screen flow's state that the world reads: the preview's place on the level-choice screen,
-// whether the magnifier is up, and the two switches a level start resets. One instance,
-// `screenFlow`.
+// The screen flow's state that the world reads: the level number, the preview's place on the
+// level-choice screen, whether the magnifier is up, and the two switches a level start resets. One
+// instance, `screenFlow`.
 
 namespace burrowix {
 
 struct ScreenFlowState {
+    int levelNumber = 0; // the level being played or previewed, 0-based; kept in "opt.dat"
     int previewOriginX = 0;
     int previewOriginY = 0;
     int magnifierOn = 0;

@@ -4,6 +4,7 @@
 #include "app/pack_catalogue.hpp"
 #include "app/picture_tables.hpp"
 #include "app/run_frame.hpp"
+#include "app/screen_flow_state.hpp"
 #include "app/window_procedure.hpp"
 #include "menus/record_files.hpp"
 #include "menus/records.hpp"
@@ -57,6 +58,7 @@ int InitApplication(StartupDevices devices)
 {
     app.reset();
     theRecords.reset();
+    screenFlow.reset();
     thePictures.reset();
     theCatalogue.reset();
     app.clock = devices.clock;

@@ -1,6 +1,7 @@
 #include "menus/record_files.hpp"
 
 #include "app/pack_catalogue.hpp"
+#include "app/screen_flow_state.hpp"
 #include "menus/records.hpp"
 
 namespace burrowix {
@@ -14,13 +15,13 @@ constexpr std::int32_t kLevelsPerPack = 30;
 
 void readOptions()
 {
-    StoredOptions stored{theRecords.options, theRecords.levelNumber, theCatalogue.difficulty};
+    StoredOptions stored{theRecords.options, screenFlow.levelNumber, theCatalogue.difficulty};
     if (!readOptionsFile(theRecords.optionsPath, stored)) {
         theRecords.options.reset();
         return;
     }
     theRecords.options = stored.options;
-    theRecords.levelNumber = stored.level >= 0 && stored.level < kLevelsPerPack ? stored.level : 0;
+    screenFlow.levelNumber = stored.level >= 0 && stored.level < kLevelsPerPack ? stored.level : 0;
     theCatalogue.difficulty = stored.difficulty;
     theCatalogue.selectLevelPackByNumber();
 }
@@ -28,7 +29,7 @@ void readOptions()
 bool writeOptions()
 {
     return writeOptionsFile(theRecords.optionsPath,
-                            {theRecords.options, theRecords.levelNumber, theCatalogue.difficulty});
+                            {theRecords.options, screenFlow.levelNumber, theCatalogue.difficulty});
 }
 
 void readHallOfFame()

@@ -1,7 +1,7 @@
 #pragma once
 // The program's records: the live hall-of-fame record (which also carries the running game values),
-// its level-start copy and the scratch copy used while restoring from it, the level progress, and
-// whether the level choice still has to ask for a difficulty.
+// its level-start copy and the scratch copy used while restoring from it, the level progress, the
+// options, and whether the level choice still has to ask for a difficulty.
 
 #include "menus/hall_of_fame.hpp"
 #include "menus/level_progress.hpp"
@@ -24,7 +24,6 @@ struct Records {
     LevelProgress progress;
     std::int32_t difficultyPromptPending = 1;
     Options options;
-    std::int32_t levelNumber = 0; // the level being played or previewed, 0-based
 
     HallOfFameFile scoreFile;
     std::string optionsPath = kOptionsFileName;

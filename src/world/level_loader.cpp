@@ -151,7 +151,7 @@ bool loadLevel(World& w, const std::string& path)
         world.wallDecorNext = 1;
         return false;
     }
-    setUpLevel(w, *level, theRecords.levelNumber, app.cellSize);
+    setUpLevel(w, *level, screenFlow.levelNumber, app.cellSize);
     return w.loaded;
 }
 
@@ -185,7 +185,7 @@ void startLevel(int levelIndex)
         theCatalogue.currentPack->removeTempFileByName(member);
 
     w.levelIndex = levelIndex;
-    theRecords.levelNumber = levelIndex;
+    screenFlow.levelNumber = levelIndex;
     refreshCellViewCoordinates(w);
 
     app.worldReady = w.loaded ? 1 : 0;

@@ -1,4 +1,5 @@
 // The program's three files read into and saved from the program-wide records.
+#include "app/screen_flow_state.hpp"
 #include "app/pack_catalogue.hpp"
 #include "common/le_io.hpp"
 #include "menus/record_files.hpp"
@@ -21,6 +22,7 @@ protected:
     void SetUp() override
     {
         theRecords.reset();
+        screenFlow.reset();
         theCatalogue.reset();
         theRecords.optionsPath = dir.file("opt.dat");
         theRecords.progressPath = dir.file("li.dat");
@@ -62,7 +64,7 @@ TEST_F(RecordFiles, FirstRunHasDefaultsAndSavesExactlyThreeFiles)
     EXPECT_EQ(theRecords.hallOfFame.entries[0].name, "McBrannok");
     EXPECT_EQ(theRecords.progress.unlockedLevels(0), 1);
 
-    theRecords.levelNumber = 4;
+    screenFlow.levelNumber = 4;
     theCatalogue.difficulty = 2;
     ASSERT_TRUE(saveRecordFiles());
     std::vector<std::string> files;
@@ -87,7 +89,7 @@ TEST_F(RecordFiles, StoredDifficultySelectsItsLevelPack)
     readOptions();
     EXPECT_EQ(theRecords.options.musicEnabled, 0);
     EXPECT_EQ(theRecords.options.gameSpeed, 17);
-    EXPECT_EQ(theRecords.levelNumber, 12);
+    EXPECT_EQ(screenFlow.levelNumber, 12);
     EXPECT_EQ(theCatalogue.difficulty, 1);
     EXPECT_EQ(theCatalogue.packCatalogue[theCatalogue.selectedLevelPack].packNumber, 1);
     EXPECT_EQ(theCatalogue.currentPackKind, PackCatalogue::kLevel);
@@ -100,7 +102,7 @@ TEST_F(RecordFiles, StoredLevelOutsideThePackStartsAtTheFirst)
         w.i32(v);
     writeBytes(dir.file("opt.dat"), w.data());
     readOptions();
-    EXPECT_EQ(theRecords.levelNumber, 0);
+    EXPECT_EQ(screenFlow.levelNumber, 0);
 }
 
 TEST_F(RecordFiles, NewEntryIsSavedAndReadBack)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/pack_info.hpp"
+#include "app/screen_flow_state.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "platform/display/surface.hpp"
 #include "support/temp_dir.hpp"
@@ -42,7 +43,7 @@ TEST_F(LevelStartAndLooks, StartLevelReadsTheMemberOfTheCurrentLevelPack)
 
     EXPECT_EQ(levelMemberName(2), "3.ml_");
     EXPECT_EQ(levelMemberName(29), "30.ml_");
-    theRecords.levelNumber = 2;
+    screenFlow.levelNumber = 2;
     startLevel(2);
     ASSERT_TRUE(world.theWorld);
     const World& w = *world.theWorld;

@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include "app/headless_game.hpp"
+#include "app/screen_flow_state.hpp"
 #include "common/atomic_file.hpp"
 #include "common/random.hpp"
 #include "level_play.hpp"
 #include "level_render.hpp"
-#include "menus/records.hpp"
 #include "platform/display/surface.hpp"
 #include "png_file.hpp"
 #include "world/level_check.hpp"
@@ -72,7 +72,7 @@ int render(const std::vector<std::string>& args, std::ostream& err)
         return 2;
     }
     theRandom.reset();
-    theRecords.levelNumber = index;
+    screenFlow.levelNumber = index;
     world.reset();
     world.theWorld = std::make_unique<World>();
     setUpLevel(*world.theWorld, *level, index, cell);

@@ -113,7 +113,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         app.currentScreen = ScreenGame;
         app.appActive = 1;
         theRecords.startNewGameValues();
-        theRecords.levelNumber = index;
+        screenFlow.levelNumber = index;
         theRandom.reset();
         world.theWorld = std::make_unique<World>();
         setUpLevel(*world.theWorld, *level, index, 40);

@@ -170,7 +170,7 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     app.cellSize = 40;
     app.currentScreen = ScreenGame;
     theRecords.startNewGameValues();
-    theRecords.levelNumber = index;
+    screenFlow.levelNumber = index;
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
     setUpLevel(*world.theWorld, *level, index, 40);
