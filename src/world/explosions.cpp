@@ -176,24 +176,10 @@ void explodeSingle(World& w, Digger& d, int i)
     if ((i < w.width && i != 0) || !w.validIndex(i))
         return;
     Cell& c = w.cells[i];
-    switch (c.kind) {
-    case KindEarth:
-    case KindStone:
-    case KindCrawler:
-    case KindBomb:
-    case KindMine:
-    case KindMissile:
-    case KindWalker:
-    case KindEgg:
-    case KindTnt:
-    case KindStalker:
-    case KindGrenade:
-    case KindTimeBomb:
-        if (c.destructible)
-            mark(c, 0);
-        break;
-    default: break;
-    }
+    // Earth, stone and whatever chains (shots apart) burst on their own.
+    const bool bursts = c.kind == KindEarth || c.kind == KindStone || isChainKind(c.kind, false);
+    if (bursts && c.destructible)
+        mark(c, 0);
     clearExploding(w);
     if (!d.superMode)
         playEffect(theEffects.explosion);
