@@ -15,7 +15,7 @@ TEST(ReferenceDecoder, EveryKindDecodesPixelForPixelLikeTheReference)
 {
     const std::filesystem::path gameDir = BURROWIX_GAME_DIR;
     const std::filesystem::path script =
-        std::filesystem::path(__FILE__).parent_path() / "../../../tools/image/compare-with-reference.sh";
+        std::filesystem::path(BURROWIX_SOURCE_DIR) / "tools/image/compare-with-reference.sh";
     if (!std::filesystem::exists(gameDir / "burrowix-image") || std::system("command -v convert >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "burrowix-image or the reference decoder is missing";
     const std::string command = "'" + script.string() + "' '" + gameDir.parent_path().string() + "' 2>&1";

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kLevels = fs::path(__FILE__).parent_path() / "../../../data/levels";
+const fs::path kLevels = fs::path(BURROWIX_SOURCE_DIR) / "data/levels";
 
 std::string readText(const fs::path& p)
 {
