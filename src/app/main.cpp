@@ -21,7 +21,7 @@ int main(int, char**)
     window.procedure = WindowProc;
     if (!window.create(kWindowTitle))
         return 0;
-    loseDisplayOnDeviceReset(events);
+    connectWindowEvents(events);
 
     int code = 0;
     if (InitApplication({&clock, &events, &window, window.makePresenter()}) == 0)

@@ -122,8 +122,11 @@ void presentFrame(Display& display)
         return;
     for (;;) {
         DisplayResult r = display.backBuffer->checkReady();
-        if (r == DisplayResult::Ok)
+        if (r == DisplayResult::Ok) {
             r = display.presenter->present(*display.backBuffer);
+            if (r == DisplayResult::Ok)
+                display.presenter->frameShown();
+        }
         if (r == DisplayResult::SurfaceLost) {
             restoreAllSurfaces(display);
             return;

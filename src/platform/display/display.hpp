@@ -27,6 +27,10 @@ public:
     virtual DisplayResult present(const Surface& backBuffer) = 0;
     // Gets the device's own resources back after a loss.
     virtual DisplayResult restoreDevice() { return DisplayResult::Ok; }
+    // The screen no longer shows the last frame (uncovered, resized): the next present sends all.
+    virtual void screenContentsLost() {}
+    // Called after each composed frame that present() accepted (not the set-up's black one).
+    virtual void frameShown() {}
 };
 
 // What the other subsystems rebuild after a display loss, in the order restoreAllSurfaces runs

@@ -15,6 +15,10 @@ void SdlEventSource::take(const SDL_Event& event)
             onDeviceReset();
         return;
     }
+    if (event.type == SDL_WINDOWEVENT &&
+        (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
+        onWindowUncovered)
+        onWindowUncovered();
     std::vector<Message> messages;
     translateEvent(event, messages);
     queue_.insert(queue_.end(), messages.begin(), messages.end());

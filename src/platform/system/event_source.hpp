@@ -30,6 +30,8 @@ public:
 
     // Called when the renderer lost its textures (device or target reset).
     std::function<void()> onDeviceReset;
+    // Called when the window was uncovered or resized and must be drawn again whole.
+    std::function<void()> onWindowUncovered;
 
 private:
     void take(const SDL_Event& event);

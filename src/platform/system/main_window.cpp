@@ -1,12 +1,65 @@
 #include "platform/system/main_window.hpp"
 
-#include "platform/system/event_source.hpp"
-
 #include <SDL.h>
+#include <dirent.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <algorithm>
+#include <cstring>
+
+#include "platform/display/surface.hpp"
+#include "platform/system/event_source.hpp"
+#include "platform/system/process_time.hpp"
 
 namespace burrowix {
+
+namespace {
+
+constexpr unsigned kGlRendererName = 0x1F01; // GL_RENDERER
+
+// A device node that a hardware OpenGL driver would drive. Without one, any OpenGL on this machine
+// is emulated on the processor.
+bool graphicsDeviceExists()
+{
+    bool found = false;
+    if (DIR* dir = opendir("/dev/dri")) {
+        while (const dirent* entry = readdir(dir)) {
+            if (std::strncmp(entry->d_name, "renderD", 7) == 0 || std::strncmp(entry->d_name, "card", 4) == 0)
+                found = true;
+        }
+        closedir(dir);
+    }
+    return found || access("/dev/nvidia0", F_OK) == 0;
+}
+
+// True for a renderer that draws on the processor: SDL's own software renderer, or an OpenGL one
+// whose driver rasterises in software.
+bool rendersInSoftware(SDL_Renderer* renderer)
+{
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name)
+        return true;
+    if (std::strncmp(info.name, "opengl", 6) != 0)
+        return std::strcmp(info.name, "software") == 0;
+    using GetString = const unsigned char* (*)(unsigned);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRendererName)) : nullptr;
+    if (!name)
+        return false;
+    for (const char* emulated : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+        if (std::strstr(name, emulated))
+            return true;
+    return false;
+}
+
+std::string rendererName(SDL_Renderer* renderer)
+{
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 && info.name ? info.name : "unknown";
+}
+
+} // namespace
 
 bool MainWindow::create(const char* title)
 {
@@ -15,6 +68,9 @@ bool MainWindow::create(const char* title)
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // The window's own pixels go to the display server directly; by default SDL would back them
+    // with an OpenGL texture, which without a graphics device is an emulated GL.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The window covers the desktop from the start, so that it is full-screen even where no window
     // manager honours the full-screen request.
     SDL_DisplayMode desktop{};
@@ -28,14 +84,35 @@ bool MainWindow::create(const char* title)
         std::fprintf(stderr, "%s\n", SDL_GetError());
         return false;
     }
-    renderer = SDL_CreateRenderer(window, -1, 0);
-    if (!renderer) {
+
+    // A renderer named in SDL_RENDER_DRIVER is used as asked ("software" meaning the window's own
+    // pixels); otherwise an accelerated one only where a graphics device exists and its driver
+    // really is hardware.
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    const bool askedSoftware = asked && SDL_strcasecmp(asked, "software") == 0;
+    if (asked ? !askedSoftware : graphicsDeviceExists()) {
+        renderer = SDL_CreateRenderer(window, -1, asked ? 0 : SDL_RENDERER_ACCELERATED);
+        if (renderer && !asked && rendersInSoftware(renderer)) {
+            SDL_DestroyRenderer(renderer);
+            renderer = nullptr;
+        }
+    }
+    // Some systems (a few Wayland set-ups) offer no window pixels: any renderer then.
+    if (!renderer && !SDL_GetWindowSurface(window))
+        renderer = SDL_CreateRenderer(window, -1, 0);
+    if (renderer) {
+        SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
+        SDL_RenderSetIntegerScale(renderer, scaling == ScalingMode::Integer ? SDL_TRUE : SDL_FALSE);
+        pathName = "renderer " + rendererName(renderer);
+    } else if (SDL_GetWindowSurface(window)) {
+        pathName = "window surface";
+    } else {
         std::fprintf(stderr, "%s\n", SDL_GetError());
         SDL_DestroyWindow(window);
         window = nullptr;
         return false;
     }
-    SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
+    pathName += std::string(", scaling ") + scalingModeName(scaling);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
@@ -55,23 +132,39 @@ void MainWindow::destroy()
 
 std::unique_ptr<FramePresenter> MainWindow::makePresenter()
 {
-    if (!renderer)
+    if (!window)
         return nullptr;
-    auto presenter = std::make_unique<WindowPresenter>(renderer);
+    std::unique_ptr<FramePresenter> presenter;
+    if (renderer)
+        presenter = std::make_unique<RendererPresenter>(renderer, pathName);
+    else
+        presenter = std::make_unique<WindowSurfacePresenter>(window, scaling, pathName);
     if (presenter->restoreDevice() != DisplayResult::Ok)
         return nullptr;
     return presenter;
 }
 
-WindowPresenter::WindowPresenter(SDL_Renderer* renderer) : renderer_(renderer) {}
+void WindowPresenterBase::frameShown()
+{
+    if (firstFrameLogged_)
+        return;
+    firstFrameLogged_ = true;
+    std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
+                 pathName_.c_str());
+}
 
-WindowPresenter::~WindowPresenter()
+RendererPresenter::RendererPresenter(SDL_Renderer* renderer, std::string pathName)
+    : WindowPresenterBase(std::move(pathName)), renderer_(renderer)
+{
+}
+
+RendererPresenter::~RendererPresenter()
 {
     if (texture_)
         SDL_DestroyTexture(texture_);
 }
 
-DisplayResult WindowPresenter::restoreDevice()
+DisplayResult RendererPresenter::restoreDevice()
 {
     if (texture_)
         SDL_DestroyTexture(texture_);
@@ -79,17 +172,28 @@ DisplayResult WindowPresenter::restoreDevice()
                                  kScreenWidth, kScreenHeight);
     if (!texture_)
         return DisplayResult::Failed;
+    changes_.forgetAll();
     lost_ = false;
     return DisplayResult::Ok;
 }
 
-DisplayResult WindowPresenter::present(const Surface& backBuffer)
+DisplayResult RendererPresenter::present(const Surface& backBuffer)
 {
     if (lost_ || !texture_)
         return DisplayResult::SurfaceLost;
-    if (backBuffer.bitsPerPixel() != 32 ||
-        SDL_UpdateTexture(texture_, nullptr, backBuffer.row(0), backBuffer.pitchWords() * 4) != 0)
+    if (backBuffer.bitsPerPixel() != 32 || backBuffer.width() != kScreenWidth ||
+        backBuffer.height() != kScreenHeight)
         return DisplayResult::Failed;
+    const std::vector<RowRange>& rows = changes_.changedRows(backBuffer);
+    if (rows.empty())
+        return DisplayResult::Ok;
+    for (const RowRange& band : rows) {
+        const SDL_Rect rect{0, band.top, kScreenWidth, band.bottom - band.top};
+        if (SDL_UpdateTexture(texture_, &rect, backBuffer.row(band.top), backBuffer.pitchWords() * 4) != 0) {
+            changes_.forgetAll();
+            return DisplayResult::Failed;
+        }
+    }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
@@ -97,13 +201,92 @@ DisplayResult WindowPresenter::present(const Surface& backBuffer)
     return DisplayResult::Ok;
 }
 
-void loseDisplayOnDeviceReset(SdlEventSource& events, Display& display)
+WindowSurfacePresenter::WindowSurfacePresenter(SDL_Window* window, ScalingMode scaling, std::string pathName)
+    : WindowPresenterBase(std::move(pathName)), window_(window), scaling_(scaling)
+{
+}
+
+DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
+{
+    if (backBuffer.bitsPerPixel() != 32)
+        return DisplayResult::Failed;
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target)
+        return DisplayResult::Failed;
+    const bool sameLayout = target->format->format == SDL_PIXELFORMAT_RGB888 ||
+                            target->format->format == SDL_PIXELFORMAT_ARGB8888;
+    if (target->w != windowW_ || target->h != windowH_) {
+        // A new size: black bars around the picture's new place, and the whole picture again.
+        windowW_ = target->w;
+        windowH_ = target->h;
+        dest_ = placePicture(windowW_, windowH_, backBuffer.width(), backBuffer.height(), scaling_);
+        columnMap_.assign(std::size_t(std::max(dest_.width(), 0)), 0);
+        makeColumnMap(backBuffer.width(), dest_, columnMap_.data());
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+        changes_.forgetAll();
+    }
+    const std::vector<RowRange>& rows = changes_.changedRows(backBuffer);
+    if (rows.empty() || dest_.empty())
+        return DisplayResult::Ok;
+    const bool wholeWindow = rows.size() == 1 && rows[0].top == 0 && rows[0].bottom == backBuffer.height();
+
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
+        return DisplayResult::StillDrawing;
+    if (sameLayout) {
+        for (const RowRange& band : rows)
+            scaleRows(backBuffer.row(0), backBuffer.width(), backBuffer.height(), backBuffer.pitchWords(), band,
+                      static_cast<std::uint32_t*>(target->pixels), target->pitch / 4, dest_, columnMap_.data());
+    } else {
+        // Another pixel layout: each window row is scaled into a spare row, then converted.
+        convertRow_.resize(std::size_t(dest_.width()));
+        const Rect oneRow{0, 0, dest_.width(), 1};
+        for (const RowRange& band : rows) {
+            const RowRange windowRows = windowRowsFor(band, backBuffer.height(), dest_);
+            for (int y = windowRows.top; y < windowRows.bottom; ++y) {
+                const int sy = int(std::int64_t(y - dest_.top) * backBuffer.height() / dest_.height());
+                scaleRows(backBuffer.row(sy), backBuffer.width(), 1, backBuffer.pitchWords(), {0, 1},
+                          convertRow_.data(), 0, oneRow, columnMap_.data());
+                auto* out = static_cast<std::uint8_t*>(target->pixels) + std::size_t(y) * target->pitch +
+                            std::size_t(dest_.left) * target->format->BytesPerPixel;
+                SDL_ConvertPixels(dest_.width(), 1, SDL_PIXELFORMAT_RGB888, convertRow_.data(), dest_.width() * 4,
+                                  target->format->format, out, target->pitch);
+            }
+        }
+    }
+    if (SDL_MUSTLOCK(target))
+        SDL_UnlockSurface(target);
+
+    int status;
+    if (wholeWindow) {
+        status = SDL_UpdateWindowSurface(window_);
+    } else {
+        std::vector<SDL_Rect> rects;
+        rects.reserve(rows.size());
+        for (const RowRange& band : rows) {
+            const RowRange windowRows = windowRowsFor(band, backBuffer.height(), dest_);
+            rects.push_back({dest_.left, windowRows.top, dest_.width(), windowRows.bottom - windowRows.top});
+        }
+        status = SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+    }
+    if (status != 0) {
+        changes_.forgetAll();
+        return DisplayResult::Failed;
+    }
+    return DisplayResult::Ok;
+}
+
+void connectWindowEvents(SdlEventSource& events, Display& display)
 {
     events.onDeviceReset = [&display] {
         if (display.isSetUp() && display.presenter) {
-            static_cast<WindowPresenter*>(display.presenter.get())->markLost();
+            if (auto* presenter = dynamic_cast<RendererPresenter*>(display.presenter.get()))
+                presenter->markLost();
             loseAllSurfaces(display);
         }
+    };
+    events.onWindowUncovered = [&display] {
+        if (display.presenter)
+            display.presenter->screenContentsLost();
     };
 }
 

@@ -2,11 +2,20 @@
 // The game's one window: full-screen on the desktop, drawing an 800 x 600 picture scaled to fit
 // with black bars (nearest-neighbour), without the system's mouse pointer. Destroying it sends the
 // Destroy message through the window procedure first, as the desktop does.
+//
+// Frames reach the window through the cheapest path the machine offers: an accelerated renderer
+// when a graphics device drives one, otherwise the window's own pixels (shared memory with the
+// display server), never an emulated OpenGL. Either path skips a frame identical to the last one
+// shown and sends only the rows that changed.
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/display/display.hpp"
+#include "platform/display/frame_changes.hpp"
+#include "platform/display/frame_scaling.hpp"
 #include "platform/system/messages.hpp"
 
 struct SDL_Window;
@@ -17,7 +26,9 @@ namespace burrowix {
 
 struct MainWindow {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
+    SDL_Renderer* renderer = nullptr; // null when frames go to the window's own pixels
+    ScalingMode scaling = ScalingMode::Fit;
+    std::string pathName; // how frames are shown, for the start-up log
     // The window procedure every message of this window goes through.
     std::function<void(const Message&)> procedure;
 
@@ -30,11 +41,27 @@ struct MainWindow {
     std::unique_ptr<FramePresenter> makePresenter();
 };
 
-// Uploads the back buffer into a streaming texture and presents it.
-class WindowPresenter : public FramePresenter {
+// What both window presenters share: the rows changed since the last frame shown, and the one
+// start-up log line with the time of the first frame.
+class WindowPresenterBase : public FramePresenter {
 public:
-    explicit WindowPresenter(SDL_Renderer* renderer);
-    ~WindowPresenter() override;
+    explicit WindowPresenterBase(std::string pathName) : pathName_(std::move(pathName)) {}
+    void screenContentsLost() override { changes_.forgetAll(); }
+    void frameShown() override;
+
+protected:
+    FrameChangeTracker changes_;
+
+private:
+    std::string pathName_;
+    bool firstFrameLogged_ = false;
+};
+
+// Uploads the changed rows of the back buffer into a streaming texture and presents it.
+class RendererPresenter : public WindowPresenterBase {
+public:
+    RendererPresenter(SDL_Renderer* renderer, std::string pathName);
+    ~RendererPresenter() override;
     DisplayResult present(const Surface& backBuffer) override;
     DisplayResult restoreDevice() override;
     // The texture is gone (a device reset): the next present reports SurfaceLost.
@@ -46,10 +73,28 @@ private:
     bool lost_ = false;
 };
 
+// Scales the changed rows of the back buffer into the window's own pixels and updates just those
+// rows of the window.
+class WindowSurfacePresenter : public WindowPresenterBase {
+public:
+    WindowSurfacePresenter(SDL_Window* window, ScalingMode scaling, std::string pathName);
+    DisplayResult present(const Surface& backBuffer) override;
+
+private:
+    SDL_Window* window_;
+    ScalingMode scaling_;
+    int windowW_ = 0;
+    int windowH_ = 0;
+    Rect dest_;
+    std::vector<int> columnMap_;
+    std::vector<std::uint32_t> convertRow_; // for windows whose pixels are not 0x00RRGGBB
+};
+
 class SdlEventSource;
 
 // A renderer reset takes the window's texture and, as a display loss does, every surface of the
-// display: from then on `events` reports it that way.
-void loseDisplayOnDeviceReset(SdlEventSource& events, Display& display = theDisplay);
+// display; a window that was uncovered or resized needs its whole picture again. From then on
+// `events` reports both that way.
+void connectWindowEvents(SdlEventSource& events, Display& display = theDisplay);
 
 } // namespace burrowix
