@@ -1,27 +1,80 @@
 #include "app/frame_dispatch.hpp"
 
 #include "app/app_state.hpp"
-#include "app/game_frame.hpp"
 #include "app/game_keys.hpp"
 #include "app/screen_flow.hpp"
+#include "app/screen_flow_state.hpp"
+#include "app/screen_table.hpp"
+#include "app/screen_widgets.hpp"
 #include "app/startup.hpp"
 #include "menus/record_files.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
+#include "app/game_frame.hpp"
+#include "world/cell_drawing.hpp"
+#include "world/world.hpp"
 #include "platform/display/display.hpp"
 
 namespace burrowix::dispatch {
 
+namespace {
+
+const ScreenEntry& current()
+{
+    return screenEntry(app.currentScreen);
+}
+
+// Arrow, Space and F4 key-downs that the name field swallows still end a held game key.
+bool releasesHeldKey(std::uint32_t key)
+{
+    return key == Key::Left || key == Key::Up || key == Key::Right || key == Key::Down || key == Key::Space ||
+           key == Key::F4;
+}
+
+void keyDown(const Message& message)
+{
+    if (screenFlow.nameEntryState == 1) {
+        if (widgetsKeyDown(message.wParam))
+            return;
+        if (releasesHeldKey(message.wParam))
+            gameKeyUp(Message{MessageType::KeyUp, message.wParam, 0});
+        if (message.wParam != Key::Enter)
+            return;
+    }
+    if (current().keyDown)
+        current().keyDown(message);
+}
+
+void charInput(const Message& message)
+{
+    if (screenFlow.nameEntryState != 1)
+        return;
+    if (widgetsCharInput(message.wParam) || message.wParam != Key::Enter)
+        return;
+    if (current().keyDown)
+        current().keyDown(Message{MessageType::KeyDown, Key::Enter, 0});
+}
+
+} // namespace
+
 void firstFrameInit()
 {
     burrowix::firstFrameInit();
+    if (menuHooks().createWidgets)
+        menuHooks().createWidgets();
 }
 
-void drawLevelPreview() {}
+void drawLevelPreview()
+{
+    if (world.theWorld)
+        drawWorld(*world.theWorld, theDisplay.backBuffer.get());
+}
+
 void runGameScreenFrame()
 {
     RunGameFrame(theDisplay.backBuffer.get());
 }
+
 void leaveLogoScreen()
 {
     SetScreen(ScreenMainMenu);
@@ -29,27 +82,95 @@ void leaveLogoScreen()
 
 void drawCurrentScreen()
 {
-    drawScreenPicture();
+    if (current().drawFrame)
+        current().drawFrame(theDisplay.backBuffer.get());
 }
 
-void drawAllWidgets() {}
-void hideAllWidgets() {}
-void showCurrentScreenWidgets() {}
-void showLevelChoiceWidgets() {}
-void runMagnifier() {}
-void drawPointer(int, int, Ticks) {}
+void drawAllWidgets()
+{
+    burrowix::drawAllWidgets(theDisplay.backBuffer.get());
+}
 
-int difficultyDialogState() { return 1; }
-Surface* snapshotSurface() { return nullptr; }
+void hideAllWidgets()
+{
+    burrowix::hideAllWidgets();
+}
+
+void showCurrentScreenWidgets()
+{
+    const ScreenEntry& screen = current();
+    if (screen.showWidgets)
+        screen.showWidgets();
+    else
+        for (const char* name : screen.widgets)
+            showWidget(name);
+}
+
+void showLevelChoiceWidgets()
+{
+    if (menuHooks().showLevelChoiceWidgets)
+        menuHooks().showLevelChoiceWidgets();
+}
+
+void runMagnifier()
+{
+    if (current().drawOverlay)
+        current().drawOverlay(theDisplay.backBuffer.get());
+}
+
+void drawPointer(int x, int y, Ticks now)
+{
+    drawWidgetPointer(theDisplay.backBuffer.get(), x, y, now);
+}
+
+int difficultyDialogState()
+{
+    return menuHooks().difficultyDialogState ? menuHooks().difficultyDialogState() : 0;
+}
+
+Surface* snapshotSurface()
+{
+    return menuHooks().snapshotSurface ? menuHooks().snapshotSurface() : nullptr;
+}
 
 void screenInput(const Message& message)
 {
-    if (logoScreenInput(message))
+    const int x = message.mouseX(), y = message.mouseY();
+    switch (message.type) {
+    case MessageType::MouseMove:
+        if (!widgetsMouseMove(x, y) && current().pointerMoved)
+            current().pointerMoved(x, y);
         return;
-    if (message.type == MessageType::KeyUp)
+    case MessageType::LeftButtonDown:
+        selectPointerShape(1);
+        widgetsMouseDown(x, y, 0);
+        if (current().leftButtonDown)
+            current().leftButtonDown(message);
+        return;
+    case MessageType::LeftButtonUp:
+        selectPointerShape(0);
+        widgetsMouseUp(x, y, 0);
+        return;
+    case MessageType::RightButtonDown:
+        selectPointerShape(1);
+        widgetsMouseDown(x, y, 1);
+        return;
+    case MessageType::RightButtonUp:
+        selectPointerShape(0);
+        widgetsMouseUp(x, y, 1);
+        return;
+    case MessageType::KeyDown:
+        keyDown(message);
+        return;
+    case MessageType::KeyUp:
         gameKeyUp(message);
-    else if (message.type == MessageType::KeyDown && app.currentScreen == ScreenGame)
-        gameScreenKeyDown(message);
+        return;
+    case MessageType::Char:
+        charInput(message);
+        return;
+    default:
+        return;
+    }
 }
 
 void closeWork()

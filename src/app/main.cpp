@@ -6,6 +6,7 @@
 #include "app/main_loop.hpp"
 #include "app/startup.hpp"
 #include "app/window_procedure.hpp"
+#include "menus/menu_screens.hpp"
 #include "platform/display/fatal_error.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
@@ -15,6 +16,7 @@ using namespace burrowix;
 
 int main(int, char**)
 {
+    registerMenuScreens();
     SdlClock clock;
     SdlEventSource events;
     MainWindow window;

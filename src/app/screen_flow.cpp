@@ -3,132 +3,87 @@
 #include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_tables.hpp"
+#include "app/sound_controls.hpp"
+#include "app/screen_table.hpp"
+#include "app/screen_widgets.hpp"
+#include "audio/effect_handles.hpp"
 #include "menus/records.hpp"
-#include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
-#include "platform/display/pixel_format.hpp"
-
-#include <span>
 
 namespace burrowix {
 
 namespace {
 
-struct ScreenPicture {
-    int index;          // interface slot
-    std::uint32_t key;  // colour key set after loading
-};
-
-constexpr std::uint32_t kBlack = packRgb(0, 0, 0);
-constexpr std::uint32_t kGreen = packRgb(0, 255, 0);
-constexpr std::uint32_t kCyan = packRgb(0, 255, 255);
-
-constexpr ScreenPicture kMainMenuPictures[] = {{kMainMenuImage, kBlack}};
-constexpr ScreenPicture kLevelChoicePictures[] = {{29, kGreen}, {28, kGreen}, {24, kBlack}, {32, kBlack},
-                                                  {30, kBlack}, {31, kBlack}, {36, kBlack}, {42, kCyan}};
-constexpr ScreenPicture kOptionsPictures[] = {{33, kBlack}, {38, kBlack}};
-constexpr ScreenPicture kHallOfFamePictures[] = {{8, kBlack}};
-constexpr ScreenPicture kHelpPictures[] = {{6, kBlack}};
-constexpr ScreenPicture kExitPictures[] = {{39, kBlack}};
-constexpr ScreenPicture kGameOverPictures[] = {{40, kGreen}, {43, kGreen}};
-
-// The pictures a screen holds while it is current (the game screen's pointer stays loaded).
-std::span<const ScreenPicture> picturesOf(int screen)
+void releasePictures(const ScreenEntry& screen)
 {
-    switch (screen) {
-    case ScreenMainMenu:
-        return kMainMenuPictures;
-    case ScreenLevelChoice:
-        return kLevelChoicePictures;
-    case ScreenOptions:
-        return kOptionsPictures;
-    case ScreenHallOfFame:
-        return kHallOfFamePictures;
-    case ScreenHelp:
-        return kHelpPictures;
-    case ScreenExit:
-        return kExitPictures;
-    case ScreenGameOver:
-        return kGameOverPictures;
-    default:
-        return {};
-    }
+    for (const ScreenPicture& p : screen.pictures)
+        thePictures.interfaceImages[std::size_t(p.index)].reset();
+    if (screen.releaseExtra)
+        screen.releaseExtra();
 }
 
-void releasePictures(int screen)
+void loadPictures(const ScreenEntry& screen)
 {
-    for (const ScreenPicture& p : picturesOf(screen))
-        thePictures.interfaceImages[p.index].reset();
-    if (screen == ScreenLogo)
-        thePictures.interfaceImages[kLogoImage].reset();
-}
-
-void loadPictures(int screen)
-{
-    const std::span<const ScreenPicture> pictures = picturesOf(screen);
-    if (pictures.empty())
+    if (screen.pictures.empty() && !screen.loadExtra)
         return;
     theCatalogue.useStandardPack();
-    for (const ScreenPicture& p : pictures) {
-        Picture& slot = thePictures.interfaceImages[p.index];
-        slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[p.index]);
+    for (const ScreenPicture& p : screen.pictures) {
+        Picture& slot = thePictures.interfaceImages[std::size_t(p.index)];
+        slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[std::size_t(p.index)]);
         if (slot)
             setColorKey(slot.get(), p.key);
     }
-}
-
-void drawFullScreen(int index)
-{
-    const Picture& picture = thePictures.interfaceImages[index];
-    if (picture)
-        blitFast(theDisplay.backBuffer.get(), 0, 0, picture.get(), nullptr, false);
+    if (screen.loadExtra)
+        screen.loadExtra();
 }
 
 } // namespace
 
 void resetGame()
 {
-    HallOfFame& record = theRecords.hallOfFame;
     theRecords.startNewGameValues();
-    record.score = 0;
+    theRecords.hallOfFame.score = 0;
     app.worldReady = 0;
+}
+
+void playMenuClick()
+{
+    playEffect(theEffects.menu, 0);
+}
+
+const char* musicTrackForChange(int from, int target, std::int32_t difficulty)
+{
+    static const char* const kGameTracks[] = {"back2.ogg", "back3.ogg", "back4.ogg"};
+    if (target == ScreenGame && from != ScreenGame)
+        return difficulty >= 0 && difficulty <= 2 ? kGameTracks[difficulty] : nullptr;
+    if (from == ScreenGame && target != ScreenGame)
+        return "back1.ogg";
+    return nullptr;
 }
 
 void SetScreen(int target)
 {
     if (app.firstFrame)
         return;
-    releasePictures(app.currentScreen);
-    loadPictures(target);
-    app.cursorVisible = target == ScreenLogo || target == ScreenGame ? 0 : 1;
+    const ScreenEntry& leaving = screenEntry(app.currentScreen);
+    const ScreenEntry& entering = screenEntry(target);
+    hideAllWidgets();
+    releasePictures(leaving);
+    if (app.musicOn)
+        if (const char* track = musicTrackForChange(app.currentScreen, target, theCatalogue.difficulty))
+            playMusicTrack(track);
+    loadPictures(entering);
+    if (entering.showWidgets)
+        entering.showWidgets();
+    else
+        for (const char* name : entering.widgets)
+            showWidget(name);
+    const int from = app.currentScreen;
+    app.cursorVisible = entering.cursorVisible;
     app.currentScreen = target;
-    if (target == ScreenMainMenu)
-        resetGame();
-}
-
-void drawScreenPicture()
-{
-    switch (app.currentScreen) {
-    case ScreenLogo:
-        drawFullScreen(kLogoImage);
-        break;
-    case ScreenMainMenu:
-        drawFullScreen(kMainMenuImage);
-        break;
-    default:
-        break;
-    }
-}
-
-bool logoScreenInput(const Message& message)
-{
-    if (app.currentScreen != ScreenLogo)
-        return false;
-    if (message.type != MessageType::KeyDown && message.type != MessageType::LeftButtonDown)
-        return false;
-    SetScreen(ScreenMainMenu);
-    return true;
+    if (entering.enter)
+        entering.enter(from);
 }
 
 } // namespace burrowix

@@ -1,9 +1,9 @@
 #pragma once
 // Switching screens: the one operation that changes the current screen after start-up, with the
-// pictures each screen loads on entry and releases on leaving, and the screens' full-screen
-// pictures drawn each frame.
+// pictures, widgets, music and state of the screen left and the screen entered, taken from the
+// screen table; and the new-game values every entry to the main menu or level choice sets.
 
-#include "platform/system/messages.hpp"
+#include <cstdint>
 
 namespace burrowix {
 
@@ -13,10 +13,10 @@ void SetScreen(int target);
 // Lives, score and ammunition of a new game; the world is not ready.
 void resetGame();
 
-// Draws the current screen's full-screen picture into the back buffer.
-void drawScreenPicture();
+// Plays the menu click when effects are on and the click is loaded.
+void playMenuClick();
 
-// The logo screen gives way to the main menu on any key or a left click.
-bool logoScreenInput(const Message& message);
+// The track SetScreen plays on `target` when coming from `from`; null when the music stays.
+const char* musicTrackForChange(int from, int target, std::int32_t difficulty);
 
 } // namespace burrowix

@@ -11,7 +11,9 @@ struct ScreenFlowState {
     int previewOriginY = 0;
     int magnifierOn = 0;
     int levelChoiceKeysEnabled = 1;
-    int nameEntryState = 0;
+    int nameEntryState = 0; // 0 no name entry, 1 the name field is open, 2 the name was stored
+    int gameOverKind = -1;  // the game-over screen's variant: 0 lost, 1 won; -1 outside it
+    int pendingScore = 0;   // the score a name entry at game over stores
 
     void reset() { *this = ScreenFlowState{}; }
 };

@@ -1,6 +1,8 @@
 #include "app/startup.hpp"
 
 #include "app/app_state.hpp"
+#include "app/game_screen.hpp"
+#include "app/screen_table.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_tables.hpp"
 #include "app/run_frame.hpp"
@@ -61,6 +63,9 @@ int InitApplication(StartupDevices devices)
     screenFlow.reset();
     thePictures.reset();
     theCatalogue.reset();
+    registerGameScreen();
+    if (menuHooks().reset)
+        menuHooks().reset();
     app.clock = devices.clock;
     app.events = devices.events;
     app.mainWindow = devices.window;

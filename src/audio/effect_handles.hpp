@@ -27,6 +27,7 @@ struct EffectHandles {
     int tnt = -1;
     int grenade = -1;
     int bottle = -1;
+    int menu = -1;
 
     // The effect bank's player; empty until the bank exists.
     std::function<void(int handle, int flags)> player;

@@ -72,6 +72,7 @@ public:
         clock_.set(target);
     }
     void postQuit(int code) override { posted_.push_back({MessageType::Quit, std::uint32_t(code)}); }
+    void post(const Message& m) override { posted_.push_back(m); }
 
     std::vector<int> waits;
 

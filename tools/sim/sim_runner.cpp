@@ -1,5 +1,7 @@
 #include "sim_runner.hpp"
 
+#include "app_runner.hpp"
+
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -127,7 +129,8 @@ private:
 int usage(std::ostream& err)
 {
     err << "usage: burrowix-sim level LEVEL [--difficulty D] [--index N] [--speed S] [--script FILE] "
-           "[--data DIR]\n";
+           "[--data DIR]\n"
+           "       burrowix-sim app DATADIR [--script FILE] [--work DIR]\n";
     return 2;
 }
 
@@ -233,6 +236,8 @@ int runSimTool(const std::vector<std::string>& args, std::istream& in, std::ostr
 {
     if (args.size() >= 2 && args[0] == "level")
         return runLevel(args, in, out, err);
+    if (!args.empty() && args[0] == "app")
+        return runAppSim(args, in, out, err);
     return usage(err);
 }
 

@@ -51,4 +51,9 @@ void SdlEventSource::postQuit(int code)
     queue_.push_back({MessageType::Quit, static_cast<std::uint32_t>(code)});
 }
 
+void SdlEventSource::post(const Message& message)
+{
+    queue_.push_back(message);
+}
+
 } // namespace burrowix

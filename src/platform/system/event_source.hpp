@@ -20,6 +20,8 @@ public:
     virtual void wait(int timeoutMs) = 0;
     // Queues the quit message with an exit code.
     virtual void postQuit(int code) = 0;
+    // Queues a message for the window procedure (the close request of the exit screen).
+    virtual void post(const Message& message) = 0;
 };
 
 class SdlEventSource : public EventSource {
@@ -27,6 +29,7 @@ public:
     bool poll(Message& message) override;
     void wait(int timeoutMs) override;
     void postQuit(int code) override;
+    void post(const Message& message) override;
 
     // Called when the renderer lost its textures (device or target reset).
     std::function<void()> onDeviceReset;

@@ -1,0 +1,47 @@
+#include "app/game_screen.hpp"
+
+#include "app/app_state.hpp"
+#include "app/game_keys.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow_state.hpp"
+#include "app/screen_table.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/picture_surface.hpp"
+#include "platform/display/pixel_format.hpp"
+#include "world/level_loader.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kPointerPicture = 37; // "pointer2.bmp", kept until the next entry replaces it
+
+void loadPointerPicture()
+{
+    Picture& slot = thePictures.interfaceImages[kPointerPicture];
+    slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[kPointerPicture]);
+    if (slot)
+        setColorKey(slot.get(), packRgb(0, 255, 0));
+}
+
+void enterGame(int)
+{
+    screenFlow.previewOriginX = 0;
+    screenFlow.previewOriginY = 0;
+    app.cellSize = 40;
+    startLevel(screenFlow.levelNumber);
+}
+
+} // namespace
+
+void registerGameScreen()
+{
+    ScreenEntry game;
+    game.loadExtra = loadPointerPicture;
+    game.cursorVisible = 0;
+    game.enter = enterGame;
+    game.keyDown = gameScreenKeyDown;
+    registerScreen(ScreenGame, game);
+}
+
+} // namespace burrowix

@@ -1,0 +1,85 @@
+// The game-over screen in its two variants, a lost game and a won one: the background, the name
+// prompt while the hall-of-fame name field is open, and the button back to the main menu (which
+// stores the name). The game screen decides when it is entered and opens the field.
+
+#include "app/app_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow_state.hpp"
+#include "app/screen_table.hpp"
+#include "app/screen_widgets.hpp"
+#include "menus/menu_actions.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/screen_drawing.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/picture_surface.hpp"
+#include "platform/display/pixel_format.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kLostBackground = 40; // "gobgr.jpg"
+constexpr int kWonBackground = 44;  // "gogood.jpg"
+constexpr int kNamePrompt = 43;     // "gohf1.bmp": the lost prompt above the won one
+constexpr int kPromptX = 192, kPromptY = 382, kPromptWidth = 416, kPromptHeight = 79;
+
+bool won()
+{
+    return screenFlow.gameOverKind == 1;
+}
+
+void loadPicture(int index)
+{
+    Picture& slot = thePictures.interfaceImages[std::size_t(index)];
+    slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[std::size_t(index)]);
+    if (slot)
+        setColorKey(slot.get(), packRgb(0, 255, 0));
+}
+
+void loadPictures()
+{
+    loadPicture(won() ? kWonBackground : kLostBackground);
+    loadPicture(kNamePrompt);
+}
+
+void releasePictures()
+{
+    for (int index : {kLostBackground, kWonBackground, kNamePrompt})
+        thePictures.interfaceImages[std::size_t(index)].reset();
+}
+
+void showWidgets()
+{
+    showWidget(won() ? "GOMainMenuGood" : "GOMainMenu");
+    setWidgetTextColor("Edit01", won() ? 0xE17B2F : 0x1918DC);
+}
+
+void draw(Surface* backBuffer)
+{
+    drawFullScreen(backBuffer, won() ? kWonBackground : kLostBackground, false);
+    if (screenFlow.nameEntryState == 1) {
+        const int top = won() ? kPromptHeight : 0;
+        drawPiece(backBuffer, kNamePrompt, kPromptX, kPromptY, Rect{0, top, kPromptWidth, top + kPromptHeight});
+    }
+}
+
+void keyDown(const Message& message)
+{
+    if (message.wParam == Key::Escape || (message.wParam == Key::Enter && screenFlow.nameEntryState == 1))
+        backToMainMenu();
+}
+
+} // namespace
+
+void registerGameOverScreen()
+{
+    ScreenEntry gameOver;
+    gameOver.loadExtra = loadPictures;
+    gameOver.releaseExtra = releasePictures;
+    gameOver.showWidgets = showWidgets;
+    gameOver.drawFrame = draw;
+    gameOver.keyDown = keyDown;
+    registerScreen(ScreenGameOver, gameOver);
+}
+
+} // namespace burrowix

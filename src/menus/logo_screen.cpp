@@ -1,0 +1,43 @@
+// The logo shown at start-up: any key or a left click (or the shell's timer) leads to the main
+// menu. Its picture is loaded at start-up and released when the screen is left.
+
+#include "app/app_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow.hpp"
+#include "app/screen_table.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/screen_drawing.hpp"
+
+namespace burrowix {
+
+namespace {
+
+void releaseLogo()
+{
+    thePictures.interfaceImages[kLogoImage].reset();
+}
+
+void drawLogo(Surface* backBuffer)
+{
+    drawFullScreen(backBuffer, kLogoImage, false);
+}
+
+void toMainMenu(const Message&)
+{
+    SetScreen(ScreenMainMenu);
+}
+
+} // namespace
+
+void registerLogoScreen()
+{
+    ScreenEntry logo;
+    logo.releaseExtra = releaseLogo;
+    logo.cursorVisible = 0;
+    logo.drawFrame = drawLogo;
+    logo.keyDown = toMainMenu;
+    logo.leftButtonDown = toMainMenu;
+    registerScreen(ScreenLogo, logo);
+}
+
+} // namespace burrowix

@@ -1,0 +1,59 @@
+// The main menu: its picture with the five buttons to the level choice, options, hall of fame,
+// help and exit; Enter, Esc and F1 stand for three of them. Entering it starts a new game's values.
+
+#include "app/app_state.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_flow.hpp"
+#include "app/screen_table.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/screen_drawing.hpp"
+#include "platform/display/pixel_format.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr ScreenPicture kPictures[] = {{kMainMenuImage, packRgb(0, 0, 0)}};
+constexpr const char* kWidgets[] = {"Image01", "Image02", "Image03", "Image04", "Image05"};
+
+void enter(int)
+{
+    resetGame();
+}
+
+void draw(Surface* backBuffer)
+{
+    drawFullScreen(backBuffer, kMainMenuImage, true);
+}
+
+void keyDown(const Message& message)
+{
+    switch (message.wParam) {
+    case Key::Enter:
+        SetScreen(ScreenLevelChoice);
+        break;
+    case Key::Escape:
+        SetScreen(ScreenExit);
+        break;
+    case Key::F1:
+        SetScreen(ScreenHelp);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void registerMainMenuScreen()
+{
+    ScreenEntry menu;
+    menu.pictures = kPictures;
+    menu.widgets = kWidgets;
+    menu.enter = enter;
+    menu.drawFrame = draw;
+    menu.keyDown = keyDown;
+    registerScreen(ScreenMainMenu, menu);
+}
+
+} // namespace burrowix

@@ -1,0 +1,42 @@
+#include "menus/menu_screens.hpp"
+
+#include "app/screen_table.hpp"
+#include "menus/difficulty_dialog.hpp"
+#include "menus/help_state.hpp"
+#include "menus/level_choice_state.hpp"
+#include "menus/menu_widgets.hpp"
+
+namespace burrowix {
+
+namespace {
+
+void resetMenus()
+{
+    levelChoice.reset();
+    levelChoiceSnapshot.reset();
+    help.reset();
+}
+
+} // namespace
+
+void registerMenuScreens()
+{
+    registerLogoScreen();
+    registerMainMenuScreen();
+    registerLevelChoiceScreen();
+    registerOptionsScreen();
+    registerHallOfFameScreen();
+    registerHelpScreen();
+    registerExitScreen();
+    registerGameOverScreen();
+
+    MenuHooks hooks;
+    hooks.reset = resetMenus;
+    hooks.createWidgets = createMenuWidgets;
+    hooks.difficultyDialogState = [] { return levelChoice.difficultyDialogState; };
+    hooks.snapshotSurface = [] { return levelChoiceSnapshot.get(); };
+    hooks.showLevelChoiceWidgets = showLevelChoiceWidgets;
+    registerMenuHooks(hooks);
+}
+
+} // namespace burrowix

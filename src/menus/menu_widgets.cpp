@@ -1,0 +1,7 @@
+#include "menus/menu_widgets.hpp"
+
+namespace burrowix {
+
+void createMenuWidgets() {}
+
+} // namespace burrowix

@@ -1,0 +1,75 @@
+// The options screen: its picture, the switches and steps for sound and music, and the three
+// value gauges drawn after the widgets.
+
+#include "app/app_state.hpp"
+#include "app/screen_flow.hpp"
+#include "app/screen_flow_state.hpp"
+#include "app/screen_table.hpp"
+#include "app/screen_widgets.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/options_controls.hpp"
+#include "menus/records.hpp"
+#include "menus/screen_drawing.hpp"
+#include "platform/display/pixel_format.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kBackground = 33; // "optback.jpg"
+constexpr int kGauges = 38;     // "arrows0_.bmp": frames of 82 x 69 stacked downwards
+constexpr int kGaugeWidth = 82, kGaugeHeight = 69, kGaugeX = 611;
+constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}, {kGauges, packRgb(0, 0, 0)}};
+constexpr const char* kWidgets[] = {"ImageMainMenu", "SoundBtn",   "MusicBtn",  "GameSpeed", "GameSpeedMinus",
+                                    "GameSpeedPlus", "MusicTxt",   "SoundTxt",  "SoundMinus", "SoundPlus",
+                                    "Sound",         "MusicMinus", "MusicPlus", "Music"};
+
+void enter(int)
+{
+    setWidgetState("SoundBtn", theRecords.options.soundEnabled);
+    setWidgetState("MusicBtn", theRecords.options.musicEnabled);
+}
+
+void draw(Surface* backBuffer)
+{
+    drawFullScreen(backBuffer, kBackground, false);
+}
+
+void drawGauge(Surface* backBuffer, int frame, int y)
+{
+    drawPiece(backBuffer, kGauges, kGaugeX, y, Rect{0, kGaugeHeight * frame, kGaugeWidth, kGaugeHeight * (frame + 1)});
+}
+
+// Drawn over the widgets; the options screen has no magnifier, so the pointer shows.
+void drawGauges(Surface* backBuffer)
+{
+    drawGauge(backBuffer, gameSpeedFrame(), 83);
+    drawGauge(backBuffer, soundVolumeFrame(), 224);
+    drawGauge(backBuffer, musicVolumeFrame(), 364);
+    screenFlow.magnifierOn = 0;
+    app.cursorVisible = 1;
+}
+
+void keyDown(const Message& message)
+{
+    if (message.wParam != Key::Escape)
+        return;
+    playMenuClick();
+    SetScreen(ScreenMainMenu);
+}
+
+} // namespace
+
+void registerOptionsScreen()
+{
+    ScreenEntry options;
+    options.pictures = kPictures;
+    options.widgets = kWidgets;
+    options.enter = enter;
+    options.drawFrame = draw;
+    options.drawOverlay = drawGauges;
+    options.keyDown = keyDown;
+    registerScreen(ScreenOptions, options);
+}
+
+} // namespace burrowix

@@ -1,0 +1,479 @@
+#include "app_runner.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "app/app_state.hpp"
+#include "app/main_loop.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/run_frame.hpp"
+#include "app/screen_flow_state.hpp"
+#include "app/screen_widgets.hpp"
+#include "app/sound_controls.hpp"
+#include "app/startup.hpp"
+#include "app/window_procedure.hpp"
+#include "audio/effect_handles.hpp"
+#include "menus/help_state.hpp"
+#include "menus/level_choice_state.hpp"
+#include "menus/menu_screens.hpp"
+#include "menus/records.hpp"
+#include "platform/display/display.hpp"
+#include "platform/system/clock.hpp"
+#include "platform/system/event_source.hpp"
+#include "png_file.hpp"
+
+namespace burrowix {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct NamedKey {
+    const char* name;
+    std::uint32_t code;
+};
+constexpr NamedKey kKeys[] = {
+    {"Left", Key::Left},       {"Up", Key::Up},         {"Right", Key::Right},       {"Down", Key::Down},
+    {"PageUp", Key::PageUp},   {"PageDown", Key::PageDown}, {"Home", Key::Home},     {"End", Key::End},
+    {"Space", Key::Space},     {"Tab", Key::Tab},       {"Esc", Key::Escape},        {"Enter", Key::Enter},
+    {"Backspace", Key::Backspace}, {"Insert", Key::Insert}, {"Delete", Key::Delete},
+};
+
+std::optional<std::uint32_t> keyCode(const std::string& name)
+{
+    for (const NamedKey& k : kKeys)
+        if (name == k.name)
+            return k.code;
+    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F') {
+        const int n = std::atoi(name.c_str() + 1);
+        if (n >= 1 && n <= 12 && name.find_first_not_of("0123456789", 1) == std::string::npos)
+            return Key::F1 + std::uint32_t(n - 1);
+    }
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
+        return Key::A + std::uint32_t(name[0] - 'A');
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
+        return Key::A + std::uint32_t(name[0] - 'a');
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
+        return Key::Digit0 + std::uint32_t(name[0] - '0');
+    return std::nullopt;
+}
+
+// The character a key press types, as the window's text input would report it.
+std::uint32_t typedCharacter(const std::string& name, std::uint32_t code)
+{
+    if (code == Key::Enter || code == Key::Escape || code == Key::Backspace || code == Key::Tab)
+        return code;
+    if (code == Key::Space)
+        return ' ';
+    if (name.size() == 1)
+        return std::uint32_t(static_cast<unsigned char>(name[0]));
+    return 0;
+}
+
+// Messages are handed over when the program next looks for them.
+class QueuedEvents : public EventSource {
+public:
+    bool poll(Message& m) override
+    {
+        if (queue.empty())
+            return false;
+        m = queue.front();
+        queue.erase(queue.begin());
+        return true;
+    }
+    void wait(int) override {}
+    void postQuit(int code) override { queue.push_back({MessageType::Quit, std::uint32_t(code)}); }
+    void post(const Message& m) override { queue.push_back(m); }
+
+    std::vector<Message> queue;
+};
+
+class CountingPresenter : public FramePresenter {
+public:
+    explicit CountingPresenter(long& count) : count_(count) {}
+    DisplayResult present(const Surface&) override
+    {
+        ++count_;
+        return DisplayResult::Ok;
+    }
+
+private:
+    long& count_;
+};
+
+const char* effectName(int handle)
+{
+    const EffectHandles& e = theEffects;
+    const std::pair<int, const char*> names[] = {
+        {e.menu, "menu"},         {e.nugget, "nugget"},         {e.mineral1, "mineral1"},
+        {e.mineral2, "mineral2"}, {e.mineral3, "mineral3"},     {e.life, "life"},
+        {e.addWeapon1, "addWeapon1"}, {e.addWeapon2, "addWeapon2"}, {e.addWeapon3, "addWeapon3"},
+        {e.explosion, "explosion"}, {e.winner, "winner"},       {e.weaponChange, "weaponChange"},
+        {e.stoneFall, "stoneFall"}, {e.nuggetFall, "nuggetFall"}, {e.mine, "mine"},
+        {e.shot, "shot"},         {e.tnt, "tnt"},               {e.grenade, "grenade"},
+        {e.bottle, "bottle"}};
+    for (const auto& [h, name] : names)
+        if (h == handle)
+            return name;
+    return "unknown";
+}
+
+std::string quoted(const std::string& s)
+{
+    std::string q = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            q += '\\';
+        if (static_cast<unsigned char>(c) >= 32)
+            q += c;
+    }
+    return q + "\"";
+}
+
+class AppSim {
+public:
+    AppSim(std::ostream& out) : out_(out) {}
+
+    bool start(std::ostream& err)
+    {
+        registerMenuScreens();
+        auto presenter = std::make_unique<CountingPresenter>(presented_);
+        InitApplication({&clock_, &events_, nullptr, std::move(presenter)});
+        if (!theDisplay.isSetUp()) {
+            err << "the program did not start (no packs, or a picture is missing)\n";
+            return false;
+        }
+        theEffects.player = [this](int handle, int) { effects_.push_back(effectName(handle)); };
+        WindowProc(Message{MessageType::Activate, 1, 0});
+        return true;
+    }
+
+    bool ended() const { return ended_; }
+
+    // Hands every waiting message to the window procedure; the quit message ends the program.
+    void pump()
+    {
+        Message m;
+        while (!ended_ && events_.poll(m)) {
+            if (m.type == MessageType::Quit)
+                ended_ = true;
+            else
+                WindowProc(m);
+        }
+    }
+
+    void send(const Message& m)
+    {
+        events_.post(m);
+        pump();
+    }
+
+    // Moves the clock on to the next frame and runs it; false when nothing was presented.
+    bool nextFrame()
+    {
+        const long before = presented_;
+        for (int tries = 0; tries < 100 && presented_ == before && !ended_; ++tries) {
+            const int wait = msUntilNextFrame(clock_.ticks(), app.lastFrameTime, app.frameInterval);
+            clock_.advance(std::uint32_t(wait > 0 ? wait : 1));
+            pump();
+            if (!ended_)
+                RunFrame();
+        }
+        return presented_ != before;
+    }
+
+    void runFor(std::uint32_t ms)
+    {
+        const Ticks end = clock_.ticks() + ms;
+        while (!ended_) {
+            const int wait = msUntilNextFrame(clock_.ticks(), app.lastFrameTime, app.frameInterval);
+            if (std::int32_t(end - clock_.ticks()) < std::max(wait, 1)) {
+                clock_.set(end);
+                return;
+            }
+            clock_.advance(std::uint32_t(std::max(wait, 1)));
+            pump();
+            if (!ended_)
+                RunFrame();
+        }
+    }
+
+    void state()
+    {
+        const HallOfFame& live = theRecords.hallOfFame;
+        const PackCatalogue& c = theCatalogue;
+        auto fileOf = [&](int index) {
+            return index >= 0 && index < int(c.packCatalogue.size()) ? c.packCatalogue[std::size_t(index)].fileName
+                                                                     : std::string();
+        };
+        std::ostringstream s;
+        s << "{\"clock\":" << clock_.ticks() << ",\"frames\":" << presented_ << ",\"ended\":" << ended_
+          << ",\"screen\":" << app.currentScreen << ",\"level\":" << screenFlow.levelNumber
+          << ",\"difficulty\":" << c.difficulty << ",\"pack\":" << quoted(fileOf(c.selectedLevelPack))
+          << ",\"theme\":" << quoted(fileOf(c.selectedTheme)) << ",\"lives\":" << live.lives
+          << ",\"score\":" << live.score << ",\"ammunition\":[";
+        for (std::size_t i = 0; i < live.ammunition.size(); ++i)
+            s << (i ? "," : "") << live.ammunition[i];
+        s << "],\"cursorVisible\":" << app.cursorVisible << ",\"magnifierOn\":" << screenFlow.magnifierOn
+          << ",\"previewOrigin\":[" << screenFlow.previewOriginX << "," << screenFlow.previewOriginY << "]"
+          << ",\"previewSnapshotState\":" << levelChoice.previewSnapshotState
+          << ",\"difficultyDialogState\":" << levelChoice.difficultyDialogState
+          << ",\"dialogY\":" << levelChoice.dialogY
+          << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
+          << ",\"helpLine\":" << help.helpLine << ",\"widgets\":[";
+        const std::vector<std::string> widgets = visibleWidgetNames();
+        for (std::size_t i = 0; i < widgets.size(); ++i)
+            s << (i ? "," : "") << quoted(widgets[i]);
+        const Options& o = theRecords.options;
+        s << "],\"music\":" << quoted(musicTrackPlaying()) << ",\"effects\":[";
+        for (std::size_t i = 0; i < effects_.size(); ++i)
+            s << (i ? "," : "") << quoted(effects_[i]);
+        effects_.clear();
+        s << "],\"options\":{\"music\":" << o.musicEnabled << ",\"sound\":" << o.soundEnabled
+          << ",\"speed\":" << o.gameSpeed << ",\"soundVolume\":" << o.soundVolume
+          << ",\"musicVolume\":" << o.musicVolume << "},\"frameInterval\":" << app.frameInterval
+          << ",\"nameEntryState\":" << screenFlow.nameEntryState << ",\"gameOverKind\":" << screenFlow.gameOverKind
+          << ",\"hallOfFame\":{\"highlight\":" << live.highlight << ",\"entries\":[";
+        for (int i = 0; i < 10; ++i)
+            s << (i ? "," : "") << "[" << quoted(live.entries[std::size_t(i)].name) << ","
+              << live.entries[std::size_t(i)].score << "]";
+        s << "]}}";
+        out_ << s.str() << '\n';
+    }
+
+private:
+    std::ostream& out_;
+    ManualClock clock_{0};
+    QueuedEvents events_;
+    long presented_ = 0;
+    bool ended_ = false;
+    std::vector<std::string> effects_;
+};
+
+bool number(const std::string& word, long& value)
+{
+    if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::atol(word.c_str());
+    return true;
+}
+
+bool coordinate(const std::string& word, int& value)
+{
+    long v = 0;
+    if (!number(word, v) || v > 32767)
+        return false;
+    value = int(v);
+    return true;
+}
+
+// Copies the regular files of `from` into `to`.
+bool copyFolder(const fs::path& from, const fs::path& to, std::ostream& err)
+{
+    std::error_code ec;
+    fs::create_directories(to, ec);
+    if (ec) {
+        err << to.string() << ": cannot be made (" << ec.message() << ")\n";
+        return false;
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, ec)) {
+        if (!entry.is_regular_file())
+            continue;
+        fs::copy_file(entry.path(), to / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            err << entry.path().string() << ": cannot be copied (" << ec.message() << ")\n";
+            return false;
+        }
+    }
+    if (ec) {
+        err << from.string() << ": cannot be read (" << ec.message() << ")\n";
+        return false;
+    }
+    return true;
+}
+
+int usage(std::ostream& err)
+{
+    err << "usage: burrowix-sim app DATADIR [--script FILE] [--work DIR]\n";
+    return 2;
+}
+
+// Runs one script line; "" when it went well, else what was wrong with it.
+std::string runCommand(AppSim& sim, const std::string& line)
+{
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    std::vector<std::string> args;
+    for (std::string w; words >> w;)
+        args.push_back(w);
+    if (sim.ended() && command != "state" && command != "shot")
+        return "the program has ended";
+
+    if (command == "frames" || command == "ms") {
+        long n = 0;
+        if (args.size() != 1 || !number(args[0], n))
+            return command + " needs one count";
+        if (command == "ms") {
+            sim.runFor(std::uint32_t(n));
+            return "";
+        }
+        for (long i = 0; i < n && !sim.ended(); ++i)
+            if (!sim.nextFrame() && !sim.ended())
+                return "no frame could be presented";
+        return "";
+    }
+    if (command == "key" || command == "down" || command == "up") {
+        const std::optional<std::uint32_t> code = args.size() == 1 ? keyCode(args[0]) : std::nullopt;
+        if (!code)
+            return command + " needs one key name";
+        if (command != "up")
+            sim.send(Message{MessageType::KeyDown, *code, 0});
+        if (command == "key")
+            if (const std::uint32_t c = typedCharacter(args[0], *code))
+                sim.send(Message{MessageType::Char, c, 0});
+        if (command != "down")
+            sim.send(Message{MessageType::KeyUp, *code, 0});
+        return "";
+    }
+    if (command == "char") {
+        if (args.size() != 1 || args[0].size() != 1)
+            return "char needs one character";
+        sim.send(Message{MessageType::Char, std::uint32_t(static_cast<unsigned char>(args[0][0])), 0});
+        return "";
+    }
+    if (command == "text") {
+        const std::size_t start = line.find("text") + 5;
+        if (start > line.size())
+            return "text needs a string";
+        for (char c : line.substr(start))
+            sim.send(Message{MessageType::Char, std::uint32_t(static_cast<unsigned char>(c)), 0});
+        return "";
+    }
+    if (command == "move" || command == "click") {
+        int x = 0, y = 0;
+        const bool right = command == "click" && args.size() == 3 && args[2] == "right";
+        if ((args.size() != 2 && !right) || !coordinate(args[0], x) || !coordinate(args[1], y) || x >= 800 ||
+            y >= 600)
+            return command + " needs X Y on the screen" + (command == "click" ? " and optionally right" : "");
+        sim.send(Message{MessageType::MouseMove, 0, mousePosition(x, y)});
+        if (command == "click") {
+            sim.send(Message{right ? MessageType::RightButtonDown : MessageType::LeftButtonDown, 0, mousePosition(x, y)});
+            sim.send(Message{right ? MessageType::RightButtonUp : MessageType::LeftButtonUp, 0, mousePosition(x, y)});
+        }
+        return "";
+    }
+    if (command == "shot") {
+        if (args.size() != 1)
+            return "shot needs one file name";
+        if (!theDisplay.backBuffer || !writeSurfacePng(*theDisplay.backBuffer, args[0]))
+            return args[0] + ": cannot write the picture";
+        return "";
+    }
+    if (command == "state") {
+        if (!args.empty())
+            return "state takes no arguments";
+        sim.state();
+        return "";
+    }
+    if (command == "close") {
+        if (!args.empty())
+            return "close takes no arguments";
+        sim.send(Message{MessageType::Close, 0, 0});
+        return "";
+    }
+    return "unknown command \"" + command + "\"";
+}
+
+} // namespace
+
+int runAppSim(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 2)
+        return usage(err);
+    std::string script, work;
+    for (std::size_t i = 2; i < args.size(); i += 2) {
+        if (i + 1 >= args.size())
+            return usage(err);
+        if (args[i] == "--script")
+            script = args[i + 1];
+        else if (args[i] == "--work")
+            work = args[i + 1];
+        else
+            return usage(err);
+    }
+    std::ifstream scriptFile;
+    if (!script.empty()) {
+        scriptFile.open(script);
+        if (!scriptFile) {
+            err << script << ": cannot be read\n";
+            return 2;
+        }
+    }
+    std::istream& commands = script.empty() ? in : scriptFile;
+
+    std::error_code ec;
+    const fs::path data = fs::absolute(args[1], ec);
+    if (!fs::is_directory(data, ec)) {
+        err << args[1] << ": not a folder\n";
+        return 2;
+    }
+    fs::path folder;
+    bool temporary = false;
+    if (work.empty()) {
+        std::string pattern = (fs::temp_directory_path(ec) / "burrowix-app-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            err << "no temporary folder can be made\n";
+            return 2;
+        }
+        folder = pattern;
+        temporary = true;
+    } else {
+        folder = fs::absolute(work, ec);
+    }
+    if (!copyFolder(data, folder, err))
+        return 2;
+    const fs::path oldFolder = fs::current_path(ec);
+    fs::current_path(folder, ec);
+
+    int status = 0;
+    {
+        AppSim sim(out);
+        if (!sim.start(err)) {
+            status = 2;
+        } else {
+            std::string line;
+            int lineNo = 0;
+            while (status == 0 && std::getline(commands, line)) {
+                ++lineNo;
+                if (const std::size_t hash = line.find('#'); hash != std::string::npos)
+                    line.resize(hash);
+                if (line.find_first_not_of(" \t\r") == std::string::npos)
+                    continue;
+                const std::string problem = runCommand(sim, line);
+                if (!problem.empty()) {
+                    err << "line " << lineNo << ": " << problem << '\n';
+                    status = 2;
+                }
+            }
+            // The program always ends through its close work, so the three files are saved.
+            if (!sim.ended())
+                sim.send(Message{MessageType::Close, 0, 0});
+        }
+        out.flush();
+    }
+    releaseApplication();
+    theDisplay.reset();
+    app.reset();
+    fs::current_path(oldFolder, ec);
+    if (temporary)
+        fs::remove_all(folder, ec);
+    return status;
+}
+
+} // namespace burrowix
