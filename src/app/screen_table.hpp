@@ -50,7 +50,7 @@ inline constexpr int kScreenCount = 12;
 
 // What the menus add once at start-up besides their screens.
 struct MenuHooks {
-    // Returns the menus' state to its start (start-up).
+    // Returns the menus' state to its start and connects them to the catalogue (start-up).
     void (*reset)() = nullptr;
     // Creates every menu widget, hidden (first frame).
     void (*createWidgets)() = nullptr;

@@ -112,6 +112,7 @@ void releaseApplication()
     releaseDisplay(theDisplay);
     thePictures.reset();
     theCatalogue.reset();
+    theCatalogue.hooks = {};
 }
 
 } // namespace burrowix

@@ -332,7 +332,6 @@ void registerLevelChoiceScreen()
     screen.keyDown = keyDown;
     screen.pointerMoved = pointerMoved;
     registerScreen(ScreenLevelChoice, screen);
-    connectPackNavigation();
 }
 
 } // namespace burrowix

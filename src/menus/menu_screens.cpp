@@ -4,6 +4,7 @@
 #include "menus/difficulty_dialog.hpp"
 #include "menus/help_state.hpp"
 #include "menus/level_choice_state.hpp"
+#include "menus/level_navigation.hpp"
 #include "menus/menu_widgets.hpp"
 
 namespace burrowix {
@@ -15,6 +16,7 @@ void resetMenus()
     levelChoice.reset();
     levelChoiceSnapshot.reset();
     help.reset();
+    connectPackNavigation();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "app/picture_tables.hpp"
 #include "app/startup.hpp"
 #include "app/test_packs.hpp"
+#include "menus/menu_screens.hpp"
 #include "menus/records.hpp"
 #include "support/temp_dir.hpp"
 
@@ -72,7 +73,11 @@ protected:
         StartupRun& run_;
     };
 
-    int start() { return InitApplication({&clock, &events, nullptr, std::make_unique<Presenter>(*this)}); }
+    int start()
+    {
+        registerMenuScreens();
+        return InitApplication({&clock, &events, nullptr, std::make_unique<Presenter>(*this)});
+    }
 
     test::TempDir work;
     test::TempDir temp;

@@ -1,0 +1,198 @@
+// The whole program run headless from scripts on the generated data: the screen flow from the logo
+// through the menus, the level choice's navigation and its guards, help scrolling, the exit with the
+// three files saved, and the script errors.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "menus/hall_of_fame.hpp"
+#include "menus/level_progress.hpp"
+#include "menus/options.hpp"
+#include "sim_runner.hpp"
+#include "support/temp_dir.hpp"
+
+namespace burrowix {
+namespace {
+
+#ifdef BURROWIX_DATA_GENERATED
+
+// The integer named `name` in a line of JSON (-9999 when absent).
+int jsonInt(const std::string& json, const std::string& name)
+{
+    const std::size_t at = json.find("\"" + name + "\":");
+    return at == std::string::npos ? -9999 : std::atoi(json.c_str() + at + name.size() + 3);
+}
+
+std::string jsonText(const std::string& json, const std::string& name)
+{
+    const std::size_t at = json.find("\"" + name + "\":\"");
+    if (at == std::string::npos)
+        return "?";
+    const std::size_t from = at + name.size() + 4;
+    return json.substr(from, json.find('"', from) - from);
+}
+
+class AppSim : public ::testing::Test {
+protected:
+    // Runs `script` in the work folder; the state lines it printed.
+    std::vector<std::string> run(const std::string& script, int expectedStatus = 0)
+    {
+        std::istringstream in(script);
+        std::ostringstream out;
+        status = runSimTool({"app", BURROWIX_GAME_DIR, "--work", work.path().string()}, in, out, errors);
+        EXPECT_EQ(status, expectedStatus) << errors.str();
+        std::vector<std::string> lines;
+        std::istringstream s(out.str());
+        for (std::string line; std::getline(s, line);)
+            lines.push_back(line);
+        return lines;
+    }
+
+    // A player who has chosen a difficulty already, with the options' stored level and difficulty.
+    void returningPlayer(int level, int difficulty, int unlocked = 1)
+    {
+        HallOfFame table;
+        HallOfFameFile score{work.file("score.dat")};
+        ASSERT_TRUE(score.write(table, 0));
+        StoredOptions stored;
+        stored.level = level;
+        stored.difficulty = difficulty;
+        ASSERT_TRUE(writeOptionsFile(work.file("opt.dat"), stored));
+        LevelProgress progress;
+        for (int set = 0; set < 3; ++set)
+            progress.unlocked[std::size_t(set)] = unlocked;
+        ASSERT_TRUE(progress.write(work.file("li.dat")));
+    }
+
+    test::TempDir work;
+    std::ostringstream errors;
+    int status = 0;
+};
+
+// Frames enough for a level slide (480 pixels at 20 a frame) and the capture after it.
+const char* const kSlide = "frames 30\n";
+
+TEST_F(AppSim, TheLogoGivesWayToTheMainMenuByKeyByClickAndAfterEightSeconds)
+{
+    const auto byKey = run("frames 3\nstate\nkey Space\nframes 1\nstate\n");
+    ASSERT_EQ(byKey.size(), 2u);
+    EXPECT_EQ(jsonInt(byKey[0], "screen"), 8);
+    EXPECT_EQ(jsonInt(byKey[0], "cursorVisible"), 0);
+    EXPECT_EQ(jsonInt(byKey[1], "screen"), 0);
+    EXPECT_EQ(jsonInt(byKey[1], "cursorVisible"), 1);
+
+    const auto byClick = run("frames 3\nclick 400 300\nframes 1\nstate\n");
+    EXPECT_EQ(jsonInt(byClick.at(0), "screen"), 0);
+
+    const auto byTime = run("frames 1\nms 7900\nstate\nms 200\nstate\n");
+    EXPECT_EQ(jsonInt(byTime.at(0), "screen"), 8);
+    EXPECT_EQ(jsonInt(byTime.at(1), "screen"), 0);
+}
+
+TEST_F(AppSim, LevelStepsStopAtThePacksEndsAndWaitForTheSlide)
+{
+    returningPlayer(27, 0);
+    const auto s = run(std::string("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nstate\n") +
+                       "key PageDown\nframes 1\nstate\n" + kSlide + "state\nkey Right\nframes 1\nstate\n" +
+                       "key Home\n" + kSlide + "state\nkey Home\nkey Left\nframes 1\nstate\n" +
+                       "key Right\nframes 2\nkey Right\n" + kSlide + "state\nkey Right\n" + kSlide +
+                       "key PageUp\n" + kSlide + "state\n");
+    ASSERT_EQ(s.size(), 8u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 2);
+    EXPECT_EQ(jsonInt(s[0], "level"), 27);
+    EXPECT_EQ(jsonInt(s[0], "previewSnapshotState"), 0) << "captured on the first frame after the main menu";
+    EXPECT_EQ(jsonInt(s[1], "level"), 29) << "Page Down from 27 is clamped at 29";
+    EXPECT_NE(s[1].find("\"previewOrigin\":[680,158]"), std::string::npos) << s[1];
+    EXPECT_NE(s[2].find("\"previewOrigin\":[220,158]"), std::string::npos) << s[2];
+    EXPECT_EQ(jsonInt(s[3], "level"), 29) << "Right at the last level does nothing";
+    EXPECT_NE(s[3].find("\"previewOrigin\":[220,158]"), std::string::npos);
+    EXPECT_EQ(jsonInt(s[4], "level"), 0);
+    EXPECT_EQ(jsonInt(s[5], "level"), 0) << "Home and Left at level 0 do nothing";
+    EXPECT_NE(s[5].find("\"previewOrigin\":[220,158]"), std::string::npos);
+    EXPECT_EQ(jsonInt(s[6], "level"), 1) << "a key during the slide is ignored";
+    EXPECT_EQ(jsonInt(s[7], "level"), 0) << "Page Up from 2 stops at 0";
+}
+
+TEST_F(AppSim, ALockedLevelCannotBeStartedAndAnUnlockedOneStartsTheGame)
+{
+    returningPlayer(3, 1, 2);
+    const auto s = run("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Enter\nframes 1\nstate\n"
+                       "key End\nframes 30\nstate\nkey Enter\nframes 2\nstate\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 2) << "level 4 of a set with 2 unlocked stays locked";
+    EXPECT_EQ(jsonInt(s[1], "level"), 1) << "End goes to the last unlocked level";
+    EXPECT_EQ(jsonInt(s[2], "screen"), 1);
+    EXPECT_EQ(jsonText(s[2], "music"), "back3.ogg") << "the game track of difficulty 1";
+    EXPECT_NE(s[2].find("\"ammunition\":[0,7,9,10,7,6,5,4,3,2]"), std::string::npos) << s[2];
+}
+
+TEST_F(AppSim, UpAndDownStepThroughTheLevelPacksAndTheirThemes)
+{
+    returningPlayer(0, 0);
+    const auto s = run("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Up\nframes 1\nstate\n"
+                       "key Down\nframes 1\nstate\nframes 30\nkey Down\nframes 30\nkey Down\nframes 30\nstate\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "difficulty"), 0) << "no pack before the first";
+    EXPECT_EQ(jsonInt(s[1], "difficulty"), 1);
+    EXPECT_EQ(jsonText(s[1], "pack"), "levels1.pak");
+    EXPECT_NE(s[1].find("\"previewOrigin\":[220,518]"), std::string::npos) << s[1];
+    EXPECT_EQ(jsonInt(s[2], "difficulty"), 2) << "no pack after the last";
+    EXPECT_EQ(jsonText(s[2], "pack"), "levels2.pak");
+    EXPECT_EQ(jsonText(s[2], "theme"), "theme2.pak");
+}
+
+TEST_F(AppSim, HelpScrollsToItsLastLineAndBackAndStartsAtTheTopOnTheNextVisit)
+{
+    std::string script = "frames 2\nkey Esc\nframes 1\nkey F1\nframes 1\nstate\n";
+    for (int i = 0; i < 260; ++i)
+        script += "key Down\n";
+    script += "frames 1\nstate\n";
+    for (int i = 0; i < 300; ++i)
+        script += "key Up\n";
+    script += "frames 1\nstate\nkey Down\nkey Esc\nframes 1\nkey F1\nframes 1\nstate\n";
+    const auto s = run(script);
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 7);
+    EXPECT_EQ(jsonInt(s[0], "helpLine"), 1);
+    EXPECT_EQ(jsonInt(s[1], "helpLine"), 250);
+    EXPECT_EQ(jsonInt(s[2], "helpLine"), 1);
+    EXPECT_EQ(jsonInt(s[3], "helpLine"), 1);
+}
+
+TEST_F(AppSim, ExitYesEndsTheProgramWithTheThreeFilesSaved)
+{
+    const auto s = run("frames 2\nkey Esc\nframes 1\nkey Esc\nframes 1\nstate\nkey Enter\nstate\n");
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 10);
+    EXPECT_EQ(jsonInt(s[1], "ended"), 1);
+    EXPECT_EQ(std::filesystem::file_size(work.file("opt.dat")), 28u);
+    EXPECT_EQ(std::filesystem::file_size(work.file("li.dat")), 80u);
+    EXPECT_TRUE(std::filesystem::exists(work.file("score.dat")));
+
+    run("frames 2\nkey Esc\nframes 1\nkey Esc\nframes 1\nkey Esc\nframes 1\nstate\n");
+    EXPECT_EQ(errors.str(), "");
+}
+
+TEST_F(AppSim, ScriptErrorsNameTheLine)
+{
+    run("frames 1\n\n# a comment\nfly 3\n", 2);
+    EXPECT_NE(errors.str().find("line 4: unknown command \"fly\""), std::string::npos) << errors.str();
+    errors.str("");
+    run("frames x\n", 2);
+    EXPECT_NE(errors.str().find("line 1: frames needs one count"), std::string::npos) << errors.str();
+    errors.str("");
+    run("click 900 10\n", 2);
+    EXPECT_NE(errors.str().find("line 1: click needs X Y"), std::string::npos) << errors.str();
+    errors.str("");
+    run("key Nope\n", 2);
+    EXPECT_NE(errors.str().find("line 1: key needs one key name"), std::string::npos) << errors.str();
+    errors.str("");
+    run("close\nframes 1\n", 2);
+    EXPECT_NE(errors.str().find("line 2: the program has ended"), std::string::npos) << errors.str();
+}
+
+#endif
+
+} // namespace
+} // namespace burrowix
