@@ -1,0 +1,34 @@
+#include "platform/gui/toggle_button.hpp"
+
+namespace burrowix {
+
+int ToggleButton::mouseDown(int mx, int my, int button)
+{
+    if (const int byChildren = Widget::mouseDown(mx, my, button))
+        return byChildren;
+    if (button != kLeftButton || !visible || !enabled || !hitTest(mx, my))
+        return 0;
+    pressed = true;
+    if (onPress)
+        onPress(this);
+    return 1;
+}
+
+int ToggleButton::mouseUp(int mx, int my, int button)
+{
+    int result = 0;
+    if (button == kLeftButton && pressed) {
+        pressed = false;
+        result = kReleased;
+        if (hitTest(mx, my)) {
+            state = state == 1 ? 0 : 1;
+            render();
+            result = kClicked;
+            if (onClick)
+                onClick(this);
+        }
+    }
+    return result | Widget::mouseUp(mx, my, button);
+}
+
+} // namespace burrowix
