@@ -21,9 +21,11 @@ int main(int, char**)
     SdlEventSource events;
     MainWindow window;
     window.procedure = WindowProc;
+    window.settingsPath = kWindowSettingsFile;
+    window.settings = readWindowSettings(window.settingsPath);
     if (!window.create(kWindowTitle))
         return 0;
-    connectWindowEvents(events);
+    connectWindowEvents(events, window);
 
     int code = 0;
     if (InitApplication({&clock, &events, &window, window.makePresenter()}) == 0)

@@ -96,7 +96,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "the game window cannot be opened\n";
         return 2;
     }
-    connectWindowEvents(events);
+    connectWindowEvents(events, window);
     int status = 0;
     if (setUpDisplay(theDisplay, window.makePresenter()) != DisplayResult::Ok) {
         err << "the display cannot be set up\n";

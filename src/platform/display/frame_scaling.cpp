@@ -34,6 +34,14 @@ Rect placePicture(int windowW, int windowH, int pictureW, int pictureH, ScalingM
     return {x, y, x + w, y + h};
 }
 
+Size windowedSize(int desktopW, int desktopH, int pictureW, int pictureH)
+{
+    if (pictureW <= 0 || pictureH <= 0)
+        return {};
+    const int whole = std::max(1, std::min(desktopW / pictureW, desktopH / pictureH));
+    return {pictureW * whole, pictureH * whole};
+}
+
 namespace {
 
 // The first window row (relative to dest) whose source row is at least `pictureRow`.

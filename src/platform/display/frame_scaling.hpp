@@ -19,6 +19,15 @@ const char* scalingModeName(ScalingMode mode);
 // than the picture gets the picture shrunk to fit in both modes. Empty for an empty window.
 Rect placePicture(int windowW, int windowH, int pictureW, int pictureH, ScalingMode mode);
 
+// The size of the game's window on a desktop whose usable area is desktopW x desktopH: the largest
+// whole multiple of the picture that fits, and the picture's own size on a smaller desktop.
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+Size windowedSize(int desktopW, int desktopH, int pictureW, int pictureH);
+
 // The window rows that show picture rows `rows` when the picture of pictureH rows lands on `dest`.
 RowRange windowRowsFor(RowRange rows, int pictureH, const Rect& dest);
 

@@ -8,6 +8,16 @@
 
 namespace burrowix {
 
+namespace {
+
+bool isFullScreenToggle(const SDL_KeyboardEvent& key)
+{
+    const SDL_Keycode k = key.keysym.sym;
+    return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT));
+}
+
+} // namespace
+
 void SdlEventSource::take(const SDL_Event& event)
 {
     if (event.type == SDL_RENDER_DEVICE_RESET || event.type == SDL_RENDER_TARGETS_RESET) {
@@ -19,8 +29,36 @@ void SdlEventSource::take(const SDL_Event& event)
         (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
         onWindowUncovered)
         onWindowUncovered();
+    if (event.type == SDL_KEYDOWN && isFullScreenToggle(event.key)) {
+        swallowedKeyUp_ = event.key.keysym.sym;
+        if (!event.key.repeat && onToggleFullScreen)
+            onToggleFullScreen();
+        return;
+    }
+    if (event.type == SDL_KEYUP && swallowedKeyUp_ && event.key.keysym.sym == swallowedKeyUp_) {
+        swallowedKeyUp_ = 0;
+        return;
+    }
+    std::vector<SDL_Event> keys;
+    if (gamepads_.translate(event, keys)) {
+        for (const SDL_Event& key : keys)
+            translate(key);
+        return;
+    }
+    translate(event);
+}
+
+void SdlEventSource::translate(const SDL_Event& event)
+{
+    SDL_Event mapped = event;
+    if (toPicture) {
+        if (event.type == SDL_MOUSEMOTION)
+            toPicture(mapped.motion.x, mapped.motion.y);
+        else if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+            toPicture(mapped.button.x, mapped.button.y);
+    }
     std::vector<Message> messages;
-    translateEvent(event, messages);
+    translateEvent(mapped, messages);
     queue_.insert(queue_.end(), messages.begin(), messages.end());
 }
 

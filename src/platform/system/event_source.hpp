@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 
+#include "platform/system/gamepad.hpp"
 #include "platform/system/messages.hpp"
 
 union SDL_Event;
@@ -35,9 +36,17 @@ public:
     std::function<void()> onDeviceReset;
     // Called when the window was uncovered or resized and must be drawn again whole.
     std::function<void()> onWindowUncovered;
+    // Alt+Enter or F11: switch between full screen and a window. The keys do not reach the game.
+    std::function<void()> onToggleFullScreen;
+    // Turns a mouse position in window pixels into one on the 800 x 600 picture (nothing: as is).
+    std::function<void(int& x, int& y)> toPicture;
 
 private:
     void take(const SDL_Event& event);
+    void translate(const SDL_Event& event);
+
+    GamepadInput gamepads_;
+    SDL_Keycode swallowedKeyUp_ = 0; // the release of a key that toggled full screen
 
     std::deque<Message> queue_;
 };

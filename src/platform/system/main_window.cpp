@@ -53,6 +53,24 @@ bool rendersInSoftware(SDL_Renderer* renderer)
     return false;
 }
 
+// The desktop's size, or the game's own where the system does not tell.
+Size desktopSize()
+{
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0)
+        return {desktop.w, desktop.h};
+    return {kScreenWidth, kScreenHeight};
+}
+
+// The windowed size for the desktop the game runs on.
+Size desktopWindowSize()
+{
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
+        usable = {0, 0, kScreenWidth, kScreenHeight};
+    return windowedSize(usable.w, usable.h, kScreenWidth, kScreenHeight);
+}
+
 std::string rendererName(SDL_Renderer* renderer)
 {
     SDL_RendererInfo info{};
@@ -71,15 +89,20 @@ bool MainWindow::create(const char* title)
     // The window's own pixels go to the display server directly; by default SDL would back them
     // with an OpenGL texture, which without a graphics device is an emulated GL.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    // The window covers the desktop from the start, so that it is full-screen even where no window
-    // manager honours the full-screen request.
-    SDL_DisplayMode desktop{};
-    int w = kScreenWidth, h = kScreenHeight;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
-        w = desktop.w;
-        h = desktop.h;
+    // Pads are optional: without the subsystem the game is played from the keyboard.
+    if (!SDL_WasInit(SDL_INIT_GAMECONTROLLER))
+        SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (settings.fullScreen) {
+        // The window covers the desktop from the start, so that it is full-screen even where no
+        // window manager honours the full-screen request.
+        const Size desktop = desktopSize();
+        window = SDL_CreateWindow(title, 0, 0, desktop.width, desktop.height,
+                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    } else {
+        const Size size = desktopWindowSize();
+        window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.width, size.height,
+                                  SDL_WINDOW_RESIZABLE);
     }
-    window = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     if (!window) {
         std::fprintf(stderr, "%s\n", SDL_GetError());
         return false;
@@ -102,7 +125,7 @@ bool MainWindow::create(const char* title)
         renderer = SDL_CreateRenderer(window, -1, 0);
     if (renderer) {
         SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
-        SDL_RenderSetIntegerScale(renderer, scaling == ScalingMode::Integer ? SDL_TRUE : SDL_FALSE);
+        SDL_RenderSetIntegerScale(renderer, settings.scaling == ScalingMode::Integer ? SDL_TRUE : SDL_FALSE);
         pathName = "renderer " + rendererName(renderer);
     } else if (SDL_GetWindowSurface(window)) {
         pathName = "window surface";
@@ -112,7 +135,7 @@ bool MainWindow::create(const char* title)
         window = nullptr;
         return false;
     }
-    pathName += std::string(", scaling ") + scalingModeName(scaling);
+    pathName += std::string(", scaling ") + scalingModeName(settings.scaling);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
@@ -138,7 +161,7 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
     if (renderer)
         presenter = std::make_unique<RendererPresenter>(renderer, pathName);
     else
-        presenter = std::make_unique<WindowSurfacePresenter>(window, scaling, pathName);
+        presenter = std::make_unique<WindowSurfacePresenter>(window, settings.scaling, pathName);
     if (presenter->restoreDevice() != DisplayResult::Ok)
         return nullptr;
     return presenter;
@@ -275,7 +298,46 @@ DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
     return DisplayResult::Ok;
 }
 
-void connectWindowEvents(SdlEventSource& events, Display& display)
+void MainWindow::toggleFullScreen()
+{
+    if (!window)
+        return;
+    if (settings.fullScreen) {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowResizable(window, SDL_TRUE);
+        const Size size = desktopWindowSize();
+        SDL_SetWindowSize(window, size.width, size.height);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        // Covering the desktop first makes it full screen also where no window manager honours
+        // the request.
+        const Size desktop = desktopSize();
+        SDL_SetWindowBordered(window, SDL_FALSE);
+        SDL_SetWindowPosition(window, 0, 0);
+        SDL_SetWindowSize(window, desktop.width, desktop.height);
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    settings.fullScreen = !settings.fullScreen;
+    if (!settingsPath.empty())
+        writeWindowSettings(settingsPath, settings);
+}
+
+void MainWindow::windowToPicture(int& x, int& y) const
+{
+    // A renderer maps mouse positions to its logical size itself.
+    if (!window || renderer)
+        return;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    const Rect dest = placePicture(w, h, kScreenWidth, kScreenHeight, settings.scaling);
+    if (dest.empty())
+        return;
+    x = int(std::int64_t(x - dest.left) * kScreenWidth / dest.width());
+    y = int(std::int64_t(y - dest.top) * kScreenHeight / dest.height());
+}
+
+void connectWindowEvents(SdlEventSource& events, MainWindow& window, Display& display)
 {
     events.onDeviceReset = [&display] {
         if (display.isSetUp() && display.presenter) {
@@ -288,6 +350,8 @@ void connectWindowEvents(SdlEventSource& events, Display& display)
         if (display.presenter)
             display.presenter->screenContentsLost();
     };
+    events.onToggleFullScreen = [&window] { window.toggleFullScreen(); };
+    events.toPicture = [&window](int& x, int& y) { window.windowToPicture(x, y); };
 }
 
 } // namespace burrowix

@@ -17,6 +17,7 @@
 #include "platform/display/frame_changes.hpp"
 #include "platform/display/frame_scaling.hpp"
 #include "platform/system/messages.hpp"
+#include "platform/system/window_settings.hpp"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -27,8 +28,9 @@ namespace burrowix {
 struct MainWindow {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr; // null when frames go to the window's own pixels
-    ScalingMode scaling = ScalingMode::Fit;
-    std::string pathName; // how frames are shown, for the start-up log
+    WindowSettings settings;          // full screen or window, and the scaling; set before create
+    std::string settingsPath;         // where a changed setting is saved; empty: not saved
+    std::string pathName;             // how frames are shown, for the start-up log
     // The window procedure every message of this window goes through.
     std::function<void(const Message&)> procedure;
 
@@ -39,6 +41,11 @@ struct MainWindow {
     void destroy();
     // A presenter that shows back buffers in this window.
     std::unique_ptr<FramePresenter> makePresenter();
+    // Full screen on the desktop, or a resizable window of the largest whole multiple of 800 x 600
+    // that fits it; the choice is saved.
+    void toggleFullScreen();
+    // A mouse position in window pixels as a position on the 800 x 600 picture (may lie outside).
+    void windowToPicture(int& x, int& y) const;
 };
 
 // What both window presenters share: the rows changed since the last frame shown, and the one
@@ -92,9 +99,9 @@ private:
 
 class SdlEventSource;
 
-// A renderer reset takes the window's texture and, as a display loss does, every surface of the
-// display; a window that was uncovered or resized needs its whole picture again. From then on
-// `events` reports both that way.
-void connectWindowEvents(SdlEventSource& events, Display& display = theDisplay);
+// Connects the window's own events: a renderer reset takes the window's texture and, as a display
+// loss does, every surface of the display; a window that was uncovered or resized needs its whole
+// picture again; Alt+Enter and F11 switch full screen; mouse positions are mapped to the picture.
+void connectWindowEvents(SdlEventSource& events, MainWindow& window, Display& display = theDisplay);
 
 } // namespace burrowix

@@ -1,0 +1,87 @@
+#include "platform/system/window_settings.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "common/atomic_file.hpp"
+
+namespace burrowix {
+
+namespace {
+
+std::string_view trim(std::string_view s)
+{
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+} // namespace
+
+WindowSettings parseWindowSettings(std::string_view text, std::vector<std::string>& warnings)
+{
+    WindowSettings settings;
+    int number = 0;
+    while (!text.empty()) {
+        ++number;
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (const auto hash = line.find('#'); hash != std::string_view::npos)
+            line = line.substr(0, hash);
+        line = trim(line);
+        if (line.empty())
+            continue;
+        const auto eq = line.find('=');
+        const std::string_view name = eq == std::string_view::npos ? line : trim(line.substr(0, eq));
+        const std::string_view value = eq == std::string_view::npos ? std::string_view{} : trim(line.substr(eq + 1));
+        if (name == "display" && (value == "fullscreen" || value == "window"))
+            settings.fullScreen = value == "fullscreen";
+        else if (name == "scaling" && (value == "fit" || value == "integer"))
+            settings.scaling = value == "integer" ? ScalingMode::Integer : ScalingMode::Fit;
+        else
+            warnings.push_back("line " + std::to_string(number) + " ignored: \"" + std::string(line) +
+                               "\" (known: display = fullscreen|window, scaling = fit|integer)");
+    }
+    return settings;
+}
+
+std::string formatWindowSettings(const WindowSettings& settings)
+{
+    std::string text = "# Burrowix window settings (Alt+Enter or F11 switches full screen and window)\n";
+    text += std::string("display = ") + (settings.fullScreen ? "fullscreen" : "window") + "\n";
+    text += std::string("scaling = ") + scalingModeName(settings.scaling) + "   # fit or integer\n";
+    return text;
+}
+
+WindowSettings readWindowSettings(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> warnings;
+    const WindowSettings settings = parseWindowSettings(text.str(), warnings);
+    for (const std::string& w : warnings)
+        std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
+    return settings;
+}
+
+bool writeWindowSettings(const std::string& path, const WindowSettings& settings)
+{
+    const std::string text = formatWindowSettings(settings);
+    errno = 0;
+    if (writeFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))
+        return true;
+    std::fprintf(stderr, "burrowix: cannot write %s: %s\n", path.c_str(),
+                 errno ? std::strerror(errno) : "unknown error");
+    return false;
+}
+
+} // namespace burrowix

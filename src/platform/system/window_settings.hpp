@@ -1,0 +1,32 @@
+#pragma once
+// The window's own settings, kept apart from the game's options in "settings.ini" beside the saves:
+// full screen or a window, and how the 800 x 600 picture is scaled. The file is plain text,
+// `name = value` a line, '#' starting a comment; it is read leniently (a line that is not
+// understood is skipped with one warning) and rewritten whole when a setting changes.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/display/frame_scaling.hpp"
+
+namespace burrowix {
+
+inline constexpr const char* kWindowSettingsFile = "settings.ini";
+
+struct WindowSettings {
+    bool fullScreen = true;
+    ScalingMode scaling = ScalingMode::Fit;
+    bool operator==(const WindowSettings&) const = default;
+};
+
+// The settings in `text`; each line that is skipped adds one warning naming its line number.
+WindowSettings parseWindowSettings(std::string_view text, std::vector<std::string>& warnings);
+std::string formatWindowSettings(const WindowSettings& settings);
+
+// Defaults when the file is missing; warnings go to standard error, prefixed with the path.
+WindowSettings readWindowSettings(const std::string& path);
+// Replaces the file atomically; false (with the reason on standard error) when it cannot.
+bool writeWindowSettings(const std::string& path, const WindowSettings& settings);
+
+} // namespace burrowix
