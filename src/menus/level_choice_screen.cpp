@@ -125,7 +125,7 @@ void drawSign(Surface* back)
 {
     stepSign();
     const Digger* d = world.theDigger.get();
-    if (levelChoice.sliding() || !d)
+    if (levelChoice.sliding() || !d || !app.worldReady)
         return;
     const Rect source{levelChoice.signFrame * kSignSize, 0, (levelChoice.signFrame + 1) * kSignSize, kSignSize};
     drawPiece(back, kSign, d->viewCol * 20 + screenFlow.previewOriginX - 21,
@@ -267,7 +267,7 @@ bool insidePreview(int x, int y)
 
 void drawMagnifierOverlay(Surface* back)
 {
-    if (levelChoice.sliding() || !world.theWorld || !insidePreview(levelChoice.pointerX, levelChoice.pointerY)) {
+    if (levelChoice.sliding() || !app.worldReady || !world.theWorld || !insidePreview(levelChoice.pointerX, levelChoice.pointerY)) {
         screenFlow.magnifierOn = 0;
         app.cursorVisible = 1;
         return;
