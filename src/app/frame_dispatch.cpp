@@ -14,6 +14,8 @@
 #include "world/cell_drawing.hpp"
 #include "world/world.hpp"
 #include "platform/display/display.hpp"
+#include "platform/text/fonts.hpp"
+#include "platform/text/game_fonts.hpp"
 
 namespace burrowix::dispatch {
 
@@ -34,7 +36,7 @@ bool releasesHeldKey(std::uint32_t key)
 void keyDown(const Message& message)
 {
     if (screenFlow.nameEntryState == 1) {
-        if (widgetsKeyDown(message.wParam))
+        if (widgetsTake(message))
             return;
         if (releasesHeldKey(message.wParam))
             gameKeyUp(Message{MessageType::KeyUp, message.wParam, 0});
@@ -45,11 +47,13 @@ void keyDown(const Message& message)
         current().keyDown(message);
 }
 
+// Characters reach the widgets only while the name field is open; an Enter it does not take
+// confirms as the Enter key does.
 void charInput(const Message& message)
 {
     if (screenFlow.nameEntryState != 1)
         return;
-    if (widgetsCharInput(message.wParam) || message.wParam != Key::Enter)
+    if (widgetsTake(message) || message.wParam != Key::Enter)
         return;
     if (current().keyDown)
         current().keyDown(Message{MessageType::KeyDown, Key::Enter, 0});
@@ -60,8 +64,6 @@ void charInput(const Message& message)
 void firstFrameInit()
 {
     burrowix::firstFrameInit();
-    if (menuHooks().createWidgets)
-        menuHooks().createWidgets();
 }
 
 void drawLevelPreview()
@@ -135,29 +137,20 @@ Surface* snapshotSurface()
 
 void screenInput(const Message& message)
 {
-    const int x = message.mouseX(), y = message.mouseY();
     switch (message.type) {
     case MessageType::MouseMove:
-        if (!widgetsMouseMove(x, y) && current().pointerMoved)
-            current().pointerMoved(x, y);
+        if (!widgetsTake(message) && current().pointerMoved)
+            current().pointerMoved(message.mouseX(), message.mouseY());
         return;
     case MessageType::LeftButtonDown:
-        selectPointerShape(1);
-        widgetsMouseDown(x, y, 0);
+        widgetsTake(message);
         if (current().leftButtonDown)
             current().leftButtonDown(message);
         return;
     case MessageType::LeftButtonUp:
-        selectPointerShape(0);
-        widgetsMouseUp(x, y, 0);
-        return;
     case MessageType::RightButtonDown:
-        selectPointerShape(1);
-        widgetsMouseDown(x, y, 1);
-        return;
     case MessageType::RightButtonUp:
-        selectPointerShape(0);
-        widgetsMouseUp(x, y, 1);
+        widgetsTake(message);
         return;
     case MessageType::KeyDown:
         keyDown(message);
@@ -175,6 +168,8 @@ void screenInput(const Message& message)
 
 void closeWork()
 {
+    destroyFonts();
+    removeGameFontFiles();
     if (standardPack)
         standardPack->removeTempFiles();
     saveRecordFiles();

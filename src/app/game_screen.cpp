@@ -1,5 +1,7 @@
 #include "app/game_screen.hpp"
 
+#include "app/game_panel_actions.hpp"
+
 #include "app/app_state.hpp"
 #include "app/game_keys.hpp"
 #include "app/picture_tables.hpp"
@@ -43,5 +45,11 @@ void registerGameScreen()
     game.keyDown = gameScreenKeyDown;
     registerScreen(ScreenGame, game);
 }
+
+} // namespace burrowix
+
+namespace burrowix {
+
+GamePanelActions gamePanelActions;
 
 } // namespace burrowix

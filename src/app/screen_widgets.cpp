@@ -1,46 +1,102 @@
 #include "app/screen_widgets.hpp"
 
-// Until the widget toolkit exists the screens have no widgets: nothing is shown, drawn or hit.
+#include "app/screen_flow_state.hpp"
+#include "platform/gui/edit_field.hpp"
+#include "platform/gui/gui_state.hpp"
+#include "platform/gui/input_routing.hpp"
+#include "platform/gui/scroll_bar.hpp"
+#include "platform/gui/widget.hpp"
 
 namespace burrowix {
 
-void hideAllWidgets() {}
-void showWidget(const char*) {}
-void hideWidget(const char*) {}
-void moveWidget(const char*, int, int) {}
-void setWidgetTextColor(const char*, std::uint32_t) {}
-void setWidgetState(const char*, int) {}
-void setWidgetPosition(const char*, int) {}
-std::string widgetText(const char*)
+namespace {
+
+Widget* find(const char* name)
 {
-    return "";
+    return theGui.rootList.findByName(name);
 }
-void drawAllWidgets(Surface*) {}
+
+} // namespace
+
+void hideAllWidgets()
+{
+    theGui.rootList.setVisibleAll(false);
+}
+
+void showWidget(const char* name)
+{
+    if (Widget* w = find(name))
+        w->setVisible(true);
+}
+
+void hideWidget(const char* name)
+{
+    if (Widget* w = find(name))
+        w->setVisible(false);
+}
+
+void moveWidget(const char* name, int x, int y)
+{
+    if (Widget* w = find(name))
+        w->moveTo(x, y);
+}
+
+void setWidgetTextColor(const char* name, std::uint32_t color)
+{
+    if (Widget* w = find(name))
+        w->setTextColor(color);
+}
+
+void setWidgetState(const char* name, int state)
+{
+    if (Widget* w = find(name))
+        w->setState(state);
+}
+
+void setWidgetText(const char* name, const char* text)
+{
+    if (Widget* w = find(name))
+        w->setText(text);
+}
+
+void setWidgetPosition(const char* name, int position)
+{
+    if (auto* bar = dynamic_cast<ScrollBar*>(find(name)))
+        bar->setPosition(position);
+}
+
+std::string widgetText(const char* name)
+{
+    const Widget* w = find(name);
+    if (const auto* field = dynamic_cast<const EditField*>(w))
+        return field->content();
+    return w && w->text ? w->text : "";
+}
+
 std::vector<std::string> visibleWidgetNames()
 {
-    return {};
+    std::vector<std::string> names;
+    const WidgetList& root = theGui.rootList;
+    for (int i = 0; i < root.count(); ++i)
+        if (const Widget* w = root.get(i); w && w->visible && w->name)
+            names.emplace_back(w->name);
+    return names;
 }
-bool widgetsMouseMove(int, int)
+
+void drawAllWidgets(Surface* target)
 {
-    return false;
+    theGui.rootList.drawAll(target);
 }
-bool widgetsMouseDown(int, int, int)
+
+void drawWidgetPointer(Surface* target, int x, int y, std::uint32_t now)
 {
-    return false;
+    theGui.pointer.drawPointer(target, x, y, now);
 }
-bool widgetsMouseUp(int, int, int)
+
+bool widgetsTake(const Message& message)
 {
-    return false;
+    theGui.keyboardInput = screenFlow.nameEntryState == 1 ? 1 : 0;
+    return routeWidgetInput(message) == WidgetInput::Handled;
 }
-bool widgetsKeyDown(std::uint32_t)
-{
-    return false;
-}
-bool widgetsCharInput(std::uint32_t)
-{
-    return false;
-}
-void selectPointerShape(int) {}
-void drawWidgetPointer(Surface*, int, int, std::uint32_t) {}
 
 } // namespace burrowix

@@ -1,39 +1,38 @@
 #pragma once
-// The shell's side of the widget toolkit: showing and hiding the menus' widgets, drawing them each
-// frame, and routing the window's mouse, key and character messages to them.
+// The shell's side of the widget toolkit: showing and hiding the menus' widgets by name, drawing
+// them each frame with the pointer, and routing the window's mouse, key and character messages to
+// them (keys and characters only while the name field is open).
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/system/messages.hpp"
 
 namespace burrowix {
 
 class Surface;
 
 void hideAllWidgets();
-// Shows or hides the widget called `name`; nothing when there is none.
+// Each does nothing when no widget is called `name`.
 void showWidget(const char* name);
 void hideWidget(const char* name);
 void moveWidget(const char* name, int x, int y);
 void setWidgetTextColor(const char* name, std::uint32_t color);
 void setWidgetState(const char* name, int state);
-// The position of the scroll bar called `name`, without running its change action.
+// The text shown by a widget (`text` is kept by pointer and must outlive the widget).
+void setWidgetText(const char* name, const char* text);
+// Moves the scroll bar called `name`, which runs its change action.
 void setWidgetPosition(const char* name, int position);
-// The text of the widget called `name` ("" when there is none).
+// The text of the widget called `name` (an edit field's content); "" when there is none.
 std::string widgetText(const char* name);
-void drawAllWidgets(Surface* target);
 // The names of the visible top-level widgets, in list order.
 std::vector<std::string> visibleWidgetNames();
 
-// Mouse routing; each returns whether a widget took the message.
-bool widgetsMouseMove(int x, int y);
-bool widgetsMouseDown(int x, int y, int button);
-bool widgetsMouseUp(int x, int y, int button);
-bool widgetsKeyDown(std::uint32_t key);
-bool widgetsCharInput(std::uint32_t character);
-
-// The game's own pointer: shape 0 normally, 1 while a mouse button is held.
-void selectPointerShape(int shape);
+void drawAllWidgets(Surface* target);
 void drawWidgetPointer(Surface* target, int x, int y, std::uint32_t now);
+
+// Hands an input message to the widgets; whether one took it.
+bool widgetsTake(const Message& message);
 
 } // namespace burrowix

@@ -16,6 +16,8 @@
 #include "platform/system/event_source.hpp"
 #include "platform/system/main_window.hpp"
 #include "platform/system/pack_scan.hpp"
+#include "platform/gui/gui_state.hpp"
+#include "platform/text/game_fonts.hpp"
 
 namespace burrowix {
 
@@ -63,6 +65,7 @@ int InitApplication(StartupDevices devices)
     screenFlow.reset();
     thePictures.reset();
     theCatalogue.reset();
+    theGui.reset();
     registerGameScreen();
     if (menuHooks().reset)
         menuHooks().reset();
@@ -70,6 +73,7 @@ int InitApplication(StartupDevices devices)
     app.events = devices.events;
     app.mainWindow = devices.window;
 
+    addGameFontFiles();
     if (!theCatalogue.build(findPackFiles("."))) {
         endStartup();
         return 0;
@@ -100,6 +104,11 @@ void firstFrameInit()
 {
     if (app.clock)
         app.clock->sleep(50);
+    addGamePointerShapes(theGui.pointer, theDisplay);
+    createGameFonts(theDisplay.backBuffer.get());
+    theGui.clock = app.clock;
+    if (menuHooks().createWidgets)
+        menuHooks().createWidgets();
     readHallOfFame();
     readProgress();
     theRecords.startNewGameValues();
@@ -110,6 +119,7 @@ void firstFrameInit()
 void releaseApplication()
 {
     releaseDisplay(theDisplay);
+    theGui.reset();
     thePictures.reset();
     theCatalogue.reset();
     theCatalogue.hooks = {};

@@ -1,8 +1,14 @@
-// The hall of fame: its picture under the twenty labels of names and scores that the records fill.
+// The hall of fame: its picture under the twenty labels of names and scores, filled from the
+// records each time the screen is entered; the newest entry's row in its own colour.
+
+#include <array>
+#include <string>
 
 #include "app/app_state.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
+#include "app/screen_widgets.hpp"
+#include "menus/records.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -17,6 +23,25 @@ constexpr const char* kWidgets[] = {"ImageMainMenu", "Label0",  "Label1",  "Labe
                                     "Label5",        "Label6",  "Label7",  "Label8",  "Label9",  "Label10",
                                     "Label11",       "Label12", "Label13", "Label14", "Label15", "Label16",
                                     "Label17",       "Label18", "Label19"};
+
+constexpr std::uint32_t kLabelColor = 0x3CAFD2, kHighlightColor = 0x1414E6;
+
+// The labels keep their texts by pointer: these outlive them.
+std::array<std::string, 20> labelTexts;
+
+void fillLabels(int)
+{
+    const HallOfFame& table = theRecords.hallOfFame;
+    for (int row = 0; row < 10; ++row) {
+        labelTexts[std::size_t(row)] = table.entries[std::size_t(row)].name;
+        labelTexts[std::size_t(row + 10)] = std::to_string(table.entries[std::size_t(row)].score);
+        for (int column : {row, row + 10}) {
+            const char* label = kWidgets[1 + column];
+            setWidgetText(label, labelTexts[std::size_t(column)].c_str());
+            setWidgetTextColor(label, row == table.highlight ? kHighlightColor : kLabelColor);
+        }
+    }
+}
 
 void draw(Surface* backBuffer)
 {
@@ -38,6 +63,7 @@ void registerHallOfFameScreen()
     ScreenEntry hall;
     hall.pictures = kPictures;
     hall.widgets = kWidgets;
+    hall.enter = fillLabels;
     hall.drawFrame = draw;
     hall.keyDown = keyDown;
     registerScreen(ScreenHallOfFame, hall);

@@ -234,8 +234,8 @@ public:
         for (std::size_t i = 0; i < effects_.size(); ++i)
             s << (i ? "," : "") << quoted(effects_[i]);
         effects_.clear();
-        s << "],\"options\":{\"music\":" << o.musicEnabled << ",\"sound\":" << o.soundEnabled
-          << ",\"speed\":" << o.gameSpeed << ",\"soundVolume\":" << o.soundVolume
+        s << "],\"options\":{\"musicEnabled\":" << o.musicEnabled << ",\"soundEnabled\":" << o.soundEnabled
+          << ",\"gameSpeed\":" << o.gameSpeed << ",\"soundVolume\":" << o.soundVolume
           << ",\"musicVolume\":" << o.musicVolume << "},\"frameInterval\":" << app.frameInterval
           << ",\"nameEntryState\":" << screenFlow.nameEntryState << ",\"gameOverKind\":" << screenFlow.gameOverKind
           << ",\"hallOfFame\":{\"highlight\":" << live.highlight << ",\"entries\":[";

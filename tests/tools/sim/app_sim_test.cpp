@@ -174,6 +174,82 @@ TEST_F(AppSim, ExitYesEndsTheProgramWithTheThreeFilesSaved)
     EXPECT_EQ(errors.str(), "");
 }
 
+std::string jsonList(const std::string& json, const std::string& name)
+{
+    const std::size_t at = json.find("\"" + name + "\":[");
+    if (at == std::string::npos)
+        return "?";
+    const std::size_t from = at + name.size() + 4;
+    return json.substr(from, json.find(']', from) - from);
+}
+
+TEST_F(AppSim, TheFirstVisitAsksForTheDifficultyOnceAndHardSelectsItsPackAndTheme)
+{
+    // New game by click; the dialog drops in; Hard.
+    const auto s = run("frames 2\nkey Esc\nframes 1\nclick 110 455\nframes 2\nstate\nframes 40\nstate\n"
+                       "click 450 190\nframes 2\nstate\nkey Esc\nframes 1\nkey Enter\nframes 5\nstate\n");
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 2);
+    EXPECT_EQ(jsonInt(s[0], "difficultyDialogState"), 2);
+    EXPECT_LT(jsonInt(s[0], "dialogY"), 0) << "the panel starts above the screen";
+    EXPECT_EQ(jsonList(s[1], "widgets"), "\"LC00\",\"LC01\",\"LC02\"");
+    EXPECT_EQ(jsonInt(s[1], "dialogY"), 135) << "it came to rest";
+    EXPECT_EQ(jsonInt(s[2], "difficulty"), 2);
+    EXPECT_EQ(jsonText(s[2], "pack"), "levels2.pak");
+    EXPECT_EQ(jsonText(s[2], "theme"), "theme2.pak");
+    EXPECT_EQ(jsonInt(s[2], "difficultyPromptPending"), 0);
+    EXPECT_EQ(jsonList(s[2], "widgets"),
+              "\"LevelMinus\",\"LevelPlus\",\"PackMinus\",\"PackPlus\",\"ImageMainMenuLC\",\"ImageStart\"");
+    EXPECT_EQ(jsonInt(s[3], "difficultyDialogState"), 0) << "the second visit asks no more";
+
+    // Stored in "score.dat": the next run does not ask either.
+    const auto again = run("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 40\nstate\n");
+    EXPECT_EQ(jsonInt(again.at(0), "difficultyDialogState"), 1);
+    EXPECT_EQ(jsonInt(again.at(0), "difficulty"), 2);
+}
+
+TEST_F(AppSim, OptionsChangeTheGaugesTheEffectsAndTheMusicAndAreSavedAtClose)
+{
+    // Options by click; speed +1 twice; music volume -1; sound off, then a sound volume step does
+    // nothing; music off.
+    const auto s = run("frames 2\nkey Esc\nframes 1\nclick 270 455\nframes 2\nstate\n"
+                       "click 680 170\nclick 680 170\nclick 610 452\nframes 1\nstate\n"
+                       "click 405 200\nclick 680 312\nclick 405 341\nframes 1\nstate\nshot " +
+                       work.file("options.png") + "\nclose\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 3);
+    EXPECT_EQ(jsonInt(s[1], "gameSpeed"), 17);
+    EXPECT_EQ(jsonInt(s[1], "frameInterval"), 23);
+    EXPECT_EQ(jsonInt(s[1], "musicVolume"), 59);
+    EXPECT_EQ(jsonInt(s[2], "soundEnabled"), 0);
+    EXPECT_EQ(jsonInt(s[2], "soundVolume"), 70) << "no volume step while the sound is off";
+    EXPECT_EQ(jsonInt(s[2], "musicEnabled"), 0);
+    EXPECT_EQ(jsonText(s[2], "music"), "") << "no track plays with the music off";
+
+    const std::vector<std::uint8_t> opt = test::readBytes(work.file("opt.dat"));
+    ASSERT_EQ(opt.size(), 28u);
+    auto field = [&](int i) { return int(opt[std::size_t(4 * i)] | opt[std::size_t(4 * i + 1)] << 8); };
+    EXPECT_EQ(field(0), 0) << "music";
+    EXPECT_EQ(field(1), 0) << "sound";
+    EXPECT_EQ(field(2), 17) << "speed";
+    EXPECT_EQ(field(3), 70) << "sound volume";
+    EXPECT_EQ(field(4), 59) << "music volume";
+}
+
+TEST_F(AppSim, TheExitScreensYesClosesAndNoReturnsToTheMainMenu)
+{
+    const auto no = run("frames 2\nkey Esc\nframes 1\nclick 720 455\nframes 1\nstate\nclick 650 260\nframes 1\nstate\n");
+    ASSERT_EQ(no.size(), 2u);
+    EXPECT_EQ(jsonInt(no[0], "screen"), 10);
+    EXPECT_EQ(jsonList(no[0], "widgets"), "\"ExitYes\",\"ExitNo\"");
+    EXPECT_EQ(jsonInt(no[1], "screen"), 0);
+
+    std::filesystem::remove(work.file("opt.dat"));
+    const auto yes = run("frames 2\nkey Esc\nframes 1\nclick 720 455\nframes 1\nclick 245 260\nstate\n");
+    EXPECT_EQ(jsonInt(yes.at(0), "ended"), 1);
+    EXPECT_TRUE(std::filesystem::exists(work.file("opt.dat")));
+}
+
 TEST_F(AppSim, ScriptErrorsNameTheLine)
 {
     run("frames 1\n\n# a comment\nfly 3\n", 2);
