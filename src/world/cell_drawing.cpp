@@ -261,8 +261,13 @@ void renderCell(World& w, Cell& cell, Surface* target)
     const Digger* d = world.theDigger.get();
     const bool diggerCell = d && !d->dead && cell.x == d->x && cell.y == d->y;
     if (!diggerCell && cell.blastFrame >= 1) {
-        const Rect r{source.left + (cell.blastFrame - 1) * size, source.top + cell.blastRow * size,
-                     source.right + (cell.blastFrame - 1) * size, source.bottom + cell.blastRow * size};
+        // Sheets with three blast variants (rows 2-5 repeat rows 0-1 in other shapes) vary them
+        // from cell to cell, so neighbouring cells of one blast differ.
+        const Surface* sheet = thePictures.explosionPicture.get();
+        const int variant = sheet && sheet->height() >= 6 * size ? ((cell.x + 2 * cell.y) % 3 + 3) % 3 : 0;
+        const int row = cell.blastRow + 2 * variant;
+        const Rect r{source.left + (cell.blastFrame - 1) * size, source.top + row * size,
+                     source.right + (cell.blastFrame - 1) * size, source.bottom + row * size};
         blitFast(target, x, y, thePictures.explosionPicture.get(), &r, true);
     }
     if (!gameScreen.frozen && elapsedMoreThan(app.frameClock, cell.blastTime, 40)) {

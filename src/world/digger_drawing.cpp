@@ -49,7 +49,8 @@ void drawDigger(const World& w, Digger& d, Surface* target)
 {
     const int size = app.cellSize;
     if (size == 20) {
-        const Rect r{320, 240, 340, 260};
+        // The preview's small digger has a cell of its own that no animation shows.
+        const Rect r{320, 400, 340, 420};
         blitFast(target, d.viewCol * 20 + screenFlow.previewOriginX, d.viewRow * 20 + screenFlow.previewOriginY,
                  thePictures.diggerPicture.get(), &r, true);
         return;
@@ -65,16 +66,17 @@ void drawDigger(const World& w, Digger& d, Surface* target)
     const int y = cellY + d.offsetY;
 
     if (d.digging) {
+        // The earth is drawn only where the bite mask is transparent, so the eaten part shows the
+        // tunnel background behind it and the rest keeps the earth's own look.
         Surface* earth = thePictures.spriteImages[0].get();
         const int look = w.look();
         const Rect ground{0, look * size, size, look * size + size};
-        blitFast(target, cellX, cellY, earth, &ground, true);
         const int offset = d.direction == 0 || d.direction == 2 ? d.offsetX : d.offsetY;
         int b = (40 - (offset < 0 ? -offset : offset)) / 10 - 1;
         if (b < 0)
             b = 0;
         const Rect bite{(1 + b) * size, d.direction * size, (2 + b) * size, (d.direction + 1) * size};
-        blitFast(target, cellX, cellY, earth, &bite, true);
+        blitThroughMask(target, cellX, cellY, earth, &ground, earth, bite);
     }
 
     int col = 0;

@@ -115,6 +115,46 @@ DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect*
     return DisplayResult::Ok;
 }
 
+DisplayResult blitThroughMask(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
+                              const Surface* mask, const Rect& maskRect)
+{
+    DisplayResult r = checkPair(dst, src);
+    if (r != DisplayResult::Ok)
+        return r;
+    if (!mask || mask->bitsPerPixel() != 32)
+        return DisplayResult::InvalidParams;
+    r = mask == src || mask == dst ? DisplayResult::Ok : mask->checkReady();
+    if (r != DisplayResult::Ok)
+        return r;
+    const Rect s = srcRect ? *srcRect : src->bounds();
+    Clipped c;
+    if (!mask->hasColorKey() || !clipCopy(*dst, x, y, *src, &s, c))
+        return DisplayResult::Ok;
+    const std::uint32_t maskKey = mask->colorKey();
+    const bool srcKeyed = src->hasColorKey();
+    const std::uint32_t srcKey = src->colorKey();
+    // Mask coordinates follow the clipped source: the same offset from each rectangle's corner.
+    const std::int64_t mx0 = std::int64_t(maskRect.left) + (c.srcX - std::int64_t(s.left));
+    const std::int64_t my0 = std::int64_t(maskRect.top) + (c.srcY - std::int64_t(s.top));
+    for (int j = 0; j < c.height; ++j) {
+        const std::int64_t my = my0 + j;
+        if (my < 0 || my >= mask->height() || my >= maskRect.bottom)
+            continue;
+        const std::uint32_t* sp = src->row(c.srcY + j) + c.srcX;
+        const std::uint32_t* mp = mask->row(int(my));
+        std::uint32_t* d = dst->row(c.dstY + j) + c.dstX;
+        for (int i = 0; i < c.width; ++i) {
+            const std::int64_t mx = mx0 + i;
+            if (mx < 0 || mx >= mask->width() || mx >= maskRect.right || mp[mx] != maskKey)
+                continue;
+            const std::uint32_t p = sp[i];
+            if (!srcKeyed || p != srcKey)
+                d[i] = p;
+        }
+    }
+    return DisplayResult::Ok;
+}
+
 DisplayResult fillRect(Surface* dst, const Rect* rect, std::uint32_t pixel)
 {
     if (!dst)

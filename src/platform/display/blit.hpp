@@ -24,6 +24,12 @@ DisplayResult blitFast(Surface* dst, int x, int y, const Surface* src, const Rec
 DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                      std::uint32_t sourceKey);
 
+// Copies srcRect of src to (x, y) of dst, but only where the same-sized maskRect of mask holds the
+// mask's colour key; source pixels equal to the source's key are skipped too. Mask pixels outside
+// the mask surface, or a mask without a key, let nothing through.
+DisplayResult blitThroughMask(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
+                              const Surface* mask, const Rect& maskRect);
+
 // Fills a rectangle with one pixel value.
 DisplayResult fillRect(Surface* dst, const Rect* rect, std::uint32_t pixel);
 

@@ -51,6 +51,44 @@ TEST(Blit, KeyedCopySkipsKeyPixelsAndUnkeyedCopyDoesNot)
     EXPECT_EQ(dst.pixel(0, 0), 0x00FF00u);
 }
 
+TEST(Blit, ThroughMaskDrawsOnlyWhereTheMaskHoldsItsKey)
+{
+    // One sheet holds the picture (cells 0-1) and the mask (cells 2-3), as the Earth sheet does.
+    Surface sheet(8, 2);
+    number(sheet);
+    sheet.setColorKeyPixel(0x00FF00);
+    sheet.setPixel(1, 0, 0x00FF00); // a keyed pixel of the picture stays undrawn
+    for (int y = 0; y < 2; ++y)
+        for (int x = 4; x < 8; ++x)
+            sheet.setPixel(x, y, x < 6 ? 0x00FF00 : 0x111111); // mask: left half lets the picture through
+    Surface dst(6, 3);
+    fillRect(&dst, nullptr, 0xABCDEF);
+    const Rect picture{0, 0, 4, 2};
+    ASSERT_EQ(blitThroughMask(&dst, 1, 1, &sheet, &picture, &sheet, Rect{4, 0, 8, 2}), DisplayResult::Ok);
+    EXPECT_EQ(dst.pixel(1, 1), sheet.pixel(0, 0));
+    EXPECT_EQ(dst.pixel(2, 1), 0xABCDEFu) << "source key";
+    EXPECT_EQ(dst.pixel(2, 2), sheet.pixel(1, 1));
+    EXPECT_EQ(dst.pixel(3, 1), 0xABCDEFu) << "masked off";
+    EXPECT_EQ(dst.pixel(4, 2), 0xABCDEFu) << "masked off";
+    EXPECT_EQ(dst.pixel(0, 0), 0xABCDEFu);
+
+    // Clipping at the destination's left edge keeps picture and mask aligned.
+    fillRect(&dst, nullptr, 0xABCDEF);
+    blitThroughMask(&dst, -1, 0, &sheet, &picture, &sheet, Rect{4, 0, 8, 2});
+    EXPECT_EQ(dst.pixel(0, 1), sheet.pixel(1, 1)) << "column 1 of the picture, mask column 5 (open)";
+    EXPECT_EQ(dst.pixel(1, 1), 0xABCDEFu) << "column 2 of the picture, mask column 6 (closed)";
+
+    // A mask rectangle that runs off the mask surface, or a mask without a key, lets nothing through.
+    fillRect(&dst, nullptr, 0xABCDEF);
+    blitThroughMask(&dst, 0, 0, &sheet, &picture, &sheet, Rect{6, 0, 10, 2});
+    Surface plain(4, 2);
+    blitThroughMask(&dst, 0, 0, &sheet, &picture, &plain, Rect{0, 0, 4, 2});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(dst.pixel(x, y), 0xABCDEFu) << x << "," << y;
+    EXPECT_EQ(blitThroughMask(&dst, 0, 0, &sheet, &picture, nullptr, Rect{0, 0, 4, 2}), DisplayResult::InvalidParams);
+}
+
 TEST(Blit, OrBlitCombinesAndSkipsItsExplicitKey)
 {
     Surface src(3, 1);
