@@ -93,11 +93,11 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double s = std::sin(pose.phase * kTau), c = std::cos(pose.phase * kTau);
     double bob = -std::fabs(s) * 1.2;
     const Color furDark = darker(k.fur, 0.2);
-    double backFoot = 15 - 4 * s, frontFoot = 23 + 4 * s;
+    double backFoot = 14.5 - 6 * s, frontFoot = 23.5 + 6 * s;
     double lean = 0;
     if (pose.action == BrannokAction::Push) {
         lean = 0.16;
-        backFoot = 9 + 2 * s;
+        backFoot = 13 + 1.5 * s;
         frontFoot = 20 - 2 * s;
     } else if (pose.action == BrannokAction::Idle) {
         backFoot = 15;
@@ -112,7 +112,7 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
 
     cairo_save(cr);
     if (pose.action == BrannokAction::Push)
-        cairo_translate(cr, -3.5, 0); // leaning forward: keep the helmet inside the cell
+        cairo_translate(cr, -5, 0); // leaning forward: keep the helmet, nose and claws inside the cell
     cairo_translate(cr, 20, 37);
     cairo_rotate(cr, lean);
     cairo_translate(cr, -20, -37);
@@ -125,15 +125,28 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     else if (pose.action == BrannokAction::Push)
         limb(cr, 22, 22, 36, 20, 3.6, furDark);
 
-    pathEllipse(cr, backFoot, 36 - std::max(0.0, -s) * 1.5, 4.5, 2.6);
+    // Legs: a short thigh from the body to each foot, the lifted foot raised clearly.
+    const bool walking = pose.action == BrannokAction::Walk;
+    const double backLift = walking ? std::max(0.0, -s) * 3 : 0, frontLift = walking ? std::max(0.0, s) * 3 : 0;
+    limb(cr, 16, 31 + bob, backFoot + 0.5, 35 - backLift, 4.2, furDark);
+    pathEllipse(cr, backFoot, 36 - backLift, 4.5, 2.6);
     fillShaded(cr, furDark, gLine);
-    pathEllipse(cr, 7.5, 26 + bob, 3.5, 2.5);
-    fillShaded(cr, furDark, gLine);
+    {
+        // A short, tapering tail growing out of the body's back.
+        const double tx = pose.action == BrannokAction::Push ? 10 : 8;
+        cairo_new_path(cr);
+        cairo_move_to(cr, tx + 4, 22.5 + bob);
+        cairo_curve_to(cr, tx, 22 + bob, tx - 3, 24 + bob, tx - 3.5, 26.5 + bob);
+        cairo_curve_to(cr, tx - 1.5, 27 + bob, tx + 1, 28 + bob, tx + 4, 28.5 + bob);
+        cairo_close_path(cr);
+        fillShaded(cr, furDark, gLine);
+    }
     pathEllipse(cr, 19, 25.5 + bob, 12.5, 10.2);
     fillShaded(cr, k.fur, gLine);
     pathEllipse(cr, 24.5, 28 + bob, 5.8, 6.2);
     fillShaded(cr, k.belly, gLine * 0.5, 0.15);
-    pathEllipse(cr, frontFoot, 36.2 - std::max(0.0, s) * 1.5 - tapLift, 4.8, 2.6);
+    limb(cr, 22, 32 + bob, frontFoot - 0.5, 35 - frontLift - tapLift, 4.2, furDark);
+    pathEllipse(cr, frontFoot, 36.2 - frontLift - tapLift, 4.8, 2.6);
     fillShaded(cr, furDark, gLine);
 
     // Head.
@@ -153,10 +166,12 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
         cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
     } else {
-        const double ey = pose.action == BrannokAction::Idle && pose.variant == 1 ? hy - 0.2 : hy + 0.6;
-        pathEllipse(cr, hx + 2.8, ey, 1.8, 2.0);
+        const double ey = pose.action == BrannokAction::Idle && pose.variant == 1 ? hy - 0.4 : hy + 0.4;
+        pathEllipse(cr, hx + 3, ey, 2.7, 3.0);
+        fillFlat(cr, hex(0xFFFFFF), 1.0);
+        pathEllipse(cr, hx + 3.8, ey + 0.3, 1.7, 2.1);
         fillFlat(cr, currentOutline(), 0);
-        pathEllipse(cr, hx + 3.3, ey - 0.7, 0.6, 0.6);
+        pathEllipse(cr, hx + 4.2, ey - 0.5, 0.6, 0.6);
         fillFlat(cr, hex(0xFFFFFF), 0);
     }
     helmetSide(cr, hx - 1, hy - 4.2, k, true);
@@ -193,9 +208,9 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
         break;
     case BrannokAction::Idle:
         if (pose.variant == 2) {
-            const double scratch = 22;
-            limb(cr, 21, 23, scratch, 9, 3.8, k.fur);
-            claws(cr, scratch, 9, -1.6, k);
+            // Scratching his cheek below the helmet brim, the arm in front of the body.
+            limb(cr, 21, 24, 27, 19.5, 3.8, k.fur);
+            claws(cr, 27, 19.5, -0.9, k);
         } else {
             limb(cr, 21, 24, 25, 31, 3.8, k.fur);
             claws(cr, 25, 31, 1.2, k);
@@ -270,10 +285,12 @@ void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     fillShaded(cr, k.belly, gLine, 0.15);
     pathEllipse(cr, hx + off * 0.4, 17, 2.2, 1.8);
     fillShaded(cr, k.nose, gLine * 0.6);
-    for (double ex : {-3.6, 3.6}) {
-        pathEllipse(cr, hx + ex + off * 0.3, 13.4, 1.6, 1.9);
+    for (double ex : {-3.7, 3.7}) {
+        pathEllipse(cr, hx + ex + off * 0.3, 14.2, 2.2, 2.5);
+        fillFlat(cr, hex(0xFFFFFF), 0.8);
+        pathEllipse(cr, hx + ex + off * 0.55, 14.5, 1.3, 1.6);
         fillFlat(cr, currentOutline(), 0);
-        pathEllipse(cr, hx + ex + off * 0.3 + 0.5, 12.7, 0.55, 0.55);
+        pathEllipse(cr, hx + ex + off * 0.55 + 0.4, 13.9, 0.45, 0.45);
         fillFlat(cr, hex(0xFFFFFF), 0);
     }
     cairo_new_path(cr);
@@ -344,6 +361,25 @@ Color crawlerColor(int look)
     return hex(colors[look < 0 || look > 4 ? 0 : look]);
 }
 
+// An outlined, jointed leg from the hip (x0, y0) over the knee to the foot.
+void insectLeg(cairo_t* cr, double x0, double y0, double kx, double ky, double fx, double fy, Color c, double thick)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, y0);
+        cairo_line_to(cr, kx, ky);
+        cairo_line_to(cr, fx, fy);
+        setColor(cr, pass == 0 ? currentOutline() : c);
+        cairo_set_line_width(cr, pass == 0 ? thick + 3 : thick);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke(cr);
+    }
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
+// Seen from the side like the other characters, walking right along the floor; the other headings
+// turn the whole figure so its feet stay on the wall it follows (on its right-hand side).
 void drawCrawler(cairo_t* cr, int look, Heading heading, double phase)
 {
     const Color body = crawlerColor(look), dark = darker(body, 0.35);
@@ -352,58 +388,55 @@ void drawCrawler(cairo_t* cr, int look, Heading heading, double phase)
     cairo_translate(cr, 20, 20);
     cairo_rotate(cr, angles[int(heading)]);
     cairo_translate(cr, -20, -20);
-    // Legs ripple in a wave from back to front (period of 8 frames).
+    const double step = phase * kTau * 2;
+    const double sway = std::sin(step * 2) * 0.6;
+    // Far legs first (darker), then the body, then the near legs: a ripple runs from back to front.
     for (int i = 0; i < 3; ++i) {
-        const double x = 13 + i * 6;
-        for (int side = -1; side <= 1; side += 2) {
-            const double swing = std::sin(phase * kTau * 2 + i * 2.1 + (side > 0 ? M_PI : 0)) * 3.2;
-            cairo_new_path(cr);
-            cairo_move_to(cr, x, 20);
-            cairo_line_to(cr, x + swing * 0.4, 20 + side * 8);
-            cairo_line_to(cr, x + swing, 20 + side * 14);
-            setColor(cr, currentOutline());
-            cairo_set_line_width(cr, 3.4);
-            cairo_stroke(cr);
-            cairo_move_to(cr, x, 20);
-            cairo_line_to(cr, x + swing * 0.4, 20 + side * 8);
-            cairo_line_to(cr, x + swing, 20 + side * 14);
-            setColor(cr, dark);
-            cairo_set_line_width(cr, 1.6);
-            cairo_stroke(cr);
-        }
+        const double hip = 13 + i * 7, swing = std::sin(step + i * 2.1 + M_PI) * 3.5;
+        const double lift = std::max(0.0, std::cos(step + i * 2.1 + M_PI)) * 2.5;
+        insectLeg(cr, hip + 1, 27, hip + 3 + swing * 0.5, 25 - lift, hip + 4 + swing, 37 - lift, darker(dark, 0.2), 2);
     }
-    const double sway = std::sin(phase * kTau * 2) * 0.8;
-    pathEllipse(cr, 12, 20 + sway, 8.5, 8);
+    // Abdomen, thorax and head overlap, so the body reads as one segmented animal.
+    pathEllipse(cr, 14, 27 + sway, 11, 8.5);
     fillShaded(cr, body, 2);
-    pathEllipse(cr, 21.5, 20, 6, 6.8);
-    fillShaded(cr, body, 2);
-    // Shell seam and spots.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 4.5, 20 + sway);
-    cairo_line_to(cr, 19, 20);
-    setColor(cr, currentOutline());
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    for (auto [sx, sy] : {std::pair{10.0, 16.0}, {10.0, 24.0}, {15.0, 17.5}, {15.0, 22.5}}) {
-        pathEllipse(cr, sx, sy + sway, 1.3, 1.3);
-        fillFlat(cr, dark, 0);
-    }
-    highlight(cr, 10, 16.5 + sway, 4, 2.5, 0.6);
-    // Head with mandibles that open and close.
-    const double bite = 0.35 + 0.25 * std::sin(phase * kTau * 2);
-    for (int side = -1; side <= 1; side += 2) {
+    for (double x : {9.0, 14.0, 19.0}) {
         cairo_new_path(cr);
-        cairo_move_to(cr, 31, 20 + side * 2);
-        cairo_curve_to(cr, 35, 20 + side * (3 + bite * 4), 38, 20 + side * bite * 3, 36.5, 20 + side * 0.5);
-        setColor(cr, currentOutline());
-        cairo_set_line_width(cr, 3);
+        cairo_move_to(cr, x, 19.5 + sway);
+        cairo_curve_to(cr, x + 1.5, 24 + sway, x + 1.5, 30 + sway, x, 34.5 + sway);
+        setColor(cr, dark);
+        cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
     }
-    pathEllipse(cr, 30, 20, 5, 5.3);
-    fillShaded(cr, darker(body, 0.15), 2);
+    highlight(cr, 11, 22.5 + sway, 6, 2.5, 0.55);
+    pathEllipse(cr, 25, 27, 5.5, 6);
+    fillShaded(cr, darker(body, 0.08), 2);
+    // Head with mandibles that open and close and feelers that bob.
+    const double bite = 0.35 + 0.25 * std::sin(step);
     for (int side = -1; side <= 1; side += 2) {
-        pathEllipse(cr, 31.5, 20 + side * 2.6, 1.4, 1.4);
-        fillFlat(cr, hex(0xFFF4D0), 0);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 35, 28 + side * 1.5);
+        cairo_curve_to(cr, 38, 28 + side * (2 + bite * 3), 39.5, 28 + side * bite * 2.5, 38.5, 28 + side * 0.3);
+        setColor(cr, currentOutline());
+        cairo_set_line_width(cr, 2.4);
+        cairo_stroke(cr);
+    }
+    cairo_new_path(cr);
+    cairo_move_to(cr, 31, 22);
+    cairo_curve_to(cr, 32, 15, 35, 13 + std::sin(step) * 1.5, 38, 14 + std::sin(step) * 1.5);
+    setColor(cr, currentOutline());
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    pathEllipse(cr, 32, 27, 5, 5);
+    fillShaded(cr, darker(body, 0.15), 2);
+    pathEllipse(cr, 33.5, 25.5, 1.9, 2.1);
+    fillFlat(cr, hex(0xFFF4D0), 0.8);
+    pathEllipse(cr, 34, 25.7, 0.9, 1.1);
+    fillFlat(cr, currentOutline(), 0);
+    // Near legs.
+    for (int i = 0; i < 3; ++i) {
+        const double hip = 11 + i * 7, swing = std::sin(step + i * 2.1) * 3.5;
+        const double lift = std::max(0.0, std::cos(step + i * 2.1)) * 2.5;
+        insectLeg(cr, hip, 30, hip - 2 + swing * 0.5, 33 - lift, hip + swing, 38 - lift, dark, 2.2);
     }
     cairo_restore(cr);
 }
@@ -414,19 +447,7 @@ void drawCrawlerFront(cairo_t* cr, int look, double phase)
     for (int i = 0; i < 3; ++i)
         for (int side = -1; side <= 1; side += 2) {
             const double lift = std::sin(phase * kTau * 2 + i * 2.1) * 1.5;
-            cairo_new_path(cr);
-            cairo_move_to(cr, 20 + side * 6, 26 + i * 2);
-            cairo_line_to(cr, 20 + side * 14, 24 + i * 4 + lift);
-            cairo_line_to(cr, 20 + side * 17, 33 + i * 2);
-            setColor(cr, currentOutline());
-            cairo_set_line_width(cr, 3.2);
-            cairo_stroke(cr);
-            cairo_move_to(cr, 20 + side * 6, 26 + i * 2);
-            cairo_line_to(cr, 20 + side * 14, 24 + i * 4 + lift);
-            cairo_line_to(cr, 20 + side * 17, 33 + i * 2);
-            setColor(cr, dark);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            insectLeg(cr, 20 + side * 8, 26 + i * 2, 20 + side * 14, 24 + i * 4 + lift, 20 + side * 16.5, 36 - i, dark, 2.2);
         }
     pathEllipse(cr, 20, 24, 12, 9);
     fillShaded(cr, body, 2);
@@ -492,13 +513,15 @@ void drawEgg(cairo_t* cr, double rock, double crack)
     cairo_translate(cr, 20, 36);
     cairo_rotate(cr, rock);
     cairo_translate(cr, -20, -36);
+    // A neutral stone grey: the hatching egg is shared by every theme, whose dormant eggs are
+    // stones in the theme's own tones.
     pathEllipse(cr, 20, 23.5, 12, 14.5);
-    fillShaded(cr, hex(pal::egg), 2);
+    fillShaded(cr, hex(0x8E8C88), 2);
     for (auto [x, y, r] : {std::tuple{15.0, 18.0, 2.0}, {24.0, 14.0, 1.5}, {25.0, 27.0, 2.3}, {14.0, 29.0, 1.4}, {20.0, 33.0, 1.2}, {19.0, 23.0, 1.1}}) {
         pathEllipse(cr, x, y, r, r * 0.8);
-        fillFlat(cr, hex(pal::eggSpots), 0);
+        fillFlat(cr, hex(0x5A5854), 0);
     }
-    highlight(cr, 15, 14, 4, 5, 0.7);
+    highlight(cr, 15, 14, 4, 5, 0.5);
     if (crack > 0) {
         cairo_new_path(cr);
         const double len = std::min(1.0, crack);
@@ -645,52 +668,59 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
 
 Color stalkerColor(int look)
 {
-    static const std::uint32_t colors[] = {pal::stalker, 0x9B3BC2, 0x3B8FC2, 0xC23B8A};
+    // Cold hues: the Stalker is deadly and glows like it.
+    static const std::uint32_t colors[] = {0x3FC0D0, 0x9A6CF0, 0x5C9CFF, 0x5CD69A};
     return hex(colors[look < 0 || look > 3 ? 0 : look]);
 }
 
 void drawStalker(cairo_t* cr, int look, bool faceRight, double phase)
 {
-    const Color body = stalkerColor(look), dark = darker(body, 0.45);
+    const Color body = stalkerColor(look), dark = darker(body, 0.6), glowEdge = lighter(body, 0.25);
     const double hover = std::sin(phase * kTau) * 1.8;
     cairo_save(cr);
     if (!faceRight) {
         cairo_translate(cr, 40, 0);
         cairo_scale(cr, -1, 1);
     }
-    // A hooded shadow whose ragged hem ripples as it drifts.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 20, 5 + hover);
-    cairo_curve_to(cr, 32, 5 + hover, 33, 18 + hover, 32, 30 + hover);
-    for (int i = 0; i <= 5; ++i) {
-        const double x = 32 - i * 4.8;
-        const double y = 31 + hover + std::sin(phase * kTau + i * 1.3) * 2.5 + (i % 2 ? 4 : 0);
-        cairo_line_to(cr, x, y);
-    }
-    cairo_curve_to(cr, 7, 18 + hover, 8, 5 + hover, 20, 5 + hover);
-    cairo_close_path(cr);
-    fillShaded(cr, dark, 2, 0.3);
-    pathEllipse(cr, 22, 15 + hover, 8, 7);
-    fillShaded(cr, darker(dark, 0.3), 0);
+    // A hooded shadow lit from within: dark at the heart, glowing towards its ragged hem.
+    auto shroud = [&] {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 20, 4 + hover);
+        cairo_curve_to(cr, 32, 4 + hover, 34, 18 + hover, 33, 30 + hover);
+        for (int i = 0; i <= 5; ++i) {
+            const double x = 33 - i * 5;
+            const double y = 31 + hover + std::sin(phase * kTau + i * 1.3) * 2.5 + (i % 2 ? 5 : 0);
+            cairo_line_to(cr, x, y);
+        }
+        cairo_curve_to(cr, 6, 18 + hover, 8, 4 + hover, 20, 4 + hover);
+        cairo_close_path(cr);
+    };
     // Wisps trailing behind.
-    for (int i = 0; i < 2; ++i) {
-        const double t = std::fmod(phase + i * 0.5, 1.0);
-        pathEllipse(cr, 7 - t * 4, 22 + i * 6 + hover - t * 4, 2.2 - t, 1.6 - t * 0.6);
-        fillFlat(cr, body, 0);
+    for (int i = 0; i < 3; ++i) {
+        const double t = std::fmod(phase + i / 3.0, 1.0);
+        pathEllipse(cr, 7 - t * 5, 20 + i * 5 + hover - t * 5, 2.8 - t * 1.2, 1.9 - t * 0.7);
+        fillFlat(cr, glowEdge, 1);
     }
-    const Color eyes = hex(pal::stalkerEyes);
-    for (double ex : {21.0, 27.0}) {
-        pathEllipse(cr, ex, 15 + hover, 2.3, 1.6);
-        fillFlat(cr, eyes, 0);
-        pathEllipse(cr, ex + 0.5, 15 + hover, 1, 0.9);
-        fillFlat(cr, hex(0xFFF4D0), 0);
-    }
-    cairo_new_path(cr);
-    cairo_move_to(cr, 14, 9 + hover);
-    cairo_curve_to(cr, 18, 7 + hover, 24, 7 + hover, 29, 9 + hover);
-    setColor(cr, withAlpha(body, 1));
-    cairo_set_line_width(cr, 1.6);
+    shroud();
+    cairo_pattern_t* g = cairo_pattern_create_radial(22, 16 + hover, 3, 20, 20 + hover, 19);
+    cairo_pattern_add_color_stop_rgb(g, 0, dark.r, dark.g, dark.b);
+    cairo_pattern_add_color_stop_rgb(g, 0.55, mix(dark, body, 0.5).r, mix(dark, body, 0.5).g, mix(dark, body, 0.5).b);
+    cairo_pattern_add_color_stop_rgb(g, 1, glowEdge.r, glowEdge.g, glowEdge.b);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    setColor(cr, currentOutline());
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
+    // The hood's opening: a pit of shadow with two burning eyes.
+    pathEllipse(cr, 22.5, 15 + hover, 8, 7);
+    fillFlat(cr, darker(dark, 0.5), 0);
+    for (double ex : {20.5, 26.5}) {
+        pathEllipse(cr, ex, 15 + hover, 3, 2.2);
+        fillFlat(cr, lighter(body, 0.55), 0);
+        pathEllipse(cr, ex + 0.4, 15 + hover, 1.5, 1.2);
+        fillFlat(cr, hex(0xFFFFFF), 0);
+    }
     cairo_restore(cr);
 }
 

@@ -32,7 +32,6 @@ inline constexpr std::uint32_t gold = 0xF2C230, goldLight = 0xFFE680, goldShadow
 inline constexpr std::uint32_t fur = 0xC2773A, belly = 0xF0C99A, nose = 0xE58A8A, helmet = 0xF5C542, lamp = 0xFFF3B0;
 inline constexpr std::uint32_t crawler = 0x3FA37A, crawlerDark = 0x2C7A5A;
 inline constexpr std::uint32_t walker = 0x8E5BC8, walkerDark = 0x6A3F9E, walkerEyes = 0xFFE14D;
-inline constexpr std::uint32_t stalker = 0xC23B3B, stalkerDark = 0x7E1F24, stalkerEyes = 0xFF9E3D;
 inline constexpr std::uint32_t egg = 0xE8DCC0, eggSpots = 0x9C8E70;
 inline constexpr std::uint32_t wood = 0x7A4E2D, woodDark = 0x5A3820, brass = 0xC9A24A, brassDark = 0x8E6F2A;
 inline constexpr std::uint32_t parchment = 0xEAD9B0, parchmentDark = 0xCDB88A;
@@ -54,6 +53,9 @@ public:
     // Pixels at least half covered become opaque (their colour composited over the outline tone);
     // the rest become exactly `key`. A visible pixel that would equal the key is nudged off it.
     Image keyed(Rgb key) const;
+    // keyed(), and where a dark outline at least two pixels thick meets the transparent area its
+    // outer pixel turns to a light rim, so sprites keep an edge on dark tunnels as well as on earth.
+    Image keyedWithRim(Rgb key) const;
     // Everything composited over `background`.
     Image opaque(Rgb background = {36, 24, 16}) const;
 

@@ -115,9 +115,9 @@ double layout(cairo_t* cr, const std::vector<Block>& blocks, double px, bool dra
             place(px * 1.7 + 48); // keeps a heading on the page of what follows it
             y -= px * 1.7 + 48;
             const double top = place(px * 1.7);
-            if (draw)
-                drawText(cr, Face::Round, px * 1.45, b.text, kPageW / 2.0, top + px * 1.3, Align::Center,
-                         hex(pal::glow), hex(0x3A2410), 1.5);
+            if (draw) // long headings shrink to keep a margin at both page edges
+                drawText(cr, Face::Round, fitSize(cr, Face::Round, px * 1.45, b.text, kPageW - 28), b.text,
+                         kPageW / 2.0, top + px * 1.3, Align::Center, hex(pal::glow), hex(0x3A2410), 1.5);
             break;
         }
         case Block::Icons: {

@@ -393,14 +393,14 @@ Picture eyesOverlay()
     const double cx[2] = {69.5, 122.5};
     for (double x : cx) {
         pathEllipse(cr, x, 95.5, 27, 23);
-        setColor(cr, hex(0x120C08));
+        setColor(cr, hex(0x111214));
         cairo_fill(cr);
         pathEllipse(cr, x, 95.5, 23, 19);
         fillShaded(cr, hex(0xF4EED8), 2, 0.15);
         cairo_new_path(cr);
         cairo_move_to(cr, x - 24, 70);
         cairo_curve_to(cr, x - 10, 62, x + 10, 62, x + 24, 72);
-        setColor(cr, hex(0x3A2A20));
+        setColor(cr, hex(0x2A2B2E));
         cairo_set_line_width(cr, 4);
         cairo_stroke(cr);
     }
@@ -424,7 +424,7 @@ Picture eyesOverlay()
             cairo_rectangle(cr, 0, 0, 51, lash);
             cairo_clip(cr);
             pathEllipse(cr, 25.5, 25.5, 25.5, 23);
-            fillShaded(cr, hex(0x5E3A1E), 0, 0.25);
+            fillShaded(cr, hex(0x44464B), 0, 0.25); // neutral stone: the eyes show in every theme
             cairo_restore(cr);
             cairo_save(cr);
             pathEllipse(cr, 25.5, 25.5, 25.5, 23);
@@ -432,7 +432,7 @@ Picture eyesOverlay()
             cairo_new_path(cr);
             cairo_move_to(cr, 0, lash);
             cairo_line_to(cr, 51, lash);
-            setColor(cr, hex(0x2A1B12));
+            setColor(cr, hex(0x1C1D20));
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
             cairo_restore(cr);

@@ -10,12 +10,16 @@ constexpr double kTau = 2 * M_PI;
 
 void nuggetPath(cairo_t* cr)
 {
+    // A lumpy nugget of several knobs: its bumpy outline tells it from the smooth, round stones.
     cairo_new_path(cr);
-    cairo_move_to(cr, 8, 31);
-    cairo_curve_to(cr, 5, 25, 9, 19, 14, 18);
-    cairo_curve_to(cr, 17, 13, 25, 12, 28, 17);
-    cairo_curve_to(cr, 34, 18, 36, 26, 33, 31);
-    cairo_curve_to(cr, 30, 36, 12, 36, 8, 31);
+    cairo_move_to(cr, 7, 31);
+    cairo_curve_to(cr, 3, 27, 6, 21, 11, 21);
+    cairo_curve_to(cr, 11, 15, 17, 12, 21, 15);
+    cairo_curve_to(cr, 24, 10, 31, 12, 30, 17);
+    cairo_curve_to(cr, 36, 18, 37, 25, 33, 28);
+    cairo_curve_to(cr, 36, 32, 31, 36, 27, 34);
+    cairo_curve_to(cr, 22, 37, 16, 36, 14, 34);
+    cairo_curve_to(cr, 10, 36, 6, 35, 7, 31);
     cairo_close_path(cr);
 }
 
@@ -24,7 +28,7 @@ void nuggetPath(cairo_t* cr)
 void drawNugget(cairo_t* cr, double glint)
 {
     nuggetPath(cr);
-    fillShaded(cr, hex(pal::gold), 2, 0.3);
+    fillShaded(cr, lighter(hex(pal::gold), 0.1), 2, 0.22);
     // Facets and a fixed highlight.
     cairo_new_path(cr);
     cairo_move_to(cr, 14, 18);
@@ -240,7 +244,8 @@ void drawBottle(cairo_t* cr, double phase)
 
 Color mineralColor(int type)
 {
-    static const std::uint32_t colors[] = {0x3FD46A, 0xE0203A, 0x3A8AF0, 0xE8F4FF, 0xA35AE0, 0x1FB89A};
+    // Type 0 is an orange fire opal, so only the emerald (type 5) is green.
+    static const std::uint32_t colors[] = {0xF08A2A, 0xE0203A, 0x3A8AF0, 0xE8F4FF, 0xA35AE0, 0x1FB89A};
     return hex(colors[type < 0 || type > 5 ? 0 : type]);
 }
 

@@ -90,6 +90,29 @@ Picture screen(const std::string& name, const Canvas& c, Format format = Format:
     return {name, format == Format::Jpeg ? c.opaque({0, 0, 0}) : c.keyed(key), key, format, 0, 0, {}};
 }
 
+// A mound of earth for props to stand on: a lit top and a darker face.
+void groundMound(cairo_t* cr, double cx, double top, double halfWidth, double height)
+{
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - halfWidth, top + height);
+    cairo_curve_to(cr, cx - halfWidth * 0.7, top, cx + halfWidth * 0.7, top, cx + halfWidth, top + height);
+    cairo_close_path(cr);
+    fillShaded(cr, hex(pal::earth), 3, 0.4);
+    for (int i = 0; i < 7; ++i) {
+        pathEllipse(cr, cx - halfWidth * 0.6 + i * halfWidth * 0.2, top + height * (0.45 + 0.12 * (i % 3)), 5, 3);
+        setColor(cr, hex(pal::pebble, 0.8));
+        cairo_fill(cr);
+    }
+}
+
+// A soft contact shadow under something standing on the ground.
+void groundShadow(cairo_t* cr, double cx, double y, double rx)
+{
+    pathEllipse(cr, cx, y, rx, rx * 0.18);
+    setColor(cr, hex(0x120C08, 0.55));
+    cairo_fill(cr);
+}
+
 Picture logo()
 {
     Canvas c(800, 600);
@@ -98,22 +121,56 @@ Picture logo()
     lanternAt(cr, 120, 120, hex(0));
     lanternAt(cr, 680, 140, hex(0));
     title(cr, "BURROWIX", 400, 220, 150, 700);
-    // Brannok peeking out of a tunnel beneath the title.
-    pathEllipse(cr, 400, 455, 150, 70);
-    setColor(cr, hex(0x0E0906));
-    cairo_fill_preserve(cr);
+    // Brannok peeking out of a tunnel beneath the title: the hole, then Brannok clipped to the
+    // hole's opening, then the hole's front lip over his body with his paws resting on it.
+    const double hx = 400, hy = 470, hrx = 150, hry = 62;
+    pathEllipse(cr, hx, hy, hrx + 30, hry + 24);
     setColor(cr, hex(pal::earthShadow));
-    cairo_set_line_width(cr, 8);
-    cairo_stroke(cr);
+    cairo_fill(cr);
+    pathEllipse(cr, hx, hy, hrx, hry);
+    setColor(cr, hex(0x0E0906));
+    cairo_fill(cr);
     cairo_save(cr);
     cairo_new_path(cr);
-    cairo_rectangle(cr, 0, 0, 800, 470);
+    cairo_rectangle(cr, 0, 0, 800, hy);
+    cairo_new_sub_path(cr);
+    pathEllipse(cr, hx, hy, hrx, hry);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_clip(cr);
-    cairo_translate(cr, 300, 320);
+    cairo_translate(cr, 300, 322);
     cairo_scale(cr, 5, 5);
     drawBrannok(cr, {Heading::Down, true, BrannokAction::Walk, 0, 0});
     cairo_restore(cr);
-    drawCaption(cr, Face::Sketch, 26, "dig deep, grab the gold, mind the critters", 400, 560, 700, hex(pal::parchment), hex(pal::outline), 2);
+    // The front lip: a crescent of earth covering his lower body.
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, hx, hy);
+    cairo_scale(cr, hrx + 30, hry + 24);
+    cairo_arc(cr, 0, 0, 1, 0, M_PI);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, hx, hy + 4);
+    cairo_scale(cr, hrx, hry * 0.55);
+    cairo_arc_negative(cr, 0, 0, 1, M_PI, 0);
+    cairo_restore(cr);
+    cairo_close_path(cr);
+    fillShaded(cr, hex(pal::earth), 4, 0.35);
+    for (int i = 0; i < 9; ++i) {
+        pathEllipse(cr, hx - 130 + i * 32, hy + 44 + (i % 2) * 9, 6, 3.5);
+        setColor(cr, hex(pal::pebble, 0.8));
+        cairo_fill(cr);
+    }
+    // Paws on the lip, claws hooked over it.
+    for (int side = -1; side <= 1; side += 2) {
+        const double px = hx + side * 62, py = hy + 30;
+        pathEllipse(cr, px, py, 20, 13);
+        fillShaded(cr, hex(pal::fur), 4);
+        for (int k = -1; k <= 1; ++k) {
+            pathEllipse(cr, px + k * 10, py + 12, 3.5, 6);
+            fillShaded(cr, hex(0xF8E4C8), 2.5);
+        }
+    }
+    drawCaption(cr, Face::Sketch, 26, "dig deep, grab the gold, mind the critters", 400, 575, 700, hex(pal::parchment), hex(pal::outline), 2);
     return screen("logo.jpg", c);
 }
 
@@ -125,18 +182,23 @@ Picture mainMenu()
     lanternAt(cr, 70, 170, hex(0));
     lanternAt(cr, 730, 170, hex(0));
     signBoard(cr, 170, 60, 460, 150, "BURROWIX", 96);
+    // Brannok on a mound of earth with his finds beside him, all standing on the ground.
+    groundMound(cr, 400, 345, 300, 70);
+    groundShadow(cr, 398, 380, 62);
     cairo_save(cr);
-    cairo_translate(cr, 320, 225);
+    cairo_translate(cr, 318, 228);
     cairo_scale(cr, 4, 4);
-    drawBrannok(cr, {Heading::Right, true, BrannokAction::Dig, 0.25, 0});
+    drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 1});
     cairo_restore(cr);
+    groundShadow(cr, 214, 376, 40);
     cairo_save(cr);
-    cairo_translate(cr, 160, 300);
+    cairo_translate(cr, 165, 287);
     cairo_scale(cr, 2.5, 2.5);
     drawNugget(cr, 0.5);
     cairo_restore(cr);
+    groundShadow(cr, 588, 378, 34);
     cairo_save(cr);
-    cairo_translate(cr, 540, 300);
+    cairo_translate(cr, 538, 290);
     cairo_scale(cr, 2.5, 2.5);
     drawMineral(cr, 1, 0, false);
     cairo_restore(cr);
@@ -400,7 +462,7 @@ Picture optionsBackground()
     cairo_save(cr);
     cairo_translate(cr, 70, 250);
     cairo_scale(cr, 4, 4);
-    drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 2});
+    drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 3});
     cairo_restore(cr);
     return screen("optback.jpg", c);
 }
@@ -518,12 +580,53 @@ Picture gameOver(bool won)
     } else {
         title(cr, "GAME OVER", 400, 120, 110, 640);
         drawCaption(cr, Face::Sketch, 30, "The critters got you this time...", 400, 200, 700, hex(pal::parchment), hex(pal::outline), 2);
+        // A grave on a mound in the middle of the cave: the stone, the digger's helmet left
+        // against it with its lamp out, his pick stuck in the earth, a Stalker watching.
+        groundMound(cr, 400, 300, 230, 75);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 352, 318);
+        cairo_line_to(cr, 352, 240);
+        cairo_curve_to(cr, 352, 200, 448, 200, 448, 240);
+        cairo_line_to(cr, 448, 318);
+        cairo_close_path(cr);
+        fillShaded(cr, hex(pal::stone), 4, 0.4);
+        highlight(cr, 380, 236, 16, 10, 0.35);
+        drawCaption(cr, Face::Round, 34, "RIP", 400, 262, 80, hex(0x3C4046), hex(0x3C4046), 0);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 366, 292);
+        cairo_line_to(cr, 434, 292);
+        setColor(cr, hex(0x4F5963));
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        groundShadow(cr, 470, 327, 34);
         cairo_save(cr);
-        cairo_translate(cr, 470, 240);
-        cairo_scale(cr, 3.2, 3.2);
-        pathRoundRect(cr, 8, 8, 24, 30, 10);
-        fillShaded(cr, hex(pal::stone), 1);
-        drawText(cr, Face::Round, 8, "RIP", 20, 26, Align::Center, hex(pal::outline));
+        cairo_translate(cr, 472, 318);
+        cairo_rotate(cr, 0.25);
+        cairo_new_path(cr);
+        cairo_arc(cr, 0, 0, 28, M_PI, 2 * M_PI);
+        cairo_close_path(cr);
+        fillShaded(cr, hex(pal::helmet), 4);
+        pathRoundRect(cr, -33, -3, 66, 9, 4);
+        fillShaded(cr, darker(hex(pal::helmet), 0.15), 4);
+        pathEllipse(cr, 22, -14, 8, 8);
+        fillShaded(cr, hex(0x8A8670), 3);
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_translate(cr, 300, 330);
+        cairo_rotate(cr, -0.35);
+        pathRoundRect(cr, -4, -95, 8, 95, 3);
+        fillShaded(cr, hex(0x9C6A3A), 3);
+        cairo_new_path(cr);
+        cairo_move_to(cr, -34, -78);
+        cairo_curve_to(cr, -12, -100, 12, -100, 34, -78);
+        cairo_curve_to(cr, 12, -90, -12, -90, -34, -78);
+        cairo_close_path(cr);
+        fillShaded(cr, hex(0xA9B4BE), 3);
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_translate(cr, 610, 220);
+        cairo_scale(cr, 2.2, 2.2);
+        drawStalker(cr, 0, false, 0.3);
         cairo_restore(cr);
     }
     return screen(won ? "gogood.jpg" : "gobgr.jpg", c, Format::Jpeg, kKeyGreen);

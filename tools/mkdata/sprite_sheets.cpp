@@ -48,97 +48,127 @@ void diggerSheet(cairo_t* cr, BrannokStyle style)
         const bool right = row >= 5;
         const int frame = row % 5;
         const BrannokPose pose{right ? Heading::Right : Heading::Left, right, BrannokAction::Push, frame / 5.0, 0};
-        if (row == 6) {
-            // Push-right frame 1 doubles as the level preview's digger: its top-left quarter holds a
-            // small, complete digger; the push pose fills the rest of the cell.
-            inCell(cr, 8, row, [&] {
-                cairo_save(cr);
-                cairo_new_path(cr);
-                cairo_rectangle(cr, 0, 0, 40, 40);
-                cairo_rectangle(cr, 20, 0, -20, 20);
-                cairo_clip(cr);
-                drawBrannok(cr, pose, style);
-                cairo_restore(cr);
-                cairo_save(cr);
-                cairo_rectangle(cr, 0, 0, 20, 20);
-                cairo_clip(cr);
-                cairo_scale(cr, 0.5, 0.5);
-                drawBrannok(cr, {Heading::Down, true, BrannokAction::Walk, 0, 0}, style);
-                cairo_restore(cr);
-            });
-        } else {
-            inCell(cr, 8, row, [&] { drawBrannok(cr, pose, style); });
-        }
+        inCell(cr, 8, row, [&] { drawBrannok(cr, pose, style); });
         if (frame == 0) // the first push frame also sits where the push counter starts (rows 14, 19)
             inCell(cr, 8, right ? 19 : 14, [&] { drawBrannok(cr, pose, style); });
     }
+    // The level preview's 20-pixel digger, in the top-left quarter of a cell no animation shows.
+    inCell(cr, 16, 20, 20, 20, [&] { // (320, 400) of the 40-px grid: cell (8, 10)
+        cairo_scale(cr, 0.5, 0.5);
+        drawBrannok(cr, {Heading::Down, true, BrannokAction::Walk, 0, 0}, style);
+    });
 }
 
-void explosionFrame(cairo_t* cr, int frame, bool magic)
+// A ragged flame outline around (cx, cy): the radius wobbles with a few harmonics whose phases
+// come from the variant, so every variant burns in its own shape.
+void flamePath(cairo_t* cr, double cx, double cy, double radius, int variant, double wobble)
 {
-    const Color core = magic ? hex(0xF0FAFF) : hex(0xFFF6C0);
-    const Color mid = magic ? hex(0x8FD8FF) : hex(0xFFB02E);
+    static const double phases[3][4] = {{0.3, 2.1, 4.0, 1.2}, {1.7, 0.4, 2.9, 5.1}, {3.1, 4.4, 0.9, 2.6}};
+    const double* p = phases[variant % 3];
+    cairo_new_path(cr);
+    for (int i = 0; i <= 48; ++i) {
+        const double a = i * kTau / 48;
+        const double r = radius * (1 + wobble * (0.22 * std::sin(3 * a + p[0]) + 0.14 * std::sin(5 * a + p[1]) +
+                                                 0.10 * std::sin(8 * a + p[2]) + 0.07 * std::sin(13 * a + p[3])));
+        if (i == 0)
+            cairo_move_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
+        else
+            cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
+    }
+    cairo_close_path(cr);
+}
+
+// One frame of a blast cell. The fireball grows until it fills the cell to its edges, so the cells
+// of one blast merge into a single fire; then it breaks into tongues and outlined debris and fades
+// into smoke that thins over the last frames. Variants 0-2 differ in shape so a chain is not a
+// stamp.
+void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
+{
+    const Color core = magic ? hex(0xF4FBFF) : hex(0xFFF6C0);
+    const Color hot = magic ? hex(0xBFEFFF) : hex(0xFFD040);
+    const Color mid = magic ? hex(0x7FC4FF) : hex(0xFF8A20);
     const Color outer = magic ? hex(0x4A6CF0) : hex(0xD8401E);
-    const Color smoke = magic ? hex(0x6A70A0) : hex(0x5A5250);
-    if (frame <= 4) {
-        // A fireball that grows, with a ragged rim.
-        const double r = 7 + frame * 3.2;
-        cairo_new_path(cr);
-        for (int i = 0; i <= 16; ++i) {
-            const double a = i * kTau / 16;
-            const double rr = r * (i % 2 ? 0.82 : 1.0);
-            if (i == 0)
-                cairo_move_to(cr, 20 + std::cos(a) * rr, 20 + std::sin(a) * rr);
-            else
-                cairo_line_to(cr, 20 + std::cos(a) * rr, 20 + std::sin(a) * rr);
+    const Color ember = magic ? hex(0x2E3C9C) : hex(0x8A2A14);
+    const Color smoke = magic ? hex(0x7A80B0) : hex(0x6A625E);
+    const Color smokeDark = magic ? hex(0x3C4068) : hex(0x3A3432);
+    static const double outerR[12] = {13, 20, 25, 28, 28, 26, 23, 19, 13, 7, 0, 0};
+    static const double midR[12] = {10, 15, 18, 19, 17, 14, 10, 6, 3, 0, 0, 0};
+    static const double coreR[12] = {7, 10, 11, 10, 8, 5, 2.5, 0, 0, 0, 0, 0};
+    const double cx = 20 + (variant - 1) * 1.5, cy = 21 - (variant == 2 ? 1.5 : 0);
+    const double rise = frame >= 5 ? (frame - 4) * 1.6 : 0; // the fire climbs as it burns out
+    if (frame <= 9) {
+        flamePath(cr, cx, cy - rise * 0.5, outerR[frame], variant, 1.0);
+        setColor(cr, frame >= 5 ? mix(outer, ember, std::min(1.0, (frame - 4) / 4.0)) : outer);
+        cairo_fill(cr);
+        // Tongues of flame licking upwards out of the fireball.
+        if (frame >= 1 && frame <= 7)
+            for (int i = 0; i < 3; ++i) {
+                const double tx = cx + (i - 1) * 9 + (variant - 1) * 2 * (i - 1), base = cy - midR[frame] * 0.4 - rise;
+                const double h = (6 + frame * 1.6) * (i == 1 ? 1.2 : 0.85) * (frame >= 6 ? 0.6 : 1);
+                cairo_new_path(cr);
+                cairo_move_to(cr, tx - 4.5, base);
+                cairo_curve_to(cr, tx - 4, base - h * 0.6, tx + (i - 1) * 2, base - h * 0.8, tx + (i - 1) * 3, base - h);
+                cairo_curve_to(cr, tx + 2, base - h * 0.6, tx + 4.5, base - h * 0.3, tx + 4.5, base);
+                cairo_close_path(cr);
+                setColor(cr, frame <= 4 ? hot : mid);
+                cairo_fill(cr);
+            }
+        if (midR[frame] > 0) {
+            flamePath(cr, cx, cy - rise, midR[frame], variant + 1, 1.2);
+            setColor(cr, frame <= 6 ? mid : mix(mid, outer, 0.5));
+            cairo_fill(cr);
         }
-        cairo_close_path(cr);
-        setColor(cr, outer);
-        cairo_fill(cr);
-        pathEllipse(cr, 20, 20, r * 0.72, r * 0.72);
-        setColor(cr, mid);
-        cairo_fill(cr);
-        pathEllipse(cr, 19, 19, r * 0.42, r * 0.42);
-        setColor(cr, core);
-        cairo_fill(cr);
-        return;
+        if (coreR[frame] > 0) {
+            flamePath(cr, cx - 1, cy - 1 - rise, coreR[frame], variant + 2, 0.9);
+            setColor(cr, frame <= 2 ? core : mix(core, hot, (frame - 2) / 3.0));
+            cairo_fill(cr);
+        }
     }
-    if (frame <= 8) {
-        // Breaking up: flame tongues and flying debris.
-        const double t = (frame - 5) / 4.0;
-        for (int i = 0; i < 7; ++i) {
-            const double a = i * kTau / 7 + frame * 0.3;
-            const double d = 6 + t * 11;
-            const double r = 6.5 - t * 3;
-            const double x = 20 + std::cos(a) * d, y = 20 + std::sin(a) * d - t * 3;
-            pathEllipse(cr, x, y, r, r);
-            setColor(cr, mix(outer, smoke, t));
+    // Smoke billows in from the breaking fire and thins out: fewer, smaller, darker puffs.
+    if (frame >= 4) {
+        static const int puffs[12] = {0, 0, 0, 0, 2, 3, 5, 6, 6, 5, 3, 2};
+        static const double size[12] = {0, 0, 0, 0, 4, 5.5, 7, 8, 7.5, 6, 4.5, 2.6};
+        const double t = (frame - 4) / 7.0;
+        for (int i = 0; i < puffs[frame]; ++i) {
+            const double a = i * 2.4 + variant * 1.1;
+            const double d = 6 + (i % 3) * 4 + t * 6;
+            const double x = cx + std::cos(a) * d, y = cy - 4 + std::sin(a) * d * 0.7 - t * 8;
+            const double r = size[frame] * (i % 2 ? 0.8 : 1.0);
+            pathEllipse(cr, x, y, r, r * 0.85);
+            setColor(cr, mix(smoke, smokeDark, t * 0.8));
             cairo_fill(cr);
-            pathEllipse(cr, x, y, r * 0.55, r * 0.55);
-            setColor(cr, mix(mid, outer, t));
+            pathEllipse(cr, x - r * 0.3, y - r * 0.35, r * 0.45, r * 0.35);
+            setColor(cr, lighter(mix(smoke, smokeDark, t * 0.8), 0.18));
             cairo_fill(cr);
         }
-        pathEllipse(cr, 20, 20 - t * 3, 8 - t * 4, 8 - t * 4);
-        setColor(cr, mix(core, mid, t));
-        cairo_fill(cr);
+    }
+    // Debris: outlined chunks thrown out of the fire, falling back as they fly.
+    if (frame >= 4 && frame <= 9) {
+        const double t = (frame - 3) / 6.0;
+        const Color chunk = magic ? hex(0xD8F0FF) : hex(0x6E4A2A);
         for (int i = 0; i < 5; ++i) {
-            const double a = i * 1.3 + 0.4;
-            const double d = 12 + t * 7;
-            pathRoundRect(cr, 20 + std::cos(a) * d - 1.5, 20 + std::sin(a) * d - 1.5, 3, 3, 0.5);
-            fillFlat(cr, magic ? hex(0xC8E8FF) : hex(0x6E4A2A), 1);
+            const double a = i * kTau / 5 + variant * 0.7 + 0.3;
+            const double d = 9 + t * 22;
+            const double x = cx + std::cos(a) * d, y = cy + std::sin(a) * d - 10 * std::sin(t * M_PI) + t * t * 6;
+            const double s = (i % 2 ? 2.6 : 3.6) * (1 - t * 0.3);
+            cairo_save(cr);
+            cairo_translate(cr, x, y);
+            cairo_rotate(cr, a + t * 4);
+            cairo_new_path(cr);
+            cairo_move_to(cr, -s, -s * 0.6);
+            cairo_line_to(cr, s * 0.4, -s);
+            cairo_line_to(cr, s, s * 0.3);
+            cairo_line_to(cr, -s * 0.2, s);
+            cairo_close_path(cr);
+            fillFlat(cr, chunk, 1.2);
+            cairo_restore(cr);
         }
-        return;
     }
-    // Smoke that thins out and rises; the last frame is almost empty.
-    const double t = (frame - 9) / 2.0;
-    const int puffs = frame == 11 ? 2 : 5 - (frame - 9);
-    for (int i = 0; i < puffs; ++i) {
-        const double a = i * kTau / 5 + 0.7;
-        const double r = (5.5 - t * 2.2) * (i % 2 ? 0.8 : 1.0);
-        pathEllipse(cr, 20 + std::cos(a) * (10 + t * 3), 17 + std::sin(a) * 8 - t * 5, r, r);
-        setColor(cr, mix(smoke, hex(0x2A2420), t * 0.4));
-        cairo_fill(cr);
-    }
+    if (magic && frame >= 2 && frame <= 9)
+        for (int i = 0; i < 3; ++i) {
+            const double a = i * 2.1 + frame * 0.9 + variant;
+            sparkle(cr, cx + std::cos(a) * 13, cy + std::sin(a) * 11, 5 - (frame - 2) * 0.4, hex(0xFFFFFF));
+        }
 }
 
 void shotSheet(cairo_t* cr)
@@ -153,26 +183,31 @@ void shotSheet(cairo_t* cr)
         });
         for (int row = 1; row <= 2; ++row)
             inCell(cr, dir, row, [&] {
-                // Drawn for a shot flying right: the trail's bright end touches the projectile
-                // (the cell's right edge) and fades towards the left.
+                // Drawn for a shot flying right: a streak whose bright, wide end touches the
+                // projectile (the cell's right edge) and tapers and dims towards the left.
                 cairo_translate(cr, 20, 20);
                 cairo_rotate(cr, angles[dir]);
                 cairo_translate(cr, -20, -20);
-                for (int i = 0; i < 7; ++i) {
-                    const double x = 38 - i * 5.5 - (row == 2 ? 2.5 : 0);
-                    const double r = 4.2 - i * 0.5;
-                    const double y = 20 + ((i + row) % 2 ? 1.5 : -1.5) * (i / 3.0);
-                    pathEllipse(cr, x, y, r, r * 0.8);
-                    setColor(cr, mix(hex(0xBFF0FF), hex(0x3A6A9A), i / 6.0));
+                const double wiggle = row == 2 ? 1.2 : -1.2;
+                const Color layers[3] = {hex(0x3A6A9A), hex(0x7FC8F0), hex(0xE8FAFF)};
+                const double reach[3] = {2, 14, 26}, half[3] = {4.6, 3.0, 1.5};
+                for (int l = 0; l < 3; ++l) {
+                    cairo_new_path(cr);
+                    cairo_move_to(cr, 41, 20 - half[l]);
+                    cairo_curve_to(cr, 30, 20 - half[l], 20, 20 - half[l] * 0.5 + wiggle, reach[l] + (row == 2 ? 3 : 0), 20 + wiggle * 0.5);
+                    cairo_curve_to(cr, 20, 20 + half[l] * 0.5 + wiggle, 30, 20 + half[l], 41, 20 + half[l]);
+                    cairo_close_path(cr);
+                    setColor(cr, layers[l]);
                     cairo_fill(cr);
                 }
             });
     }
 }
 
-Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb key)
+// Play-field sprites get the light rim on their outline; effects and placeholders do not.
+Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb key, bool rim = true)
 {
-    return withGrid(addPicture(out, name, c.keyed(key), key), 40, 40);
+    return withGrid(addPicture(out, name, rim ? c.keyedWithRim(key) : c.keyed(key), key), 40, 40);
 }
 
 } // namespace
@@ -184,9 +219,9 @@ void addDiggerSheets(PictureList& out)
     for (auto [name, style] : looks) {
         Canvas c(360, 800);
         diggerSheet(c.cr(), style);
-        Picture& p = sheet(out, name, c, kKeyBlack);
+        Picture& p = sheet(out, name, c, kKeyBlack, style != BrannokStyle::Hit);
         if (style == BrannokStyle::Normal)
-            p.regions.push_back({"preview", 320, 240, 20, 20});
+            p.regions.push_back({"preview", 320, 400, 20, 20});
     }
 }
 
@@ -230,9 +265,10 @@ void addEnemySheets(PictureList& out)
                     drawEgg(cr, 0, 1);
                     cairo_restore(cr);
                     cairo_save(cr);
-                    cairo_translate(cr, -t * 10, -t * 14);
+                    // The cap flies off sideways and stays inside the cell.
+                    cairo_translate(cr, -t * 9, -t * 6);
                     cairo_translate(cr, 14, 14);
-                    cairo_rotate(cr, -t * 1.2);
+                    cairo_rotate(cr, -t * 0.9);
                     cairo_translate(cr, -14, -14);
                     cairo_rectangle(cr, 0, 0, 40, 18);
                     cairo_clip(cr);
@@ -306,7 +342,7 @@ void addItemSheets(PictureList& out)
     {
         Canvas c(160, 120);
         shotSheet(c.cr());
-        sheet(out, "sh.bmp", c, kKeyBlack);
+        sheet(out, "sh.bmp", c, kKeyBlack, false);
     }
     {
         // The shared placeholder: read under a black and a green key for slots levels never use.
@@ -316,14 +352,15 @@ void addItemSheets(PictureList& out)
                 inCell(c.cr(), col, row, [&] {
                     drawText(c.cr(), Face::Round, 22, "?", 20, 28, Align::Center, hex(0x606060));
                 });
-        sheet(out, "tmp.bmp", c, kKeyBlack);
+        sheet(out, "tmp.bmp", c, kKeyBlack, false);
     }
     {
-        Canvas c(480, 80);
-        for (int row = 0; row < 2; ++row)
+        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes.
+        Canvas c(480, 240);
+        for (int row = 0; row < 6; ++row)
             for (int f = 0; f < 12; ++f)
-                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row == 1); });
-        sheet(out, "exp.bmp", c, kKeyBlack);
+                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2); });
+        sheet(out, "exp.bmp", c, kKeyBlack, false);
     }
 }
 

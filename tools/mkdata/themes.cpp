@@ -25,10 +25,10 @@ ThemeLook themeLook(int theme)
     switch (theme) {
     case 1:
         return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x9DB7C9), hex(0xE4F0F8), hex(0x6A8499), hex(0xCFE2EE),
-                hex(0xB8D4E8), hex(0x7A98B0), hex(0x5C6F86), hex(0x8296AE), hex(0x3A4A5E), hex(0xB0C4D8), hex(0xFFFFFF)};
+                hex(0x8FB3D0), hex(0x4E6A84), hex(0x5C6F86), hex(0x8296AE), hex(0x3A4A5E), hex(0xB0C4D8), hex(0xFFFFFF)};
     case 2:
         return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x7A2E1E), hex(0x9C4430), hex(0x4E1A10), hex(0xB0684A),
-                hex(0x3A3436), hex(0x242022), hex(0x2A2230), hex(0x4A3E56), hex(0x18121E), hex(0x8A6A9A), hex(0xFF7A2E)};
+                hex(0x5E5A66), hex(0x2C2832), hex(0x2A2230), hex(0x4A3E56), hex(0x18121E), hex(0x8A6A9A), hex(0xFF7A2E)};
     default:
         return {hex(pal::rock1), hex(pal::rock2), hex(pal::tunnel), hex(pal::earth), hex(pal::earthLight),
                 hex(pal::earthShadow), hex(pal::pebble), hex(pal::stone), hex(pal::stoneShadow), hex(pal::wall),
@@ -127,86 +127,179 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
     cairo_restore(cr);
 }
 
-void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
+// Soft mottling that tiles with a 40-px period: a sum of waves with whole cycles per cell, the
+// larger ones stronger. Returns about -1..1.
+struct Mottle {
+    struct Wave {
+        int kx, ky;
+        double amp, phase;
+    };
+    std::vector<Wave> waves;
+    explicit Mottle(std::uint32_t seed, int count = 9)
+    {
+        RandomGenerator r;
+        r.state = seed;
+        for (int i = 0; i < count; ++i) {
+            int kx = int(rnd(r) * 7) - 3, ky = int(rnd(r) * 7) - 3;
+            if (kx == 0 && ky == 0)
+                kx = 1 + i % 2;
+            waves.push_back({kx, ky, 1.0 / std::sqrt(double(kx * kx + ky * ky)), rnd(r) * 2 * M_PI});
+        }
+    }
+    double at(double x, double y) const
+    {
+        double v = 0, total = 0;
+        for (const Wave& w : waves) {
+            v += w.amp * std::sin(2 * M_PI * (w.kx * x + w.ky * y) / 40 + w.phase);
+            total += w.amp;
+        }
+        return 1.8 * v / total;
+    }
+};
+
+// A line that runs across the whole cell and leaves at the height it came in, so it continues into
+// the next earth cell and reads as one long vein instead of a mark repeated in every cell.
+void wrappingVein(cairo_t* cr, double y0, double amp, double phase, bool vertical)
 {
-    RandomGenerator r;
-    r.state = std::uint32_t(300 + theme * 13 + m * 5);
-    const Color base = vary(look.earth, m);
-    cairo_rectangle(cr, 0, 0, 40, 40);
-    setColor(cr, base);
-    cairo_fill(cr);
-    // Pebbles wrap around the cell edges so the earth tiles seamlessly.
-    for (int i = 0; i < 9; ++i) {
-        const double x = rnd(r) * 40, y = rnd(r) * 40, rx = 1.5 + rnd(r) * 2.5, ry = 1 + rnd(r) * 1.8;
-        const bool light = i % 3 != 0;
-        for (int dx = -40; dx <= 40; dx += 40)
-            for (int dy = -40; dy <= 40; dy += 40) {
-                pathEllipse(cr, x + dx, y + dy, rx, ry);
-                setColor(cr, light ? vary(look.pebble, m) : vary(look.earthShadow, m));
-                cairo_fill(cr);
-                if (light) {
-                    pathEllipse(cr, x + dx + 0.6, y + dy + 0.8, rx, ry * 0.5);
-                    setColor(cr, withAlpha(look.earthShadow, 0.6));
-                    cairo_fill(cr);
-                }
-            }
-    }
-    if (m == 1 || m == 3) {
-        // Some positions carry moss, frost or embers.
-        for (int i = 0; i < 4; ++i) {
-            const double x = 4 + rnd(r) * 32, y = 4 + rnd(r) * 32;
-            pathEllipse(cr, x, y, 1.3, 1.3);
-            setColor(cr, withAlpha(look.accent, 0.8));
-            cairo_fill(cr);
-        }
-    }
-    if (theme == 2 && !loose) {
-        // Volcanic earth: glowing cracks, kept inside the cell so the tiles still meet cleanly.
+    for (int copy = -1; copy <= 1; ++copy) {
         cairo_new_path(cr);
-        const double x0 = 8 + 4 * m, y0 = 10 + 3 * (m % 3);
-        cairo_move_to(cr, x0, y0);
-        cairo_line_to(cr, x0 + 7, y0 + 5);
-        cairo_line_to(cr, x0 + 5, y0 + 13);
-        cairo_line_to(cr, x0 + 13, y0 + 18);
-        setColor(cr, withAlpha(look.accent, 0.9));
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
-    }
-    if (theme == 1 && !loose) {
-        // Frozen earth: a crust of snow along the cell's top edge stays inside the cell.
-        for (int i = 0; i < 3; ++i) {
-            pathEllipse(cr, 8 + i * 12 + m, 6 + (i % 2) * 20, 4, 1.6);
-            setColor(cr, withAlpha(look.accent, 0.85));
-            cairo_fill(cr);
+        for (int i = 0; i <= 40; ++i) {
+            const double u = i;
+            const double v = y0 + copy * 40 + amp * std::sin(2 * M_PI * u / 40 + phase) +
+                             amp * 0.45 * std::sin(4 * M_PI * u / 40 + phase * 1.7);
+            if (vertical)
+                i == 0 ? cairo_move_to(cr, v, u) : cairo_line_to(cr, v, u);
+            else
+                i == 0 ? cairo_move_to(cr, u, v) : cairo_line_to(cr, u, v);
         }
-    }
-    if (loose) {
-        // Loose earth: clods with dark cracks between them.
-        setColor(cr, vary(look.earthShadow, m));
-        cairo_set_line_width(cr, 2);
-        cairo_new_path(cr);
-        cairo_move_to(cr, 2, 14);
-        cairo_line_to(cr, 14, 18);
-        cairo_line_to(cr, 22, 8);
-        cairo_line_to(cr, 38, 12);
-        cairo_move_to(cr, 14, 18);
-        cairo_line_to(cr, 18, 30);
-        cairo_line_to(cr, 6, 36);
-        cairo_move_to(cr, 18, 30);
-        cairo_line_to(cr, 34, 28);
-        cairo_line_to(cr, 38, 36);
-        cairo_stroke(cr);
-        for (auto [x, y] : {std::pair{8.0, 7.0}, {28.0, 19.0}, {10.0, 25.0}, {27.0, 34.0}})
-            highlight(cr, x, y, 5, 3, 0.25);
-        cairo_rectangle(cr, 1, 1, 38, 38);
-        setColor(cr, withAlpha(vary(look.earthShadow, m), 0.8));
-        cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
     }
 }
 
-// Bite masks: the eaten part in the tunnel colour, growing from the side the digger comes from;
-// the rest stays transparent.
+// Draws `paint` nine times around the cell so marks near an edge continue in the neighbour.
+void wrapped(const std::function<void(double, double)>& paint)
+{
+    for (int dx = -40; dx <= 40; dx += 40)
+        for (int dy = -40; dy <= 40; dy += 40)
+            paint(dx, dy);
+}
+
+void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
+{
+    RandomGenerator r;
+    r.state = std::uint32_t(300 + theme * 13 + m * 5 + (loose ? 77 : 0));
+    const Color base = vary(look.earth, m);
+    const Color light = vary(look.earthLight, m), shadow = vary(look.earthShadow, m);
+    // The ground: low-contrast mottling at the scale of the whole cell plus a fine grain, painted
+    // pixel by pixel so the texture wraps exactly at the cell edges.
+    {
+        const Mottle big(std::uint32_t(900 + theme * 41 + m * 13)), fine(std::uint32_t(1900 + theme * 7 + m * 29), 14);
+        cairo_surface_t* ground = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
+        unsigned char* data = cairo_image_surface_get_data(ground);
+        const int stride = cairo_image_surface_get_stride(ground);
+        // Strata on some looks: slanted layers that run on through the neighbours.
+        const double strata = m == 1 ? 0.35 : (m == 4 ? 0.2 : 0);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) {
+                double v = big.at(x, y) * 0.7 + fine.at(x * 1.0, y * 1.0) * 0.1;
+                v += strata * std::sin(2 * M_PI * (x + 3 * y) / 40 + m);
+                const std::uint32_t h = std::uint32_t(x * 73856093u ^ y * 19349663u ^ std::uint32_t(m * 83492791 + theme));
+                v += ((h >> 7) % 100 / 100.0 - 0.5) * 0.16;
+                const double t = std::clamp(v, -1.0, 1.0) * 0.42;
+                const Color c = t >= 0 ? mix(base, light, t) : mix(base, shadow, -t);
+                auto* px = reinterpret_cast<std::uint32_t*>(data + y * stride) + x;
+                *px = 0xFF000000u | std::uint32_t(c.r * 255 + 0.5) << 16 | std::uint32_t(c.g * 255 + 0.5) << 8 |
+                      std::uint32_t(c.b * 255 + 0.5);
+            }
+        cairo_surface_mark_dirty(ground);
+        cairo_save(cr);
+        cairo_set_source_surface(cr, ground, 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
+        cairo_rectangle(cr, 0, 0, 40, 40);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(ground);
+    }
+    // A few soft stones of different sizes, dimmer than anything the player collects.
+    const int stones = m == 2 ? 2 : (m == 3 ? 4 : (m == 0 ? 2 : 3));
+    for (int i = 0; i < stones; ++i) {
+        const double x = rnd(r) * 40, y = rnd(r) * 40;
+        const double rx = (m == 2 ? 4.5 : 2.2) + rnd(r) * 2.2, ry = rx * (0.55 + rnd(r) * 0.25);
+        const Color pebble = mix(vary(look.pebble, m), base, theme == 1 ? 0.75 : 0.6);
+        wrapped([&](double dx, double dy) {
+            pathEllipse(cr, x + dx + 0.7, y + dy + 0.9, rx, ry);
+            setColor(cr, withAlpha(shadow, 0.7));
+            cairo_fill(cr);
+            pathEllipse(cr, x + dx, y + dy, rx, ry);
+            setColor(cr, pebble);
+            cairo_fill(cr);
+            pathEllipse(cr, x + dx - rx * 0.3, y + dy - ry * 0.35, rx * 0.45, ry * 0.35);
+            setColor(cr, withAlpha(lighter(pebble, 0.25), 0.7));
+            cairo_fill(cr);
+        });
+    }
+    // Theme features: roots and moss (Clay), frost veins and rime (Frost), glowing veins (Ember).
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    if (theme == 2 && !loose && m % 2 == 1) {
+        for (int i = 0; i < 3; ++i) {
+            const double x = rnd(r) * 40, y = rnd(r) * 40;
+            wrapped([&](double dx, double dy) {
+                pathEllipse(cr, x + dx, y + dy, 1.1, 0.9);
+                setColor(cr, withAlpha(look.accent, 0.6));
+                cairo_fill(cr);
+            });
+        }
+    } else if (theme == 2 && !loose) {
+        // Cooled crust: a network of cracks that meets itself across the cell edges, so the plates
+        // run on through the neighbours instead of one mark repeating in every cell.
+        static const double net[][2][2] = {{{0, 12}, {9, 15}},   {{9, 15}, {18, 9}},  {{18, 9}, {27, 0}},
+                                           {{18, 9}, {24, 22}},  {{24, 22}, {40, 12}}, {{24, 22}, {17, 31}},
+                                           {{17, 31}, {27, 40}}, {{17, 31}, {6, 27}},  {{6, 27}, {9, 15}}};
+        const double ox = std::fmod(m * 13.0, 40.0), oy = std::fmod(m * 7.0, 40.0); // each look its own plates
+        for (int pass = 0; pass < 2; ++pass) {
+            setColor(cr, pass == 0 ? withAlpha(darker(look.accent, 0.65), 0.5)
+                                   : withAlpha(look.accent, m == 4 ? 0.6 : 0.32));
+            cairo_set_line_width(cr, pass == 0 ? 2.4 : 0.9);
+            wrapped([&](double dx, double dy) {
+                for (const auto& seg : net) {
+                    cairo_move_to(cr, seg[0][0] + ox + dx, seg[0][1] + oy + dy);
+                    cairo_line_to(cr, seg[1][0] + ox + dx, seg[1][1] + oy + dy);
+                }
+                cairo_stroke(cr);
+            });
+        }
+    } else if (theme == 1 && !loose) {
+        setColor(cr, withAlpha(look.accent, 0.22));
+        cairo_set_line_width(cr, 1.0);
+        wrappingVein(cr, 14 + m * 4, 3.5, m * 0.9, m % 2 == 0);
+        for (int i = 0; i < 4; ++i) {
+            const double x = rnd(r) * 40, y = rnd(r) * 40;
+            wrapped([&](double dx, double dy) { sparkle(cr, x + dx, y + dy, 1.6, withAlpha(look.accent, 0.7)); });
+        }
+    } else if (theme == 0 && !loose && (m == 1 || m == 4)) {
+        setColor(cr, withAlpha(m == 1 ? look.accent : darker(shadow, 0.2), 0.55));
+        cairo_set_line_width(cr, m == 1 ? 1.6 : 1.1);
+        wrappingVein(cr, 12 + m * 5, 5, m * 0.7, true);
+    }
+    if (loose) {
+        // Loose earth: separate clods with dark gaps and lit tops, clearly not solid ground.
+        static const double clods[][4] = {{9, 9, 9, 7}, {28, 8, 10, 7.5}, {8, 27, 8.5, 8}, {25, 26, 11, 9},
+                                          {18, 17, 6, 5}, {35, 36, 6, 4.5}};
+        for (const auto& k : clods) {
+            pathEllipse(cr, k[0], k[1], k[2], k[3]);
+            setColor(cr, darker(shadow, 0.25));
+            cairo_set_line_width(cr, 2.2);
+            cairo_stroke_preserve(cr);
+            setColor(cr, mix(base, light, 0.25));
+            cairo_fill(cr);
+            highlight(cr, k[0] - k[2] * 0.3, k[1] - k[3] * 0.35, k[2] * 0.5, k[3] * 0.4, 0.3);
+        }
+    }
+}
+
+// Bite masks: the eaten part (in the tunnel colour) grows from the side the digger comes from; the
+// rest stays transparent. The game draws the earth only through the transparent part, so the tunnel
+// background shows through the bite.
 void biteMask(cairo_t* cr, const ThemeLook& look, int b, int dir)
 {
     static const double depth[4] = {15, 25, 35, 40};
@@ -232,10 +325,7 @@ void biteMask(cairo_t* cr, const ThemeLook& look, int b, int dir)
     cairo_line_to(cr, 41, 41);
     cairo_close_path(cr);
     setColor(cr, darker(look.rockBase, 0.1));
-    cairo_fill_preserve(cr);
-    setColor(cr, withAlpha(look.earthShadow, 1));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    cairo_fill(cr);
     cairo_restore(cr);
 }
 
@@ -246,7 +336,7 @@ void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double ou
     cairo_translate(cr, 20, 22);
     cairo_rotate(cr, turn * 2 * M_PI);
     cairo_new_path(cr);
-    static const double radii[8] = {15, 14, 16, 13.5, 15.5, 14, 15.5, 13};
+    static const double radii[8] = {17, 16, 17.5, 15.5, 17, 16, 17.5, 15.5};
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4;
         const double rr = radii[(i + m) % 8];
@@ -277,29 +367,30 @@ void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double ou
     highlight(cr, 14, 15, 5, 3.5, 0.5);
 }
 
-void eggStoneCell(cairo_t* cr, double turn, double outline = 2)
+void eggStoneCell(cairo_t* cr, const ThemeLook& look, double turn, double outline = 2)
 {
-    // The second stone set, also the dormant egg: a round, speckled, egg-like stone that rocks.
+    // The second stone set, also the dormant egg: a round, speckled stone in the theme's own stone
+    // tones, a little warmer and smoother than the ordinary stones, that rocks.
+    const Color base = mix(look.stone, hex(0xB0A48C), 0.18);
     cairo_save(cr);
     cairo_translate(cr, 20, 23);
     cairo_rotate(cr, turn * 2 * M_PI);
-    pathEllipse(cr, 0, 0, 13, 15);
-    fillShaded(cr, hex(pal::egg), outline, 0.3);
+    pathEllipse(cr, 0, 0, 14, 15.5);
+    fillShaded(cr, base, outline, 0.35);
     for (auto [x, y, r] : {std::tuple{-5.0, -6.0, 2.2}, {4.0, -9.0, 1.6}, {5.0, 4.0, 2.5}, {-6.0, 6.0, 1.5}, {0.0, 10.0, 1.3}, {-1.0, -1.0, 1.2}}) {
         pathEllipse(cr, x, y, r, r * 0.8);
-        setColor(cr, hex(pal::eggSpots));
+        setColor(cr, look.stoneDark);
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    highlight(cr, 15, 15, 4, 5, 0.6);
+    highlight(cr, 15, 15, 4, 5, 0.45);
 }
 
-void wallCell(cairo_t* cr, const ThemeLook& look, int column)
+// The outline of a wall cell: flat top, or rounded top corners where stones roll off.
+void wallShapePath(cairo_t* cr, int shape)
 {
-    const int shape = std::min(column, 3);
-    cairo_new_path(cr);
     const double r = 16;
-    // Rounded corners show where stones roll off.
+    cairo_new_path(cr);
     if (shape == 0 || shape == 1) {
         cairo_move_to(cr, 0, r);
         cairo_arc(cr, r, r, r, M_PI, 1.5 * M_PI);
@@ -315,108 +406,154 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
     cairo_line_to(cr, 40, 40);
     cairo_line_to(cr, 0, 40);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 40);
-    cairo_pattern_add_color_stop_rgb(g, 0, look.wallLight.r, look.wallLight.g, look.wallLight.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.5, look.wall.r, look.wall.g, look.wall.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, look.wall.r, look.wall.g, look.wall.b);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+}
+
+// Carved relief: a dark groove with a lit lower lip, as if cut into the rock.
+void carve(cairo_t* cr, const ThemeLook& look, double width)
+{
     cairo_save(cr);
+    cairo_translate(cr, 0.8, 1);
+    setColor(cr, withAlpha(look.wallLight, 0.7));
+    cairo_set_line_width(cr, width);
+    cairo_stroke_preserve(cr);
+    cairo_restore(cr);
+    setColor(cr, darker(look.wallDark, 0.25));
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+// Bedrock: big irregular blocks with hairline cracks and a mottled surface, no rivets. The joints
+// meet the cell edges at the same places on every flat wall, so flat walls tile with each other.
+void wallCell(cairo_t* cr, const ThemeLook& look, int column)
+{
+    const int shape = std::min(column, 3);
+    // Block corners; the points on the cell edges are shared with the neighbours.
+    static const double blocks[][5][2] = {
+        {{0, 0}, {13, 0}, {15, 12}, {0, 15}, {0, 15}},
+        {{13, 0}, {40, 0}, {40, 15}, {24, 18}, {15, 12}},
+        {{0, 15}, {15, 12}, {24, 18}, {21, 31}, {0, 29}},
+        {{24, 18}, {40, 15}, {40, 29}, {33, 33}, {21, 31}},
+        {{0, 29}, {21, 31}, {27, 40}, {0, 40}, {0, 40}},
+        {{21, 31}, {33, 33}, {40, 29}, {40, 40}, {27, 40}},
+    };
+    static const double shade[6] = {0.05, -0.06, 0.1, -0.02, -0.08, 0.04};
+    cairo_save(cr);
+    wallShapePath(cr, shape);
     cairo_clip(cr);
-    // Bricks: the joints meet the cell edges at the same places on every flat wall.
-    setColor(cr, look.wallDark);
-    cairo_set_line_width(cr, 2);
-    for (double y : {13.0, 26.0, 39.0}) {
-        cairo_move_to(cr, 0, y);
-        cairo_line_to(cr, 40, y);
+    for (int b = 0; b < 6; ++b) {
+        cairo_new_path(cr);
+        for (int i = 0; i < 5; ++i)
+            cairo_line_to(cr, blocks[b][i][0], blocks[b][i][1]);
+        cairo_close_path(cr);
+        const Color face = shade[b] >= 0 ? lighter(look.wall, shade[b]) : darker(look.wall, -shade[b]);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 40);
+        const Color top = mix(face, look.wallLight, 0.35);
+        cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+        cairo_pattern_add_color_stop_rgb(g, 1, face.r, face.g, face.b);
+        cairo_set_source(cr, g);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(g);
+        setColor(cr, darker(look.wallDark, 0.2));
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
     }
-    cairo_move_to(cr, 20, 0);
-    cairo_line_to(cr, 20, 13);
-    cairo_move_to(cr, 0, 13);
-    cairo_line_to(cr, 0, 26);
-    cairo_move_to(cr, 40, 13);
-    cairo_line_to(cr, 40, 26);
-    cairo_move_to(cr, 20, 26);
-    cairo_line_to(cr, 20, 39);
-    cairo_stroke(cr);
-    setColor(cr, withAlpha(look.wallLight, 0.8));
-    cairo_set_line_width(cr, 1);
-    // Brick highlights run to the cell edge where the brick continues into the next cell.
-    cairo_move_to(cr, 0, 1);
-    cairo_line_to(cr, 19, 1);
-    cairo_move_to(cr, 21, 1);
-    cairo_line_to(cr, 40, 1);
-    cairo_move_to(cr, 1, 14.5);
-    cairo_line_to(cr, 39, 14.5);
-    cairo_move_to(cr, 0, 27.5);
-    cairo_line_to(cr, 19, 27.5);
-    cairo_move_to(cr, 21, 27.5);
-    cairo_line_to(cr, 40, 27.5);
-    cairo_stroke(cr);
-    for (auto [x, y] : {std::pair{10.0, 6.5}, {30.0, 6.5}, {10.0, 32.5}, {30.0, 32.5}}) {
-        pathEllipse(cr, x, y, 1.4, 1.4);
-        setColor(cr, look.rivet);
-        cairo_fill(cr);
+    // Chips and pits on the faces, drawn so they continue across the cell edges.
+    RandomGenerator r;
+    r.state = 777;
+    for (int i = 0; i < 7; ++i) {
+        const double x = rnd(r) * 40, y = rnd(r) * 40, rr = 0.8 + rnd(r) * 1.4;
+        wrapped([&](double dx, double dy) {
+            pathEllipse(cr, x + dx, y + dy, rr * 1.4, rr);
+            setColor(cr, withAlpha(look.wallDark, 0.55));
+            cairo_fill(cr);
+            pathEllipse(cr, x + dx + 0.4, y + dy + 0.8, rr * 1.1, rr * 0.5);
+            setColor(cr, withAlpha(look.wallLight, 0.45));
+            cairo_fill(cr);
+        });
     }
     cairo_restore(cr);
     if (shape != 3) {
         cairo_new_path(cr);
         if (shape == 0 || shape == 1)
-            cairo_arc(cr, r, r, r - 1, M_PI, 1.5 * M_PI);
+            cairo_arc(cr, 16, 16, 15, M_PI, 1.5 * M_PI);
         cairo_new_sub_path(cr);
         if (shape == 1 || shape == 2)
-            cairo_arc(cr, 40 - r, r, r - 1, 1.5 * M_PI, 2 * M_PI);
+            cairo_arc(cr, 24, 16, 15, 1.5 * M_PI, 2 * M_PI);
         setColor(cr, hex(pal::outline));
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
     if (column < 4)
         return;
-    // Decorations embedded in flat walls.
-    const Color bone = hex(0xE8DCC0);
+    // Finds set into the rock, in its own muted tones so they read as part of it, not stickers.
+    const Color bone = mix(hex(0xD8CCB0), look.wall, 0.45);
     cairo_save(cr);
-    cairo_translate(cr, 20, 20);
+    cairo_translate(cr, 20, 21);
     switch (column - 3) {
-    case 1: // fossil shell
+    case 1: // fossil shell in relief
         cairo_new_path(cr);
-        for (int i = 0; i < 40; ++i) {
-            const double a = i * 0.35, rr = 1 + i * 0.22;
+        for (int i = 0; i < 44; ++i) {
+            const double a = i * 0.33, rr = 1 + i * 0.2;
             cairo_line_to(cr, std::cos(a) * rr, std::sin(a) * rr);
         }
-        setColor(cr, bone);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        carve(cr, look, 1.8);
         break;
-    case 2: // skull
-        pathEllipse(cr, 0, -2, 8, 7);
-        fillShaded(cr, bone, 1.5);
-        pathRoundRect(cr, -4, 3, 8, 5, 1);
+    case 2: // a skull half buried in the rock
+        cairo_save(cr);
+        cairo_rectangle(cr, -12, -12, 24, 18);
+        cairo_clip(cr);
+        pathEllipse(cr, 0, 0, 8, 7);
         fillShaded(cr, bone, 1.5);
         for (int s = -1; s <= 1; s += 2) {
-            pathEllipse(cr, s * 3.2, -2, 2, 2.2);
-            setColor(cr, hex(pal::outline));
+            pathEllipse(cr, s * 3.2, 0, 2, 2.2);
+            setColor(cr, darker(look.wallDark, 0.3));
             cairo_fill(cr);
         }
+        cairo_restore(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, -11, 6);
+        cairo_line_to(cr, -4, 5);
+        cairo_line_to(cr, 3, 7);
+        cairo_line_to(cr, 11, 5);
+        setColor(cr, darker(look.wallDark, 0.2));
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
         break;
-    case 3: // pipe
-        pathRoundRect(cr, -20, -4, 40, 8, 2);
-        fillShaded(cr, hex(0xB87333), 1.5);
-        pathRoundRect(cr, -4, -6, 8, 12, 1.5);
-        fillShaded(cr, hex(0xD08A4A), 1.5);
+    case 3: // trilobite fossil
+        pathEllipse(cr, 0, 0, 7, 10);
+        carve(cr, look, 1.5);
+        for (int i = -2; i <= 2; ++i) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, -6, i * 3.4);
+            cairo_line_to(cr, 6, i * 3.4);
+            carve(cr, look, 1);
+        }
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, -9);
+        cairo_line_to(cr, 0, 9);
+        carve(cr, look, 1);
         break;
-    case 4: // crystal vein
+    case 4: // crystals grown in a crack
+        cairo_new_path(cr);
+        cairo_move_to(cr, -14, 8);
+        cairo_line_to(cr, -4, 2);
+        cairo_line_to(cr, 5, 4);
+        cairo_line_to(cr, 14, -4);
+        setColor(cr, darker(look.wallDark, 0.3));
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
         for (int i = -1; i <= 1; ++i) {
             cairo_save(cr);
-            cairo_rotate(cr, i * 0.5);
+            cairo_translate(cr, i * 6, i == 1 ? 0 : 3);
+            cairo_rotate(cr, i * 0.45);
             cairo_new_path(cr);
-            cairo_move_to(cr, -2.5, 6);
-            cairo_line_to(cr, -2.5, -5);
-            cairo_line_to(cr, 0, -9);
-            cairo_line_to(cr, 2.5, -5);
-            cairo_line_to(cr, 2.5, 6);
+            cairo_move_to(cr, -2, 2);
+            cairo_line_to(cr, -2, -4);
+            cairo_line_to(cr, 0, -7);
+            cairo_line_to(cr, 2, -4);
+            cairo_line_to(cr, 2, 2);
             cairo_close_path(cr);
-            fillShaded(cr, hex(0x9FE0FF), 1.2);
+            fillShaded(cr, mix(hex(0x9FD0E8), look.wall, 0.35), 1.2);
             cairo_restore(cr);
         }
         break;
@@ -424,29 +561,27 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
         for (int s = -1; s <= 1; s += 2) {
             cairo_save(cr);
             cairo_rotate(cr, s * 0.6);
-            pathRoundRect(cr, -10, -1.8, 20, 3.6, 1.8);
+            pathRoundRect(cr, -9, -1.6, 18, 3.2, 1.6);
             fillShaded(cr, bone, 1.2);
             for (int e = -1; e <= 1; e += 2) {
-                pathEllipse(cr, e * 10, -2, 2.2, 2.2);
+                pathEllipse(cr, e * 9, -1.8, 2, 2);
                 fillShaded(cr, bone, 1.2);
-                pathEllipse(cr, e * 10, 2, 2.2, 2.2);
+                pathEllipse(cr, e * 9, 1.8, 2, 2);
                 fillShaded(cr, bone, 1.2);
             }
             cairo_restore(cr);
         }
         break;
-    case 6: // old boot
+    case 6: // a band of quartz through the block
         cairo_new_path(cr);
-        cairo_move_to(cr, -6, -9);
-        cairo_line_to(cr, 2, -9);
-        cairo_line_to(cr, 2, 2);
-        cairo_line_to(cr, 10, 4);
-        cairo_line_to(cr, 10, 9);
-        cairo_line_to(cr, -6, 9);
+        cairo_move_to(cr, -15, -6);
+        cairo_curve_to(cr, -6, -10, 2, 2, 15, -3);
+        cairo_line_to(cr, 15, 2);
+        cairo_curve_to(cr, 2, 7, -6, -4, -15, -1);
         cairo_close_path(cr);
-        fillShaded(cr, hex(0x6A4A2A), 1.5);
+        fillShaded(cr, mix(hex(0xE8E4DA), look.wall, 0.4), 1.2, 0.2);
         break;
-    default: // rune
+    default: // a rune carved long ago
         cairo_new_path(cr);
         cairo_move_to(cr, -4, -9);
         cairo_line_to(cr, -4, 9);
@@ -455,9 +590,7 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
         cairo_line_to(cr, -4, 2);
         cairo_move_to(cr, -4, 2);
         cairo_line_to(cr, 6, 9);
-        setColor(cr, hex(0x7FE0FF));
-        cairo_set_line_width(cr, 2.2);
-        cairo_stroke(cr);
+        carve(cr, look, 2.2);
         break;
     }
     cairo_restore(cr);
@@ -467,13 +600,14 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
 
 namespace {
 
-// The standard pack's two extra bands suit every theme: a neutral dark rock.
+// The standard pack's two extra bands suit every theme: a neutral dark stone grey, neither warm
+// nor cold.
 ThemeLook sharedLook()
 {
     ThemeLook look = themeLook(0);
-    look.rockBase = hex(0x2A2420);
-    look.rockLight = hex(0x3E3530);
-    look.rockDark = hex(0x16120F);
+    look.rockBase = hex(0x252629);
+    look.rockLight = hex(0x36383C);
+    look.rockDark = hex(0x131416);
     return look;
 }
 
@@ -551,8 +685,8 @@ PictureList themePictures(int theme)
             for (int f = 0; f < 5; ++f)
                 inCell(c.cr(), f, m, [&] { stoneCell(c.cr(), look, m, f / 5.0); });
         for (int f = 0; f < 11; ++f)
-            inCell(c.cr(), f, 5, [&] { eggStoneCell(c.cr(), f / 11.0); });
-        withGrid(addPicture(out, "stone.bmp", c.keyed(kKeyGreen), kKeyGreen), 40, 40);
+            inCell(c.cr(), f, 5, [&] { eggStoneCell(c.cr(), look, f / 11.0); });
+        withGrid(addPicture(out, "stone.bmp", c.keyedWithRim(kKeyGreen), kKeyGreen), 40, 40);
     }
     {
         Canvas c(440, 40);

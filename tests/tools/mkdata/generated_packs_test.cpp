@@ -281,7 +281,15 @@ TEST_F(GeneratedData, DiggerSheetsHaveEveryPoseWhereTheGameLooksAndNothingElse)
             EXPECT_GE(countNonKey(*b, kBlack, 320, row * 40, 40, 40), 200) << "push row " << row;
         EXPECT_TRUE(sameRect(*b, 320, 0, 320, 14 * 40, 40, 40)) << "row 14 repeats the first push-left frame";
         EXPECT_TRUE(sameRect(*b, 320, 200, 320, 19 * 40, 40, 40)) << "row 19 repeats the first push-right frame";
-        EXPECT_GE(countNonKey(*b, kBlack, 320, 240, 20, 20), 120) << "level-preview digger";
+        // The preview's small digger has a cell of its own; nothing else is drawn in that cell.
+        EXPECT_GE(countNonKey(*b, kBlack, 320, 400, 20, 20), 120) << "level-preview digger";
+        EXPECT_EQ(countNonKey(*b, kBlack, 320, 400, 40, 40), countNonKey(*b, kBlack, 320, 400, 20, 20));
+        // Pushing faces the stone at the cell edge: nose and claws are drawn whole, not cut by it
+        // (the super-mode halo may touch the edge).
+        for (int row = 0; row < 10 && std::string(name) != "h1_.bmp"; ++row) {
+            const int edge = row < 5 ? 0 : 39;
+            EXPECT_EQ(countNonKey(*b, kBlack, 320 + edge, row * 40, 1, 40), 0) << "push row " << row;
+        }
     }
 }
 
@@ -303,12 +311,18 @@ TEST_F(GeneratedData, SpriteSheetsAnimateInEveryCellTheGameReads)
     expectAnimatedRow(sheet("grenade.bmp"), kBlack, 0, 12, 40, 200, 0, "grenade");
     expectAnimatedRow(sheet("10kill.bmp"), kBlack, 0, 16, 40, 300, 0, "bottle");
     const Bitmap exp = sheet("exp.bmp");
-    for (int row = 0; row < 2; ++row) {
+    ASSERT_GE(exp.height, 240) << "three variants of both blasts";
+    for (int row = 0; row < 6; ++row) {
         expectAnimatedRow(exp, kBlack, row, 11, 40, 20, 0, "explosion");
         EXPECT_LT(countNonKey(exp, kBlack, 440, row * 40, 40, 40), countNonKey(exp, kBlack, 160, row * 40, 40, 40) / 4)
             << "the last frame is almost empty";
+        // At its height the fire reaches every edge of its cell, so the cells of one blast merge.
+        for (auto [x, y] : {std::pair{120, 20}, {159, 20}, {140, 0}, {140, 39}})
+            EXPECT_NE(exp.at(x, row * 40 + y), kBlack) << "row " << row << " edge " << x << "," << y;
     }
     EXPECT_FALSE(sameRect(exp, 80, 0, 80, 40, 40, 40)) << "the super-mode blast looks different";
+    EXPECT_FALSE(sameRect(exp, 80, 0, 80, 80, 40, 40)) << "the variants differ";
+    EXPECT_FALSE(sameRect(exp, 80, 80, 80, 160, 40, 40)) << "the variants differ";
     const Bitmap shot = sheet("sh.bmp");
     for (int dir = 0; dir < 4; ++dir)
         for (int row = 0; row < 3; ++row)
@@ -404,6 +418,26 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     EXPECT_GT(hidden[2], 0);
     EXPECT_EQ(hidden[3], 0) << "open lid";
     EXPECT_GT(countNonKey(eyes, kGreen, 0, 200, 19, 19), 150) << "pupil";
+    // Shared pictures show in every theme: their rock and lids keep neutral tones, neither the warm
+    // brown of one theme nor the blue of another.
+    auto channelSpread = [](const Bitmap& b, std::uint32_t key, int x0, int y0, int w, int h) {
+        double sum[3] = {0, 0, 0};
+        int n = 0;
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = x0; x < x0 + w; ++x) {
+                const std::uint32_t p = b.at(x, y);
+                if (p == key)
+                    continue;
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += (p >> (8 * c)) & 0xFF;
+                ++n;
+            }
+        if (n == 0)
+            return 255.0;
+        return (*std::max_element(sum, sum + 3) - *std::min_element(sum, sum + 3)) / n;
+    };
+    EXPECT_LT(channelSpread(eyes, kGreen, 200, 0, 51, 51), 8) << "closed lid";
+    EXPECT_LT(channelSpread(pic("backgr_.jpg"), kGreen, 0, 0, 800, 400), 8) << "shared background bands";
     EXPECT_TRUE(allKey(eyes, kGreen, 19, 200, 181, 19));
 
     const Bitmap msg = pic("message.bmp");
