@@ -25,7 +25,7 @@ ThemeLook themeLook(int theme)
     switch (theme) {
     case 1:
         return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x9DB7C9), hex(0xE4F0F8), hex(0x6A8499), hex(0xCFE2EE),
-                hex(0x8FB3D0), hex(0x4E6A84), hex(0x5C6F86), hex(0x8296AE), hex(0x3A4A5E), hex(0xB0C4D8), hex(0xFFFFFF)};
+                hex(0x6A8CAC), hex(0x3E5670), hex(0x5C6F86), hex(0x8296AE), hex(0x3A4A5E), hex(0xB0C4D8), hex(0xFFFFFF)};
     case 2:
         return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x7A2E1E), hex(0x9C4430), hex(0x4E1A10), hex(0xB0684A),
                 hex(0x5E5A66), hex(0x2C2832), hex(0x2A2230), hex(0x4A3E56), hex(0x18121E), hex(0x8A6A9A), hex(0xFF7A2E)};

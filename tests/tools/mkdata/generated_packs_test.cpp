@@ -556,8 +556,26 @@ TEST_F(GeneratedData, HelpPagesKeepTheirTextWhereItCanBeScrolledTo)
     }
 }
 
+// Mean grey value (0-255) of the cell's non-key pixels.
+double meanValue(const Bitmap& b, std::uint32_t key, int x0, int y0)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = y0; y < y0 + 40; ++y)
+        for (int x = x0; x < x0 + 40; ++x)
+            if (const std::uint32_t p = b.at(x, y); p != key) {
+                sum += 0.299 * ((p >> 16) & 0xFF) + 0.587 * ((p >> 8) & 0xFF) + 0.114 * (p & 0xFF); // 0x00RRGGBB
+                ++n;
+            }
+    return n ? sum / n : 0;
+}
+
 TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
 {
+    PackArchive standard(path("standart.pak"));
+    const auto gold = decode(standard, "gold.bmp");
+    ASSERT_TRUE(gold);
+    const double goldValue = meanValue(*gold, kBlack, 19 * 40, 0);
     for (int t = 0; t < kThemeCount; ++t) {
         SCOPED_TRACE(themePackFileName(t));
         PackArchive pack(path(themePackFileName(t)));
@@ -585,6 +603,11 @@ TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
         for (int m = 0; m < 5; ++m)
             expectAnimatedRow(*stone, kGreen, m, 5, 40, 500, 0, "stone");
         expectAnimatedRow(*stone, kGreen, 5, 11, 40, 500, 0, "egg stone");
+        // Gold and the deadly stones must differ without colour too: gold clearly lighter, and the
+        // Egg no brighter than gold either, so it passes for a stone.
+        for (int m = 0; m < 5; ++m)
+            EXPECT_GT(goldValue - meanValue(*stone, kGreen, 0, 40 * m), 25) << "stone look " << m;
+        EXPECT_GT(goldValue - meanValue(*stone, kGreen, 0, 200), 25) << "egg stone";
         EXPECT_EQ(stone->at(0, 0), kGreen);
         auto wall = decode(pack, "wall01.bmp");
         ASSERT_TRUE(wall);
