@@ -67,26 +67,26 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
         drawWatchingEyes(target, x, y);
 }
 
-void BackgroundBlock::drawInMagnifier(Surface* target, int /*blockColumn*/, int /*blockRow*/)
+void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY)
 {
     const World* w = world.theWorld.get();
     if (!w)
         return;
-    const int mx = app.mouseX - screenFlow.previewOriginX + 40;
-    const int my = app.mouseY - screenFlow.previewOriginY + 40;
+    const int mx = mouseX - screenFlow.previewOriginX + 40;
+    const int my = mouseY - screenFlow.previewOriginY + 40;
     const int x = (blockX - ceilFifth(w->viewX)) * 200 + 300 - (mx % 200) - 30;
     const int y = (blockY - ceilFifth(w->viewY)) * 200 + 100 - (my % 200) - 30;
     Rect source{0, 0, 200, 200};
-    source.right = std::min({source.right, app.mouseX + 79 - x, kScreenWidth - x});
-    source.bottom = std::min(source.bottom, app.mouseY + 79 - y);
+    source.right = std::min({source.right, mouseX + 79 - x, kScreenWidth - x});
+    source.bottom = std::min(source.bottom, mouseY + 79 - y);
     int dx = x, dy = y;
-    if (x < app.mouseX - 81) {
-        source.left = app.mouseX - 81 - x;
-        dx = app.mouseX - 81;
+    if (x < mouseX - 81) {
+        source.left = mouseX - 81 - x;
+        dx = mouseX - 81;
     }
-    if (y < app.mouseY - 81) {
-        source.top = app.mouseY - 81 - y;
-        dy = app.mouseY - 81;
+    if (y < mouseY - 81) {
+        source.top = mouseY - 81 - y;
+        dy = mouseY - 81;
     }
     if (source.empty())
         return;

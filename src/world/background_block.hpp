@@ -24,8 +24,9 @@ public:
     BackgroundBlock(const BackgroundBlock&) = default;
     BackgroundBlock& operator=(const BackgroundBlock&) = default;
 
-    // The block in the level-choice magnifier, placed from the mouse position.
-    virtual void drawInMagnifier(Surface* target, int blockColumn, int blockRow);
+    // The block in the level-choice magnifier centred on (mouseX, mouseY), the same place the
+    // magnifier's cells are drawn around.
+    virtual void drawInMagnifier(Surface* target, int mouseX, int mouseY);
     // The block on the game screen (cell size 40) or in the level preview (cell size 20).
     virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow);
     // Draws the visible part `source` (block coordinates) of the block's tile at (x, y).

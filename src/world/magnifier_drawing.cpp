@@ -32,9 +32,8 @@ void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
     const int fx = mx % 20;
     const int fy = my % 20;
 
-    for (int bx = 0; bx < w.blocksAcross; ++bx)
-        for (int by = 0; by < w.blocksDown; ++by)
-            w.blocks[std::size_t(by) * std::size_t(w.blocksAcross) + std::size_t(bx)].drawInMagnifier(target, bx, by);
+    for (BackgroundBlock& block : w.blocks)
+        block.drawInMagnifier(target, mouseX, mouseY);
 
     auto place = [&](int c, int f, int mouse) { return mouse - 80 + c * 40 - (c > 0 ? 2 * f : 0); };
     for (int c = 0; c < 5; ++c) {
