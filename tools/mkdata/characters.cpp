@@ -123,7 +123,7 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     if (pose.action == BrannokAction::Dig)
         limb(cr, 22, 23 + bob, 33 + 3 * c, 19 + 5 * s, 3.6, furDark);
     else if (pose.action == BrannokAction::Push)
-        limb(cr, 22, 22, 36.8, 20.5, 3.6, furDark);
+        limb(cr, 22, 22, 36.3, 20.5, 3.6, furDark);
 
     // Legs: a short thigh from the body to each foot, the lifted foot raised clearly.
     const bool walking = pose.action == BrannokAction::Walk;
@@ -191,8 +191,8 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
         break;
     }
     case BrannokAction::Push:
-        limb(cr, 21, 24, 36.2, 25.5, 3.8, k.fur);
-        claws(cr, 36.2, 25.5, 0, k);
+        limb(cr, 21, 24, 35.7, 25.5, 3.8, k.fur);
+        claws(cr, 35.7, 25.5, 0, k);
         break;
     case BrannokAction::Throw:
         if (pose.variant == 0) {
