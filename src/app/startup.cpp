@@ -17,6 +17,8 @@
 #include "platform/system/main_window.hpp"
 #include "platform/system/pack_scan.hpp"
 #include "platform/gui/gui_state.hpp"
+#include "platform/text/font_files.hpp"
+#include "platform/text/fonts.hpp"
 #include "platform/text/game_fonts.hpp"
 
 namespace burrowix {
@@ -52,6 +54,12 @@ void connectPictures()
     };
     theDisplay.restoreSteps.reloadPictures = [] { return reloadAllPictures(theCatalogue, thePictures); };
     startSnapshotCountdownOnRestore();
+    // The widgets' pictures come back into their surfaces and the pointer's sheets with them; the
+    // screens rebuild the widget buffers when they show their widgets again.
+    theDisplay.restoreSteps.rebuildScreenSurfaces = [] {
+        theGui.pictures.reloadAllPictures();
+        addGamePointerShapes(theGui.pointer, theDisplay);
+    };
     theCatalogue.hooks.reloadThemePictures = [] { loadThemePictures(theDisplay, theCatalogue, thePictures); };
     theCatalogue.hooks.reloadPackPicture = [] { reloadPackPicture(theDisplay, theCatalogue, thePictures); };
 }
@@ -66,6 +74,8 @@ int InitApplication(StartupDevices devices)
     thePictures.reset();
     theCatalogue.reset();
     theGui.reset();
+    destroyFonts();
+    theFontFiles.reset();
     registerGameScreen();
     if (menuHooks().reset)
         menuHooks().reset();

@@ -3,6 +3,7 @@
 #include "app/app_state.hpp"
 #include "app/frame_test_support.hpp"
 #include "platform/display/display.hpp"
+#include "app/frame_dispatch.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_tables.hpp"
@@ -11,6 +12,11 @@
 #include "menus/menu_screens.hpp"
 #include "menus/records.hpp"
 #include "support/temp_dir.hpp"
+#include "bmp_writer.hpp"
+#include "platform/gui/gui_state.hpp"
+#include "platform/text/font_files.hpp"
+#include "platform/text/fonts.hpp"
+#include "platform/text/game_fonts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +72,7 @@ protected:
         {
             ++run_.frames;
             run_.lastCorner = back.pixel(0, 0);
+            run_.lastProbe = back.pixel(run_.probeX, run_.probeY);
             return DisplayResult::Ok;
         }
 
@@ -87,6 +94,8 @@ protected:
     test::ScriptedEvents events{clock};
     int frames = 0;
     std::uint32_t lastCorner = 0;
+    int probeX = 0, probeY = 0;
+    std::uint32_t lastProbe = 0;
 };
 
 TEST_F(StartupRun, LogoThenMainMenuThenCloseSavesExactlyTheThreeFiles)
@@ -115,6 +124,56 @@ TEST_F(StartupRun, LogoThenMainMenuThenCloseSavesExactlyTheThreeFiles)
     EXPECT_EQ(fs::file_size(work.path() / "opt.dat"), 28u);
     EXPECT_EQ(fs::file_size(work.path() / "li.dat"), 80u);
     EXPECT_TRUE(filesIn(temp.path()).empty()) << "temporary copies left behind";
+}
+
+// The toolkit's parts of start-up and close: the font files are in the font table from start-up to
+// the close, the fonts and the pointer shapes exist from the first frame, and the pointer is drawn
+// over everything else in a menu frame.
+TEST_F(StartupRun, FontsAndThePointerLiveFromStartUpToClose)
+{
+    for (const GameFont& f : kGameFonts) {
+        const fs::path generated = fs::path(BURROWIX_GAME_DIR) / f.file;
+        if (!fs::exists(generated))
+            GTEST_SKIP() << "the game's fonts are not generated";
+        fs::copy_file(generated, work.path() / f.file);
+    }
+    ASSERT_TRUE(test::writeTestPacks(work.path().string()));
+    for (const auto& [name, width] : {std::pair{"m_01.bmp", 360}, std::pair{"m_02.bmp", 160}})
+        test::writeBytes((work.path() / name).string(),
+                         mkdata::encodeBmp24(mkdata::Image(width, 40, {250, 10, 250})));
+    ASSERT_EQ(start(), 0);
+    EXPECT_EQ(theFontFiles.files.size(), 2u);
+    EXPECT_EQ(theFonts.count(), 0);
+
+    app.appActive = 1;
+    probeX = 110;
+    probeY = 110;
+    events.at(3000, {MessageType::KeyDown, 'A'});
+    events.at(3500, {MessageType::MouseMove, 0, mousePosition(100, 100)});
+    events.at(4000, {MessageType::Quit, 0});
+    runMessageLoop();
+
+    EXPECT_EQ(app.currentScreen, ScreenMainMenu);
+    ASSERT_EQ(theFonts.count(), 2);
+    EXPECT_EQ(theFonts.font(kFontLarge)->faceName, "Graffiti2CTT");
+    EXPECT_GT(theFonts.font(kFontLarge)->cellHeight, theFonts.font(kFontSmall)->cellHeight);
+    ASSERT_EQ(theGui.pointer.shapes.size(), 2u);
+    EXPECT_EQ(theGui.pointer.shapes[0].framesPerRow, 9);
+    EXPECT_EQ(theGui.pointer.shapes[1].lastFrame, 3);
+    EXPECT_EQ(theGui.pointer.current, kPointerNormal);
+    EXPECT_EQ(pixel32ToRgb(lastProbe), packRgb(250, 10, 250));
+
+    // After a display loss the pointer's sheets are loaded again.
+    loseAllSurfaces(theDisplay);
+    restoreAllSurfaces(theDisplay);
+    ASSERT_EQ(theGui.pointer.shapes.size(), 2u);
+    const Surface* sheet = theGui.pictures.pictureSurface(theGui.pointer.shapes[0].picture);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(pixel32ToRgb(sheet->pixel(5, 5)), packRgb(250, 10, 250));
+
+    dispatch::closeWork();
+    EXPECT_TRUE(theFontFiles.files.empty());
+    EXPECT_EQ(theFonts.count(), 0);
 }
 
 TEST_F(StartupRun, LogoLeavesByItselfAfterEightSeconds)
