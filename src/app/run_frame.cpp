@@ -2,6 +2,8 @@
 
 #include "app/app_state.hpp"
 #include "app/frame_dispatch.hpp"
+#include "app/picture_tables.hpp"
+#include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 
@@ -20,6 +22,30 @@ DisplayResult clearSurface(Surface* target)
         if (r != DisplayResult::StillDrawing)
             return r;
     }
+}
+
+// The frame's clear, and the screen's full-screen background with it when it has one: a picture
+// covering the whole frame is composed with the clear colour in one pass instead of clearing the
+// frame and then overwriting it.
+DisplayResult clearFrame(Surface* back)
+{
+    const ScreenEntry& entry = screenEntry(app.currentScreen);
+    const int index = entry.background ? entry.background() : -1;
+    const Surface* picture = index >= 0 && std::size_t(index) < thePictures.interfaceImages.size()
+                                 ? thePictures.interfaceImages[std::size_t(index)].get()
+                                 : nullptr;
+    const Surface* clear = app.clearPicture;
+    if (picture && clear && picture->width() >= back->width() && picture->height() >= back->height() &&
+        !clear->isLost() && !picture->isLost())
+        for (;;) {
+            const DisplayResult r = fillThenBlit(back, clear->pixel(0, 0), picture, entry.backgroundKeyed);
+            if (r != DisplayResult::StillDrawing)
+                return r;
+        }
+    const DisplayResult r = clearSurface(back);
+    if (r == DisplayResult::Ok && picture)
+        blitFast(back, 0, 0, picture, nullptr, entry.backgroundKeyed);
+    return r;
 }
 
 void copyBackBufferToSnapshot()
@@ -46,7 +72,10 @@ void RunFrame()
     if (!elapsedMoreThan(app.frameClock, app.lastFrameTime, app.frameInterval))
         return;
 
-    const DisplayResult cleared = clearSurface(theDisplay.backBuffer.get());
+    if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
+        dispatch::leaveLogoScreen();
+
+    const DisplayResult cleared = clearFrame(theDisplay.backBuffer.get());
     if (cleared == DisplayResult::SurfaceLost) {
         restoreAllSurfaces(theDisplay);
         return;
@@ -63,9 +92,6 @@ void RunFrame()
             dispatch::runGameScreenFrame();
         }
     }
-
-    if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
-        dispatch::leaveLogoScreen();
 
     dispatch::drawCurrentScreen();
     dispatch::drawAllWidgets();

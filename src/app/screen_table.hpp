@@ -29,6 +29,11 @@ struct ScreenEntry {
     // on the screen's state.
     std::span<const char* const> widgets;
     void (*showWidgets)() = nullptr;
+    // The full-screen picture the screen is drawn on: its interface picture index (-1 for none),
+    // drawn by the shell together with the frame's clear, so the frame is written once; a keyed
+    // picture shows the clear colour where it holds its key.
+    int (*background)() = nullptr;
+    bool backgroundKeyed = false;
     // The game's own pointer is drawn on this screen.
     int cursorVisible = 1;
     // Per-target work after `currentScreen` is set; `from` is the screen that was left.

@@ -5,7 +5,6 @@
 #include "app/screen_table.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
 
 namespace burrowix {
@@ -15,11 +14,6 @@ namespace {
 constexpr int kBackground = 39; // "exitbgr.jpg"
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ExitYes", "ExitNo"};
-
-void draw(Surface* backBuffer)
-{
-    drawFullScreen(backBuffer, kBackground, false);
-}
 
 void keyDown(const Message& message)
 {
@@ -36,7 +30,7 @@ void registerExitScreen()
     ScreenEntry exit;
     exit.pictures = kPictures;
     exit.widgets = kWidgets;
-    exit.drawFrame = draw;
+    exit.background = [] { return kBackground; };
     exit.keyDown = keyDown;
     registerScreen(ScreenExit, exit);
 }

@@ -56,7 +56,6 @@ void showWidgets()
 
 void draw(Surface* backBuffer)
 {
-    drawFullScreen(backBuffer, won() ? kWonBackground : kLostBackground, false);
     if (screenFlow.nameEntryState == 1) {
         const int top = won() ? kPromptHeight : 0;
         drawPiece(backBuffer, kNamePrompt, kPromptX, kPromptY, Rect{0, top, kPromptWidth, top + kPromptHeight});
@@ -77,6 +76,7 @@ void registerGameOverScreen()
     gameOver.loadExtra = loadPictures;
     gameOver.releaseExtra = releasePictures;
     gameOver.showWidgets = showWidgets;
+    gameOver.background = [] { return won() ? kWonBackground : kLostBackground; };
     gameOver.drawFrame = draw;
     gameOver.keyDown = keyDown;
     registerScreen(ScreenGameOver, gameOver);

@@ -10,7 +10,6 @@
 #include "app/screen_widgets.hpp"
 #include "menus/records.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
 
 namespace burrowix {
@@ -43,11 +42,6 @@ void fillLabels(int)
     }
 }
 
-void draw(Surface* backBuffer)
-{
-    drawFullScreen(backBuffer, kBackground, false);
-}
-
 void keyDown(const Message& message)
 {
     if (message.wParam != Key::Escape)
@@ -64,7 +58,7 @@ void registerHallOfFameScreen()
     hall.pictures = kPictures;
     hall.widgets = kWidgets;
     hall.enter = fillLabels;
-    hall.drawFrame = draw;
+    hall.background = [] { return kBackground; };
     hall.keyDown = keyDown;
     registerScreen(ScreenHallOfFame, hall);
 }

@@ -12,7 +12,6 @@
 #include "app/screen_widgets.hpp"
 #include "menus/help_state.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/screen_drawing.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
@@ -56,7 +55,6 @@ void showWidgets()
 
 void draw(Surface* backBuffer)
 {
-    drawFullScreen(backBuffer, kBackground, true);
     const HelpWindow w = helpWindow(help.helpLine);
     const Rect top{0, w.firstRow, kPageWidth, kPageHeight};
     blitFast(backBuffer, kPageX, kPageY, pages[std::size_t(w.page)].get(), &top, true);
@@ -110,6 +108,8 @@ void registerHelpScreen()
     screen.loadExtra = loadPages;
     screen.releaseExtra = releasePages;
     screen.showWidgets = showWidgets;
+    screen.background = [] { return kBackground; };
+    screen.backgroundKeyed = true;
     screen.drawFrame = draw;
     screen.keyDown = keyDown;
     registerScreen(ScreenHelp, screen);

@@ -6,7 +6,6 @@
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/screen_drawing.hpp"
 
 namespace burrowix {
 
@@ -15,11 +14,6 @@ namespace {
 void releaseLogo()
 {
     thePictures.interfaceImages[kLogoImage].reset();
-}
-
-void drawLogo(Surface* backBuffer)
-{
-    drawFullScreen(backBuffer, kLogoImage, false);
 }
 
 void toMainMenu(const Message&)
@@ -34,7 +28,7 @@ void registerLogoScreen()
     ScreenEntry logo;
     logo.releaseExtra = releaseLogo;
     logo.cursorVisible = 0;
-    logo.drawFrame = drawLogo;
+    logo.background = [] { return kLogoImage; };
     logo.keyDown = toMainMenu;
     logo.leftButtonDown = toMainMenu;
     registerScreen(ScreenLogo, logo);

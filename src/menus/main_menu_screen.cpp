@@ -6,7 +6,6 @@
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
 
 namespace burrowix {
@@ -19,11 +18,6 @@ constexpr const char* kWidgets[] = {"Image01", "Image02", "Image03", "Image04", 
 void enter(int)
 {
     resetGame();
-}
-
-void draw(Surface* backBuffer)
-{
-    drawFullScreen(backBuffer, kMainMenuImage, true);
 }
 
 void keyDown(const Message& message)
@@ -51,7 +45,8 @@ void registerMainMenuScreen()
     menu.pictures = kPictures;
     menu.widgets = kWidgets;
     menu.enter = enter;
-    menu.drawFrame = draw;
+    menu.background = [] { return kMainMenuImage; };
+    menu.backgroundKeyed = true;
     menu.keyDown = keyDown;
     registerScreen(ScreenMainMenu, menu);
 }

@@ -30,11 +30,6 @@ void enter(int)
     setWidgetState("MusicBtn", theRecords.options.musicEnabled);
 }
 
-void draw(Surface* backBuffer)
-{
-    drawFullScreen(backBuffer, kBackground, false);
-}
-
 void drawGauge(Surface* backBuffer, int frame, int y)
 {
     drawPiece(backBuffer, kGauges, kGaugeX, y, Rect{0, kGaugeHeight * frame, kGaugeWidth, kGaugeHeight * (frame + 1)});
@@ -66,7 +61,7 @@ void registerOptionsScreen()
     options.pictures = kPictures;
     options.widgets = kWidgets;
     options.enter = enter;
-    options.drawFrame = draw;
+    options.background = [] { return kBackground; };
     options.drawOverlay = drawGauges;
     options.keyDown = keyDown;
     registerScreen(ScreenOptions, options);

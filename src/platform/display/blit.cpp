@@ -94,6 +94,32 @@ DisplayResult blitFast(Surface* dst, int x, int y, const Surface* src, const Rec
     return DisplayResult::Ok;
 }
 
+DisplayResult fillThenBlit(Surface* dst, std::uint32_t fill, const Surface* src, bool useSourceKey)
+{
+    const DisplayResult r = checkPair(dst, src);
+    if (r != DisplayResult::Ok)
+        return r;
+    const bool keyed = useSourceKey && src->hasColorKey();
+    const std::uint32_t key = src->colorKey();
+    const int covered = std::min(dst->width(), src->width());
+    for (int y = 0; y < dst->height(); ++y) {
+        std::uint32_t* d = dst->row(y);
+        int x = 0;
+        if (y < src->height()) {
+            const std::uint32_t* s = src->row(y);
+            if (keyed) {
+                for (; x < covered; ++x)
+                    d[x] = s[x] == key ? fill : s[x];
+            } else {
+                std::memmove(d, s, std::size_t(covered) * 4);
+                x = covered;
+            }
+        }
+        std::fill(d + x, d + dst->width(), fill);
+    }
+    return DisplayResult::Ok;
+}
+
 DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                      std::uint32_t sourceKey)
 {

@@ -30,6 +30,10 @@ DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect*
 DisplayResult blitThroughMask(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                               const Surface* mask, const Rect& maskRect);
 
+// Fills the whole of dst with `fill` and copies src over it at (0, 0) (skipping its colour-key pixels
+// when useSourceKey), writing each pixel once: the same picture as fillRect followed by blitFast.
+DisplayResult fillThenBlit(Surface* dst, std::uint32_t fill, const Surface* src, bool useSourceKey);
+
 // Fills a rectangle with one pixel value.
 DisplayResult fillRect(Surface* dst, const Rect* rect, std::uint32_t pixel);
 

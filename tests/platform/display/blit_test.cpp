@@ -244,3 +244,52 @@ TEST(Blit, StretchClipsBothSurfacesKeepingTheScale)
 
 } // namespace
 } // namespace burrowix
+
+namespace burrowix {
+namespace {
+
+// A frame cleared and then covered by a full-screen picture is written once by fillThenBlit; the
+// pixels must be those of the two steps, for keyed and opaque pictures of every size.
+TEST(FillThenBlit, GivesTheSamePixelsAsAFillFollowedByTheBlit)
+{
+    std::uint32_t seed = 7;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFF;
+    };
+    struct Shape {
+        int w, h;
+    };
+    for (const Shape shape : {Shape{40, 30}, Shape{50, 30}, Shape{30, 20}, Shape{45, 10}}) {
+        for (const bool keyed : {false, true}) {
+            for (const bool pictureHasKey : {false, true}) {
+                Surface picture(shape.w, shape.h);
+                for (int y = 0; y < shape.h; ++y)
+                    for (int x = 0; x < shape.w; ++x)
+                        picture.setPixel(x, y, (next() % 3 == 0) ? 0u : next());
+                if (pictureHasKey)
+                    picture.setColorKeyPixel(0);
+                const std::uint32_t fill = 0x010101;
+
+                Surface twoSteps(40, 30), onePass(40, 30);
+                for (Surface* s : {&twoSteps, &onePass})
+                    for (int y = 0; y < 30; ++y)
+                        for (int x = 0; x < 40; ++x)
+                            s->setPixel(x, y, next()); // last frame's leftovers
+                ASSERT_EQ(fillRect(&twoSteps, nullptr, fill), DisplayResult::Ok);
+                ASSERT_EQ(blitFast(&twoSteps, 0, 0, &picture, nullptr, keyed), DisplayResult::Ok);
+                ASSERT_EQ(fillThenBlit(&onePass, fill, &picture, keyed), DisplayResult::Ok);
+                for (int y = 0; y < 30; ++y)
+                    for (int x = 0; x < 40; ++x)
+                        ASSERT_EQ(onePass.pixel(x, y), twoSteps.pixel(x, y))
+                            << shape.w << "x" << shape.h << " keyed " << keyed << " key " << pictureHasKey
+                            << " at " << x << "," << y;
+            }
+        }
+    }
+    Surface frame(4, 4);
+    EXPECT_EQ(fillThenBlit(&frame, 0, nullptr, false), DisplayResult::InvalidParams);
+}
+
+} // namespace
+} // namespace burrowix
