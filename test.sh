@@ -14,10 +14,18 @@ scripts/configure build-asan -DCMAKE_BUILD_TYPE=Debug -DBURROWIX_SANITIZE=ON -DB
   -DBURROWIX_DATA=OFF
 cmake --build build-asan -j"$jobs"
 
+# The sound tests alone under ThreadSanitizer (a small build: only what they need).
+scripts/configure build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBURROWIX_TSAN=ON -DBURROWIX_TESTS=OFF \
+  -DBURROWIX_TOOLS=OFF -DBURROWIX_BENCH=OFF -DBURROWIX_DATA=OFF
+cmake --build build-tsan -j"$jobs" --target burrowix_audio_tsan
+
 CC=clang-14 CXX=clang++-14 scripts/configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBURROWIX_FUZZ=ON -DBURROWIX_TESTS=OFF -DBURROWIX_TOOLS=OFF -DBURROWIX_BENCH=OFF -DBURROWIX_DATA=OFF
 cmake --build build-fuzz -j"$jobs"
 scripts/run-fuzzers build-fuzz "${BURROWIX_FUZZ_SECONDS:-30}"
+
+echo "== sound tests under ThreadSanitizer"
+TSAN_OPTIONS=halt_on_error=1 SDL_AUDIODRIVER=dummy build-tsan/tests/burrowix_audio_tsan
 
 echo "== unit tests under ASan+UBSan"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \

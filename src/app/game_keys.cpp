@@ -74,7 +74,7 @@ void gameScreenKeyDown(const Message& message)
     switch (key) {
     case Key::Tab:
         if (theCatalogue.difficulty != 0) {
-            playEffect(theEffects.weaponChange);
+            playEffect(theEffects.effectWeaponChange);
             if (!gameScreen.frozen)
                 gameScreen.currentWeapon = (gameScreen.currentWeapon + 1) % kWeaponCount;
         }

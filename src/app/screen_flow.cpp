@@ -49,7 +49,7 @@ void resetGame()
 
 void playMenuClick()
 {
-    playEffect(theEffects.menu, 0);
+    playEffect(theEffects.effectMenu, 0);
 }
 
 const char* musicTrackForChange(int from, int target, std::int32_t difficulty)

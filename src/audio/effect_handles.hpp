@@ -1,43 +1,56 @@
 #pragma once
-// The sound effects the world plays, by handle: an index into the effect bank, -1 while the effect
-// is not loaded. Every play site goes through playEffect, which plays only when sound effects are
-// on, the device is open and the handle is valid, so the game's random draws never depend on
-// whether a sound is heard.
+// The sound effects by handle: an index into the effect bank, -1 while the effect is not loaded.
+// Every play site goes through playEffect, which plays only when sound effects are on, the device is
+// open and the handle is valid. Effects chosen at random draw their number only when the sound would
+// be heard (soundWouldPlay), so the sound settings decide how often the random generator is used.
 
 #include <functional>
 
 namespace burrowix {
 
 struct EffectHandles {
-    int nugget = -1;
-    int mineral1 = -1;
-    int mineral2 = -1;
-    int mineral3 = -1;
-    int life = -1;
-    int addWeapon1 = -1;
-    int addWeapon2 = -1;
-    int addWeapon3 = -1;
-    int explosion = -1;
-    int winner = -1;
-    int weaponChange = -1;
-    int stoneFall = -1;
-    int nuggetFall = -1;
-    int mine = -1;
-    int shot = -1;
-    int tnt = -1;
-    int grenade = -1;
-    int bottle = -1;
-    int menu = -1;
+    int effectExplosion = -1;
+    int effectStoneFall = -1;
+    int effectNuggetFall = -1;
+    int effectNugget = -1;
+    int effectMineral1 = -1;
+    int effectMineral2 = -1;
+    int effectMineral3 = -1;
+    int effectAddWeapon1 = -1;
+    int effectAddWeapon2 = -1;
+    int effectAddWeapon3 = -1;
+    int effectMine = -1;
+    int effectShot = -1;
+    int effectGrenade = -1;
+    int effectTnt = -1;
+    int effectBottle = -1;
+    int effectLife = -1;
+    int effectLoser = -1;
+    int effectWinner = -1;
+    int effectInfo = -1;
+    int effectWeaponChange = -1;
+    int effectMenu = -1;
 
-    // The effect bank's player; empty until the bank exists.
-    std::function<void(int handle, int flags)> player;
+    // Replaces the effect bank as the player when set (tests record the effects played).
+    std::function<void(int handle, int loop)> player;
 
     void reset() { *this = EffectHandles{}; }
 };
 
 extern EffectHandles theEffects;
 
-// Plays an effect when sound is on, the device is open and the handle is 0 or more.
-void playEffect(int handle, int flags = 0);
+// Sound effects are on and the device is open.
+bool soundWouldPlay();
+
+// Plays an effect when soundWouldPlay() and the handle is 0 or more.
+void playEffect(int handle, int loop = 0);
+
+// Plays one of three effects, drawing random(3) only when the sound would play.
+void playOneOfThree(int first, int second, int third);
+
+// Loads the effect table into the bank in its order, setting every handle.
+void loadEffectTable();
+// Releases the bank's effects, then loads the table again.
+void reloadEffectTable();
 
 } // namespace burrowix

@@ -32,12 +32,6 @@ int stepTarget(const World& w, int x, int y, int d)
     return w.indexOf(x + dx[d], y + dy[d]);
 }
 
-void enterCellSound3(int a, int b, int c)
-{
-    const int r = random(3);
-    playEffect(r == 0 ? a : r == 1 ? b : c);
-}
-
 // Clears or, in super mode, blasts the cell the digger enters.
 void clearEntered(World& w, Digger& d, int target)
 {
@@ -109,7 +103,7 @@ void takeStep(World& w, Digger& d)
         break;
     }
     case KindGold:
-        playEffect(theEffects.nugget);
+        playEffect(theEffects.effectNugget);
         ++d.goldCollected;
         addScore(kGoldValue);
         levelCompleteCheck(w, d);
@@ -117,7 +111,7 @@ void takeStep(World& w, Digger& d)
         endCalm();
         break;
     case KindMineral: {
-        enterCellSound3(theEffects.mineral1, theEffects.mineral2, theEffects.mineral3);
+        playOneOfThree(theEffects.effectMineral1, theEffects.effectMineral2, theEffects.effectMineral3);
         const std::int32_t type = w.cells[t].param;
         w.cells[t].clear(0);
         enter();
@@ -126,7 +120,7 @@ void takeStep(World& w, Digger& d)
         break;
     }
     case KindBlastStone:
-        playEffect(theEffects.nugget);
+        playEffect(theEffects.effectNugget);
         if (w.cells[t].param == 0) {
             screenBlast(w, d);
             enter();
@@ -134,14 +128,14 @@ void takeStep(World& w, Digger& d)
         endCalm();
         break;
     case KindHeart:
-        playEffect(theEffects.life);
+        playEffect(theEffects.effectLife);
         w.cells[t].clear(0);
         enter();
         ++theRecords.hallOfFame.lives;
         endCalm();
         break;
     case KindWeaponPickup: {
-        enterCellSound3(theEffects.addWeapon1, theEffects.addWeapon2, theEffects.addWeapon3);
+        playOneOfThree(theEffects.effectAddWeapon1, theEffects.effectAddWeapon2, theEffects.effectAddWeapon3);
         const std::int32_t weapon = w.cells[t].param;
         w.cells[t].clear(0);
         enter();
@@ -200,7 +194,7 @@ void die(World& w, Digger& d)
         record.findRank(record.score);
     const int cell = w.inside(d.x, d.y) ? w.indexOf(d.x, d.y) : -1;
     deathExplosion(w, cell);
-    playEffect(theEffects.explosion);
+    playEffect(theEffects.effectExplosion);
     w.diggerDead = 1;
     if (cell >= 0)
         w.cells[cell].blastFrame = 0;

@@ -151,7 +151,7 @@ void explodeAround(World& w, Digger& d, int i)
     }
     chain(w, kAroundPasses, false);
     afterMarking(w, d);
-    playEffect(theEffects.explosion);
+    playEffect(theEffects.effectExplosion);
     levelCompleteCheck(w, d);
 }
 
@@ -167,7 +167,7 @@ void explodePair(World& w, Digger& d, int i, int j, int row)
     chain(w, kPairPasses, false);
     afterMarking(w, d);
     if (!d.superMode)
-        playEffect(theEffects.explosion);
+        playEffect(theEffects.effectExplosion);
     levelCompleteCheck(w, d);
 }
 
@@ -182,7 +182,7 @@ void explodeSingle(World& w, Digger& d, int i)
         mark(c, 0);
     clearExploding(w);
     if (!d.superMode)
-        playEffect(theEffects.explosion);
+        playEffect(theEffects.effectExplosion);
     levelCompleteCheck(w, d);
 }
 

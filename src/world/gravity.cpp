@@ -32,9 +32,9 @@ bool roundedToward(const Cell& below, int side)
 void landingSound(const Cell& c)
 {
     if (c.kind == KindStone)
-        playEffect(theEffects.stoneFall);
+        playEffect(theEffects.effectStoneFall);
     else if (c.kind == KindGold)
-        playEffect(theEffects.nuggetFall);
+        playEffect(theEffects.effectNuggetFall);
 }
 
 // Checks 5.1 to 5.5: the first motion that applies.

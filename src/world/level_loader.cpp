@@ -8,6 +8,8 @@
 #include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow_state.hpp"
+#include "audio/effect_bank.hpp"
+#include "audio/effect_handles.hpp"
 #include "common/random.hpp"
 #include "menus/records.hpp"
 #include "platform/archive/pack_archive.hpp"
@@ -164,6 +166,9 @@ void startLevel(int levelIndex)
 {
     levelPresentation.gameOverPending = 0;
     screenFlow.levelChoiceKeysEnabled = 0;
+    // Fresh effect handles for the level; voices that finished during the last one go.
+    reloadEffectTable();
+    effectBank.reapVoices();
     const std::string member = levelMemberName(levelIndex);
     beginLevelPresentation(levelIndex);
 

@@ -56,7 +56,7 @@ bool levelCompleteCheck(World& w, Digger& d)
         return false;
     levelPresentation.levelEnding = 1;
     gameScreen.frozen = 1;
-    playEffect(theEffects.winner);
+    playEffect(theEffects.effectWinner);
     const int pack = theCatalogue.difficulty;
     if (w.levelIndex == theRecords.progress.unlockedLevels(pack) - 1)
         theRecords.progress.recordWin(pack, w.levelIndex);

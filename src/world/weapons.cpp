@@ -60,7 +60,7 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         --ammunition;
         live.superStart = std::int32_t(now);
         d.superMode = 1;
-        playEffect(theEffects.bottle);
+        playEffect(theEffects.effectBottle);
         d.lastWeaponTime = now;
         return;
     }
@@ -79,16 +79,16 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         --ammunition;
         switch (kind) {
         case KindMine:
-        case KindTimeBomb: playEffect(theEffects.mine); break;
+        case KindTimeBomb: playEffect(theEffects.effectMine); break;
         case KindMissile: d.throwFrame = 0; break;
         case KindShot:
             d.throwFrame = 0;
-            playEffect(theEffects.shot);
+            playEffect(theEffects.effectShot);
             break;
-        case KindTnt: playEffect(theEffects.tnt); break;
+        case KindTnt: playEffect(theEffects.effectTnt); break;
         case KindGrenade:
             d.throwFrame = 0;
-            playEffect(theEffects.grenade);
+            playEffect(theEffects.effectGrenade);
             break;
         default: break;
         }

@@ -23,7 +23,7 @@ protected:
         theRecords.reset();
         theEffects.reset();
         app.soundOn = app.soundAvailable = app.musicOn = 1;
-        theEffects.menu = 4;
+        theEffects.effectMenu = 4;
         theEffects.player = [this](int handle, int) { played.push_back(handle); };
     }
     void TearDown() override

@@ -189,8 +189,8 @@ TEST_F(GravityTest, LandingSoundsPlayOnceWhenFallingContentStopsOrRollsOnEitherW
 {
     std::vector<int> played;
     app.soundOn = app.soundAvailable = 1;
-    theEffects.stoneFall = 5;
-    theEffects.nuggetFall = 6;
+    theEffects.effectStoneFall = 5;
+    theEffects.effectNuggetFall = 6;
     theEffects.player = [&](int handle, int) { played.push_back(handle); };
     level({"###########",
            "#. O...$..#",

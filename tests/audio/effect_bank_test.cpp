@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "audio/mixer.hpp"
+#include "audio_test_support.hpp"
+#include "common/random.hpp"
+
+namespace burrowix {
+namespace {
+
+class EffectBankTest : public test::AudioTest {
+protected:
+    void SetUp() override
+    {
+        AudioTest::SetUp();
+        ASSERT_EQ(openSoundDevice(nullptr), 0);
+        // Long enough to outlast any test while the dummy device mixes in the background.
+        handle = effectBank.loadEffect("boom", constantWav("boom.wav", 88200, 1000));
+        ASSERT_EQ(handle, 0);
+        shortHandle = effectBank.loadEffect("tick", constantWav("tick.wav", 100, 1000));
+        ASSERT_EQ(shortHandle, 1);
+    }
+    int handle = -1;
+    int shortHandle = -1;
+};
+
+TEST_F(EffectBankTest, EveryPlayIsItsOwnVoice)
+{
+    EXPECT_EQ(effectBank.playEffect(handle, 0), 0);
+    EXPECT_EQ(effectBank.playEffect(handle, 0), 1);
+    EXPECT_EQ(effectBank.playEffect(handle, 0), 2);
+    EXPECT_EQ(effectBank.voices.size(), 3u);
+    EXPECT_EQ(effectBank.playEffect(2, 0), -1);
+    EXPECT_EQ(effectBank.playEffect(-1, 0), -1);
+}
+
+TEST_F(EffectBankTest, VolumeRuleAndClamp)
+{
+    effectBank.playEffect(handle, 0);
+    effectBank.setEffectVolume(70);
+    EXPECT_EQ(effectBank.voices[0]->buffer->volume(), -1500);
+    effectBank.setEffectVolume(-5);
+    EXPECT_EQ(effectBank.volume, 0);
+    EXPECT_EQ(effectBank.voices[0]->buffer->volume(), -5000); // quiet, not silent
+    effectBank.setEffectVolume(250);
+    EXPECT_EQ(effectBank.volume, 100);
+    effectBank.playEffect(handle, 0);
+    EXPECT_EQ(effectBank.voices[1]->buffer->volume(), 0);
+}
+
+TEST_F(EffectBankTest, MutedBankPlaysNothingUntilUnmuted)
+{
+    effectBank.playEffect(handle, 1);
+    effectBank.muteEffects();
+    EXPECT_TRUE(effectBank.voices.empty());
+    EXPECT_EQ(effectBank.playEffect(handle, 0), -1);
+    effectBank.unmuteEffects();
+    EXPECT_EQ(effectBank.playEffect(handle, 0), 0);
+}
+
+TEST_F(EffectBankTest, ReleasedEffectsKeepTheirVoicesButOldHandlesFail)
+{
+    effectBank.playEffect(handle, 1);
+    effectBank.releaseAllEffects();
+    EXPECT_EQ(effectBank.playEffect(handle, 0), -1);
+    ASSERT_EQ(effectBank.voices.size(), 1u);
+    EXPECT_NE(effectBank.voices[0]->buffer->status() & BufferPlaying, 0u);
+    EXPECT_EQ(effectBank.loadEffect("boom", dir.file("boom.wav")), 0);
+    EXPECT_GE(effectBank.playEffect(0, 0), 0);
+}
+
+TEST_F(EffectBankTest, FinishedVoicesAreReapedLostOnesRestored)
+{
+    effectBank.playEffect(shortHandle, 0);
+    effectBank.playEffect(handle, 1);
+    std::vector<std::int16_t> out(2 * 200);
+    theMixer().mix(out.data(), 200); // the once-voice ends; the looping one goes on
+    effectBank.voices[1]->buffer->markLost();
+    effectBank.reapVoices();
+    // The lost buffer came back stopped, so it goes too.
+    EXPECT_TRUE(effectBank.voices.empty());
+
+    effectBank.playEffect(handle, 1);
+    effectBank.voices[0]->paused = 1;
+    effectBank.voices[0]->buffer->stop();
+    effectBank.reapVoices();
+    EXPECT_EQ(effectBank.voices.size(), 1u);
+}
+
+TEST_F(EffectBankTest, PlayingReapsFinishedVoices)
+{
+    for (int i = 0; i < 50; ++i) {
+        effectBank.playEffect(shortHandle, 0);
+        std::vector<std::int16_t> out(2 * 200);
+        theMixer().mix(out.data(), 200);
+    }
+    EXPECT_LE(effectBank.voices.size(), 1u);
+}
+
+TEST_F(EffectBankTest, BadFilesGiveNoHandle)
+{
+    test::writeBytes(dir.file("short.wav"), test::riffImage({{"fmt ", {1, 0, 1, 0}}, {"data", {1, 2}}}));
+    EXPECT_EQ(effectBank.loadEffect("short", dir.file("short.wav")), -1);
+    EXPECT_EQ(effectBank.loadEffect("none", dir.file("missing.wav")), -1);
+    EXPECT_EQ(effectBank.entries.size(), 2u);
+    closeSoundDevice();
+    EXPECT_EQ(effectBank.loadEffect("boom", dir.file("boom.wav")), -1);
+    EXPECT_EQ(effectBank.playEffect(handle, 0), -1);
+}
+
+TEST_F(EffectBankTest, GuardedPlayFollowsTheSoundSwitchAndDrawsOnlyWhenHeard)
+{
+    theEffects.effectMineral1 = theEffects.effectMineral2 = theEffects.effectMineral3 = handle;
+    app.soundAvailable = 1;
+    app.soundOn = 0;
+    theRandom.reset();
+    playOneOfThree(theEffects.effectMineral1, theEffects.effectMineral2, theEffects.effectMineral3);
+    playEffect(handle);
+    EXPECT_TRUE(effectBank.voices.empty());
+    EXPECT_EQ(theRandom.state, 1u); // no draw while silent
+
+    app.soundOn = 1;
+    playOneOfThree(theEffects.effectMineral1, theEffects.effectMineral2, theEffects.effectMineral3);
+    EXPECT_NE(theRandom.state, 1u);
+    EXPECT_EQ(effectBank.voices.size(), 1u);
+    playEffect(-1);
+    EXPECT_EQ(effectBank.voices.size(), 1u);
+}
+
+TEST_F(EffectBankTest, TableLoadsInOrderWithMissingFilesAtMinusOne)
+{
+    effectBank.reset();
+    // Only two of the table's files exist, in the working folder.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    constantWav("nuggetfall.wav", 10, 1);
+    constantWav("menu01.wav", 10, 1);
+    reloadEffectTable();
+    std::filesystem::current_path(here);
+    EXPECT_EQ(theEffects.effectNuggetFall, 0);
+    EXPECT_EQ(theEffects.effectMenu, 1);
+    EXPECT_EQ(theEffects.effectNugget, -1);
+    EXPECT_EQ(theEffects.effectExplosion, -1);
+    ASSERT_EQ(effectBank.entries.size(), 2u);
+    EXPECT_EQ(effectBank.entries[0]->name, "nugget01");
+    EXPECT_EQ(effectBank.entries[1]->name, "menu01");
+}
+
+} // namespace
+} // namespace burrowix
