@@ -7,6 +7,8 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "app/startup.hpp"
+#include "audio/effect_bank.hpp"
+#include "audio/game_music.hpp"
 #include "menus/record_files.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
@@ -170,11 +172,16 @@ void closeWork()
 {
     destroyFonts();
     removeGameFontFiles();
+    effectBank.releaseAllEffects();
     if (standardPack)
         standardPack->removeTempFiles();
     saveRecordFiles();
 }
 
-void destroyWork() {}
+// The refill thread stops and the music goes; the effect output went with the display.
+void destroyWork()
+{
+    stopGameMusic();
+}
 
 } // namespace burrowix::dispatch

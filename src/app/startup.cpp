@@ -8,6 +8,10 @@
 #include "app/run_frame.hpp"
 #include "app/screen_flow_state.hpp"
 #include "app/window_procedure.hpp"
+#include "audio/effect_bank.hpp"
+#include "audio/effect_device.hpp"
+#include "audio/effect_handles.hpp"
+#include "audio/game_music.hpp"
 #include "menus/record_files.hpp"
 #include "menus/records.hpp"
 #include "platform/display/display.hpp"
@@ -64,6 +68,18 @@ void connectPictures()
     theCatalogue.hooks.reloadPackPicture = [] { reloadPackPicture(theDisplay, theCatalogue, thePictures); };
 }
 
+// Releasing the display also shuts the effect output down: entries, then voices, then the device.
+void connectEffects()
+{
+    theDisplay.releaseSteps.shutDownEffects = [] {
+        if (soundDevice.device) {
+            effectBank.releaseAllEffects();
+            effectBank.stopAllVoices();
+        }
+        closeSoundDevice();
+    };
+}
+
 } // namespace
 
 int InitApplication(StartupDevices devices)
@@ -92,6 +108,7 @@ int InitApplication(StartupDevices devices)
     if (!devices.presenter || setUpDisplay(theDisplay, std::move(devices.presenter)) != DisplayResult::Ok)
         return fail(int(DisplayResult::Failed), "CreateSurface FAILED");
     connectPictures();
+    connectEffects();
 
     const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures);
     if (!missing.empty())
@@ -105,8 +122,14 @@ int InitApplication(StartupDevices devices)
     app.cursorVisible = 0;
     app.currentScreen = ScreenLogo;
     app.frameInterval = frameIntervalForSpeed(options.gameSpeed);
-    // Without an effect device the game runs silent.
+    // Without an effect device the game runs silent, and says nothing about it.
     app.soundAvailable = 0;
+    if (openSoundDevice(app.mainWindow) >= 0) {
+        app.soundAvailable = 1;
+        effectBank.setEffectVolume(options.soundVolume);
+    }
+    if (app.soundAvailable)
+        loadEffectTable();
     return 0;
 }
 
@@ -119,9 +142,15 @@ void firstFrameInit()
     theGui.clock = app.clock;
     if (menuHooks().createWidgets)
         menuHooks().createWidgets();
+    reloadEffectTable();
+    if (app.soundAvailable)
+        effectBank.reapVoices();
+    // The table is loaded a second time; the handles name the second copy until a level starts.
+    loadEffectTable();
     readHallOfFame();
     readProgress();
     theRecords.startNewGameValues();
+    startGameMusic(app.mainWindow, app.musicOn, theRecords.options.musicVolume);
     app.firstFrame = 0;
     app.screenEnterTime = app.clock ? app.clock->ticks() : 0;
 }

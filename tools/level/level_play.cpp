@@ -12,6 +12,9 @@
 #include "app/picture_tables.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow_state.hpp"
+#include "audio/effect_bank.hpp"
+#include "audio/effect_device.hpp"
+#include "audio/effect_handles.hpp"
 #include "common/random.hpp"
 #include "level_cli.hpp"
 #include "menus/records.hpp"
@@ -129,6 +132,12 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         if (thePictures.interfaceImages[kPointerPicture])
             setColorKey(thePictures.interfaceImages[kPointerPicture].get(), kGreen);
         theCatalogue.useLevelPack();
+        // Effects as in the game, at full volume, when there is a sound device.
+        app.soundOn = 1;
+        if (openSoundDevice(&window) >= 0) {
+            app.soundAvailable = 1;
+            loadEffectTable();
+        }
         app.worldReady = 1;
         gameScreen.frozen = 0;
         gameScreen.showPointer = 1;
@@ -166,6 +175,8 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
     }
     world.reset();
+    effectBank.reset();
+    closeSoundDevice();
     closeGameHeadless();
     window.destroy();
     resetGameState();
