@@ -1,31 +1,44 @@
 #include "app/sound_controls.hpp"
 
-#include <string>
+#include "audio/effect_bank.hpp"
+#include "audio/game_music.hpp"
+#include "menus/records.hpp"
 
 namespace burrowix {
 
-namespace {
-std::string playing;
-}
-
 void playMusicTrack(const char* name)
 {
-    playing = name ? name : "";
+    playMusic(name, theRecords.options.musicVolume);
 }
 
 void stopMusicTrack()
 {
-    playing.clear();
+    stopMusic();
 }
 
 const char* musicTrackPlaying()
 {
-    return playing.c_str();
+    return gameMusic.track.c_str();
 }
 
-void setMusicVolume(int) {}
-void setEffectVolume(int) {}
-void muteEffects() {}
-void unmuteEffects() {}
+void setMusicVolume(int percent)
+{
+    applyMusicVolume(percent);
+}
+
+void setEffectVolume(int volume)
+{
+    effectBank.setEffectVolume(volume);
+}
+
+void muteEffects()
+{
+    effectBank.muteEffects();
+}
+
+void unmuteEffects()
+{
+    effectBank.unmuteEffects();
+}
 
 } // namespace burrowix

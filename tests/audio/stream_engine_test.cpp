@@ -231,34 +231,30 @@ protected:
     std::filesystem::path here;
 };
 
-TEST_F(GameMusicTest, TrackFollowsTheScreenAndTheDifficulty)
+TEST_F(GameMusicTest, OneCurrentTrackAtTheMusicVolume)
 {
     startGameMusic(nullptr, 1, 70);
     ASSERT_NE(gameMusic.music, nullptr);
     EXPECT_EQ(gameMusic.music->key, "back1.ogg");
+    EXPECT_EQ(gameMusic.track, "back1.ogg");
     EXPECT_EQ(gameMusic.music->buffer->volume(), -426); // 0.7 x 0.8
     EXPECT_TRUE(gameMusic.music->isPlaying());
 
-    SoundStream* menu = gameMusic.music;
-    changeMusicForScreen(false, true, 7, 1, 70); // no track for this difficulty: keep playing
-    EXPECT_EQ(gameMusic.music, menu);
-    EXPECT_TRUE(menu->isPlaying());
-
-    changeMusicForScreen(false, true, 2, 1, 70);
+    playMusic("back4.ogg", 70);
     EXPECT_EQ(gameMusic.music->key, "back4.ogg");
     EXPECT_EQ(registeredStreamCount(), 1); // the replaced track is gone
-    changeMusicForScreen(true, false, 2, 1, 70);
+    playMusic("back1.ogg", 70);
+    playMusic("back1.ogg", 70); // again: a clone replaces the first
     EXPECT_EQ(gameMusic.music->key, "back1.ogg");
-    changeMusicForScreen(false, true, 0, 0, 70); // music off: nothing changes
-    EXPECT_EQ(gameMusic.music->key, "back1.ogg");
-
-    switchMusic(false, 70);
-    EXPECT_FALSE(gameMusic.music->isPlaying());
-    switchMusic(true, 40);
-    EXPECT_TRUE(gameMusic.music->isPlaying());
-    setMusicVolume(100);
-    EXPECT_EQ(gameMusic.music->buffer->volume(), -159);
     EXPECT_EQ(registeredStreamCount(), 1);
+
+    stopMusic();
+    EXPECT_FALSE(gameMusic.music->isPlaying());
+    EXPECT_EQ(gameMusic.track, "");
+    playMusic("back1.ogg", 40);
+    EXPECT_TRUE(gameMusic.music->isPlaying());
+    applyMusicVolume(100);
+    EXPECT_EQ(gameMusic.music->buffer->volume(), -159);
 }
 
 TEST_F(GameMusicTest, MusicOffStartsTheEngineWithoutATrack)
