@@ -4,11 +4,9 @@
 
 #include "app/app_state.hpp"
 #include "app/game_keys.hpp"
-#include "app/picture_tables.hpp"
+#include "app/screen_flow.hpp"
 #include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
-#include "platform/display/display.hpp"
-#include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "world/level_loader.hpp"
 
@@ -20,10 +18,7 @@ constexpr int kPointerPicture = 37; // "pointer2.bmp", kept until the next entry
 
 void loadPointerPicture()
 {
-    Picture& slot = thePictures.interfaceImages[kPointerPicture];
-    slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[kPointerPicture]);
-    if (slot)
-        setColorKey(slot.get(), packRgb(0, 255, 0));
+    loadInterfacePicture(kPointerPicture, packRgb(0, 255, 0));
 }
 
 void enterGame(int)

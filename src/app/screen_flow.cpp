@@ -28,17 +28,21 @@ void loadPictures(const ScreenEntry& screen)
     if (screen.pictures.empty() && !screen.loadExtra)
         return;
     theCatalogue.useStandardPack();
-    for (const ScreenPicture& p : screen.pictures) {
-        Picture& slot = thePictures.interfaceImages[std::size_t(p.index)];
-        slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[std::size_t(p.index)]);
-        if (slot)
-            setColorKey(slot.get(), p.key);
-    }
+    for (const ScreenPicture& p : screen.pictures)
+        loadInterfacePicture(p.index, p.key);
     if (screen.loadExtra)
         screen.loadExtra();
 }
 
 } // namespace
+
+void loadInterfacePicture(int index, std::uint32_t key)
+{
+    Picture& slot = thePictures.interfaceImages[std::size_t(index)];
+    slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[std::size_t(index)]);
+    if (slot)
+        setColorKey(slot.get(), key);
+}
 
 void resetGame()
 {

@@ -13,6 +13,9 @@ void SetScreen(int target);
 // Lives, score and ammunition of a new game; the world is not ready.
 void resetGame();
 
+// Loads interface picture `index` from the packs into its slot with colour key `key`.
+void loadInterfacePicture(int index, std::uint32_t key);
+
 // Plays the menu click when effects are on and the click is loaded.
 void playMenuClick();
 

@@ -4,14 +4,13 @@
 
 #include "app/app_state.hpp"
 #include "app/picture_tables.hpp"
+#include "app/screen_flow.hpp"
 #include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/screen_drawing.hpp"
-#include "platform/display/display.hpp"
-#include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
 
 namespace burrowix {
@@ -28,18 +27,10 @@ bool won()
     return screenFlow.gameOverKind == 1;
 }
 
-void loadPicture(int index)
-{
-    Picture& slot = thePictures.interfaceImages[std::size_t(index)];
-    slot = loadBitmapSurface(theDisplay, kInterfaceImageNames[std::size_t(index)]);
-    if (slot)
-        setColorKey(slot.get(), packRgb(0, 255, 0));
-}
-
 void loadPictures()
 {
-    loadPicture(won() ? kWonBackground : kLostBackground);
-    loadPicture(kNamePrompt);
+    loadInterfacePicture(won() ? kWonBackground : kLostBackground, packRgb(0, 255, 0));
+    loadInterfacePicture(kNamePrompt, packRgb(0, 255, 0));
 }
 
 void releasePictures()

@@ -9,6 +9,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/records.hpp"
+#include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
 
@@ -44,10 +45,8 @@ void fillLabels(int)
 
 void keyDown(const Message& message)
 {
-    if (message.wParam != Key::Escape)
-        return;
-    playMenuClick();
-    SetScreen(ScreenMainMenu);
+    if (message.wParam == Key::Escape)
+        clickToMainMenu();
 }
 
 } // namespace

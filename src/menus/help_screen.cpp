@@ -11,6 +11,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/help_state.hpp"
+#include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -77,8 +78,7 @@ void keyDown(const Message& message)
             setHelpLine(help.helpLine + 1);
         break;
     case Key::Escape:
-        playMenuClick();
-        SetScreen(ScreenMainMenu);
+        clickToMainMenu();
         break;
     default:
         break;

@@ -39,6 +39,12 @@ void backToMainMenu()
     screenFlow.gameOverKind = -1;
 }
 
+void clickToMainMenu()
+{
+    playMenuClick();
+    SetScreen(ScreenMainMenu);
+}
+
 void requestClose()
 {
     playMenuClick();

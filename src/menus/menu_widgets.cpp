@@ -113,7 +113,7 @@ const HoverSpec kHoverButtons[] = {
     {"MusicPlus", 651, 433, "gsplus0.bmp", "gsplus1.bmp", run<musicVolumePlus>},
     {"Music", 448, 364, "mvolup0.bmp", "mvolup1.bmp", nullptr},
     {"ExitYes", 171, 224, "exityes0.bmp", "exityes1.bmp", run<requestClose>},
-    {"ExitNo", 582, 224, "exitno0.bmp", "exitno1.bmp", clickTo<ScreenMainMenu>},
+    {"ExitNo", 582, 224, "exitno0.bmp", "exitno1.bmp", run<clickToMainMenu>},
     {"GOMainMenu", 30, 450, "gomm0.bmp", "gomm1.bmp", run<backToMainMenu>},
     {"GOMainMenuGood", 12, 444, "gogmm0.bmp", "gogmm1.bmp", run<backToMainMenu>},
     {"Image01", 35, 425, "newgame0.bmp", "newgame1.bmp", clickTo<ScreenLevelChoice>},

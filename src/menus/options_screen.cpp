@@ -6,6 +6,7 @@
 #include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
+#include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/options_controls.hpp"
 #include "menus/records.hpp"
@@ -47,10 +48,8 @@ void drawGauges(Surface* backBuffer)
 
 void keyDown(const Message& message)
 {
-    if (message.wParam != Key::Escape)
-        return;
-    playMenuClick();
-    SetScreen(ScreenMainMenu);
+    if (message.wParam == Key::Escape)
+        clickToMainMenu();
 }
 
 } // namespace
