@@ -1,6 +1,9 @@
 #include "common/atomic_file.hpp"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,9 +23,39 @@ mode_t modeFor(const std::string& path)
     return 0666 & ~mask;
 }
 
-} // namespace
+// Flushes the folder holding `path`, so that a rename in it survives a power cut.
+void syncFolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
 
-bool writeFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& produce)
+// Devices and pipes cannot be replaced: what is produced is written into them as they are.
+bool writeInPlace(const std::string& path, const std::function<bool(std::FILE*)>& produce)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (!f) {
+        ::close(fd);
+        return false;
+    }
+    bool ok = produce(f);
+    ok = std::fflush(f) == 0 && ok;
+    const int savedErrno = errno;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok && errno == 0)
+        errno = savedErrno;
+    return ok;
+}
+
+bool replaceRegularFile(const std::string& path, const std::function<bool(std::FILE*)>& produce)
 {
     std::vector<char> temp(path.begin(), path.end());
     for (char c : std::string(".XXXXXX"))
@@ -35,18 +68,57 @@ bool writeFileAtomically(const std::string& path, const std::function<bool(std::
     ::fchmod(fd, modeFor(path));
     std::FILE* f = ::fdopen(fd, "wb");
     if (!f) {
+        const int saved = errno;
         ::close(fd);
         ::unlink(temp.data());
+        errno = saved;
         return false;
     }
+    errno = 0;
     bool ok = produce(f);
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(fd) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (ok && ::rename(temp.data(), path.c_str()) == 0)
+    if (ok && ::rename(temp.data(), path.c_str()) == 0) {
+        syncFolderOf(path);
         return true;
+    }
+    const int saved = errno ? errno : EIO;
     ::unlink(temp.data());
+    errno = saved;
     return false;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& produce)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return errno == ENOENT && replaceRegularFile(path, produce);
+    if (S_ISLNK(st.st_mode)) {
+        // The file the link points to is the one rewritten, beside itself; the link stays.
+        char target[PATH_MAX];
+        if (!::realpath(path.c_str(), target))
+            return false;
+        return writeFileAtomically(target, produce);
+    }
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode))
+        return writeInPlace(path, produce);
+    if (S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return false;
+    }
+    // A file its owner made read-only is left alone, whoever runs the program.
+    if ((st.st_mode & S_IWUSR) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return replaceRegularFile(path, produce);
 }
 
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)

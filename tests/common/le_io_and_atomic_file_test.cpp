@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <thread>
+
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -90,6 +93,56 @@ TEST(AtomicFile, FailureKeepsTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     // A folder that does not exist cannot receive the file.
     EXPECT_FALSE(writeFileAtomically(dir.file("missing/opt.dat"), old));
+}
+
+TEST(AtomicFile, FollowsLinksWritesDevicesAndPipesInPlaceAndRefusesTheRest)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> bytes{'h', 'i', '\n'};
+
+    // A link: the file it points to gets the new bytes, the link stays a link.
+    const std::string real = dir.file("real.pak"), link = dir.file("link.pak");
+    ASSERT_TRUE(writeFileAtomically(real, std::vector<std::uint8_t>{1}));
+    std::filesystem::create_symlink(real, link);
+    ASSERT_TRUE(writeFileAtomically(link, bytes));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(real), bytes);
+
+    // A link to a device: the device is written, not replaced by a file.
+    const std::string toNull = dir.file("null");
+    std::filesystem::create_symlink("/dev/null", toNull);
+    ASSERT_TRUE(writeFileAtomically(toNull, bytes));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(std::filesystem::is_symlink(toNull));
+
+    // A pipe: its reader gets the bytes, the pipe stays a pipe.
+    const std::string fifo = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<std::uint8_t> received;
+    std::thread reader([&] { received = readBytes(fifo); });
+    EXPECT_TRUE(writeFileAtomically(fifo, bytes));
+    reader.join();
+    EXPECT_EQ(received, bytes);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    // A folder is refused with a reason.
+    errno = 0;
+    EXPECT_FALSE(writeFileAtomically(dir.path().string(), bytes));
+    EXPECT_EQ(errno, EISDIR);
+}
+
+TEST(AtomicFile, AFileItsOwnerMadeReadOnlyIsLeftAloneEvenForRoot)
+{
+    TempDir dir;
+    const std::string path = dir.file("score.dat");
+    const std::vector<std::uint8_t> old{7, 7};
+    ASSERT_TRUE(writeFileAtomically(path, old));
+    ::chmod(path.c_str(), 0444);
+    errno = 0;
+    EXPECT_FALSE(writeFileAtomically(path, std::vector<std::uint8_t>{1}));
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

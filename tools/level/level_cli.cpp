@@ -1,7 +1,9 @@
 #include "level_cli.hpp"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -171,8 +173,9 @@ int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             err << args[1] << ": " << error << '\n';
             return 1;
         }
+        errno = 0;
         if (!writeFileAtomically(args[2], *bytes)) {
-            err << args[2] << ": cannot be written\n";
+            err << args[2] << ": cannot be written" << (errno ? std::string(": ") + std::strerror(errno) : "") << '\n';
             return 2;
         }
         return 0;

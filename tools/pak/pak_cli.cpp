@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <iomanip>
 #include <memory>
@@ -16,6 +17,16 @@
 #include <unistd.h>
 
 namespace burrowix {
+
+namespace {
+
+// "cannot write PATH: reason", with the reason the system gave for the last failure.
+std::string cannotWrite(const std::string& path)
+{
+    return "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : std::string());
+}
+
+} // namespace
 namespace {
 
 constexpr int kOk = 0;
@@ -149,9 +160,11 @@ int Tool::extract(const std::string& archive, const std::string& name, const std
     if (bytes.size() != pak.member(index)->size)
         return fail(name + " is cut short in " + archive + " (" + std::to_string(bytes.size()) + " of " +
                     std::to_string(pak.member(index)->size) + " bytes present)");
-    if (outFile) {
+    // "-o -" means standard output, as leaving the option out does.
+    if (outFile && *outFile != "-") {
+        errno = 0;
         if (!writeFileAtomically(*outFile, bytes))
-            return fail("cannot write " + *outFile);
+            return fail(cannotWrite(*outFile));
         return kOk;
     }
     out_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -175,8 +188,9 @@ int Tool::add(const std::string& archive, const std::vector<std::string>& files)
         return fail("an archive holds at most " + std::to_string(PackArchive::kMaxMembers) + " members");
     if (pak.dataSize() == 0 && newBytes == 0)
         return fail(kOnlyEmpty);
+    errno = 0;
     if (pak.addFiles(files) < 0)
-        return fail("cannot write " + archive);
+        return fail(cannotWrite(archive));
     return kOk;
 }
 
@@ -198,8 +212,9 @@ int Tool::remove(const std::string& archive, const std::vector<std::string>& nam
             keptBytes += pak.member(i)->size;
     if (keptBytes == 0 && doomed.size() < static_cast<std::size_t>(pak.memberCount()))
         return fail(kOnlyEmpty);
+    errno = 0;
     if (!pak.removeMembers(std::vector<int>(doomed.begin(), doomed.end())))
-        return fail("cannot write " + archive);
+        return fail(cannotWrite(archive));
     return kOk;
 }
 
@@ -226,8 +241,9 @@ int Tool::create(const std::string& archive, const std::vector<std::string>& fil
             return fail(files[i] + " is too large for a pack archive");
         sources.push_back({names[i], open.back().get(), 0, static_cast<std::uint32_t>(size)});
     }
+    errno = 0;
     if (!writePackArchiveFrom(archive, sources))
-        return fail("cannot write " + archive);
+        return fail(cannotWrite(archive));
     return kOk;
 }
 
