@@ -157,6 +157,7 @@ void firstFrameInit()
 
 void releaseApplication()
 {
+    stopGameMusic();
     releaseDisplay(theDisplay);
     theGui.reset();
     thePictures.reset();

@@ -9,7 +9,9 @@ GameMusic gameMusic;
 
 void startGameMusic(MainWindow* window, int musicOn, int musicVolume)
 {
-    initStreamEngine(window);
+    // A start that fails shuts the engine down, which deletes every stream, the music's too.
+    if (initStreamEngine(window) != 0)
+        gameMusic = GameMusic{};
     setCategoryVolume(0.8f, kMusicCategory);
     if (musicOn == 1)
         playMusic(kMenuTrack, musicVolume);
