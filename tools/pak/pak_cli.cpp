@@ -18,6 +18,23 @@
 
 namespace burrowix {
 
+std::string printableName(const std::string& name)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 32 && c < 127 && c != '\\') {
+            out += ch;
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
 namespace {
 
 // "cannot write PATH: reason", with the reason the system gave for the last failure.
@@ -25,9 +42,6 @@ std::string cannotWrite(const std::string& path)
 {
     return "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : std::string());
 }
-
-} // namespace
-namespace {
 
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
@@ -139,7 +153,7 @@ int Tool::list(const std::string& archive)
     for (int i = 0; i < pak.memberCount(); ++i) {
         const PackMember* m = pak.member(i);
         out_ << std::setw(5) << i << ' ' << std::setw(10) << m->size << ' ' << std::setw(10) << m->offset << ' '
-             << m->name << '\n';
+             << printableName(m->name) << '\n';
     }
     if (!pak.isWellFormed())
         return fail(archive + " is damaged; only the entries that could be read are listed");

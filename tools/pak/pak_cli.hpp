@@ -13,4 +13,8 @@ namespace burrowix {
 // to `err`. Returns 0 on success, 1 on failure, 2 on bad usage.
 int runPakTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// A member name as it can be shown on a terminal: control characters, backslashes and bytes above
+// 126 are written as \xHH, so a hostile name can neither fake lines nor send terminal commands.
+std::string printableName(const std::string& name);
+
 } // namespace burrowix

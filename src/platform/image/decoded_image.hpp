@@ -2,7 +2,7 @@
 // A picture as the decoders produce it: 1, 4, 8 or 24 bits per pixel, rows stored bottom-up and padded
 // to four bytes, 24-bit pixels as blue, green, red, a palette of 2, 16 or 256 entries for the paletted
 // depths, and the text of the last decoding error. Every write is bounds-checked, and pictures whose
-// rows (or whose 32-bit form) would take more than 256 MiB are refused.
+// rows (or whose 32-bit form) would take more than 64 MiB are refused.
 
 #include <cstdint>
 #include <string>
@@ -21,7 +21,9 @@ enum class ImageFormat : int { Gif = 1, Jpeg = 2, Tga = 6, Pcx = 7 };
 
 class DecodedImage {
 public:
-    static constexpr std::uint64_t kMaxBytes = 256ull << 20;
+    // The largest picture the game or its tools draw is a few MiB; 64 MiB leaves room and keeps a
+    // tiny hostile file from costing hundreds of megabytes.
+    static constexpr std::uint64_t kMaxBytes = 64ull << 20;
 
     // Makes a zeroed image; the depth is normalised (below 2 → 1, up to 4 → 4, up to 8 → 8, else 24).
     // False, and no image, for a non-positive size, one over the limit, or when memory runs out.

@@ -322,8 +322,8 @@ TEST(DecodedImage, NormalisesDepthsAndRefusesHugePictures)
         EXPECT_EQ(image.paletteSize(), c[1] == 24 ? 0 : 1 << c[1]);
         EXPECT_EQ(image.rowBytes() % 4, 0u);
     }
-    EXPECT_TRUE(image.create(8192, 8192, 24));  // exactly 256 MiB as 32-bit pixels
-    EXPECT_FALSE(image.create(8192, 8193, 24));
+    EXPECT_TRUE(image.create(4096, 4096, 24));  // exactly 64 MiB as 32-bit pixels
+    EXPECT_FALSE(image.create(4096, 4097, 24));
     EXPECT_FALSE(image.create(1, 0x7FFFFFFF, 1));
     EXPECT_FALSE(image.create(-1, 5, 8));
     EXPECT_FALSE(image.valid());

@@ -187,3 +187,20 @@ TEST_F(PakTool, UsageErrorsAndHelp)
 
 } // namespace
 } // namespace burrowix
+
+namespace burrowix {
+namespace {
+
+// Member names are shown escaped: a newline or an escape sequence in a name can neither fake a line
+// of the listing nor reach the terminal.
+TEST(PakCliListing, ShowsControlCharactersAndBackslashesEscaped)
+{
+    EXPECT_EQ(printableName("plain.bmp"), "plain.bmp");
+    EXPECT_EQ(printableName("a\nb"), "a\\x0ab");
+    EXPECT_EQ(printableName("\x1b[2Jx"), "\\x1b[2Jx");
+    EXPECT_EQ(printableName("back\\slash"), "back\\x5cslash");
+    EXPECT_EQ(printableName("\xc3\xa9"), "\\xc3\\xa9");
+}
+
+} // namespace
+} // namespace burrowix
