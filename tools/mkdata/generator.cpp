@@ -8,6 +8,7 @@
 #include "game_fonts.hpp"
 #include "jpeg_writer.hpp"
 #include "pack_description.hpp"
+#include "sound_pack.hpp"
 #include "world/level_source.hpp"
 
 #include <filesystem>
@@ -121,8 +122,15 @@ bool generateData(const GenerateOptions& options, std::string& error)
             return false;
     }
 
+    std::string soundFontNotice;
+    if (!soundFontLicence(options.soundFontCopyright, soundFontNotice, error) ||
+        !writeBytes(out / kSoundFontLicenceFile, std::vector<std::uint8_t>(soundFontNotice.begin(), soundFontNotice.end()), error))
+        return false;
+
     const PictureList standard = standardPictures();
-    if (!writePack(out / "standart.pak", encodePictures(standard), error))
+    std::vector<PackEntry> standardEntries = encodePictures(standard);
+    if (!makeSoundMembers({options.soundFont, options.contactDir, options.soundReport}, standardEntries, error) ||
+        !writePack(out / "standart.pak", standardEntries, error))
         return false;
     if (!options.contactDir.empty() && !writeSheets(options.contactDir, "standart-", standard, error))
         return false;

@@ -13,6 +13,9 @@ struct GenerateOptions {
     std::string outDir;
     std::string contactDir;  // empty: no contact sheets
     std::string levelsDir;   // compiled level files in <levelsDir>/<pack number>/<n>.ml_, if present
+    bool soundReport = false;  // print every sound's duration and levels
+    std::string soundFont = BURROWIX_SOUNDFONT;
+    std::string soundFontCopyright = BURROWIX_SOUNDFONT_COPYRIGHT;
 };
 
 inline constexpr int kThemeCount = 3;

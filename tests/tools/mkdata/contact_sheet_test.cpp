@@ -45,15 +45,22 @@ TEST(MkdataContactSheet, ShowsThePictureAtFullSizeWithKeyPixelsAsACheckerboard)
     cairo_surface_destroy(s);
 }
 
-TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPicture)
+TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPictureAndASpectrogramPerSound)
 {
     test::TempDir out, sheets;
     std::string error;
     ASSERT_TRUE(generateData({out.path().string(), sheets.path().string(), ""}, error)) << error;
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(sheets.path()))
-        count += entry.path().extension() == ".png";
+    int count = 0, sounds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(sheets.path())) {
+        const bool png = entry.path().extension() == ".png";
+        const bool sound = entry.path().filename().string().rfind("sound-", 0) == 0;
+        count += png && !sound;
+        sounds += png && sound;
+    }
     EXPECT_EQ(count, 123 + 3 * 6 + 3);
+    EXPECT_EQ(sounds, 21 + 4);
+    EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-explosion01.wav.png"));
+    EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-back4.ogg.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "standart-h1.bmp.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "theme2-grass.bmp.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "levels1-pack1.bmp.png"));

@@ -27,7 +27,7 @@ TEST(MkdataGenerator, TwoRunsWriteByteIdenticalFiles)
         EXPECT_EQ(test::readBytes(entry.path().string()), test::readBytes(second.file(name))) << name;
         ++files;
     }
-    EXPECT_EQ(files, 11);
+    EXPECT_EQ(files, 12);
 }
 
 TEST(MkdataGenerator, CompilesTheLevelSourcesIntoTheirPacks)
