@@ -1,10 +1,11 @@
-// The synthesised sound effects: their files as the game's effect loader reads them, their lengths
+// The synthesised sound effects: their files as the game's effect bank parses them, their lengths
 // against the catalogue, their levels, and the measuring and filtering they are made with.
 #include "loudness.hpp"
 #include "sound_effects.hpp"
 #include "synth_kit.hpp"
 #include "wav_writer.hpp"
 
+#include "audio/riff_wave.hpp"
 #include "platform/archive/pack_archive.hpp"
 
 #include <gtest/gtest.h>
@@ -26,57 +27,28 @@ std::uint16_t le16(const std::vector<std::uint8_t>& b, std::size_t at)
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-struct WavCheck {
-    bool ok = false;
-    std::uint16_t channels = 0, bits = 0, blockAlign = 0;
-    std::uint32_t rate = 0, dataLength = 0;
-};
-
-// The effect loader's walk: "RIFF" and "WAVE", chunks from byte 12 while the chunk start is before
-// 12 + R - 4, odd chunk lengths padded, the first "fmt " (at least 14 bytes) and the first "data".
-WavCheck walkRiff(const std::vector<std::uint8_t>& b)
+// The effect bank's own parse of a WAVE image.
+WaveImage parsed(const std::vector<std::uint8_t>& bytes, bool& ok)
 {
-    WavCheck out;
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
-        return out;
-    const std::size_t end = 12 + le32(b, 4) - 4;
-    bool haveFormat = false, haveData = false;
-    for (std::size_t at = 12; at < end && at + 8 <= b.size();) {
-        const std::uint32_t length = le32(b, at + 4);
-        if (at + 8 + length > b.size())
-            return out;
-        if (!haveFormat && std::memcmp(b.data() + at, "fmt ", 4) == 0) {
-            if (length < 14)
-                return out;
-            out.channels = le16(b, at + 10);
-            out.rate = le32(b, at + 12);
-            out.blockAlign = le16(b, at + 20);
-            out.bits = length >= 16 ? le16(b, at + 22) : 0;
-            haveFormat = true;
-        } else if (!haveData && std::memcmp(b.data() + at, "data", 4) == 0) {
-            out.dataLength = length;
-            haveData = true;
-        }
-        if (haveFormat && haveData) {
-            out.ok = true;
-            return out;
-        }
-        at += 8 + ((length + 1) & ~1u);
-    }
-    return out;
+    WaveImage image;
+    ok = parseWaveImage(bytes.data(), bytes.size(), image);
+    return image;
 }
 
-TEST(MkdataWav, WritesAChunkLayoutTheEffectLoaderAccepts)
+TEST(MkdataWav, WritesAChunkLayoutTheEffectBankAccepts)
 {
     for (std::size_t n : {1u, 2u, 441u}) {
         const std::vector<std::uint8_t> wav = encodeWav(Samples(n, 0.5f));
         EXPECT_EQ(le32(wav, 4), wav.size() - 8) << n;
-        const WavCheck check = walkRiff(wav);
-        ASSERT_TRUE(check.ok) << n;
-        EXPECT_EQ(check.channels, 1);
-        EXPECT_EQ(check.bits, 16);
-        EXPECT_EQ(check.rate, 44100u);
-        EXPECT_EQ(check.dataLength, 2 * n);
+        bool ok = false;
+        const WaveImage image = parsed(wav, ok);
+        ASSERT_TRUE(ok) << n;
+        EXPECT_EQ(image.format.formatTag, kFormatPcm);
+        EXPECT_EQ(image.format.channels, 1);
+        EXPECT_EQ(image.format.bitsPerSample, 16);
+        EXPECT_EQ(image.format.samplesPerSec, 44100u);
+        EXPECT_EQ(image.format.avgBytesPerSec, 88200u);
+        EXPECT_EQ(image.length, 2 * n);
         EXPECT_EQ(le16(wav, wav.size() - 2), std::lround(0.5 * 32767));
     }
     // Out-of-range samples are clamped, not wrapped round.
@@ -193,7 +165,7 @@ TEST(MkdataSoundEffects, EveryEffectHasItsLengthALevelWithTheOthersAndCleanEnds)
     EXPECT_EQ(accents, 3);
 }
 
-TEST(MkdataSoundEffects, TheGeneratedStandardPackHoldsEveryEffectAsTheLoaderWantsIt)
+TEST(MkdataSoundEffects, TheGeneratedStandardPackHoldsEveryEffectAsTheBankWantsIt)
 {
 #ifndef BURROWIX_DATA_GENERATED
     GTEST_SKIP() << "this build does not generate the game data (BURROWIX_DATA=OFF)";
@@ -206,14 +178,16 @@ TEST(MkdataSoundEffects, TheGeneratedStandardPackHoldsEveryEffectAsTheLoaderWant
         EXPECT_EQ(pack.member(index)->name, name);
         std::vector<std::uint8_t> bytes;
         ASSERT_TRUE(pack.readMember(index, bytes));
-        const WavCheck check = walkRiff(bytes);
-        ASSERT_TRUE(check.ok);
-        EXPECT_EQ(check.channels, 1);
-        EXPECT_EQ(check.bits, 16);
-        EXPECT_EQ(check.rate, 44100u);
-        EXPECT_GT(check.dataLength, 0u);
-        EXPECT_EQ(check.dataLength % check.blockAlign, 0u);
-        EXPECT_NEAR(check.dataLength / 2.0 / 44100.0, (expected.minSeconds + expected.maxSeconds) / 2,
+        bool ok = false;
+        const WaveImage image = parsed(bytes, ok);
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(image.format.channels, 1);
+        EXPECT_EQ(image.format.bitsPerSample, 16);
+        EXPECT_EQ(image.format.samplesPerSec, 44100u);
+        ASSERT_GT(image.format.blockAlign, 0);
+        EXPECT_GT(image.length, 0u);
+        EXPECT_EQ(image.length % image.format.blockAlign, 0u);
+        EXPECT_NEAR(image.length / 2.0 / 44100.0, (expected.minSeconds + expected.maxSeconds) / 2,
                     (expected.maxSeconds - expected.minSeconds) / 2 + 1e-9);
     }
 #endif
