@@ -9,6 +9,9 @@
 // gravity, the digger's step) on a level of loose stones, gold, bombs, mines, TNT and many enemies
 // in open caves, with a chained explosion set off every 40 frames; the level is rebuilt (untimed)
 // every 600 frames so it stays busy, and the digger is kept in super mode so it keeps walking.
+// With --state it prints, instead of the figures, one JSON line per measurement with the frame count
+// and the final state of the world: the tests compare it with a recording so the rules cannot change
+// unnoticed.
 
 #include <algorithm>
 #include <atomic>
@@ -193,6 +196,33 @@ Figures fullFrameBench(int& explosions, long& movingCells)
     return summarise(times, allocations);
 }
 
+// The frame count and the world's final state, timings left out, so the line is the same on every run.
+void printFinalState(const char* name, int frames, int explosions, long movingCells)
+{
+    const World& w = *world.theWorld;
+    const Digger& d = *world.theDigger;
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a over every cell's kind, parameter and offsets
+    auto mix = [&hash](std::int64_t v) {
+        for (int i = 0; i < 8; ++i) {
+            hash ^= std::uint64_t(v >> (8 * i)) & 0xff;
+            hash *= 1099511628211ull;
+        }
+    };
+    for (const Cell& c : w.cells) {
+        mix(c.kind);
+        mix(c.param);
+        mix(c.offsetX);
+        mix(c.offsetY);
+        mix(c.moving);
+    }
+    std::printf("{\"measurement\":\"%s\",\"frames\":%d,\"digger\":{\"x\":%d,\"y\":%d,\"dead\":%d,"
+                "\"health\":%d,\"goldCollected\":%d,\"enemiesKilled\":%d},\"score\":%d,\"goldRemaining\":%d,"
+                "\"enemiesAlive\":%d,\"viewX\":%d,\"viewY\":%d,\"explosions\":%d,\"movingCells\":%ld,\"cells\":\"%016llx\"}\n",
+                name, frames, d.x, d.y, int(d.dead), int(d.health), int(d.goldCollected), int(d.enemiesKilled),
+                int(theRecords.hallOfFame.score), int(w.goldRemaining), int(w.enemiesAlive), int(w.viewX),
+                int(w.viewY), explosions, movingCells, static_cast<unsigned long long>(hash));
+}
+
 std::string defaultGameFolder()
 {
     char buffer[4096];
@@ -205,7 +235,14 @@ std::string defaultGameFolder()
 
 int main(int argc, char** argv)
 {
-    const std::string folder = argc > 1 ? argv[1] : defaultGameFolder();
+    std::string folder = defaultGameFolder();
+    bool stateOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--state")
+            stateOnly = true;
+        else
+            folder = argv[i];
+    }
     const std::string opened = openGameHeadless(folder, 1);
     if (!opened.empty()) {
         std::fprintf(stderr, "world_bench: cannot load the game's pictures from %s: %s\n", folder.c_str(),
@@ -256,7 +293,10 @@ int main(int argc, char** argv)
         allocations.push_back(gAllocations.load() - before);
     }
     const Figures walk = summarise(times, allocations);
-    std::printf("world frame, %d x %d cells, %d frames: median %.3f ms, worst %.3f ms, "
+    if (stateOnly)
+        printFinalState("world frame", kFrames, 0, 0);
+    else
+        std::printf("world frame, %d x %d cells, %d frames: median %.3f ms, worst %.3f ms, "
                 "heap allocations per frame %.3f (total %ld); digger ended at column %d\n",
                 kWidth, kHeight, kFrames, walk.median, walk.worst, walk.allocationsPerFrame, walk.totalAllocations,
                 world.theDigger->x);
@@ -264,7 +304,10 @@ int main(int argc, char** argv)
     int explosions = 0;
     long movingCells = 0;
     const Figures full = fullFrameBench(explosions, movingCells);
-    std::printf("full game frame, %d x %d cells, %d frames, %d chained explosions, %.1f cells moving per "
+    if (stateOnly)
+        printFinalState("full game frame", kFrames, explosions, movingCells);
+    else
+        std::printf("full game frame, %d x %d cells, %d frames, %d chained explosions, %.1f cells moving per "
                 "frame: median %.3f ms, worst %.3f ms, heap allocations per frame %.3f (total %ld)\n",
                 kWidth, kHeight, kFrames, explosions, double(movingCells) / kFrames, full.median, full.worst,
                 full.allocationsPerFrame, full.totalAllocations);
