@@ -1,10 +1,11 @@
-# Runs COMMAND with ARGS and fails unless its standard output is byte-for-byte the file EXPECTED.
-# With UPDATE=1 it rewrites EXPECTED instead.
-execute_process(COMMAND ${COMMAND} ${ARGS} OUTPUT_VARIABLE actual RESULT_VARIABLE status)
+# Runs COMMAND with ARGS (separated by "|") and fails unless its standard output is byte-for-byte the
+# file EXPECTED. With BURROWIX_UPDATE_GOLDEN set in the environment it rewrites EXPECTED instead.
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${COMMAND} ${args} OUTPUT_VARIABLE actual RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${COMMAND} exited with ${status}")
 endif()
-if(UPDATE)
+if(DEFINED ENV{BURROWIX_UPDATE_GOLDEN})
   file(WRITE ${EXPECTED} "${actual}")
   return()
 endif()

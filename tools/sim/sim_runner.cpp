@@ -27,6 +27,7 @@
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/level_loader.hpp"
+#include "world/watching_eyes.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -161,6 +162,8 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     screenFlow.reset();
     theRecords.reset();
     world.reset();
+    // The eyes draw random numbers: a run must not inherit their timing from an earlier one.
+    theEyeLids.reset();
     const std::string opened = openGameHeadless(data, difficulty);
     if (!opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
