@@ -23,15 +23,15 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/app_state.hpp"
 #include "app/game_frame.hpp"
-#include "app/game_screen_state.hpp"
 #include "app/headless_game.hpp"
-#include "app/picture_tables.hpp"
 #include "common/random.hpp"
-#include "menus/records.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/picture_tables.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"

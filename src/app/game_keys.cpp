@@ -1,10 +1,10 @@
 #include "app/game_keys.hpp"
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
-#include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/weapons.hpp"

@@ -2,12 +2,12 @@
 
 #include "app/game_panel_actions.hpp"
 
-#include "app/app_state.hpp"
 #include "app/game_keys.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "state/app_state.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/level_loader.hpp"
 
 namespace burrowix {

@@ -1,7 +1,7 @@
-#include "app/level_presentation.hpp"
+#include "state/level_presentation_state.hpp"
 
-#include "app/game_screen_state.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/game_screen_state.hpp"
 
 namespace burrowix {
 

@@ -1,9 +1,9 @@
 #include "app/main_loop.hpp"
 
-#include "app/app_state.hpp"
 #include "app/run_frame.hpp"
 #include "app/window_procedure.hpp"
 #include "platform/system/event_source.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

@@ -1,11 +1,11 @@
 #include "app/run_frame.hpp"
 
-#include "app/app_state.hpp"
 #include "app/frame_dispatch.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

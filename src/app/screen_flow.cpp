@@ -1,15 +1,15 @@
 #include "app/screen_flow.hpp"
 
-#include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/picture_tables.hpp"
-#include "app/sound_controls.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
+#include "app/sound_controls.hpp"
 #include "audio/effect_handles.hpp"
-#include "menus/records.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

@@ -1,11 +1,11 @@
 #include "app/screen_widgets.hpp"
 
-#include "app/screen_flow_state.hpp"
 #include "platform/gui/edit_field.hpp"
 #include "platform/gui/gui_state.hpp"
 #include "platform/gui/input_routing.hpp"
 #include "platform/gui/scroll_bar.hpp"
 #include "platform/gui/widget.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

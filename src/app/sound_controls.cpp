@@ -2,7 +2,7 @@
 
 #include "audio/effect_bank.hpp"
 #include "audio/game_music.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
 
 namespace burrowix {
 

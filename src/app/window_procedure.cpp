@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/app_state.hpp"
 #include "app/frame_dispatch.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/event_source.hpp"
 #include "platform/system/main_window.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

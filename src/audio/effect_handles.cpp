@@ -1,8 +1,8 @@
 #include "audio/effect_handles.hpp"
 
-#include "app/app_state.hpp"
 #include "audio/effect_bank.hpp"
 #include "common/random.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

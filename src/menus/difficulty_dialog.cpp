@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/level_choice_state.hpp"
-#include "menus/records.hpp"
 #include "platform/display/blit.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

@@ -1,11 +1,11 @@
 // The exit confirmation: Yes (or Enter) closes the program, No goes back to the main menu, and so
 // does Esc.
 
-#include "app/app_state.hpp"
 #include "app/screen_table.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

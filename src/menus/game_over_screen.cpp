@@ -2,16 +2,16 @@
 // prompt while the hall-of-fame name field is open, and the button back to the main menu (which
 // stores the name). The game screen decides when it is entered and opens the field.
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

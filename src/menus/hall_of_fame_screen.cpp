@@ -4,14 +4,14 @@
 #include <array>
 #include <string>
 
-#include "app/app_state.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
-#include "menus/records.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

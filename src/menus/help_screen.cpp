@@ -5,8 +5,6 @@
 #include <array>
 #include <string>
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
@@ -17,6 +15,8 @@
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

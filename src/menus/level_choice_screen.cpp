@@ -5,11 +5,8 @@
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/difficulty_dialog.hpp"
@@ -17,12 +14,15 @@
 #include "menus/level_navigation.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/records.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/level_loader.hpp"

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "menus/level_choice_state.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/level_loader.hpp"
 
 namespace burrowix {

@@ -1,11 +1,11 @@
 // The logo shown at start-up: any key or a left click (or the shell's timer) leads to the main
 // menu. Its picture is loaded at start-up and released when the screen is left.
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "menus/menu_screens.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

@@ -1,12 +1,12 @@
 // The main menu: its picture with the five buttons to the level choice, options, hall of fame,
 // help and exit; Enter, Esc and F1 stand for three of them. Entering it starts a new game's values.
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

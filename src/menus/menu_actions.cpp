@@ -1,12 +1,12 @@
 #include "menus/menu_actions.hpp"
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
+#include "app/record_files.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_widgets.hpp"
-#include "menus/record_files.hpp"
 #include "platform/system/event_source.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

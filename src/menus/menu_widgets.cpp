@@ -1,15 +1,13 @@
 #include "menus/menu_widgets.hpp"
 
-#include "app/app_state.hpp"
 #include "app/game_panel_actions.hpp"
+#include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
 #include "menus/difficulty_dialog.hpp"
 #include "menus/help_state.hpp"
 #include "menus/level_navigation.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/options_controls.hpp"
-#include "menus/records.hpp"
-#include "app/pack_catalogue.hpp"
 #include "platform/display/display.hpp"
 #include "platform/gui/edit_field.hpp"
 #include "platform/gui/gui_state.hpp"
@@ -18,6 +16,8 @@
 #include "platform/gui/picture_button.hpp"
 #include "platform/gui/scroll_bar.hpp"
 #include "platform/gui/toggle_button.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

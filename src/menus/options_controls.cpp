@@ -1,9 +1,9 @@
 #include "menus/options_controls.hpp"
 
-#include "app/app_state.hpp"
 #include "app/screen_flow.hpp"
 #include "app/sound_controls.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 

@@ -1,17 +1,17 @@
 // The options screen: its picture, the switches and steps for sound and music, and the three
 // value gauges drawn after the widgets.
 
-#include "app/app_state.hpp"
 #include "app/screen_flow.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/options_controls.hpp"
-#include "menus/records.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

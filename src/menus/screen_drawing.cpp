@@ -1,7 +1,7 @@
 #include "menus/screen_drawing.hpp"
 
-#include "app/picture_tables.hpp"
 #include "platform/display/blit.hpp"
+#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

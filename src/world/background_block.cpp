@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
-#include "app/screen_flow_state.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/watching_eyes.hpp"
 #include "world/world.hpp"
 

@@ -1,7 +1,7 @@
 #include "world/cell.hpp"
 
-#include "app/app_state.hpp"
 #include "common/random.hpp"
+#include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 
 namespace burrowix {

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
-#include "app/picture_tables.hpp"
-#include "app/screen_flow_state.hpp"
 #include "common/random.hpp"
 #include "platform/display/blit.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell.hpp"
 #include "world/cell_kind.hpp"
-#include "world/egg_hatching.hpp"
 #include "world/digger.hpp"
+#include "world/egg_hatching.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
 #include "audio/effect_handles.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"

@@ -1,7 +1,7 @@
 #include "world/gravity.hpp"
 
-#include "app/app_state.hpp"
 #include "audio/effect_handles.hpp"
+#include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
-#include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/screen_flow_state.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
 #include "common/random.hpp"
-#include "menus/records.hpp"
 #include "platform/archive/pack_archive.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"

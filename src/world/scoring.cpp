@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/game_screen_state.hpp"
-#include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"

@@ -1,9 +1,9 @@
 #include "world/watching_eyes.hpp"
 
-#include "app/app_state.hpp"
-#include "app/picture_tables.hpp"
 #include "common/random.hpp"
 #include "platform/display/blit.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
 

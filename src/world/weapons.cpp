@@ -1,9 +1,9 @@
 #include "world/weapons.hpp"
 
-#include "app/app_state.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"

@@ -8,13 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.hpp"
-#include "menus/records.hpp"
-#include "support/temp_dir.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "support/temp_dir.hpp"
 
 namespace burrowix::test {
 

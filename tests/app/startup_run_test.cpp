@@ -1,22 +1,22 @@
 // A whole run of the program without a window: start-up from the packs in the working folder, the
 // logo, a key to the main menu, and the close that saves the three record files and nothing else.
-#include "app/app_state.hpp"
-#include "app/frame_test_support.hpp"
-#include "platform/display/display.hpp"
 #include "app/frame_dispatch.hpp"
+#include "app/frame_test_support.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/picture_tables.hpp"
 #include "app/startup.hpp"
 #include "app/test_packs.hpp"
-#include "menus/menu_screens.hpp"
-#include "menus/records.hpp"
-#include "support/temp_dir.hpp"
 #include "bmp_writer.hpp"
+#include "menus/menu_screens.hpp"
+#include "platform/display/display.hpp"
 #include "platform/gui/gui_state.hpp"
 #include "platform/text/font_files.hpp"
 #include "platform/text/fonts.hpp"
 #include "platform/text/game_fonts.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/picture_tables.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 

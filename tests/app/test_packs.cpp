@@ -1,10 +1,10 @@
 #include "app/test_packs.hpp"
 
 #include "app/pack_info.hpp"
-#include "app/picture_tables.hpp"
 #include "bmp_writer.hpp"
 #include "jpeg_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
+#include "state/picture_tables.hpp"
 
 #include <set>
 

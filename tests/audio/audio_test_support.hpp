@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/app_state.hpp"
 #include "audio/audio_output.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_device.hpp"
 #include "audio/effect_handles.hpp"
 #include "audio/game_music.hpp"
 #include "audio/stream_engine.hpp"
+#include "state/app_state.hpp"
 #include "support/sound_files.hpp"
 #include "support/temp_dir.hpp"
 

@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "app/app_state.hpp"
 #include "app/screen_flow.hpp"
 #include "app/sound_controls.hpp"
 #include "audio/effect_handles.hpp"
 #include "menus/help_state.hpp"
 #include "menus/options_controls.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
 
 namespace burrowix {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/pack_info.hpp"
-#include "app/screen_flow_state.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "platform/display/surface.hpp"
+#include "state/screen_flow_state.hpp"
 #include "support/temp_dir.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"

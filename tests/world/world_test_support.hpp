@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
-#include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/picture_tables.hpp"
-#include "app/screen_flow_state.hpp"
 #include "audio/effect_handles.hpp"
 #include "common/random.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
 #include "world/watching_eyes.hpp"

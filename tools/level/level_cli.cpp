@@ -10,13 +10,13 @@
 #include <unistd.h>
 
 #include "app/headless_game.hpp"
-#include "app/screen_flow_state.hpp"
 #include "common/atomic_file.hpp"
 #include "common/random.hpp"
 #include "level_play.hpp"
 #include "level_render.hpp"
 #include "platform/display/surface.hpp"
 #include "png_file.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/level_check.hpp"
 #include "world/level_loader.hpp"
 #include "world/level_source.hpp"

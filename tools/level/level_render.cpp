@@ -1,10 +1,10 @@
 #include "level_render.hpp"
 
-#include "app/app_state.hpp"
-#include "app/game_screen_state.hpp"
-#include "app/screen_flow_state.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"

@@ -8,11 +8,9 @@
 #include <optional>
 #include <sstream>
 
-#include "app/app_state.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/run_frame.hpp"
-#include "app/screen_flow_state.hpp"
 #include "app/screen_widgets.hpp"
 #include "app/sound_controls.hpp"
 #include "app/startup.hpp"
@@ -21,11 +19,13 @@
 #include "menus/help_state.hpp"
 #include "menus/level_choice_state.hpp"
 #include "menus/menu_screens.hpp"
-#include "menus/records.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
 #include "png_file.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "menus/hall_of_fame.hpp"
-#include "menus/level_progress.hpp"
-#include "menus/options.hpp"
+#include "records/hall_of_fame.hpp"
+#include "records/level_progress.hpp"
+#include "records/options.hpp"
 #include "sim_runner.hpp"
 #include "support/temp_dir.hpp"
 

@@ -1,4 +1,4 @@
-#include "app/screen_flow_state.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

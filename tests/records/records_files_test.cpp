@@ -1,8 +1,8 @@
 // The three record files: options, hall of fame and level progress, byte for byte.
 #include "common/le_io.hpp"
-#include "menus/hall_of_fame.hpp"
-#include "menus/level_progress.hpp"
-#include "menus/options.hpp"
+#include "records/hall_of_fame.hpp"
+#include "records/level_progress.hpp"
+#include "records/options.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "menus/options.hpp"
+#include "records/options.hpp"
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"

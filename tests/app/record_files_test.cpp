@@ -1,10 +1,10 @@
 // The program's three files read into and saved from the program-wide records.
-#include "app/screen_flow_state.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/record_files.hpp"
 #include "common/le_io.hpp"
-#include "menus/record_files.hpp"
-#include "menus/records.hpp"
 #include "platform/archive/pack_writer.hpp"
+#include "records/records.hpp"
+#include "state/screen_flow_state.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "menus/records.hpp"
+#include "records/records.hpp"
 
 namespace burrowix {
 

@@ -1,4 +1,4 @@
-#include "menus/hall_of_fame.hpp"
+#include "records/hall_of_fame.hpp"
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"

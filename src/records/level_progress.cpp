@@ -1,4 +1,4 @@
-#include "menus/level_progress.hpp"
+#include "records/level_progress.hpp"
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"

@@ -1,8 +1,8 @@
-#include "menus/record_files.hpp"
+#include "app/record_files.hpp"
 
 #include "app/pack_catalogue.hpp"
-#include "app/screen_flow_state.hpp"
-#include "menus/records.hpp"
+#include "records/records.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 

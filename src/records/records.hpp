@@ -3,9 +3,9 @@
 // its level-start copy and the scratch copy used while restoring from it, the level progress, the
 // options, and whether the level choice still has to ask for a difficulty.
 
-#include "menus/hall_of_fame.hpp"
-#include "menus/level_progress.hpp"
-#include "menus/options.hpp"
+#include "records/hall_of_fame.hpp"
+#include "records/level_progress.hpp"
+#include "records/options.hpp"
 
 #include <array>
 #include <cstdint>

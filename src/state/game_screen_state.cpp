@@ -1,4 +1,4 @@
-#include "app/game_screen_state.hpp"
+#include "state/game_screen_state.hpp"
 
 namespace burrowix {
 

@@ -1,4 +1,4 @@
-#include "app/picture_tables.hpp"
+#include "state/picture_tables.hpp"
 
 #include "app/pack_catalogue.hpp"
 #include "platform/display/display.hpp"
