@@ -1,10 +1,10 @@
 #include "app/headless_game.hpp"
 
 #include "app/pack_catalogue.hpp"
+#include "app/picture_loading.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
 #include "state/app_state.hpp"
-#include "state/picture_tables.hpp"
 
 namespace burrowix {
 

@@ -1,11 +1,10 @@
-#include "state/level_presentation_state.hpp"
+#include "app/level_presentation.hpp"
 
 #include "records/records.hpp"
 #include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
 
 namespace burrowix {
-
-LevelPresentationState levelPresentation;
 
 void beginLevelPresentation(int /*levelIndex*/)
 {

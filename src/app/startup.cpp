@@ -2,6 +2,7 @@
 
 #include "app/game_screen.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/picture_loading.hpp"
 #include "app/record_files.hpp"
 #include "app/run_frame.hpp"
 #include "app/screen_table.hpp"
@@ -22,7 +23,6 @@
 #include "platform/text/game_fonts.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
-#include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
 
 namespace burrowix {

@@ -3,8 +3,6 @@
 // over, the message panel's slide and the HUD's slide. One instance, `levelPresentation`. The
 // panels, the HUD and their drawing build on these fields.
 
-#include <cstdint>
-
 namespace burrowix {
 
 struct LevelPresentationState {
@@ -18,9 +16,5 @@ struct LevelPresentationState {
 };
 
 extern LevelPresentationState levelPresentation;
-
-// What a level start shows and records before the world is built: the world stops (`frozen`), and
-// the live record is copied as the level-start record that a lost life restores.
-void beginLevelPresentation(int levelIndex);
 
 } // namespace burrowix

@@ -1,9 +1,8 @@
 #pragma once
 // The shared pictures the rest of the game addresses by fixed index: four single pictures and the
-// sprite, interface, mineral and weapon-pickup tables, with the file name of every slot and the
-// colour key each picture gets. Start-up fills them; a display loss reloads them.
+// sprite, interface, mineral and weapon-pickup tables, with the file name of every slot. Start-up
+// fills them (app/picture_loading.hpp); a display loss reloads them.
 
-#include "platform/display/display_result.hpp"
 #include "platform/display/surface.hpp"
 
 #include <array>
@@ -12,9 +11,6 @@
 #include <string>
 
 namespace burrowix {
-
-class PackCatalogue;
-struct Display;
 
 inline constexpr int kSpriteImageCount = 30;
 inline constexpr int kInterfaceImageCount = 50;
@@ -50,18 +46,5 @@ struct PictureTables {
 };
 
 extern PictureTables thePictures;
-
-// Loads every picture start-up needs, sets their colour keys and the back buffer's, and returns
-// the message of the first missing essential picture ("" when all are there). The theme pictures
-// come from the catalogue's selected theme pack, "pack1.bmp" from its selected level pack.
-std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures);
-
-// The eight theme pictures from the selected theme pack (loaded anew, with the green key).
-void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures);
-// "pack1.bmp" from the selected level pack, into its existing surface when there is one.
-void reloadPackPicture(Display& display, PackCatalogue& catalogue, PictureTables& pictures);
-// After a display loss: every loaded picture reloaded into its surface from its pack, keys set
-// again. Returns the status of the last reload.
-DisplayResult reloadAllPictures(PackCatalogue& catalogue, PictureTables& pictures);
 
 } // namespace burrowix

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"

@@ -1,12 +1,12 @@
 // Start-up's shared pictures: every table slot loaded from the right pack, the colour keys, and the
 // message of the first missing essential picture.
 #include "app/pack_catalogue.hpp"
+#include "app/picture_loading.hpp"
 #include "app/test_packs.hpp"
 #include "bmp_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
-#include "state/picture_tables.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
