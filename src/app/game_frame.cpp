@@ -1,5 +1,9 @@
 #include "app/game_frame.hpp"
 
+#include "app/hud.hpp"
+#include "app/level_end.hpp"
+#include "app/message_panels.hpp"
+#include "state/level_presentation_state.hpp"
 #include "platform/display/blit.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -35,12 +39,20 @@ void drawDiggerPointer(const Digger& d, Surface* target)
     blitFast(target, x, y, thePictures.interfaceImages[kPointerPicture].get(), &source, true);
 }
 
-} // namespace
+// After the HUD: the dimming behind panels, death and game end, the finished level, the panels.
+void panelsAndLevelEnd(Surface* backBuffer)
+{
+    const LevelPresentationState& s = levelPresentation;
+    if ((gameScreen.frozen && s.levelEnding == 0) || s.gameOverPending || s.levelEnding == 2)
+        drawDimming(backBuffer);
+    runDeathAndGameEnd();
+    if (app.currentScreen != ScreenGame)
+        return;
+    runLevelDone();
+    runMessagePanels(backBuffer);
+}
 
-namespace gameframe {
-void drawHud(Surface*) {}
-void panelsAndLevelEnd(Surface*) {}
-} // namespace gameframe
+} // namespace
 
 void RunGameFrame(Surface* backBuffer)
 {
@@ -74,9 +86,11 @@ void RunGameFrame(Surface* backBuffer)
         gravityPass(w, d);
     // The step from the held arrows while play runs; its last part (ending a push) in every frame.
     diggerStep(w, d, !gameScreen.frozen && !w.diggerDead);
-    gameframe::drawHud(backBuffer);
-    gameframe::panelsAndLevelEnd(backBuffer);
-    drawDiggerPointer(d, backBuffer);
+    runHud(w, d, backBuffer);
+    // Death and the panels may start the level again: the world and the digger are new then.
+    panelsAndLevelEnd(backBuffer);
+    if (app.currentScreen == ScreenGame && world.theDigger)
+        drawDiggerPointer(*world.theDigger, backBuffer);
 }
 
 } // namespace burrowix

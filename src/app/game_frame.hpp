@@ -9,13 +9,6 @@ class Surface;
 // Runs the game screen's frame onto `backBuffer` for the current world and digger.
 void RunGameFrame(Surface* backBuffer);
 
-// Points where the HUD and the message panels plug into the frame; they do nothing until those
-// screens exist.
-namespace gameframe {
-void drawHud(Surface* backBuffer);
-void panelsAndLevelEnd(Surface* backBuffer);
-} // namespace gameframe
-
 // The digger stays idle this long without input before it takes the idle pose.
 inline constexpr int kIdleAfter = 10000;
 // Steps of the throw animation and of the pointer.

@@ -1,5 +1,7 @@
 #include "app/game_keys.hpp"
 
+#include "app/hud.hpp"
+#include "app/message_panels.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
 #include "state/app_state.hpp"
@@ -44,15 +46,6 @@ void fire(int weapon)
 
 } // namespace
 
-namespace gamekeys {
-bool panelTakesKey(const Message&)
-{
-    return levelPresentation.levelEnding || (world.theDigger && world.theDigger->dead);
-}
-void openExitPanel() {}
-void toggleHud() {}
-} // namespace gamekeys
-
 int weaponKind(int weapon)
 {
     static constexpr int kKinds[kWeaponCount] = {KindShot, KindGrenade, KindMine, KindTnt, KindBottle};
@@ -61,7 +54,7 @@ int weaponKind(int weapon)
 
 void gameScreenKeyDown(const Message& message)
 {
-    if (!world.theDigger || gamekeys::panelTakesKey(message))
+    if (!world.theDigger || panelKeyDown(message.wParam))
         return;
     Digger& d = *world.theDigger;
     const std::uint32_t key = message.wParam;
@@ -79,14 +72,14 @@ void gameScreenKeyDown(const Message& message)
                 gameScreen.currentWeapon = (gameScreen.currentWeapon + 1) % kWeaponCount;
         }
         break;
-    case Key::Escape: gamekeys::openExitPanel(); break;
+    case Key::Escape: openExitPanel(); break;
     case Key::Space:
         if (!gameScreen.frozen) {
             d.lastInputTime = app.frameClock;
             fire(gameScreen.currentWeapon);
         }
         break;
-    case Key::Insert: gamekeys::toggleHud(); break;
+    case Key::Insert: toggleHud(); break;
     case Key::F1:
     case Key::F1 + 1:
     case Key::F1 + 2:

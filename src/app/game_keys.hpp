@@ -15,12 +15,4 @@ void gameKeyUp(const Message& message);
 // The kind `placeWeapon` lays for a weapon of the HUD (0 shot, 1 grenade, 2 mine, 3 TNT, 4 bottle).
 int weaponKind(int weapon);
 
-// Points where the panels, the HUD and the exit panel plug into the key handling; until they
-// exist, a dead digger or a finished level swallows keys and the others do nothing.
-namespace gamekeys {
-bool panelTakesKey(const Message& message);
-void openExitPanel();
-void toggleHud();
-} // namespace gamekeys
-
 } // namespace burrowix

@@ -1,15 +1,31 @@
 #include "app/level_presentation.hpp"
 
+#include "app/hud.hpp"
+#include "app/message_panels.hpp"
 #include "records/records.hpp"
+#include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 
 namespace burrowix {
 
-void beginLevelPresentation(int /*levelIndex*/)
+void beginLevelPresentation(int levelIndex)
 {
+    LevelPresentationState& s = levelPresentation;
+    s.gameOverPending = 0;
+    s.levelEnding = 0;
+    s.deathTimerState = 0;
+    s.keyDelayPhase = 0;
+    s.hudSlide = 0;
+    s.panels = {};
+    if (app.currentScreen == ScreenGame) {
+        const bool newGame = levelIndex == 0 && theRecords.hallOfFame.lives == kStartLives;
+        StartPanel(newGame ? PanelControls : PanelLevelStart);
+        s.hudShown = 0;
+    }
     gameScreen.frozen = 1;
-    levelPresentation.levelEnding = 0;
+    s.hudOffset = 9;
+    restWeaponSelector();
     theRecords.levelStartRecord = theRecords.hallOfFame;
 }
 

@@ -5,6 +5,7 @@
 #include "jpeg_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "state/picture_tables.hpp"
+#include "world/level_source.hpp"
 
 #include <set>
 
@@ -51,9 +52,17 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
 
     PackInfo level;
     level.packType = PackInfo::kLevelPack;
-    level.levelCount = 30;
-    const std::vector<PackEntry> levelEntries{{"pak.dsc", encodePackDescription(level)},
-                                              {"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
+    level.levelCount = options.levelCount;
+    level.packNumber = options.levelPackNumber;
+    std::vector<PackEntry> levelEntries{{"pak.dsc", encodePackDescription(level)},
+                                        {"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
+    for (std::size_t i = 0; i < options.levelSources.size(); ++i) {
+        std::string error;
+        const auto bytes = compileLevelSource(options.levelSources[i], error);
+        if (!bytes)
+            return false;
+        levelEntries.push_back({std::to_string(i + 1) + ".ml_", *bytes});
+    }
 
     return writePackArchive(folder + "/standart.pak", standard) &&
            writePackArchive(folder + "/theme.pak", themeEntries) &&

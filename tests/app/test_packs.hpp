@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace burrowix::test {
 
@@ -12,6 +13,10 @@ struct TestPackOptions {
     std::uint32_t themeColour = 0xC80A0A; // 0xRRGGBB of the theme pictures
     std::uint32_t logoColour = 0xFF0000;
     std::uint32_t mainMenuColour = 0x0000FF;
+    // The level pack: its number (difficulty), its level count and its levels as level sources.
+    std::int32_t levelPackNumber = 0;
+    std::int32_t levelCount = 30;
+    std::vector<std::string> levelSources{};
 };
 
 // Writes "standart.pak", "theme.pak" and "level.pak" into `folder`; false on a write failure.

@@ -1,0 +1,184 @@
+#include "app/hud.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "app/level_end.hpp"
+#include "state/level_presentation_state.hpp"
+#include "app/pack_catalogue.hpp"
+#include "state/picture_tables.hpp"
+#include "records/records.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/text/draw_number.hpp"
+#include "world/digger.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+constexpr int kWeaponColumnPicture = 0; // "pan1.bmp"
+constexpr int kScorePicture = 1;        // "pan2.bmp"
+constexpr int kGoalsPicture = 20;       // "pan3.bmp"
+constexpr int kSelectorPicture = 35;    // "curr_weap.bmp"
+
+constexpr int kSlideStep = 50;
+constexpr int kHidden = 10;
+constexpr int kSelectorSpeed = 6;
+constexpr int kStripFrames = 3;
+
+// By weapon of the HUD (shot, grenade, mine, TNT, bottle): its ammunition counter, the y of its
+// counter digits and the y of its icon square.
+constexpr std::array<int, 5> kAmmunitionCounter = {3, 4, 1, 6, 7};
+constexpr std::array<int, 5> kCounterY = {24, 84, 144, 202, 261};
+constexpr std::array<int, 5> kIconY = {21, 81, 140, 198, 257};
+
+LevelPresentationState& s = levelPresentation;
+
+int weaponIndex()
+{
+    return std::clamp(gameScreen.currentWeapon, 0, 4);
+}
+
+int selectorRest()
+{
+    return kIconY[std::size_t(weaponIndex())] + 6;
+}
+
+Surface* picture(int slot)
+{
+    return thePictures.interfaceImages[slot].get();
+}
+
+void number(Surface* target, int value, int x, int y, int style)
+{
+    drawNumber(target, thePictures.digitsFont.get(), value, x, y, style);
+}
+
+// One slide step: hiding only while play runs or the level is ending; a finished hide at the end
+// of a won level brings up the level-complete panel.
+void slideStep(World& w)
+{
+    if (s.hudSlide == 0 || (gameScreen.frozen && !s.levelEnding))
+        return;
+    if (s.hudSlide < 0) {
+        if (++s.hudOffset >= kHidden) {
+            s.hudOffset = kHidden;
+            s.hudSlide = 0;
+            if (s.levelEnding == 1)
+                beginLevelComplete(w);
+        }
+    } else if (--s.hudOffset <= 0) {
+        s.hudOffset = 0;
+        s.hudSlide = 0;
+    }
+}
+
+// The selector glides 6 px per step towards the current weapon; the strip beside the column turns
+// one frame per step.
+void glideSelector()
+{
+    if (!elapsedMoreThan(app.frameClock, s.selectorTime, kSlideStep))
+        return;
+    s.selectorTime = app.frameClock;
+    const int target = selectorRest();
+    if (s.selectorY == target)
+        return;
+    s.selectorY = s.selectorY < target ? std::min(target, s.selectorY + kSelectorSpeed)
+                                       : std::max(target, s.selectorY - kSelectorSpeed);
+    s.selectorFrame = (s.selectorFrame + 1) % kStripFrames;
+}
+
+void drawWeaponColumn(Surface* target)
+{
+    const int sx = s.hudOffset * 18;
+    const Rect column{sx, 0, 104, 342};
+    blitFast(target, 0, 0, picture(kWeaponColumnPicture), &column, true);
+    const auto& ammunition = theRecords.hallOfFame.ammunition;
+    for (std::size_t i = 0; i < kAmmunitionCounter.size(); ++i)
+        number(target, std::min(ammunition[std::size_t(kAmmunitionCounter[i])], 99), 26 - sx, kCounterY[i], 0);
+    const std::size_t current = std::size_t(weaponIndex());
+    number(target, std::min(ammunition[std::size_t(kAmmunitionCounter[current])], 99), 26 - sx, kCounterY[current], 1);
+
+    const int f = s.selectorFrame;
+    const Rect strip{73 * f, 40, 73 * f + 73, 198};
+    blitFast(target, 104 - sx, 0, picture(kSelectorPicture), &strip, true);
+    const int marker = int(current) * 40;
+    const Rect frame{marker, 0, marker + 40, 40};
+    blitFast(target, 50 - sx, kIconY[current], picture(kSelectorPicture), &frame, true);
+    static constexpr Rect kSelector{200, 0, 238, 31};
+    blitFast(target, 50 + 33 - sx, s.selectorY, picture(kSelectorPicture), &kSelector, true);
+}
+
+void drawScoreStrip(Surface* target, const Digger& d)
+{
+    const int b = s.hudOffset * 6;
+    const int top = 600 - (57 - b);
+    const Rect strip{0, 0, 245, 57 - b};
+    blitFast(target, 3, top, picture(kScorePicture), &strip, true);
+    const HallOfFame& record = theRecords.hallOfFame;
+    number(target, std::clamp(record.score, 0, 99999), 130, 553 + b, 2);
+    number(target, std::clamp(record.lives, 0, 99), 224, 553 + b, 2);
+    if (theCatalogue.difficulty != 0) {
+        const Rect health{0, 57 * (d.health + 1), 152, 57 * (d.health + 2) - b};
+        blitFast(target, 635, top, picture(kScorePicture), &health, true);
+    }
+}
+
+void drawGoalsBox(Surface* target, const World& w, const Digger& d)
+{
+    const int g = s.hudOffset * 19;
+    const Rect box{0, g, 237, 188};
+    blitFast(target, 563, 0, picture(kGoalsPicture), &box, true);
+    if (w.goldGoalOn == 1) {
+        number(target, std::max(0, w.goldGoal - d.goldCollected), 709, 42 - g, 2);
+        number(target, w.goldRemaining, 779, 42 - g, 2);
+    }
+    if (w.killGoalOn == 1) {
+        number(target, std::max(0, w.killGoal - d.enemiesKilled), 709, 115 - g, 2);
+        number(target, w.enemiesAlive, 779, 115 - g, 2);
+    }
+}
+
+} // namespace
+
+void runHud(World& w, const Digger& d, Surface* backBuffer)
+{
+    if (s.levelEnding == 1)
+        s.hudSlide = -1;
+    if (!s.hudShown && s.hudSlide == 0)
+        return;
+    if (elapsedMoreThan(app.frameClock, s.hudTime, kSlideStep)) {
+        s.hudTime = app.frameClock;
+        slideStep(w);
+    }
+    glideSelector();
+    if (theCatalogue.difficulty != 0)
+        drawWeaponColumn(backBuffer);
+    drawScoreStrip(backBuffer, d);
+    drawGoalsBox(backBuffer, w, d);
+}
+
+void toggleHud()
+{
+    if (s.hudSlide != 0)
+        return;
+    if (s.hudShown) {
+        s.hudShown = 0;
+        s.hudOffset = 0;
+        s.hudSlide = -1;
+    } else {
+        s.hudShown = 1;
+        s.hudOffset = kHidden;
+        s.hudSlide = 1;
+    }
+}
+
+void restWeaponSelector()
+{
+    s.selectorY = selectorRest();
+}
+
+} // namespace burrowix
