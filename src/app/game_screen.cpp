@@ -4,6 +4,7 @@
 
 #include "app/game_keys.hpp"
 #include "app/screen_flow.hpp"
+#include "app/message_panels.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "state/app_state.hpp"
@@ -29,6 +30,12 @@ void enterGame(int)
     startLevel(screenFlow.levelNumber);
 }
 
+// A click that no widget took moves the panel that is up on, as a key would.
+void leftButtonDown(const Message&)
+{
+    panelMouseDown();
+}
+
 } // namespace
 
 void registerGameScreen()
@@ -38,6 +45,7 @@ void registerGameScreen()
     game.cursorVisible = 0;
     game.enter = enterGame;
     game.keyDown = gameScreenKeyDown;
+    game.leftButtonDown = leftButtonDown;
     registerScreen(ScreenGame, game);
 }
 

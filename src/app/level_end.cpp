@@ -108,7 +108,7 @@ void runDeathAndGameEnd()
             }
             s.gameOverPending = 1;
             StartPanel(PanelDied);
-            playEffect(theEffects.loser);
+            playEffect(theEffects.effectLoser);
             s.deathTimerState = -1;
             return;
         }

@@ -328,7 +328,7 @@ bool panelMouseDown()
 
 void openExitPanel()
 {
-    playEffect(theEffects.menu);
+    playEffect(theEffects.effectMenu);
     app.cursorVisible = 1;
     const bool wasFrozen = gameScreen.frozen != 0;
     gameScreen.frozen = 1;
@@ -346,7 +346,7 @@ void closeExitPanel(bool leaveLevel)
 {
     if (!s.panels[PanelExit].up || s.panels[PanelExit].riseFlag)
         return;
-    playEffect(theEffects.menu);
+    playEffect(theEffects.effectMenu);
     startRising(PanelExit);
     s.leaveAfterExitPanel = leaveLevel ? 1 : 0;
 }

@@ -24,6 +24,9 @@
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "world/world.hpp"
 
 namespace burrowix {
 
@@ -87,6 +90,9 @@ int InitApplication(StartupDevices devices)
     app.reset();
     theRecords.reset();
     screenFlow.reset();
+    gameScreen.reset();
+    levelPresentation.reset();
+    world.reset();
     thePictures.reset();
     theCatalogue.reset();
     theGui.reset();

@@ -43,6 +43,7 @@ protected:
     void TearDown() override
     {
         closeGameHeadless();
+        theCatalogue.folder.clear(); // the folder is gone with the test
         world.reset();
         resetState();
     }
@@ -78,8 +79,8 @@ protected:
         resetGame();
         // Effects "play" into a list, so tests can see which were asked for.
         app.soundOn = app.soundAvailable = 1;
-        theEffects.loser = 1;
-        theEffects.menu = 2;
+        theEffects.effectLoser = 1;
+        theEffects.effectMenu = 2;
         theEffects.player = [this](int handle, int) { played.push_back(handle); };
         startLevel(first);
         ASSERT_TRUE(world.theWorld && world.theWorld->loaded);

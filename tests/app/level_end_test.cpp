@@ -95,7 +95,7 @@ TEST_F(GameEnd, ADeathRestartsTheLevelWithALifeLessAndTheLevelStartAmmunition)
     ASSERT_TRUE(runUntil([this] { return panel(PanelDied).up; }, 2000));
     EXPECT_GT(std::int32_t(app.frameClock - death), 1000) << "the died panel waits a second";
     EXPECT_EQ(levelPresentation.gameOverPending, 1);
-    EXPECT_EQ(played, std::vector<int>{theEffects.loser});
+    EXPECT_EQ(played, std::vector<int>{theEffects.effectLoser});
 
     // Nothing restarts while the panel is up; dismissing it restarts the level.
     runFor(3000);

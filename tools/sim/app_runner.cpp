@@ -8,6 +8,8 @@
 #include <optional>
 #include <sstream>
 
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/run_frame.hpp"
@@ -22,6 +24,8 @@
 #include "platform/display/display.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "world/digger.hpp"
+#include "world/world.hpp"
 #include "png_file.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
@@ -206,6 +210,21 @@ public:
         }
     }
 
+    // The game screen's play, HUD and panels: which panels are up (controls, level start, exit,
+    // died, level complete), the HUD's slide, the level's end and the digger.
+    static std::string gameState()
+    {
+        const LevelPresentationState& p = levelPresentation;
+        std::ostringstream s;
+        s << "{\"frozen\":" << gameScreen.frozen << ",\"panels\":[";
+        for (std::size_t i = 0; i < p.panels.size(); ++i)
+            s << (i ? "," : "") << p.panels[i].up;
+        s << "],\"hudShown\":" << p.hudShown << ",\"hudSlide\":" << p.hudSlide << ",\"hudOffset\":" << p.hudOffset
+          << ",\"levelEnding\":" << p.levelEnding << ",\"dead\":" << (world.theDigger ? world.theDigger->dead : 0)
+          << ",\"goldCollected\":" << (world.theDigger ? world.theDigger->goldCollected : 0) << "}";
+        return s.str();
+    }
+
     void state()
     {
         const HallOfFame& live = theRecords.hallOfFame;
@@ -241,7 +260,8 @@ public:
           << ",\"gameSpeed\":" << o.gameSpeed << ",\"soundVolume\":" << o.soundVolume
           << ",\"musicVolume\":" << o.musicVolume << "},\"frameInterval\":" << app.frameInterval
           << ",\"nameEntryState\":" << screenFlow.nameEntryState << ",\"gameOverKind\":" << screenFlow.gameOverKind
-          << ",\"hallOfFame\":{\"highlight\":" << live.highlight << ",\"entries\":[";
+          << ",\"game\":" << gameState() << ",\"hallOfFame\":{\"highlight\":" << live.highlight
+          << ",\"entries\":[";
         for (int i = 0; i < 10; ++i)
             s << (i ? "," : "") << "[" << quoted(live.entries[std::size_t(i)].name) << ","
               << live.entries[std::size_t(i)].score << "]";

@@ -10,6 +10,7 @@
 #include "records/level_progress.hpp"
 #include "records/options.hpp"
 #include "sim_runner.hpp"
+#include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
 
 namespace burrowix {
@@ -17,21 +18,8 @@ namespace {
 
 #ifdef BURROWIX_DATA_GENERATED
 
-// The integer named `name` in a line of JSON (-9999 when absent).
-int jsonInt(const std::string& json, const std::string& name)
-{
-    const std::size_t at = json.find("\"" + name + "\":");
-    return at == std::string::npos ? -9999 : std::atoi(json.c_str() + at + name.size() + 3);
-}
-
-std::string jsonText(const std::string& json, const std::string& name)
-{
-    const std::size_t at = json.find("\"" + name + "\":\"");
-    if (at == std::string::npos)
-        return "?";
-    const std::size_t from = at + name.size() + 4;
-    return json.substr(from, json.find('"', from) - from);
-}
+using test::jsonInt;
+using test::jsonText;
 
 class AppSim : public ::testing::Test {
 protected:

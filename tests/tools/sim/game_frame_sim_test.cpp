@@ -3,27 +3,13 @@
 #include <sstream>
 
 #include "sim_runner.hpp"
+#include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
 
 namespace burrowix {
 namespace {
 
-// The numbers of the array named `name` in a line of JSON.
-[[maybe_unused]] std::vector<int> jsonArray(const std::string& json, const std::string& name)
-{
-    std::vector<int> v;
-    const std::size_t at = json.find("\"" + name + "\":[");
-    if (at == std::string::npos)
-        return v;
-    std::istringstream s(json.substr(at + name.size() + 4));
-    int n = 0;
-    char sep = ',';
-    while (sep == ',' && s >> n) {
-        v.push_back(n);
-        s >> sep;
-    }
-    return v;
-}
+using test::jsonArray;
 
 TEST(GameFrameSim, TheSimulatorRunsGravityEnemiesAndWeaponsFromKeys)
 {
