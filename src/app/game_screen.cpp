@@ -30,7 +30,7 @@ void enterGame(int)
     startLevel(screenFlow.levelNumber);
 }
 
-// A click that no widget took moves the panel that is up on, as a key would.
+// A click, after the widgets had it, moves the panel that is up on as a key would.
 void leftButtonDown(const Message&)
 {
     panelMouseDown();
@@ -47,6 +47,8 @@ void registerGameScreen()
     game.keyDown = gameScreenKeyDown;
     game.leftButtonDown = leftButtonDown;
     registerScreen(ScreenGame, game);
+    gamePanelActions.leaveLevel = [] { closeExitPanel(true); };
+    gamePanelActions.keepPlaying = [] { closeExitPanel(false); };
 }
 
 } // namespace burrowix

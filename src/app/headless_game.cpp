@@ -40,6 +40,8 @@ void closeGameHeadless()
 {
     thePictures.reset();
     theCatalogue.reset();
+    // The catalogue keeps its folder through a reset; a later program must not find these packs.
+    theCatalogue.folder.clear();
     theDisplay.reset();
 }
 

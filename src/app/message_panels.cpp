@@ -313,10 +313,10 @@ bool panelKeyDown(std::uint32_t key)
         return false;
     if (exit.riseFlag || exit.dropFlag == 1)
         moveOn(PanelExit);
-    else if (key == Key::Enter)
-        closeExitPanel(true);
-    else if (key == Key::Escape)
-        closeExitPanel(false);
+    else if (key == Key::Enter || key == Key::Escape) {
+        playEffect(theEffects.effectMenu);
+        closeExitPanel(key == Key::Enter);
+    }
     return true;
 }
 
@@ -346,7 +346,6 @@ void closeExitPanel(bool leaveLevel)
 {
     if (!s.panels[PanelExit].up || s.panels[PanelExit].riseFlag)
         return;
-    playEffect(theEffects.effectMenu);
     startRising(PanelExit);
     s.leaveAfterExitPanel = leaveLevel ? 1 : 0;
 }

@@ -32,7 +32,8 @@ bool panelMouseDown();
 
 // Esc during play: the exit panel drops (or, when play was already frozen, rises again at once).
 void openExitPanel();
-// The exit panel's buttons: leave for the level choice, or go on playing.
+// The exit panel's choice (its buttons, Enter and Esc): rise away, then leave for the level choice
+// or go on playing.
 void closeExitPanel(bool leaveLevel);
 
 } // namespace burrowix

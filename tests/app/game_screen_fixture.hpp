@@ -43,7 +43,6 @@ protected:
     void TearDown() override
     {
         closeGameHeadless();
-        theCatalogue.folder.clear(); // the folder is gone with the test
         world.reset();
         resetState();
     }
