@@ -76,12 +76,13 @@ protected:
         app.currentScreen = ScreenGame;
         app.cellSize = 40;
         resetGame();
-        // Effects "play" into a list, so tests can see which were asked for.
         app.soundOn = app.soundAvailable = 1;
+        startLevel(first);
+        // Effects "play" into a list, so tests can see which were asked for (set after the level
+        // start, which reloads the effect table).
         theEffects.effectLoser = 1;
         theEffects.effectMenu = 2;
         theEffects.player = [this](int handle, int) { played.push_back(handle); };
-        startLevel(first);
         ASSERT_TRUE(world.theWorld && world.theWorld->loaded);
     }
 
