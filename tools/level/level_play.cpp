@@ -1,6 +1,7 @@
 #include "level_play.hpp"
 
 #include <cstdlib>
+#include <fstream>
 
 #include "app/game_frame.hpp"
 #include "app/game_keys.hpp"
@@ -24,6 +25,7 @@
 #include "state/level_presentation_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "script_keys.hpp"
 #include "world/digger.hpp"
 #include "world/level_loader.hpp"
 #include "world/world.hpp"
@@ -38,7 +40,7 @@ constexpr std::uint32_t kGreen = 0x00FF00;
 
 int usage(std::ostream& err)
 {
-    err << "usage: burrowix-level play LEVEL [--difficulty D] [--index N] [--speed S] [--data DIR]\n";
+    err << "usage: burrowix-level play LEVEL [--difficulty D] [--index N] [--speed S] [--data DIR] [--record FILE]\n";
     return 2;
 }
 
@@ -74,23 +76,98 @@ private:
     bool deathTold_ = false, winTold_ = false;
 };
 
+// The system clock counted from the moment it is made, so a recorded run and its replay in the simulator (whose clock
+// starts at 0) see the same times.
+class ClockFromStart : public Clock {
+public:
+    explicit ClockFromStart(Clock& base) : base_(base), start_(base.ticks()) {}
+    Ticks ticks() override { return base_.ticks() - start_; }
+    void restart() { start_ = base_.ticks(); }
+    void sleep(std::uint32_t ms) override { base_.sleep(ms); }
+
+private:
+    Clock& base_;
+    Ticks start_;
+};
+
+// Writes what the player does as a script for burrowix-sim: the settings, every key the game screen receives, and the
+// clock of every frame, so the replay takes the same steps.
+class Recorder {
+public:
+    bool open(const std::string& path, const LevelRunOptions& options)
+    {
+        if (path.empty())
+            return true;
+        out_.open(path, std::ios::trunc);
+        if (!out_)
+            return false;
+        out_ << "# burrowix-level play recording; replay: burrowix-sim level LEVEL --script FILE\n"
+             << "options --difficulty " << options.difficulty << " --index " << options.index << " --speed "
+             << options.speed << '\n';
+        return true;
+    }
+    void key(const Message& m)
+    {
+        const std::string name = scriptKeyName(m.wParam);
+        if (out_.is_open() && !name.empty())
+            out_ << (m.type == MessageType::KeyDown ? "down " : "up ") << name << '\n';
+    }
+    void frame(Ticks t)
+    {
+        if (out_.is_open())
+            out_ << "tick " << t << '\n';
+    }
+    bool close()
+    {
+        if (!out_.is_open())
+            return true;
+        out_.close();
+        return bool(out_);
+    }
+
+private:
+    std::ofstream out_;
+};
+
+// Takes "--record FILE" out of the arguments; false when FILE is missing.
+bool takeRecordOption(std::vector<std::string>& args, std::string& path)
+{
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] != "--record")
+            continue;
+        if (i + 1 >= args.size())
+            return false;
+        path = args[i + 1];
+        args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i) + 2);
+        return true;
+    }
+    return true;
+}
+
 } // namespace
 
-int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    if (args.size() < 2)
+    std::vector<std::string> args = arguments;
+    std::string recordPath;
+    if (args.size() < 2 || !takeRecordOption(args, recordPath))
         return usage(err);
     LevelRunOptions options;
     options.difficulty = 1;
     if (!parseLevelRunOptions(args, 2, false, options))
         return usage(err);
+    Recorder recorder;
+    if (!recorder.open(recordPath, options)) {
+        err << recordPath << ": cannot be written\n";
+        return 2;
+    }
     const std::optional<LevelFile> level = readLevelArgument(args, err);
     if (!level)
         return 2;
     const int difficulty = options.difficulty, index = options.index;
 
     resetGameState();
-    SdlClock clock;
+    SdlClock systemClock;
     SdlEventSource events;
     MainWindow window;
     bool running = true;
@@ -108,6 +185,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "cannot load the game's pictures: " << opened << '\n';
         status = 2;
     }
+    ClockFromStart clock(systemClock);
     if (status == 0) {
         app.clock = &clock;
         app.events = &events;
@@ -141,6 +219,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
         app.worldReady = 1;
         gameScreen.frozen = 0;
         gameScreen.showPointer = 1;
+        clock.restart();
         app.lastFrameTime = clock.ticks();
         world.theDigger->lastInputTime = app.lastFrameTime;
         Announcer announcer(out);
@@ -150,10 +229,13 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 if (m.type == MessageType::Close || m.type == MessageType::Quit ||
                     (m.type == MessageType::KeyDown && m.wParam == Key::Escape))
                     running = false;
-                else if (m.type == MessageType::KeyDown)
+                else if (m.type == MessageType::KeyDown) {
+                    recorder.key(m);
                     gameScreenKeyDown(m);
-                else if (m.type == MessageType::KeyUp)
+                } else if (m.type == MessageType::KeyUp) {
+                    recorder.key(m);
                     gameKeyUp(m);
+                }
             }
             if (!running)
                 break;
@@ -168,6 +250,7 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 restoreAllSurfaces(theDisplay);
                 continue;
             }
+            recorder.frame(now);
             RunGameFrame(back);
             presentFrame(theDisplay);
             app.lastFrameTime = now;
@@ -180,6 +263,10 @@ int playLevel(const std::vector<std::string>& args, std::ostream& out, std::ostr
     closeGameHeadless();
     window.destroy();
     resetGameState();
+    if (!recorder.close()) {
+        err << recordPath << ": cannot be written\n";
+        status = 2;
+    }
     return status;
 }
 

@@ -30,7 +30,9 @@ std::unique_ptr<Surface> renderWholeLevel(World& w, int cellSize)
     app.currentScreen = cellSize == 20 ? ScreenLevelChoice : ScreenGame;
     gameScreen.frozen = 1;
     screenFlow.previewOriginX = screenFlow.previewOriginY = 0;
-    world.backgroundScrollX = world.backgroundScrollY = 0;
+    // The block drawing leaves a block's width of room for the background's glide; a glide offset of one whole block
+    // puts every block under its own 5 x 5 cells, so the last blocks are drawn too.
+    world.backgroundScrollX = world.backgroundScrollY = 5 * cellSize;
     const int across = kScreenWidth / cellSize;
     const int down = kScreenHeight / cellSize;
     w.viewWidth = across;

@@ -1,0 +1,16 @@
+#pragma once
+// The key names of level scripts (recorded by burrowix-level play, played by burrowix-sim): Left Up Right Down Space
+// Tab Esc Enter Insert F1..F12.
+
+#include <cstdint>
+#include <string>
+
+namespace burrowix {
+
+// The key code of a script key name, 0 for an unknown name.
+std::uint32_t scriptKeyCode(const std::string& name);
+
+// The script name of a key code, empty for a key scripts do not name.
+std::string scriptKeyName(std::uint32_t code);
+
+} // namespace burrowix
