@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kLevels = fs::path(__FILE__).parent_path() / "../../../data/levels";
+const fs::path kLevels = fs::path(BURROWIX_SOURCE_DIR) / "data/levels";
 constexpr int kPacks = 3;
 constexpr int kLevelsPerPack = 30;
 
