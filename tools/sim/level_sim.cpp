@@ -226,14 +226,10 @@ bool LevelSim::step(const std::string& key, long cells)
 
 bool LevelSim::until(const std::string& what, long limit)
 {
+    // Every wait ends with the run: a won level or a dead digger does not move on.
     const long end = what == "frame" ? limit : frames_ + (limit > 0 ? limit : kUntilLimit);
-    while (frames_ < end) {
-        if ((what == "won" && won()) || (what == "dead" && dead()))
-            return true;
-        if (what != "frame" && (won() || dead()))
-            break;
+    while (frames_ < end && !won() && !dead())
         frame();
-    }
     if (what == "frame" || (what == "won" && won()) || (what == "dead" && dead()))
         return true;
     err_ << "until " << what << ": not reached by frame " << frames_ << '\n';

@@ -28,7 +28,7 @@ inline constexpr const char* kLevelScriptHelp =
     "  until won [N]    run frames until the level is won (at most N frames, default 20000); fails\n"
     "                   when the digger dies first or time runs out\n"
     "  until dead [N]   run frames until the digger is dead\n"
-    "  until frame N    run frames until N frames have run in all\n"
+    "  until frame N    run frames until N frames have run in all, or the level is won or lost\n"
     "  state            one JSON line with the game's state\n"
     "  cells            one JSON line with every cell's kind and parameter\n"
     "  shot FILE.png    the 800 x 600 back buffer as a picture\n"
