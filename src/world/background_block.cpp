@@ -20,6 +20,18 @@ int ceilFifth(int a)
     return a >= 0 ? (a + 4) / 5 : -((-a) / 5);
 }
 
+// The block grid lies one block left of and above the cells, leaving room for the background's
+// glide. Where that leaves the level's last cells on screen without background (a level only a
+// screen or two wide, a view at the far edge), the grid moves back just far enough to cover them.
+int coveringGridOffset(int offset, int blocks, int levelCells, int viewCell, int screenPixels, int cellSize)
+{
+    if (blocks <= 0 || levelCells <= 0)
+        return offset;
+    const int shown = std::min((levelCells - viewCell) * cellSize, screenPixels);
+    const int gridEnd = offset + blocks * 5 * cellSize;
+    return gridEnd < shown ? std::min(0, shown - blocks * 5 * cellSize) : offset;
+}
+
 } // namespace
 
 void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target)
@@ -44,8 +56,14 @@ void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, cons
 void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow)
 {
     const int size = 5 * app.cellSize;
-    int x = blockColumn * size - size + world.backgroundScrollX - world.backgroundOriginX * size;
-    int y = blockRow * size - size + world.backgroundScrollY - world.backgroundOriginY * size;
+    int gridX = world.backgroundScrollX - size - world.backgroundOriginX * size;
+    int gridY = world.backgroundScrollY - size - world.backgroundOriginY * size;
+    if (const World* w = world.theWorld.get()) {
+        gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, app.cellSize);
+        gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, app.cellSize);
+    }
+    int x = blockColumn * size + gridX;
+    int y = blockRow * size + gridY;
     if (app.cellSize == 20) {
         x += screenFlow.previewOriginX;
         y += screenFlow.previewOriginY;

@@ -8,7 +8,9 @@
 #include "level_cli.hpp"
 #include "level_render.hpp"
 #include "platform/display/surface.hpp"
+#include "world/cell_drawing.hpp"
 #include "world/level_loader.hpp"
+#include "world/level_source.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -41,6 +43,38 @@ TEST(LevelRender, TheLastColumnOfBackgroundBlocksIsDrawnAtBothSizes)
             for (int x = 31 * cell; x < 32 * cell; ++x)
                 black += (picture->pixel(x, y) & 0xFFFFFF) == 0;
         EXPECT_LT(black, cell * cell / 4) << "cell size " << cell;
+    }
+    world.reset();
+    closeGameHeadless();
+}
+
+TEST(LevelRender, AOneScreenLevelHasBackgroundUnderItsLastColumnAndRowInTheGame)
+{
+#ifndef BURROWIX_DATA_GENERATED
+    GTEST_SKIP() << "this build does not generate the game data";
+#endif
+    // 20 x 15 cells: four block columns and three block rows, with tunnel in the last of each.
+    std::string text = "gold 0 0\nkill 0 0\nmap\n####################\n";
+    for (int y = 1; y < 14; ++y)
+        text += y == 2 ? "#:@................#\n" : "#:::::::::::::::::.#\n";
+    text += "####################\nend\n";
+    std::string error;
+    const std::optional<LevelFile> level = parseLevelSource(text, error);
+    ASSERT_TRUE(level) << error;
+    ASSERT_EQ(openGameHeadless(BURROWIX_GAME_DIR, 0), "");
+    theRandom.reset();
+    world.reset();
+    world.theWorld = std::make_unique<World>();
+    setUpLevel(*world.theWorld, *level, 0, 40);
+    Surface screen(800, 600);
+    drawWorld(*world.theWorld, &screen);
+    // The tunnel cells (18, 12) and (17, 2) lie in the last block column and the last block row.
+    for (const auto& [cx, cy] : {std::pair{18, 12}, std::pair{17, 2}, std::pair{10, 2}}) {
+        int black = 0;
+        for (int y = cy * 40; y < cy * 40 + 40; ++y)
+            for (int x = cx * 40; x < cx * 40 + 40; ++x)
+                black += (screen.pixel(x, y) & 0xFFFFFF) == 0;
+        EXPECT_LT(black, 400) << "cell " << cx << ", " << cy;
     }
     world.reset();
     closeGameHeadless();
