@@ -10,6 +10,7 @@
 #include "app/game_keys.hpp"
 #include "state/game_screen_state.hpp"
 #include "app/level_presentation.hpp"
+#include "state/level_presentation_state.hpp"
 #include "app/pack_catalogue.hpp"
 #include "records/records.hpp"
 #include "platform/display/blit.hpp"

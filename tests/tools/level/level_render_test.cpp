@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/headless_game.hpp"
-#include "app/screen_flow_state.hpp"
+#include "state/screen_flow_state.hpp"
 #include "common/random.hpp"
 #include "level_cli.hpp"
 #include "level_render.hpp"
