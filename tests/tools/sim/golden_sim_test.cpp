@@ -28,6 +28,8 @@ std::string readText(const fs::path& path)
     return s.str();
 }
 
+constexpr int kStarterLevels = 5;
+
 TEST(GoldenSim, EveryStarterLevelAtEveryDifficultyPlaysAsRecorded)
 {
 #ifndef BURROWIX_DATA_GENERATED
@@ -38,9 +40,8 @@ TEST(GoldenSim, EveryStarterLevelAtEveryDifficultyPlaysAsRecorded)
     ASSERT_FALSE(script.empty());
     int compared = 0;
     for (int pack = 0; pack <= 2; ++pack) {
-        for (int level = 1; fs::exists(kSource / "data/levels" / ("pack" + std::to_string(pack)) /
-                                       (std::to_string(level) + ".txt"));
-             ++level) {
+        // The five starter levels of each pack: the recordings guard the rules, not the level set.
+        for (int level = 1; level <= kStarterLevels; ++level) {
             const fs::path source =
                 kSource / "data/levels" / ("pack" + std::to_string(pack)) / (std::to_string(level) + ".txt");
             for (int difficulty = 0; difficulty <= 2; ++difficulty) {
