@@ -12,6 +12,7 @@
 #include "platform/display/pixel_format.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "platform/text/fonts.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "support/temp_dir.hpp"
@@ -112,6 +113,8 @@ protected:
     }
     void TearDown() override
     {
+        // A first frame creates the game fonts; the close work that would free them does not run.
+        destroyFonts();
         app.clearPicture = nullptr;
         clearPicture.reset();
         theDisplay.reset();
