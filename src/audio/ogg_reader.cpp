@@ -45,7 +45,8 @@ int OggReader::openMemory(const std::uint8_t* data, std::size_t size)
             if (size == 0)
                 return 0;
             const std::size_t n = std::min(count, (m->bytes.size() - m->pos) / size);
-            std::memcpy(dest, m->bytes.data() + m->pos, n * size);
+            if (n != 0)
+                std::memcpy(dest, m->bytes.data() + m->pos, n * size);
             m->pos += n * size;
             return n;
         },
