@@ -6,13 +6,6 @@
 
 namespace burrowix {
 
-namespace {
-
-// Levels are numbered 0..29 within a pack; anything else stored is read as the first level.
-constexpr std::int32_t kLevelsPerPack = 30;
-
-} // namespace
-
 void readOptions()
 {
     StoredOptions stored{theRecords.options, screenFlow.levelNumber, theCatalogue.difficulty};
@@ -21,7 +14,7 @@ void readOptions()
         return;
     }
     theRecords.options = stored.options;
-    screenFlow.levelNumber = stored.level >= 0 && stored.level < kLevelsPerPack ? stored.level : 0;
+    screenFlow.levelNumber = stored.level;
     theCatalogue.difficulty = stored.difficulty;
     theCatalogue.selectLevelPackByNumber();
 }

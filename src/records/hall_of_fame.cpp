@@ -2,9 +2,14 @@
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"
+#include "platform/system/regular_file.hpp"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <memory>
+#include <cstring>
+#include <span>
+#include <vector>
 
 namespace burrowix {
 namespace {
@@ -20,48 +25,42 @@ constexpr DefaultEntry kDefaultTable[HallOfFame::kShownRows] = {
     {"Van Brannok", 1970}, {"Brannok in da House", 10},
 };
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+// The largest file the game writes: the level slots, twenty entries with names of up to 99 bytes,
+// the highlight. Anything beyond is never part of the table.
+constexpr std::size_t kLargestFile =
+    HallOfFame::kLevelSlots * 12 + HallOfFame::kEntries * (8 + HallOfFame::kMaxNameLength) + 4;
 
-// Reads a stored name of `length` bytes: up to 99 are kept (up to the first zero byte), the rest of
-// the stored bytes are skipped without reading them one by one.
-bool readName(std::FILE* f, std::int32_t length, std::string& name)
+// Parses the table over `r`; false when a name length is outside 0..99 or the file ends before the
+// table does. A name is kept up to its first zero byte.
+bool parseTable(std::span<const std::uint8_t> bytes, HallOfFame& r)
 {
-    name.clear();
-    if (length <= 0)
-        return true;
-    const std::size_t keep = std::min<std::size_t>(static_cast<std::size_t>(length), HallOfFame::kMaxNameLength);
-    char buffer[HallOfFame::kMaxNameLength];
-    const std::size_t got = std::fread(buffer, 1, keep, f);
-    name.assign(buffer, got);
-    name.resize(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
-    if (got < keep)
-        return false;
-    const long rest = static_cast<long>(length) - static_cast<long>(keep);
-    if (rest > 0) {
-        // Skipping past the end would leave later fields unread anyway; stop there.
-        const long here = std::ftell(f);
-        if (std::fseek(f, 0, SEEK_END) != 0)
-            return false;
-        const long end = std::ftell(f);
-        if (here < 0 || end - here < rest)
-            return false;
-        std::fseek(f, here + rest, SEEK_SET);
-    }
-    return true;
-}
-
-bool readTable(std::FILE* f, HallOfFame& r)
-{
+    ByteReader in(bytes);
     for (int i = 0; i < HallOfFame::kLevelSlots; ++i)
-        if (!readLE32(f, r.levelValueC[i]) || !readLE32(f, r.levelValueA[i]) ||
-            !readLE32(f, r.levelValueB[i]))
+        if (!in.i32(r.levelValueC[i]) || !in.i32(r.levelValueA[i]) || !in.i32(r.levelValueB[i]))
             return false;
     for (HallEntry& e : r.entries) {
         std::int32_t length = 0;
-        if (!readLE32(f, e.score) || !readLE32(f, length) || !readName(f, length, e.name))
+        std::span<const std::uint8_t> name;
+        if (!in.i32(e.score) || !in.i32(length) || length < 0 ||
+            length > static_cast<std::int32_t>(HallOfFame::kMaxNameLength) ||
+            !in.bytes(static_cast<std::size_t>(length), name))
             return false;
+        e.name.assign(name.begin(), name.end());
+        e.name.resize(std::min(e.name.size(), e.name.find('\0')));
     }
-    return readLE32(f, r.highlight);
+    return in.i32(r.highlight);
+}
+
+// Moves a damaged file out of the way so that the defaults saved at close do not replace it.
+void setAside(const std::string& path)
+{
+    const std::string aside = path + ".bad";
+    if (std::rename(path.c_str(), aside.c_str()) == 0)
+        std::fprintf(stderr, "burrowix: %s is damaged; kept as %s, the hall of fame starts afresh\n",
+                     path.c_str(), aside.c_str());
+    else
+        std::fprintf(stderr, "burrowix: %s is damaged and cannot be set aside as %s: %s\n", path.c_str(),
+                     aside.c_str(), std::strerror(errno));
 }
 
 } // namespace
@@ -94,11 +93,21 @@ int HallOfFame::findRank(std::int32_t newScore)
 
 std::int32_t HallOfFameFile::read(HallOfFame& record) const
 {
-    File f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (f)
-        readTable(f.get(), record);
-    else
+    std::uint64_t size = 0;
+    FilePtr f = openRegularFile(path, &size);
+    std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(size, kLargestFile));
+    if (f && std::fread(bytes.data(), 1, bytes.size(), f.get()) == bytes.size()) {
+        HallOfFame parsed = record;
+        if (parseTable(bytes, parsed)) {
+            record = parsed;
+        } else {
+            f.reset();
+            setAside(path);
+            record.setDefaults();
+        }
+    } else {
         record.setDefaults();
+    }
     if (record.entries[13].name.size() != 3)
         record.setDefaults();
     const std::int32_t pending = record.entries[HallOfFame::kPromptEntry].score;
@@ -119,8 +128,9 @@ bool HallOfFameFile::write(HallOfFame& record, std::int32_t difficultyPromptPend
     }
     for (const HallEntry& e : record.entries) {
         out.i32(e.score);
-        out.i32(static_cast<std::int32_t>(e.name.size()));
-        out.bytes(e.name);
+        const std::string name = e.name.substr(0, HallOfFame::kMaxNameLength);
+        out.i32(static_cast<std::int32_t>(name.size()));
+        out.bytes(name);
     }
     out.i32(record.highlight);
     return writeFileAtomically(path, out.data());

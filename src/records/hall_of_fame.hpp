@@ -52,12 +52,14 @@ public:
 struct HallOfFameFile {
     std::string path = "score.dat";
 
-    // Reads the table over `record` (defaults when the file does not open; a short file leaves the
-    // rest as it was); a damaged file (entry 13's name not 3 characters) resets everything. Returns
+    // Reads the table over `record` (defaults when the file is missing or unreadable). A file that
+    // does not parse (a name length outside 0..99 or past the end, a file shorter than its table) is
+    // renamed to "<path>.bad", with a line on standard error, and the defaults are used; a damaged
+    // table (entry 13's name not 3 characters) resets everything too. Returns
     // difficultyPromptPending, clamped: values outside 0..2 become 2 (not pending).
     std::int32_t read(HallOfFame& record) const;
-    // Writes the table with difficultyPromptPending in entry 15 and zero in entries 16..19; false
-    // (old file kept) when it cannot be written.
+    // Writes the table with difficultyPromptPending in entry 15 and zero in entries 16..19 (names
+    // cut to 99 bytes); false (old file kept, errno set) when it cannot be written.
     bool write(HallOfFame& record, std::int32_t difficultyPromptPending) const;
     // Puts a ranking score into the table, saves it and reads it back. When it cannot be saved the
     // table stays as made in memory. Returns the new difficultyPromptPending.

@@ -3,6 +3,7 @@
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -35,6 +36,8 @@ bool LevelProgress::read(const std::string& path)
     for (int k = 0; k < kSets; ++k)
         if (!readLE32(f.get(), setIds[k]) || !readLE32(f.get(), unlocked[k]))
             break;
+    for (std::int32_t& count : unlocked)
+        count = std::clamp(count, 1, kMaxUnlocked);
     return true;
 }
 

@@ -23,7 +23,10 @@ public:
     // Winning the last unlocked level of a set unlocks the next one.
     void recordWin(int set, int level);
 
-    // A short file leaves the later values as they were; false when it does not open.
+    static constexpr std::int32_t kMaxUnlocked = 30;
+
+    // A short file leaves the later values as they were; unlocked counts are clamped to 1..30. False
+    // when it does not open.
     bool read(const std::string& path);
     // Replaces the file atomically; false (old file kept) when it cannot be written.
     bool write(const std::string& path) const;

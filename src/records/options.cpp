@@ -3,6 +3,7 @@
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -28,6 +29,14 @@ bool readOptionsFile(const std::string& path, StoredOptions& stored)
     for (std::int32_t* field : fieldsOf(stored))
         if (!readLE32(f.get(), *field))
             break;
+    // An out-of-range speed stalls or spins the frame loop, a stray difficulty multiplies scores.
+    Options& o = stored.options;
+    o.gameSpeed = std::clamp(o.gameSpeed, kMinGameSpeed, kMaxGameSpeed);
+    o.soundVolume = std::clamp(o.soundVolume, 0, kMaxVolume);
+    o.musicVolume = std::clamp(o.musicVolume, 0, kMaxVolume);
+    stored.difficulty = std::clamp(stored.difficulty, 0, kMaxDifficulty);
+    if (stored.level < 0 || stored.level >= kStoredLevelCount)
+        stored.level = 0;
     return true;
 }
 

@@ -27,8 +27,15 @@ struct StoredOptions {
 inline constexpr const char* kOptionsFileName = "opt.dat";
 inline constexpr std::size_t kOptionsFileSize = 28;
 
-// Reads the file over `stored` in field order; a short file leaves the later fields as they were and
-// nothing is range-checked. False when the file does not open (then nothing changes).
+// Valid ranges of the stored values; whatever a file holds is brought into them on reading.
+inline constexpr std::int32_t kMinGameSpeed = 10, kMaxGameSpeed = 19;
+inline constexpr std::int32_t kMaxVolume = 100;
+inline constexpr std::int32_t kMaxDifficulty = 2;
+inline constexpr std::int32_t kStoredLevelCount = 30;
+
+// Reads the file over `stored` in field order; a short file leaves the later fields as they were.
+// Speed, volumes and difficulty are clamped to their ranges, a level outside 0..29 becomes level 0.
+// False when the file does not open (then nothing changes).
 bool readOptionsFile(const std::string& path, StoredOptions& stored);
 // Replaces the file atomically; false (old file kept) when it cannot be written.
 bool writeOptionsFile(const std::string& path, const StoredOptions& stored);

@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
+#include <filesystem>
 
 namespace burrowix {
 namespace {
@@ -55,8 +56,7 @@ TEST(OptionsFile, MissingFileKeepsDefaultsAndShortFileKeepsLaterFields)
     EXPECT_EQ(s.options.soundVolume, 70);
     EXPECT_EQ(s.options.musicVolume, 70);
 
-    // Two whole values and half of the third: speed keeps its earlier value. Out-of-range values
-    // stay as stored.
+    // Two whole values and half of the third: speed keeps its earlier value.
     std::vector<std::uint8_t> bytes = ints({0, -5, 99});
     bytes.resize(10);
     writeBytes(dir.file("short.dat"), bytes);
@@ -65,6 +65,32 @@ TEST(OptionsFile, MissingFileKeepsDefaultsAndShortFileKeepsLaterFields)
     EXPECT_EQ(s.options.musicEnabled, 0);
     EXPECT_EQ(s.options.soundEnabled, -5);
     EXPECT_EQ(s.options.gameSpeed, 12);
+}
+
+TEST(OptionsFile, ValuesOutsideTheirRangesAreClamped)
+{
+    TempDir dir;
+    const std::string path = dir.file(kOptionsFileName);
+    struct Case {
+        std::vector<std::uint8_t> file;
+        std::int32_t speed, effects, music, level, difficulty;
+    };
+    const Case cases[] = {
+        {ints({1, 1, -1000000, -1, 101, -3, -1}), 10, 0, 100, 0, 0},
+        {ints({1, 1, 40, INT32_MAX, INT32_MIN, 30, 7}), 19, 100, 0, 0, 2},
+        {ints({1, 1, INT32_MIN, 100, 0, 29, 2}), 10, 100, 0, 29, 2},
+        {ints({1, 1, 10, 0, 100, 0, 0}), 10, 0, 100, 0, 0},
+    };
+    for (const Case& c : cases) {
+        writeBytes(path, c.file);
+        StoredOptions s;
+        ASSERT_TRUE(readOptionsFile(path, s));
+        EXPECT_EQ(s.options.gameSpeed, c.speed);
+        EXPECT_EQ(s.options.soundVolume, c.effects);
+        EXPECT_EQ(s.options.musicVolume, c.music);
+        EXPECT_EQ(s.level, c.level);
+        EXPECT_EQ(s.difficulty, c.difficulty);
+    }
 }
 
 TEST(LevelProgressFile, RoundTripsAndUnlocksOnlyFromTheLastUnlockedLevel)
@@ -103,6 +129,14 @@ TEST(LevelProgressFile, RoundTripsAndUnlocksOnlyFromTheLastUnlockedLevel)
     EXPECT_EQ(partial.setIds[1], 6);
     EXPECT_EQ(partial.unlocked[1], 1);
     EXPECT_EQ(partial.setIds[2], 2);
+
+    // Unlocked counts outside 1..30 are clamped; set ids are carried as they are.
+    writeBytes(dir.file("odd.dat"), ints({0, INT32_MAX, 1, -5, 2, 0, 3, 31, -7, 30, 5, INT32_MIN}));
+    LevelProgress odd;
+    ASSERT_TRUE(odd.read(dir.file("odd.dat")));
+    EXPECT_EQ(std::vector<std::int32_t>(odd.unlocked.begin(), odd.unlocked.begin() + 6),
+              (std::vector<std::int32_t>{30, 1, 1, 30, 30, 1}));
+    EXPECT_EQ(odd.setIds[4], -7);
 }
 
 TEST(HallOfFame, FreshTableHasTheDefaultsAndAsksForDifficulty)
@@ -182,7 +216,7 @@ TEST(HallOfFame, PromptValueIsClamped)
     }
 }
 
-TEST(HallOfFame, LongAndLyingNameLengthsAreSafe)
+TEST(HallOfFame, LongNamesAreCutToNinetyNineBytesOnWriting)
 {
     TempDir dir;
     HallOfFameFile file{dir.file("score.dat")};
@@ -192,22 +226,66 @@ TEST(HallOfFame, LongAndLyingNameLengthsAreSafe)
     HallOfFame back;
     file.read(back);
     EXPECT_EQ(back.entries[3].name, std::string(99, 'x'));
-    EXPECT_EQ(back.entries[4].name, "Brannokberg"); // the 51 extra bytes were skipped
-    EXPECT_EQ(back.highlight, 0);
+    EXPECT_EQ(back.entries[4].name, "Brannokberg");
+    EXPECT_FALSE(std::filesystem::exists(file.path + ".bad"));
+}
 
-    // A name length of 0x7FFFFFFF: read what is there, quickly, keep the rest as it was.
-    std::vector<std::uint8_t> bytes = readBytes(file.path);
-    storeLE32(bytes.data() + 1080 + 4, 0x7FFFFFFF);
-    writeBytes(file.path, bytes);
-    HallOfFame lying;
-    lying.entries[13].name = "ZZZ";
-    const auto start = std::chrono::steady_clock::now();
-    file.read(lying);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    // The name is what could be read, up to the first zero byte (inside entry 1's score).
-    EXPECT_EQ(lying.entries[0].name.rfind("McBrannok", 0), 0u);
-    EXPECT_LE(lying.entries[0].name.size(), 99u);
-    EXPECT_EQ(lying.entries[13].name, "ZZZ");
+TEST(HallOfFame, FileThatDoesNotParseIsSetAsideAndDefaultsUsed)
+{
+    TempDir dir;
+    HallOfFameFile file{dir.file("score.dat")};
+    HallOfFame r;
+    r.entries[0] = {31337, "Ada"};
+    ASSERT_TRUE(file.write(r, 0));
+    const std::vector<std::uint8_t> good = readBytes(file.path);
+    constexpr std::size_t kFirstLength = 1080 + 4;
+
+    auto withLength = [&](std::uint32_t length) {
+        std::vector<std::uint8_t> bytes = good;
+        storeLE32(bytes.data() + kFirstLength, length);
+        return bytes;
+    };
+    std::vector<std::uint8_t> noise(1388);
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<std::uint8_t>(i * 151 + 7);
+    const std::vector<std::vector<std::uint8_t>> damaged = {
+        withLength(0xFFFFFFFF), withLength(100),     withLength(200),
+        withLength(100000),     withLength(0x7FFFFFFF), {good.begin(), good.end() - 1},
+        {good.begin(), good.begin() + 500}, {}, noise,
+    };
+    for (std::size_t n = 0; n < damaged.size(); ++n) {
+        writeBytes(file.path, damaged[n]);
+        std::filesystem::remove(file.path + ".bad");
+        HallOfFame back;
+        back.score = 4242; // the running values are not part of the file
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(file.read(back), 1) << n;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("score.dat.bad"), std::string::npos) << n << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << n;
+        EXPECT_EQ(back.entries[0].name, "McBrannok") << n;
+        EXPECT_EQ(back.entries[0].score, 20000) << n;
+        EXPECT_EQ(back.score, 4242);
+        EXPECT_FALSE(std::filesystem::exists(file.path)) << n;
+        EXPECT_EQ(readBytes(file.path + ".bad"), damaged[n]) << n; // kept, byte for byte
+    }
+
+    // The largest lengths a good file has, 0 and 99, read cleanly; bytes after the table are ignored.
+    r.entries[1].name.clear();
+    r.entries[2].name = std::string(99, 'n');
+    ASSERT_TRUE(file.write(r, 0));
+    std::vector<std::uint8_t> longer = readBytes(file.path);
+    longer.push_back(0x55);
+    writeBytes(file.path, longer);
+    std::filesystem::remove(file.path + ".bad");
+    HallOfFame back;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(file.read(back), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(back.entries[0].name, "Ada");
+    EXPECT_EQ(back.entries[1].name, "");
+    EXPECT_EQ(back.entries[2].name, std::string(99, 'n'));
+    EXPECT_FALSE(std::filesystem::exists(file.path + ".bad"));
 }
 
 TEST(HallOfFame, InsertingPlacesEqualScoresBelowAndPushesRowsDown)
