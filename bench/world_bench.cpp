@@ -25,6 +25,7 @@
 
 #include "app/game_frame.hpp"
 #include "app/headless_game.hpp"
+#include "app/pack_catalogue.hpp"
 #include "common/random.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -162,7 +163,7 @@ Figures fullFrameBench(int& explosions, long& movingCells)
     for (int frame = 0; frame < kFrames; ++frame) {
         if (frame % kRebuildEvery == 0) {
             world.theWorld = std::make_unique<World>();
-            setUpLevel(*world.theWorld, fallingLevel(g), 0, 40);
+            setUpLevel(*world.theWorld, fallingLevel(g), 0, 40, theCatalogue.difficulty);
             gameScreen.frozen = 0;
             gameScreen.pressArrow(direction);
         }
@@ -255,7 +256,7 @@ int main(int argc, char** argv)
     theRecords.startNewGameValues();
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, busyLevel(), 0, 40);
+    setUpLevel(*world.theWorld, busyLevel(), 0, 40, theCatalogue.difficulty);
     World& w = *world.theWorld;
     gameScreen.frozen = 0;
     Surface* back = theDisplay.backBuffer.get();

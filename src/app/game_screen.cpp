@@ -9,7 +9,7 @@
 #include "platform/display/pixel_format.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
-#include "world/level_loader.hpp"
+#include "app/level_start.hpp"
 
 namespace burrowix {
 

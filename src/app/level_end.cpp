@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "app/level_start.hpp"
+#include "app/message_panels.hpp"
+#include "app/pack_catalogue.hpp"
+#include "app/record_files.hpp"
+#include "app/screen_flow.hpp"
+#include "app/screen_widgets.hpp"
+#include "audio/effect_handles.hpp"
+#include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
-#include "app/message_panels.hpp"
-#include "app/pack_catalogue.hpp"
-#include "app/screen_widgets.hpp"
-#include "app/screen_flow.hpp"
 #include "state/screen_flow_state.hpp"
-#include "audio/effect_handles.hpp"
-#include "app/record_files.hpp"
-#include "records/records.hpp"
 #include "world/digger.hpp"
-#include "world/level_loader.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {

@@ -25,7 +25,7 @@
 #include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
-#include "world/level_loader.hpp"
+#include "app/level_start.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "app/level_start.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
 #include "menus/level_choice_state.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
-#include "world/level_loader.hpp"
 
 namespace burrowix {
 

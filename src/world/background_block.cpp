@@ -34,10 +34,11 @@ int coveringGridOffset(int offset, int blocks, int levelCells, int viewCell, int
 
 } // namespace
 
-void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target)
+void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
+                                  int cellSize)
 {
     const int m = currentLevelLook();
-    if (app.cellSize == 20) {
+    if (cellSize == 20) {
         Surface* small = thePictures.interfaceImages[kPreviewBackgroundImage].get();
         const Rect r{source.left + m * 100, source.top, source.right + m * 100, source.bottom};
         blitFast(target, x, y, small, &r, false);
@@ -80,7 +81,7 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
     source.bottom = std::min(size, kScreenHeight - y);
     if (source.empty())
         return;
-    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target);
+    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, app.cellSize);
     if (picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice)
         drawWatchingEyes(target, x, y);
 }
@@ -108,7 +109,7 @@ void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY)
     }
     if (source.empty())
         return;
-    drawPicture(dx, dy, picture, source, target);
+    drawPicture(dx, dy, picture, source, target, 40);
 }
 
 } // namespace burrowix

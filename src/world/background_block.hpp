@@ -29,9 +29,10 @@ public:
     virtual void drawInMagnifier(Surface* target, int mouseX, int mouseY);
     // The block on the game screen (cell size 40) or in the level preview (cell size 20).
     virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow);
-    // Draws the visible part `source` (block coordinates) of the block's tile at (x, y).
-    virtual void drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source,
-                             Surface* target);
+    // Draws the visible part `source` (block coordinates) of the block's tile at (x, y) for
+    // `cellSize` (20: the preview's small tiles).
+    virtual void drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
+                             int cellSize);
 };
 
 } // namespace burrowix

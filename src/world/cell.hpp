@@ -60,9 +60,9 @@ public:
     virtual void startGlide(std::int32_t newDirection);
     // One frame of a glide.
     virtual void glideStep();
-    // Draws the content at (px, py) from the visible part `source` (cell coordinates) and moves
-    // its animation on.
-    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target);
+    // Draws the content at (px, py) from the visible part `source` (cell coordinates) at `cellSize`
+    // (40: game screen and magnifier, 20: level preview) and moves its animation on.
+    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target, int cellSize);
 };
 
 // Copies every field of `source` into `destination`.

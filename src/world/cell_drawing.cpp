@@ -64,7 +64,7 @@ void beat(Cell& c, int delay, int restFactorBase, int restFactorRandom, int fram
 
 void drawPreviewCell(Cell& c, int px, int py, std::int32_t kind, const Rect& source, Surface* target)
 {
-    if (kind == KindEmpty || kind == KindBottle || kind == 21 || kind == KindBlastStone || kind < 0 ||
+    if (kind == KindEmpty || kind == KindBottle || kind == KindUnused || kind == KindBlastStone || kind < 0 ||
         kind >= kKindCount)
         return;
     int col = kind == KindEgg ? KindStone : kind;
@@ -85,9 +85,9 @@ void drawPreviewCell(Cell& c, int px, int py, std::int32_t kind, const Rect& sou
 
 } // namespace
 
-void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target)
+void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target, int cellSize)
 {
-    const int size = app.cellSize;
+    const int size = cellSize;
     if (size == 20) {
         drawPreviewCell(*this, px, py, drawKind, source, target);
         return;
@@ -254,7 +254,7 @@ void renderCell(World& w, Cell& cell, Surface* target)
         x += screenFlow.previewOriginX;
         y += screenFlow.previewOriginY;
     }
-    cell.draw(x, y, cell.kind, source, target);
+    cell.draw(x, y, cell.kind, source, target, size);
 
     if (cell.exploding != 1 || !(w.diggerDead || cell.blastShown))
         return;

@@ -18,7 +18,7 @@ bool inKinds(std::int32_t kind) { return kind >= 0 && kind < kKindCount; }
 
 bool isLevelKind(std::int32_t kind)
 {
-    return inKinds(kind) && kind != KindShot && kind != KindBottle && kind != 21 && kind != KindGrenade;
+    return inKinds(kind) && kind != KindShot && kind != KindBottle && kind != KindUnused && kind != KindGrenade;
 }
 
 KindFlags levelKindFlags(std::int32_t kind)

@@ -28,6 +28,7 @@ enum CellKind : std::int32_t {
     KindStalker = 18,
     KindGrenade = 19,
     KindTimeBomb = 20,
+    KindUnused = 21, // never a cell: nothing draws it and nothing enters it
     KindBlastStone = 22,
 };
 

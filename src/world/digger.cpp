@@ -1,6 +1,5 @@
 #include "world/digger.hpp"
 
-#include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
 #include "common/random.hpp"
 #include "records/records.hpp"
@@ -16,11 +15,6 @@
 namespace burrowix {
 
 namespace {
-
-// Target classes of the step table that are not kind codes.
-constexpr std::int32_t kClassEarth = 0;
-constexpr std::int32_t kClassBlocked = 1;
-constexpr std::int32_t kClassPushable = 2;
 
 // The neighbour of cell (x, y) in direction d as an index, or -1 outside the grid.
 int stepTarget(const World& w, int x, int y, int d)
@@ -52,8 +46,8 @@ void takeStep(World& w, Digger& d)
     else if (dir == 2)
         d.facing = 1;
     // Outside the grid there is nothing to enter.
-    const std::int32_t cls = t < 0 ? kClassBlocked : classify(w, t);
-    const int difficulty = theCatalogue.difficulty;
+    const std::int32_t cls = t < 0 ? StepBlocked : classify(w, t);
+    const int difficulty = w.difficulty;
     bool entered = false;
     auto enter = [&] {
         beginMove(w, d, dir);
@@ -85,7 +79,7 @@ void takeStep(World& w, Digger& d)
                 hitDigger(w, d);
         }
         break;
-    case kClassEarth:
+    case StepEarth:
         if (d.superMode)
             explodePair(w, d, 0, t, 1);
         if (d.pose == PosePushing)
@@ -105,7 +99,7 @@ void takeStep(World& w, Digger& d)
     case KindGold:
         playEffect(theEffects.effectNugget);
         ++d.goldCollected;
-        addScore(kGoldValue);
+        addScore(w, kGoldValue);
         levelCompleteCheck(w, d);
         enter();
         endCalm();
@@ -115,7 +109,7 @@ void takeStep(World& w, Digger& d)
         const std::int32_t type = w.cells[t].param;
         w.cells[t].clear(0);
         enter();
-        addScore(mineralValue(type));
+        addScore(w, mineralValue(type));
         endCalm();
         break;
     }
@@ -144,7 +138,7 @@ void takeStep(World& w, Digger& d)
         endCalm();
         break;
     }
-    case kClassPushable:
+    case StepPushable:
     case KindBomb:
         if (d.superMode) {
             explodePair(w, d, 0, t, 1);
@@ -232,14 +226,14 @@ Digger createDigger(const World& w, std::int32_t sx, std::int32_t sy)
 std::int32_t classify(const World& w, std::int64_t index)
 {
     if (index < 0 || index >= std::int64_t(w.cells.size()))
-        return kClassEarth;
+        return StepEarth;
     const std::int32_t kind = w.cells[std::size_t(index)].kind;
     if (kind == KindEarth)
-        return kClassEarth;
+        return StepEarth;
     if (kind == KindStone || kind == KindLooseEarth)
-        return kClassPushable;
-    if (kind == KindWall || kind == KindBottle || kind == 21 || kind > KindBlastStone || kind < 0)
-        return kClassBlocked;
+        return StepPushable;
+    if (kind == KindWall || kind == KindBottle || kind == KindUnused || kind > KindBlastStone || kind < 0)
+        return StepBlocked;
     return kind;
 }
 
@@ -403,7 +397,7 @@ void hitDigger(World& w, Digger& d)
 {
     if (d.invulnerable || d.dead)
         return;
-    const int difficulty = theCatalogue.difficulty;
+    const int difficulty = w.difficulty;
     if (difficulty == 1 && d.health > 1) {
         d.health = d.health > 3 ? 3 : 1;
         startBlink(d);

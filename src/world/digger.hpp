@@ -57,8 +57,15 @@ public:
 // A digger at (sx, sy) with its start values, placed relative to the world's view.
 Digger createDigger(const World& w, std::int32_t sx, std::int32_t sy);
 
-// Class of a target cell for the digger's step: 0 earth (also past the grid's end), 2 pushable,
-// 1 blocked, otherwise the kind's own code.
+// The classes of a target cell that are not its kind. Their codes lie outside the kind codes, so a
+// class and a kind never meet by coincidence.
+enum StepClass : std::int32_t {
+    StepEarth = -1,    // earth, also past the grid's end
+    StepBlocked = -2,  // walls, the codes that are never cells, codes that are no kind
+    StepPushable = -3, // stone and loose earth
+};
+
+// Class of a target cell for the digger's step: a StepClass, otherwise the kind's own code.
 std::int32_t classify(const World& w, std::int64_t index);
 
 // The step from the held arrow keys: steps 1 to 3 only while the game runs and the digger lives.

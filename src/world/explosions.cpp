@@ -19,77 +19,101 @@ constexpr int kAroundPasses = 50;
 constexpr int kPairPasses = 10;
 constexpr int kDeathPasses = 40;
 
-// The digger's cell during one explosion operation, and whether this explosion reached it. A cell
-// keeps its exploding flag while its picture plays, so the flag alone would let any later blast,
-// however far away, hurt a digger that has just walked into a cell still burning.
-struct DiggerWatch {
-    const Cell* cell = nullptr;
-    bool reached = false;
-};
-DiggerWatch watch;
-
-void watchDigger(World& w, const Digger& d)
-{
-    watch.cell = w.inside(d.x, d.y) ? &w.cells[w.indexOf(d.x, d.y)] : nullptr;
-    watch.reached = false;
-}
-
-void reach(const Cell& c)
-{
-    if (&c == watch.cell)
-        watch.reached = true;
-}
-
-// Marks a cell as exploding; true when that changed anything.
-bool mark(Cell& c, int row)
-{
-    reach(c);
-    const bool already = c.exploding == 1 && c.blastShown == 1 && c.blastFrame == 0 && c.blastRow == row &&
-                         c.falls == 0 && c.rolls == 0 && c.solid == 0 && c.isEnemy == 0 && c.moving == 0 &&
-                         c.direction == 0 && c.lastDirection == 0 && c.offsetX == 0 && c.offsetY == 0 &&
-                         c.armedTime == 0 && c.animHalf == 0;
-    c.exploding = 1;
-    c.clear(1);
-    c.blastShown = 1;
-    c.blastFrame = 0;
-    c.blastRow = row;
-    return !already;
-}
-
-// The eight neighbours of i that lie inside the grid; returns how many.
-int neighboursOf(const World& w, int i, int out[8])
-{
-    const int cx = i % w.width;
-    const int cy = i / w.width;
-    int n = 0;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if ((dx || dy) && w.inside(cx + dx, cy + dy))
-                out[n++] = w.indexOf(cx + dx, cy + dy);
-    return n;
-}
-
-void chain(World& w, int passes, bool withShots)
-{
-    int around[8];
-    for (int p = 0; p < passes; ++p) {
-        bool changed = false;
-        for (int i = 0; i < w.cellCount(); ++i) {
-            const Cell& c = w.cells[i];
-            if (c.exploding != 1 || !isChainKind(c.kind, withShots))
-                continue;
-            const int n = neighboursOf(w, i, around);
-            for (int k = 0; k < n; ++k) {
-                Cell& t = w.cells[around[k]];
-                if (t.destructible)
-                    changed |= mark(t, t.blastRow);
-            }
-        }
-        // A pass that changes nothing leaves every later pass nothing to do.
-        if (!changed)
-            break;
+// One explosion operation: the cells it marks and, when it can hurt the digger, the digger's cell and
+// whether the blast reached it. A cell keeps its exploding flag while its picture plays, so the flag
+// alone would let any later blast, however far away, hurt a digger that has just walked into a cell
+// still burning.
+class Blast {
+public:
+    Blast(World& w, const Digger* digger) : w_(w)
+    {
+        if (digger && w.inside(digger->x, digger->y))
+            diggerCell_ = &w.cells[w.indexOf(digger->x, digger->y)];
     }
-}
+
+    bool reachedDigger() const { return reachedDigger_; }
+
+    void reach(const Cell& c)
+    {
+        if (&c == diggerCell_)
+            reachedDigger_ = true;
+    }
+
+    // Marks a cell as exploding; true when that changed anything.
+    bool mark(Cell& c, int row)
+    {
+        reach(c);
+        const bool already = c.exploding == 1 && c.blastShown == 1 && c.blastFrame == 0 && c.blastRow == row &&
+                             c.falls == 0 && c.rolls == 0 && c.solid == 0 && c.isEnemy == 0 && c.moving == 0 &&
+                             c.direction == 0 && c.lastDirection == 0 && c.offsetX == 0 && c.offsetY == 0 &&
+                             c.armedTime == 0 && c.animHalf == 0;
+        c.exploding = 1;
+        c.clear(1);
+        c.blastShown = 1;
+        c.blastFrame = 0;
+        c.blastRow = row;
+        return !already;
+    }
+
+    // Cell i and its destructible neighbours. With `freshOnly` a cell whose picture still plays is
+    // not marked again, but the blast still reaches it.
+    void markAround(int i, bool freshOnly)
+    {
+        auto hit = [&](Cell& c) {
+            reach(c);
+            if (!freshOnly || c.blastFrame == 0)
+                mark(c, 0);
+        };
+        hit(w_.cells[i]);
+        int around[8];
+        const int n = neighboursOf(i, around);
+        for (int k = 0; k < n; ++k) {
+            Cell& t = w_.cells[around[k]];
+            if (t.destructible)
+                hit(t);
+        }
+    }
+
+    void chain(int passes, bool withShots)
+    {
+        int around[8];
+        for (int p = 0; p < passes; ++p) {
+            bool changed = false;
+            for (int i = 0; i < w_.cellCount(); ++i) {
+                const Cell& c = w_.cells[i];
+                if (c.exploding != 1 || !isChainKind(c.kind, withShots))
+                    continue;
+                const int n = neighboursOf(i, around);
+                for (int k = 0; k < n; ++k) {
+                    Cell& t = w_.cells[around[k]];
+                    if (t.destructible)
+                        changed |= mark(t, t.blastRow);
+                }
+            }
+            // A pass that changes nothing leaves every later pass nothing to do.
+            if (!changed)
+                break;
+        }
+    }
+
+private:
+    // The eight neighbours of i that lie inside the grid; returns how many.
+    int neighboursOf(int i, int out[8]) const
+    {
+        const int cx = i % w_.width;
+        const int cy = i / w_.width;
+        int n = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if ((dx || dy) && w_.inside(cx + dx, cy + dy))
+                    out[n++] = w_.indexOf(cx + dx, cy + dy);
+        return n;
+    }
+
+    World& w_;
+    const Cell* diggerCell_ = nullptr;
+    bool reachedDigger_ = false;
+};
 
 void clearExploding(World& w)
 {
@@ -98,16 +122,15 @@ void clearExploding(World& w)
             c.clear(0);
 }
 
-void afterMarking(World& w, Digger& d)
+void afterMarking(World& w, Digger& d, const Blast& blast)
 {
     HallOfFame& live = theRecords.hallOfFame;
     if (live.placedTnt != 0 && w.validIndex(live.placedTnt) && w.cells[live.placedTnt].exploding == 1) {
         live.placedTnt = 0;
         gameScreen.tntLatch = 0;
     }
-    if (!d.dead && !d.superMode && watch.reached)
+    if (!d.dead && !d.superMode && blast.reachedDigger())
         hitDigger(w, d);
-    watch = {};
     clearExploding(w);
 }
 
@@ -135,22 +158,10 @@ void explodeAround(World& w, Digger& d, int i)
 {
     if (i < w.width || !w.validIndex(i))
         return;
-    watchDigger(w, d);
-    // A cell whose picture still plays is not marked again, but the blast still reaches it.
-    reach(w.cells[i]);
-    if (w.cells[i].blastFrame == 0)
-        mark(w.cells[i], 0);
-    int around[8];
-    const int n = neighboursOf(w, i, around);
-    for (int k = 0; k < n; ++k) {
-        Cell& t = w.cells[around[k]];
-        if (t.destructible)
-            reach(t);
-        if (t.destructible && t.blastFrame == 0)
-            mark(t, 0);
-    }
-    chain(w, kAroundPasses, false);
-    afterMarking(w, d);
+    Blast blast(w, &d);
+    blast.markAround(i, true);
+    blast.chain(kAroundPasses, false);
+    afterMarking(w, d, blast);
     playEffect(theEffects.effectExplosion);
     levelCompleteCheck(w, d);
 }
@@ -159,13 +170,13 @@ void explodePair(World& w, Digger& d, int i, int j, int row)
 {
     if ((i < w.width && i != 0) || !w.validIndex(i))
         return;
-    watchDigger(w, d);
+    Blast blast(w, &d);
     if (i != 0)
-        mark(w.cells[i], row);
+        blast.mark(w.cells[i], row);
     if (w.validIndex(j) && w.cells[j].destructible)
-        mark(w.cells[j], row);
-    chain(w, kPairPasses, false);
-    afterMarking(w, d);
+        blast.mark(w.cells[j], row);
+    blast.chain(kPairPasses, false);
+    afterMarking(w, d, blast);
     if (!d.superMode)
         playEffect(theEffects.effectExplosion);
     levelCompleteCheck(w, d);
@@ -179,7 +190,7 @@ void explodeSingle(World& w, Digger& d, int i)
     // Earth, stone and whatever chains (shots apart) burst on their own.
     const bool bursts = c.kind == KindEarth || c.kind == KindStone || isChainKind(c.kind, false);
     if (bursts && c.destructible)
-        mark(c, 0);
+        Blast(w, nullptr).mark(c, 0);
     clearExploding(w);
     if (!d.superMode)
         playEffect(theEffects.effectExplosion);
@@ -201,15 +212,9 @@ void deathExplosion(World& w, int i)
 {
     if (!w.validIndex(i))
         return;
-    mark(w.cells[i], 0);
-    int around[8];
-    const int n = neighboursOf(w, i, around);
-    for (int k = 0; k < n; ++k) {
-        Cell& t = w.cells[around[k]];
-        if (t.destructible)
-            mark(t, 0);
-    }
-    chain(w, kDeathPasses, true);
+    Blast blast(w, nullptr);
+    blast.markAround(i, false);
+    blast.chain(kDeathPasses, true);
     clearExploding(w);
 }
 

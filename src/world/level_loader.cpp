@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/level_presentation.hpp"
-#include "app/pack_catalogue.hpp"
-#include "audio/effect_bank.hpp"
-#include "audio/effect_handles.hpp"
 #include "common/random.hpp"
-#include "platform/archive/pack_archive.hpp"
 #include "records/records.hpp"
-#include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
-#include "state/level_presentation_state.hpp"
-#include "state/screen_flow_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
@@ -57,7 +49,7 @@ void makeEmptyWorld(World& w)
 
 } // namespace
 
-void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize)
+void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
     const std::uint64_t count = std::uint64_t(level.width) * std::uint64_t(level.height);
     if (level.width <= 0 || level.height <= 0 || level.kinds.size() != count || level.params.size() != count) {
@@ -67,6 +59,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.width = level.width;
     w.height = level.height;
     w.levelIndex = levelIndex;
+    w.difficulty = difficulty;
     w.blocksAcross = level.blocksAcross();
     w.blocksDown = level.blocksDown();
     w.cells.assign(count, Cell{});
@@ -145,7 +138,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     refreshCellViewCoordinates(w);
 }
 
-bool loadLevel(World& w, const std::string& path)
+bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
     const std::optional<LevelFile> level = readLevelFile(path);
     if (!level) {
@@ -154,49 +147,8 @@ bool loadLevel(World& w, const std::string& path)
         world.wallDecorNext = 1;
         return false;
     }
-    setUpLevel(w, *level, screenFlow.levelNumber, app.cellSize);
+    setUpLevel(w, *level, levelIndex, cellSize, difficulty);
     return w.loaded;
-}
-
-std::string levelMemberName(int levelIndex)
-{
-    return std::to_string(levelIndex + 1) + ".ml_";
-}
-
-void startLevel(int levelIndex)
-{
-    levelPresentation.gameOverPending = 0;
-    screenFlow.levelChoiceKeysEnabled = 0;
-    // Fresh effect handles for the level; voices that finished during the last one go.
-    reloadEffectTable();
-    effectBank.reapVoices();
-    const std::string member = levelMemberName(levelIndex);
-    beginLevelPresentation(levelIndex);
-
-    world.theDigger.reset();
-    world.theWorld = std::make_unique<World>();
-    World& w = *world.theWorld;
-    w.viewWidth = 20;
-    w.viewHeight = 15;
-
-    theCatalogue.useLevelPack();
-    theCatalogue.copyLevelPackInfo();
-    std::string path = member;
-    if (theCatalogue.currentPack) {
-        if (std::optional<std::string> extracted = theCatalogue.currentPack->extractByName(member))
-            path = *extracted;
-    }
-    loadLevel(w, path);
-    if (theCatalogue.currentPack)
-        theCatalogue.currentPack->removeTempFileByName(member);
-
-    w.levelIndex = levelIndex;
-    screenFlow.levelNumber = levelIndex;
-    refreshCellViewCoordinates(w);
-
-    app.worldReady = w.loaded ? 1 : 0;
-    screenFlow.nameEntryState = 0;
-    screenFlow.levelChoiceKeysEnabled = 1;
 }
 
 } // namespace burrowix

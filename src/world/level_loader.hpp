@@ -1,7 +1,7 @@
 #pragma once
 // Building a world from a level file: the cells with their flags, the values the file does not hold
 // (drawn from the game's random numbers in cell order), the wall decorations, the view and the
-// digger; and starting a level of the current level pack.
+// digger.
 
 #include <cstdint>
 #include <string>
@@ -12,18 +12,12 @@ namespace burrowix {
 
 class World;
 
-// Fills `w` from `level` as the level at `levelIndex` (its position decides the Crawler looks),
-// places the view for `cellSize` and creates the digger as the current digger. An unusable level
-// leaves an empty world (loaded = false) and a dead digger.
-void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize);
+// Fills `w` from `level` as the level at `levelIndex` (its position decides the Crawler looks) played
+// at `difficulty`, places the view for `cellSize` and creates the digger as the current digger. An
+// unusable level leaves an empty world (loaded = false) and a dead digger.
+void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty);
 
-// Reads the level file at `path` into `w`, for the level number being started.
-bool loadLevel(World& w, const std::string& path);
-
-// The member name of a level: its 1-based number followed by ".ml_".
-std::string levelMemberName(int levelIndex);
-
-// Builds the world of level `levelIndex` of the current level pack and makes it current.
-void startLevel(int levelIndex);
+// Reads the level file at `path` into `w` as setUpLevel does; false when it cannot be used.
+bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty);
 
 } // namespace burrowix

@@ -1,5 +1,4 @@
 #include "platform/display/blit.hpp"
-#include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
@@ -23,8 +22,6 @@ void cutEdge(int c, int f, int& from, int& to)
 
 void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
 {
-    const int savedSize = app.cellSize;
-    app.cellSize = 40;
     const int mx = mouseX - screenFlow.previewOriginX + 40;
     const int my = mouseY - screenFlow.previewOriginY + 40;
     const int mcx = mx / 20 - 2 + w.viewX;
@@ -48,7 +45,7 @@ void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
                 continue;
             const int x = place(c, fx, mouseX) + cell->offsetX;
             const int y = place(r, fy, mouseY) + cell->offsetY;
-            cell->draw(x, y, cell->kind, source, target);
+            cell->draw(x, y, cell->kind, source, target, 40);
         }
     }
 
@@ -68,7 +65,6 @@ void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
                          &sheetRect, true);
         }
     }
-    app.cellSize = savedSize;
 }
 
 } // namespace burrowix

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
 #include "state/game_screen_state.hpp"
@@ -39,9 +38,9 @@ int pickupAmount(int difficulty, std::int32_t weapon)
     return 0;
 }
 
-void addScore(int base)
+void addScore(const World& w, int base)
 {
-    theRecords.hallOfFame.score += base * scoreMultiplier(theCatalogue.difficulty);
+    theRecords.hallOfFame.score += base * scoreMultiplier(w.difficulty);
 }
 
 bool levelCompleteCheck(World& w, Digger& d)
@@ -57,7 +56,7 @@ bool levelCompleteCheck(World& w, Digger& d)
     levelPresentation.levelEnding = 1;
     gameScreen.frozen = 1;
     playEffect(theEffects.effectWinner);
-    const int pack = theCatalogue.difficulty;
+    const int pack = w.difficulty;
     if (w.levelIndex == theRecords.progress.unlockedLevels(pack) - 1)
         theRecords.progress.recordWin(pack, w.levelIndex);
     return true;

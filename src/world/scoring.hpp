@@ -16,8 +16,8 @@ int mineralValue(std::int32_t type);
 // Ammunition a weapon pickup of weapon p adds at a difficulty (0 outside weapons 0..7).
 int pickupAmount(int difficulty, std::int32_t weapon);
 
-// Adds base x multiplier to the live score.
-void addScore(int base);
+// Adds base x the multiplier of the world's difficulty to the live score.
+void addScore(const World& w, int base);
 
 // Recounts the enemies, and when every goal of the level is met starts the level's end: the world
 // stops, the winner sound plays and the next level of the pack opens. Nothing for a dead digger.

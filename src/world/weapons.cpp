@@ -1,6 +1,5 @@
 #include "world/weapons.hpp"
 
-#include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
@@ -44,7 +43,7 @@ int weaponCounter(std::int32_t kind)
 
 void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
 {
-    if (theCatalogue.difficulty == 0)
+    if (w.difficulty == 0)
         return;
     const Ticks now = app.frameClock;
     d.lastInputTime = now;

@@ -25,6 +25,8 @@ public:
     std::int32_t enemiesAtStart = 0;
     std::int32_t goldRemaining = 0;
     std::int32_t levelIndex = 0;
+    // The number of the level pack being played (0 to 2): weapons, hits and scores depend on it.
+    std::int32_t difficulty = 0;
     std::int32_t diggerDead = 0;
     std::int32_t levelFinished = 0;
     std::int32_t goldGoalOn = 0, goldGoal = 0;

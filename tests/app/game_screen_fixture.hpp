@@ -23,7 +23,7 @@
 #include "platform/display/display.hpp"
 #include "support/temp_dir.hpp"
 #include "world/digger.hpp"
-#include "world/level_loader.hpp"
+#include "app/level_start.hpp"
 #include "world/world.hpp"
 
 namespace burrowix::test {

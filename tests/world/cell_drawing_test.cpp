@@ -53,7 +53,7 @@ protected:
     std::pair<int, int> drawn(Cell c, int px = 0, int py = 0)
     {
         Surface target(800, 600);
-        c.draw(px, py, c.kind, Rect{0, 0, app.cellSize, app.cellSize}, &target);
+        c.draw(px, py, c.kind, Rect{0, 0, app.cellSize, app.cellSize}, &target, app.cellSize);
         return squareAt(target, px + 1, py + 1);
     }
 };
@@ -136,7 +136,7 @@ TEST_F(CellDrawingTest, ShotTrailAndTimeBomb)
     shot.kind = KindShot;
     shot.direction = 0;
     shot.shotPose = 1;
-    shot.draw(200, 200, KindShot, Rect{0, 0, 40, 40}, &target);
+    shot.draw(200, 200, KindShot, Rect{0, 0, 40, 40}, &target, 40);
     EXPECT_EQ(squareAt(target, 201, 201), P(0, 0));
     EXPECT_EQ(squareAt(target, 241, 201), P(0, 2)) << "the trail lies behind a shot flying left";
 

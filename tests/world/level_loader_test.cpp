@@ -93,12 +93,12 @@ TEST_F(LevelLoaderTest, UnloadableFileGivesAnEmptyWorldThatCannotStart)
     test::TempDir dir;
     test::writeBytes(dir.file("bad.ml_"), values({0, 0}));
     World w;
-    EXPECT_FALSE(loadLevel(w, dir.file("bad.ml_")));
+    EXPECT_FALSE(loadLevel(w, dir.file("bad.ml_"), 0, 40, 0));
     EXPECT_FALSE(w.loaded);
     EXPECT_EQ(w.cellCount(), 0);
     ASSERT_TRUE(world.theDigger);
     EXPECT_TRUE(world.theDigger->dead);
-    EXPECT_FALSE(loadLevel(w, dir.file("missing.ml_")));
+    EXPECT_FALSE(loadLevel(w, dir.file("missing.ml_"), 0, 40, 0));
 }
 
 TEST_F(LevelLoaderTest, InitialViewAtBothCellSizes)

@@ -88,7 +88,7 @@ inline World& startWorld(const LevelFile& level, int levelIndex = 0, int cellSiz
 {
     world.theDigger.reset();
     world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, level, levelIndex, cellSize);
+    setUpLevel(*world.theWorld, level, levelIndex, cellSize, theCatalogue.difficulty);
     return *world.theWorld;
 }
 

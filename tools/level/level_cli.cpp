@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/headless_game.hpp"
+#include "app/pack_catalogue.hpp"
 #include "common/atomic_file.hpp"
 #include "common/random.hpp"
 #include "level_play.hpp"
@@ -77,7 +78,7 @@ int render(const std::vector<std::string>& args, std::ostream& err)
     screenFlow.levelNumber = index;
     world.reset();
     world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, *level, index, cell);
+    setUpLevel(*world.theWorld, *level, index, cell, theCatalogue.difficulty);
     std::unique_ptr<Surface> picture = renderWholeLevel(*world.theWorld, cell);
     const bool ok = picture && writeSurfacePng(*picture, args[2]);
     world.reset();

@@ -197,7 +197,7 @@ int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std:
         screenFlow.levelNumber = index;
         theRandom.reset();
         world.theWorld = std::make_unique<World>();
-        setUpLevel(*world.theWorld, *level, index, 40);
+        setUpLevel(*world.theWorld, *level, index, 40, theCatalogue.difficulty);
         if (!world.theWorld->loaded) {
             err << args[1] << ": the level cannot be loaded\n";
             status = 2;

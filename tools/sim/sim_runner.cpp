@@ -142,7 +142,7 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     screenFlow.levelNumber = index;
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, *level, index, 40);
+    setUpLevel(*world.theWorld, *level, index, 40, theCatalogue.difficulty);
     if (!world.theWorld->loaded) {
         err << args[1] << ": the level cannot be loaded\n";
         closeGameHeadless();

@@ -35,7 +35,7 @@ TEST(LevelRender, TheLastColumnOfBackgroundBlocksIsDrawnAtBothSizes)
         theRandom.reset();
         world.reset();
         world.theWorld = std::make_unique<World>();
-        setUpLevel(*world.theWorld, *level, 2, cell);
+        setUpLevel(*world.theWorld, *level, 2, cell, 0);
         const std::unique_ptr<Surface> picture = renderWholeLevel(*world.theWorld, cell);
         ASSERT_TRUE(picture);
         int black = 0;
@@ -65,7 +65,7 @@ TEST(LevelRender, AOneScreenLevelHasBackgroundUnderItsLastColumnAndRowInTheGame)
     theRandom.reset();
     world.reset();
     world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, *level, 0, 40);
+    setUpLevel(*world.theWorld, *level, 0, 40, 0);
     Surface screen(800, 600);
     drawWorld(*world.theWorld, &screen);
     // The tunnel cells (18, 12) and (17, 2) lie in the last block column and the last block row.

@@ -1,0 +1,60 @@
+#include "app/level_start.hpp"
+
+#include <memory>
+#include <optional>
+
+#include "app/level_presentation.hpp"
+#include "app/pack_catalogue.hpp"
+#include "audio/effect_bank.hpp"
+#include "audio/effect_handles.hpp"
+#include "state/app_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "state/screen_flow_state.hpp"
+#include "world/digger.hpp"
+#include "world/level_loader.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+std::string levelMemberName(int levelIndex)
+{
+    return std::to_string(levelIndex + 1) + ".ml_";
+}
+
+void startLevel(int levelIndex)
+{
+    levelPresentation.gameOverPending = 0;
+    screenFlow.levelChoiceKeysEnabled = 0;
+    // Fresh effect handles for the level; voices that finished during the last one go.
+    reloadEffectTable();
+    effectBank.reapVoices();
+    const std::string member = levelMemberName(levelIndex);
+    beginLevelPresentation(levelIndex);
+
+    world.theDigger.reset();
+    world.theWorld = std::make_unique<World>();
+    World& w = *world.theWorld;
+    w.viewWidth = 20;
+    w.viewHeight = 15;
+
+    theCatalogue.useLevelPack();
+    theCatalogue.copyLevelPackInfo();
+    std::string path = member;
+    if (theCatalogue.currentPack) {
+        if (std::optional<std::string> extracted = theCatalogue.currentPack->extractByName(member))
+            path = *extracted;
+    }
+    loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty);
+    if (theCatalogue.currentPack)
+        theCatalogue.currentPack->removeTempFileByName(member);
+
+    w.levelIndex = levelIndex;
+    screenFlow.levelNumber = levelIndex;
+    refreshCellViewCoordinates(w);
+
+    app.worldReady = w.loaded ? 1 : 0;
+    screenFlow.nameEntryState = 0;
+    screenFlow.levelChoiceKeysEnabled = 1;
+}
+
+} // namespace burrowix
