@@ -4,7 +4,17 @@
 #include "app/picture_loading.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
+#include "common/random.hpp"
+#include "records/records.hpp"
 #include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "state/screen_flow_state.hpp"
+#include "world/digger.hpp"
+#include "world/level_file.hpp"
+#include "world/level_loader.hpp"
+#include "world/watching_eyes.hpp"
+#include "world/world.hpp"
 
 namespace burrowix {
 
@@ -34,6 +44,32 @@ std::string openGameHeadless(const std::string& folder, int difficulty)
         return missing;
     app.clearPicture = thePictures.allPicture.get();
     return "";
+}
+
+void resetGameState()
+{
+    world.reset();
+    app.reset();
+    gameScreen.reset();
+    levelPresentation.reset();
+    screenFlow.reset();
+    theRecords.reset();
+    // The eyes draw random numbers: a run must not inherit their timing from an earlier one.
+    theEyeLids.reset();
+}
+
+bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval)
+{
+    app.frameInterval = frameInterval;
+    app.cellSize = 40;
+    app.currentScreen = ScreenGame;
+    theRecords.startNewGameValues();
+    screenFlow.levelNumber = index;
+    theRandom.reset();
+    world.theWorld = std::make_unique<World>();
+    setUpLevel(*world.theWorld, level, index, 40, theCatalogue.difficulty);
+    app.worldReady = world.theWorld->loaded ? 1 : 0;
+    return world.theWorld->loaded;
 }
 
 void closeGameHeadless()

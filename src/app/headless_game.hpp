@@ -7,10 +7,21 @@
 
 namespace burrowix {
 
+struct LevelFile;
+
 // Sets everything up from the packs in `folder`; "" on success, else what went wrong.
 std::string openGameHeadless(const std::string& folder, int difficulty);
 
 // Releases what openGameHeadless set up.
 void closeGameHeadless();
+
+// Forgets the game's program-wide state: the shell's, the game screen's, the screen flow's, the level
+// presentation's, the records, the world and the watching eyes.
+void resetGameState();
+
+// Makes `level` the current world on the game screen as level `index` of a new game at the selected
+// difficulty: the new game's records, the level number, the random numbers from their start, a frame
+// every `frameInterval` ms at cell size 40. False when the level cannot be played.
+bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval);
 
 } // namespace burrowix

@@ -109,6 +109,18 @@ int pickOfThree(int d0, int d1, int d2)
     return r == 0 ? d0 : r == 1 ? d1 : d2;
 }
 
+// For each heading: the two ways to its sides, in the order a random pick numbers them, and the way
+// back. A Walker's wander and its choice at a blocked heading turn through the same ways.
+struct Turns {
+    int side1, side2, back;
+};
+constexpr Turns kTurns[4] = {
+    {kUp, kDown, kRight}, // heading left
+    {kLeft, kRight, kDown}, // heading up
+    {kUp, kDown, kLeft}, // heading right
+    {kLeft, kRight, kUp}, // heading down
+};
+
 // The Walker's and Stalker's 21 rules.
 int walkerStep(const World& w, int i)
 {
@@ -122,57 +134,22 @@ int walkerStep(const World& w, int i)
             return kDown;
         return kStay;
     }
-    if (heading == kRight && a.r)
-        return wander(a, kRight, kUp, kDown, kLeft);
-    if (heading == kLeft && a.l)
-        return wander(a, kLeft, kUp, kDown, kRight);
-    if (heading == kDown && a.d)
-        return wander(a, kDown, kLeft, kRight, kUp);
-    if (heading == kUp && a.u)
-        return wander(a, kUp, kLeft, kRight, kDown);
-    switch (heading) {
-    case kRight: // R is blocked here
-        if (a.u && a.d && a.l)
-            return pickOfThree(kUp, kDown, kLeft);
-        if (a.u && !a.d)
-            return kUp;
-        if (!a.u && a.d)
-            return kDown;
-        if (a.l)
-            return kLeft;
+    if (heading < kLeft || heading > kDown)
         return kStay;
-    case kLeft: // L is blocked here
-        if (a.u && a.d && a.r)
-            return pickOfThree(kUp, kDown, kRight);
-        if (a.u && !a.d)
-            return kUp;
-        if (!a.u && a.d)
-            return kDown;
-        if (a.r)
-            return kRight;
-        return kStay;
-    case kDown: // D is blocked here
-        if (a.l && a.r && a.u)
-            return pickOfThree(kLeft, kRight, kUp);
-        if (a.l && !a.r)
-            return kLeft;
-        if (!a.l && a.r)
-            return kRight;
-        if (a.u)
-            return kUp;
-        return kStay;
-    case kUp: // U is blocked here
-        if (a.l && a.r && a.d)
-            return pickOfThree(kLeft, kRight, kDown);
-        if (a.l && !a.r)
-            return kLeft;
-        if (!a.l && a.r)
-            return kRight;
-        if (a.d)
-            return kDown;
-        return kStay;
-    default: return kStay;
-    }
+    const Turns& turn = kTurns[heading];
+    if (freeIn(a, heading))
+        return wander(a, heading, turn.side1, turn.side2, turn.back);
+    // The heading is blocked.
+    const bool side1 = freeIn(a, turn.side1), side2 = freeIn(a, turn.side2), back = freeIn(a, turn.back);
+    if (side1 && side2 && back)
+        return pickOfThree(turn.side1, turn.side2, turn.back);
+    if (side1 && !side2)
+        return turn.side1;
+    if (!side1 && side2)
+        return turn.side2;
+    if (back)
+        return turn.back;
+    return kStay;
 }
 
 } // namespace

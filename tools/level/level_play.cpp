@@ -189,16 +189,8 @@ int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std:
     if (status == 0) {
         app.clock = &clock;
         app.events = &events;
-        app.frameInterval = frameIntervalForSpeed(options.speed);
-        app.cellSize = 40;
-        app.currentScreen = ScreenGame;
         app.appActive = 1;
-        theRecords.startNewGameValues();
-        screenFlow.levelNumber = index;
-        theRandom.reset();
-        world.theWorld = std::make_unique<World>();
-        setUpLevel(*world.theWorld, *level, index, 40, theCatalogue.difficulty);
-        if (!world.theWorld->loaded) {
+        if (!startHeadlessLevel(*level, index, frameIntervalForSpeed(options.speed))) {
             err << args[1] << ": the level cannot be loaded\n";
             status = 2;
         }
@@ -216,7 +208,6 @@ int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std:
             app.soundAvailable = 1;
             loadEffectTable();
         }
-        app.worldReady = 1;
         gameScreen.frozen = 0;
         gameScreen.showPointer = 1;
         clock.restart();

@@ -119,14 +119,7 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     }
     const int difficulty = options.difficulty, index = options.index, speed = options.speed;
 
-    app.reset();
-    gameScreen.reset();
-    levelPresentation.reset();
-    screenFlow.reset();
-    theRecords.reset();
-    world.reset();
-    // The eyes draw random numbers: a run must not inherit their timing from an earlier one.
-    theEyeLids.reset();
+    resetGameState();
     const std::string opened = openGameHeadless(options.data, difficulty);
     if (!opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
@@ -135,20 +128,11 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     }
     LevelSim sim(speed, out, err);
     app.clock = &sim.clock;
-    app.frameInterval = frameIntervalForSpeed(speed);
-    app.cellSize = 40;
-    app.currentScreen = ScreenGame;
-    theRecords.startNewGameValues();
-    screenFlow.levelNumber = index;
-    theRandom.reset();
-    world.theWorld = std::make_unique<World>();
-    setUpLevel(*world.theWorld, *level, index, 40, theCatalogue.difficulty);
-    if (!world.theWorld->loaded) {
+    if (!startHeadlessLevel(*level, index, frameIntervalForSpeed(speed))) {
         err << args[1] << ": the level cannot be loaded\n";
         closeGameHeadless();
         return 2;
     }
-    app.worldReady = 1;
 
     int status = 0;
     for (std::string line; status == 0 && script.next(line);)
