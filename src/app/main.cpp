@@ -7,9 +7,9 @@
 #include "app/startup.hpp"
 #include "app/window_procedure.hpp"
 #include "menus/menu_screens.hpp"
-#include "platform/display/fatal_error.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "platform/system/fatal_error.hpp"
 #include "platform/system/main_window.hpp"
 
 using namespace burrowix;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/display.hpp"
-#include "platform/display/fatal_error.hpp"
 #include "platform/system/clock.hpp"
+#include "platform/system/fatal_error.hpp"
 #include "platform/system/pack_scan.hpp"
 #include "support/temp_dir.hpp"
 

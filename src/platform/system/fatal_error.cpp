@@ -1,4 +1,4 @@
-#include "platform/display/fatal_error.hpp"
+#include "platform/system/fatal_error.hpp"
 
 #include <cstdarg>
 #include <cstdio>
