@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up everything that is missing, builds, and runs every test: the fuzz targets briefly, the unit
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the unit tests of the normal build,
-# whose CTest summary closes the output.
+# Sets up everything that is missing, checks that includes follow the layer order, builds, and runs
+# every test: the fuzz targets briefly, the unit tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the unit tests of the normal build, whose CTest summary closes the
+# output.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 scripts/install-deps
+scripts/check-layers
 
 scripts/configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
