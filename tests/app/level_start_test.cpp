@@ -7,6 +7,7 @@
 #include "support/temp_dir.hpp"
 #include "world/digger.hpp"
 #include "world/world_test_support.hpp"
+#include "support/described_pack.hpp"
 
 namespace burrowix {
 namespace {
@@ -26,11 +27,7 @@ TEST_F(LevelStart, ReadsTheMemberOfTheCurrentLevelPack)
     test::TempDir dir;
     LevelFile f = test::levelFromRows({"######", "#    #", "#.$..#", "######"}, 2, 1);
     f.killGoal = 7;
-    PackInfo info;
-    info.packType = PackInfo::kLevelPack;
-    info.levelCount = 30;
-    ASSERT_TRUE(writePackArchive(dir.file("levels.pak"),
-                                 {{"pak.dsc", encodePackDescription(info)}, {"3.ml_", encodeLevelFile(f)}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("levels.pak"), test::levelPackInfo(), {{"3.ml_", encodeLevelFile(f)}}));
     ASSERT_TRUE(writePackArchive(dir.file("standart.pak"), {{"x.bmp", {1, 2, 3}}}));
     theCatalogue.folder = dir.path().string();
     ASSERT_EQ(theCatalogue.build({"levels.pak", "standart.pak"}), 1);

@@ -6,6 +6,7 @@
 #include "records/records.hpp"
 #include "state/screen_flow_state.hpp"
 #include "support/temp_dir.hpp"
+#include "support/described_pack.hpp"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +39,7 @@ protected:
     void writeLevelPacks()
     {
         for (int n : {0, 1, 2}) {
-            PackInfo info;
-            info.packType = PackInfo::kLevelPack;
-            info.packNumber = n;
-            info.levelCount = 30;
-            ASSERT_TRUE(writePackArchive(dir.file("l" + std::to_string(n) + ".pak"),
-                                         {{"pak.dsc", encodePackDescription(info)}}));
+            ASSERT_TRUE(test::writeDescribedPack(dir.file("l" + std::to_string(n) + ".pak"), test::levelPackInfo(n)));
         }
         theCatalogue.folder = dir.path().string();
         ASSERT_EQ(theCatalogue.build({"l0.pak", "l1.pak", "l2.pak"}), 1);

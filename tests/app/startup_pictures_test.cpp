@@ -8,6 +8,7 @@
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "support/temp_dir.hpp"
+#include "support/described_pack.hpp"
 
 #include <gtest/gtest.h>
 
@@ -106,9 +107,8 @@ TEST_F(StartupPictures, MissingThemePictureIsNotReported)
     writePacks("stone.bmp"); // the standard pack has none either
     PackInfo theme;
     theme.packType = PackInfo::kThemePack;
-    ASSERT_TRUE(writePackArchive(dir.file("theme.pak"),
-                                 {{"pak.dsc", encodePackDescription(theme)},
-                                  {"grass.bmp", mkdata::encodeBmp24(mkdata::Image(4, 3, {5, 5, 5}))}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("theme.pak"), theme,
+                                         {{"grass.bmp", mkdata::encodeBmp24(mkdata::Image(4, 3, {5, 5, 5}))}}));
     EXPECT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
     EXPECT_FALSE(pictures.spriteImages[1]);
     EXPECT_TRUE(pictures.spriteImages[0]);
@@ -120,15 +120,11 @@ TEST_F(StartupPictures, SelectingAPackOfAnotherThemeReloadsTheThemePictures)
     PackInfo frost;
     frost.packType = PackInfo::kThemePack;
     frost.themeNumber = 1;
-    PackInfo hard;
-    hard.packType = PackInfo::kLevelPack;
-    hard.packNumber = 2;
+    PackInfo hard = test::levelPackInfo(2, 0);
     hard.themeNumber = 1;
     const auto stone = mkdata::encodeBmp24(mkdata::Image(4, 3, {10, 200, 250}));
-    ASSERT_TRUE(writePackArchive(dir.file("frost.pak"),
-                                 {{"pak.dsc", encodePackDescription(frost)}, {"stone.bmp", stone}}));
-    ASSERT_TRUE(writePackArchive(dir.file("hard.pak"), {{"pak.dsc", encodePackDescription(hard)},
-                                                        {"pack1.bmp", stone}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("frost.pak"), frost, {{"stone.bmp", stone}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("hard.pak"), hard, {{"pack1.bmp", stone}}));
     catalogue.reset();
     ASSERT_EQ(catalogue.build({"frost.pak", "hard.pak", "level.pak", "standart.pak", "theme.pak"}), 1);
     catalogue.hooks.reloadThemePictures = [this] { loadThemePictures(theDisplay, catalogue, pictures); };

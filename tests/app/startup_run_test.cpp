@@ -17,6 +17,7 @@
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
 #include "support/temp_dir.hpp"
+#include "support/tmpdir_env.hpp"
 
 #include <gtest/gtest.h>
 
@@ -44,9 +45,6 @@ protected:
     void SetUp() override
     {
         oldFolder = fs::current_path();
-        const char* tmp = std::getenv("TMPDIR");
-        oldTmp = tmp ? tmp : "";
-        setenv("TMPDIR", temp.path().c_str(), 1);
         fs::current_path(work.path());
         theDisplay.reset();
     }
@@ -57,10 +55,6 @@ protected:
         app.reset();
         theRecords.reset();
         fs::current_path(oldFolder);
-        if (oldTmp.empty())
-            unsetenv("TMPDIR");
-        else
-            setenv("TMPDIR", oldTmp.c_str(), 1);
     }
 
     // Counts the presented frames and keeps the last one's top-left pixel (the presenter itself goes
@@ -88,8 +82,8 @@ protected:
 
     test::TempDir work;
     test::TempDir temp;
+    test::TmpDirEnv tmpEnv{temp.path().string()};
     fs::path oldFolder;
-    std::string oldTmp;
     ManualClock clock{1000};
     test::ScriptedEvents events{clock};
     int frames = 0;

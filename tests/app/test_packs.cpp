@@ -5,6 +5,7 @@
 #include "jpeg_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "state/picture_tables.hpp"
+#include "support/described_pack.hpp"
 #include "world/level_source.hpp"
 
 #include <set>
@@ -45,17 +46,12 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
 
     PackInfo theme;
     theme.packType = PackInfo::kThemePack;
-    std::vector<PackEntry> themeEntries{{"pak.dsc", encodePackDescription(theme)}};
+    std::vector<PackEntry> themeEntries;
     for (const char* n :
          {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp", "backgrsmall.bmp"})
         themeEntries.push_back({n, pictureBytes(n, options.themeColour)});
 
-    PackInfo level;
-    level.packType = PackInfo::kLevelPack;
-    level.levelCount = options.levelCount;
-    level.packNumber = options.levelPackNumber;
-    std::vector<PackEntry> levelEntries{{"pak.dsc", encodePackDescription(level)},
-                                        {"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
+    std::vector<PackEntry> levelEntries{{"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
     for (std::size_t i = 0; i < options.levelSources.size(); ++i) {
         std::string error;
         const auto bytes = compileLevelSource(options.levelSources[i], error);
@@ -65,8 +61,9 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
     }
 
     return writePackArchive(folder + "/standart.pak", standard) &&
-           writePackArchive(folder + "/theme.pak", themeEntries) &&
-           writePackArchive(folder + "/level.pak", levelEntries);
+           writeDescribedPack(folder + "/theme.pak", theme, themeEntries) &&
+           writeDescribedPack(folder + "/level.pak", levelPackInfo(options.levelPackNumber, options.levelCount),
+                              levelEntries);
 }
 
 } // namespace burrowix::test

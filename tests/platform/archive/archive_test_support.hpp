@@ -4,41 +4,29 @@
 
 #include "common/le_io.hpp"
 #include "support/temp_dir.hpp"
+#include "support/tmpdir_env.hpp"
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace burrowix::test {
 
-// Points $TMPDIR at a fresh folder for the life of the object, so tests can see every copy made.
+// A fresh folder that $TMPDIR points at for the life of the object, so tests can see every copy made.
 class ScopedTmpDir {
 public:
-    explicit ScopedTmpDir(const std::string& folder) : folder_(folder)
+    explicit ScopedTmpDir(const std::string& folder)
+        : folder_((std::filesystem::create_directories(folder), folder)), env_(folder_)
     {
-        if (const char* old = std::getenv("TMPDIR"))
-            old_ = old;
-        std::filesystem::create_directories(folder_);
-        ::setenv("TMPDIR", folder_.c_str(), 1);
     }
-    ~ScopedTmpDir()
-    {
-        if (old_)
-            ::setenv("TMPDIR", old_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    ScopedTmpDir(const ScopedTmpDir&) = delete;
-    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
 
     const std::string& folder() const { return folder_; }
 
 private:
     std::string folder_;
-    std::optional<std::string> old_;
+    TmpDirEnv env_;
 };
 
 inline std::set<std::string> filesIn(const std::string& folder)

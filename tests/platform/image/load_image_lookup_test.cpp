@@ -9,6 +9,7 @@
 #include "platform/archive/pack_writer.hpp"
 #include "platform/image/load_image.hpp"
 #include "support/temp_dir.hpp"
+#include "support/tmpdir_env.hpp"
 
 namespace burrowix {
 namespace {
@@ -17,21 +18,10 @@ namespace {
 // counted, and restores the open packs afterwards.
 class LoadImageLookup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* old = std::getenv("TMPDIR");
-        oldTmp_ = old ? old : "";
-        hadTmp_ = old != nullptr;
-        setenv("TMPDIR", tmp_.path().c_str(), 1);
-    }
     void TearDown() override
     {
         standardPack = nullptr;
         currentPack = nullptr;
-        if (hadTmp_)
-            setenv("TMPDIR", oldTmp_.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
     }
     int leftovers() const
     {
@@ -42,11 +32,8 @@ protected:
     }
 
     test::TempDir tmp_;
+    test::TmpDirEnv tmpEnv_{tmp_.path().string()};
     test::TempDir data_;
-
-private:
-    std::string oldTmp_;
-    bool hadTmp_ = false;
 };
 
 TEST_F(LoadImageLookup, LevelPackFirstThenStandardPackThenDisk)

@@ -1,6 +1,7 @@
 // Temporary folder and unique temporary files.
 #include "platform/system/temp_files.hpp"
 #include "support/temp_dir.hpp"
+#include "support/tmpdir_env.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,7 @@
 namespace burrowix {
 namespace {
 
-// Sets $TMPDIR (or unsets it for null) and restores the old value at scope end.
-struct TmpDirEnv {
-    explicit TmpDirEnv(const char* value) : had(std::getenv("TMPDIR") != nullptr), old(had ? std::getenv("TMPDIR") : "")
-    {
-        value ? ::setenv("TMPDIR", value, 1) : ::unsetenv("TMPDIR");
-    }
-    ~TmpDirEnv() { had ? ::setenv("TMPDIR", old.c_str(), 1) : ::unsetenv("TMPDIR"); }
-    bool had;
-    std::string old;
-};
+using test::TmpDirEnv;
 
 TEST(TemporaryFiles, FolderComesFromTmpdirWithOneTrailingSlash)
 {
