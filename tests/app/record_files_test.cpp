@@ -5,8 +5,9 @@
 #include "platform/archive/pack_writer.hpp"
 #include "records/records.hpp"
 #include "state/screen_flow_state.hpp"
-#include "support/temp_dir.hpp"
 #include "support/described_pack.hpp"
+#include "support/program_state.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,19 +23,12 @@ class RecordFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        theRecords.reset();
-        screenFlow.reset();
-        theCatalogue.reset();
+        test::resetProgramState();
         theRecords.optionsPath = dir.file("opt.dat");
         theRecords.progressPath = dir.file("li.dat");
         theRecords.scoreFile.path = dir.file("score.dat");
     }
-    void TearDown() override
-    {
-        theRecords.reset();
-        theCatalogue.reset();
-        theCatalogue.folder.clear();
-    }
+    void TearDown() override { test::resetProgramState(); }
 
     void writeLevelPacks()
     {

@@ -16,6 +16,7 @@
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
+#include "support/program_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/tmpdir_env.hpp"
 
@@ -52,8 +53,7 @@ protected:
     {
         releaseApplication();
         theDisplay.reset();
-        app.reset();
-        theRecords.reset();
+        test::resetProgramState();
         fs::current_path(oldFolder);
     }
 

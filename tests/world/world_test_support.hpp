@@ -13,6 +13,7 @@
 #include "state/level_presentation_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "support/program_state.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
 #include "world/watching_eyes.hpp"
@@ -69,18 +70,9 @@ inline LevelFile levelFromRows(const std::vector<std::string>& rows, int sx, int
 // Resets every program-wide state the world touches.
 inline void resetWorldState()
 {
-    app.reset();
+    resetProgramState();
     app.cellSize = 40;
-    gameScreen.reset();
-    levelPresentation.reset();
-    screenFlow.reset();
-    theEffects.reset();
-    theRecords.reset();
     theRecords.startNewGameValues();
-    theCatalogue.difficulty = 0;
-    theRandom.reset();
-    theEyeLids.reset();
-    world.reset();
 }
 
 // Builds the current world from `level` at the given cell size and returns it.
