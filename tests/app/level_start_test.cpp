@@ -25,7 +25,7 @@ protected:
 TEST_F(LevelStart, ReadsTheMemberOfTheCurrentLevelPack)
 {
     test::TempDir dir;
-    LevelFile f = test::levelFromRows({"######", "#    #", "#.$..#", "######"}, 2, 1);
+    LevelFile f = test::levelFromMap({"######", "#....#", "#:$::#", "######"}, 2, 1);
     f.killGoal = 7;
     ASSERT_TRUE(test::writeDescribedPack(dir.file("levels.pak"), test::levelPackInfo(), {{"3.ml_", encodeLevelFile(f)}}));
     ASSERT_TRUE(writePackArchive(dir.file("standart.pak"), {{"x.bmp", {1, 2, 3}}}));

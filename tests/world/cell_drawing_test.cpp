@@ -172,7 +172,7 @@ TEST_F(CellDrawingTest, PreviewUsesTheSmallSheet)
 TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
 {
     gameScreen.frozen = 0;
-    World& w = test::startWorld(test::levelFromRows(std::vector<std::string>(20, std::string(30, '.')), 10, 10));
+    World& w = test::startWorld(test::levelFromMap(std::vector<std::string>(20, std::string(30, ':')), 10, 10));
     Surface target(800, 600);
     // A cell gliding in from above the view's top row shows its lower part at the top edge.
     Cell& c = *w.cellAt(12, w.viewY);

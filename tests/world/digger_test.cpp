@@ -8,7 +8,7 @@
 namespace burrowix {
 namespace {
 
-using test::levelFromRows;
+using test::levelFromMap;
 using test::startWorld;
 
 class DiggerTest : public ::testing::Test {
@@ -19,14 +19,14 @@ protected:
     // A 30 x 20 level with the digger at (10, 8) and the cells given around it.
     World& level(const std::vector<std::pair<std::pair<int, int>, char>>& cells, int difficulty = 0)
     {
-        std::vector<std::string> rows(20, std::string(30, ' '));
+        std::vector<std::string> rows(20, std::string(30, '.'));
         for (auto& r : rows)
             r.front() = r.back() = '#';
         rows.front() = rows.back() = std::string(30, '#');
         for (auto [at, ch] : cells)
             rows[std::size_t(at.second)][std::size_t(at.first)] = ch;
         theCatalogue.difficulty = difficulty;
-        World& w = startWorld(levelFromRows(rows, 10, 8));
+        World& w = startWorld(levelFromMap(rows, 10, 8));
         w.goldGoalOn = 1;
         w.goldGoal = 99;
         return w;
@@ -73,7 +73,7 @@ TEST_F(DiggerTest, TurningFromRestWaitsThreeFramesAndTheSameDirectionGoesAtOnce)
 
 TEST_F(DiggerTest, DiggingEarthAndTakingEveryPickup)
 {
-    level({{{9, 8}, '.'}, {{11, 8}, '$'}, {{10, 7}, '1'}, {{10, 9}, '+'}}, 0);
+    level({{{9, 8}, ':'}, {{11, 8}, '$'}, {{10, 7}, '1'}, {{10, 9}, '+'}}, 0);
     const int livesBefore = theRecords.hallOfFame.lives;
     stepToward(0);
     EXPECT_EQ(digger().pose, PoseDigging);
@@ -115,7 +115,7 @@ TEST_F(DiggerTest, WeaponPickupsGiveAmmunitionByDifficulty)
 
 TEST_F(DiggerTest, PushingOnlySidewaysIntoEmptyAndNotWhileTheStoneGlides)
 {
-    World& w = level({{{11, 8}, 'O'}, {{9, 8}, 'O'}, {{8, 8}, '.'}, {{10, 7}, 'O'}});
+    World& w = level({{{11, 8}, 'O'}, {{9, 8}, 'O'}, {{8, 8}, ':'}, {{10, 7}, 'O'}});
     cell(8, 8).kind = KindEarth; // the stone on the left has earth behind it
     stepToward(0);
     EXPECT_EQ(digger().moving, 0);

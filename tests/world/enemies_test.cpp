@@ -24,11 +24,11 @@ Position whereIs(World& w, std::int32_t kind)
 TEST_F(EnemiesTest, ACrawlerFollowsTheWallsOfARoomAndNeverCrossesItsMiddle)
 {
     level({"###########",
-           "#c    #...#",
-           "#     #...#",
-           "#     #...#",
-           "#     #...#",
-           "#     #...#",
+           "#c....#:::#",
+           "#.....#:::#",
+           "#.....#:::#",
+           "#.....#:::#",
+           "#.....#:::#",
            "###########",
            "###########"},
           8, 3);
@@ -48,15 +48,15 @@ TEST_F(EnemiesTest, ACrawlerFollowsTheWallsOfARoomAndNeverCrossesItsMiddle)
 TEST_F(EnemiesTest, ACrawlerInTheOpenWalksStraightAndTurnsLeftAtTheWall)
 {
     level({"##############",
-           "#            #",
-           "#            #",
-           "#            #",
-           "#            #",
-           "#  c         #",
-           "#            #",
-           "#            #",
-           "#            #",
-           "#            #",
+           "#............#",
+           "#............#",
+           "#............#",
+           "#............#",
+           "#..c.........#",
+           "#............#",
+           "#............#",
+           "#............#",
+           "#............#",
            "##############",
            "##############"},
           1, 9);
@@ -76,12 +76,12 @@ TEST_F(EnemiesTest, ACrawlerInTheOpenWalksStraightAndTurnsLeftAtTheWall)
 TEST_F(EnemiesTest, AWalkerInAOneWideShaftOnlyGoesUpAndDown)
 {
     level({"#########",
-           "### ###.#",
-           "### ###.#",
-           "### ###.#",
-           "###w###.#",
-           "### ###.#",
-           "### ###.#",
+           "###.###:#",
+           "###.###:#",
+           "###.###:#",
+           "###w###:#",
+           "###.###:#",
+           "###.###:#",
            "#########",
            "#########"},
           7, 3);
@@ -101,7 +101,7 @@ TEST_F(EnemiesTest, AnEnemyHurtsTheDiggerOncePerImmunityWindowAndKillsItAtTheEnd
         test::resetWorldState();
         app.frameClock = kStart;
         level({"######",
-               "#  w##",
+               "#..w##",
                "######",
                "######"},
               2, 1, difficulty);
@@ -122,10 +122,10 @@ TEST_F(EnemiesTest, AnEnemyHurtsTheDiggerOncePerImmunityWindowAndKillsItAtTheEnd
 TEST_F(EnemiesTest, AnEnemySteppingOntoAMineDiesWithItsSurroundingsAndCountsForTheKillGoal)
 {
     level({"#########",
-           "#.......#",
-           "#..mw...#",
-           "#.......#",
-           "#  ..s  #",
+           "#:::::::#",
+           "#::mw:::#",
+           "#:::::::#",
+           "#..::s..#",
            "#########",
            "#########"},
           1, 4);
@@ -148,10 +148,10 @@ TEST_F(EnemiesTest, AnEnemySteppingOntoAMineDiesWithItsSurroundingsAndCountsForT
 TEST_F(EnemiesTest, EggsWakeAtDistanceTwoOnlyAndHatchIntoACrawler)
 {
     level({"##########",
-           "#........#",
-           "#  ..ee..#",
-           "#...e....#",
-           "#........#",
+           "#::::::::#",
+           "#..::ee::#",
+           "#:::e::::#",
+           "#::::::::#",
            "##########",
            "##########"},
           2, 2);
@@ -169,11 +169,11 @@ TEST_F(EnemiesTest, EggsWakeAtDistanceTwoOnlyAndHatchIntoACrawler)
 
 TEST_F(EnemiesTest, EnemiesInTheFirstAndLastRowsNeverMove)
 {
-    level({"#c   #",
-           "#....#",
-           "#....#",
+    level({"#c...#",
+           "#::::#",
+           "#::::#",
            "######",
-           "#w   #"},
+           "#w...#"},
           1, 1);
     frames(50);
     EXPECT_EQ(at(1, 0).kind, KindCrawler);

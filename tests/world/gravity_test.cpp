@@ -13,10 +13,10 @@ using GravityTest = test::RulesTest;
 TEST_F(GravityTest, AStoneCrushesOnlyAfterItHasMovedAndStopsAboveTheDigger)
 {
     level({"##########",
-           "#  O     #",
-           "#        #",
-           "#        #",
+           "#..O.....#",
            "#........#",
+           "#........#",
+           "#::::::::#",
            "##########",
            "##########"},
           3, 3);
@@ -30,9 +30,9 @@ TEST_F(GravityTest, AStoneCrushesOnlyAfterItHasMovedAndStopsAboveTheDigger)
     test::resetWorldState();
     app.frameClock = kStart;
     level({"##########",
-           "#      O #",
-           "#        #",
+           "#......O.#",
            "#........#",
+           "#::::::::#",
            "##########",
            "##########"},
           7, 2);
@@ -44,9 +44,9 @@ TEST_F(GravityTest, AStoneCrushesOnlyAfterItHasMovedAndStopsAboveTheDigger)
 TEST_F(GravityTest, StonesRollOffRoundedWallsByShapeLeftFirst)
 {
     level({"#################",
-           "# O   O   O   O #",
-           "# #   #   #   # #",
-           "#...............#",
+           "#.O...O...O...O.#",
+           "#.#...#...#...#.#",
+           "#:::::::::::::::#",
            "#################",
            "#################"},
           1, 3);
@@ -66,11 +66,11 @@ TEST_F(GravityTest, StonesRollOffRoundedWallsByShapeLeftFirst)
 TEST_F(GravityTest, NoStoneRollsUnderAnotherThatIsRollingIntoTheSameCorner)
 {
     level({"#######",
-           "#.....#",
-           "#.. O.#",
-           "#.. O.#",
-           "#.. O.#",
-           "#...#.#",
+           "#:::::#",
+           "#::.O:#",
+           "#::.O:#",
+           "#::.O:#",
+           "#:::#:#",
            "#######",
            "#######"},
           1, 1);
@@ -86,10 +86,10 @@ TEST_F(GravityTest, NoStoneRollsUnderAnotherThatIsRollingIntoTheSameCorner)
 TEST_F(GravityTest, ABombExplodesWhenItLandsAndAStoneSetsOffAMine)
 {
     level({"#########",
-           "#.b...O.#",
-           "#. ... .#",
-           "#.....m.#",
-           "#.......#",
+           "#:b:::O:#",
+           "#:.:::.:#",
+           "#:::::m:#",
+           "#:::::::#",
            "#########",
            "#########"},
           4, 4);
@@ -106,11 +106,11 @@ TEST_F(GravityTest, ABombExplodesWhenItLandsAndAStoneSetsOffAMine)
 TEST_F(GravityTest, ShotsAndMissilesFlyStraightAndActOnImpact)
 {
     level({"############",
-           "#..........#",
-           "#         .#",
-           "#.........##",
-           "#         .#",
-           "#..........#",
+           "#::::::::::#",
+           "#.........:#",
+           "#:::::::::##",
+           "#.........:#",
+           "#::::::::::#",
            "############",
            "############"},
           1, 1);
@@ -135,8 +135,8 @@ TEST_F(GravityTest, AThrownGrenadeRollsUntilBlockedThenExplodesEitherWay)
         test::resetWorldState();
         app.frameClock = kStart;
         level({"############",
+               "#::::::::::#",
                "#..........#",
-               "#          #",
                "############",
                "############"},
               5, 2, 1);
@@ -156,9 +156,9 @@ TEST_F(GravityTest, AThrownGrenadeRollsUntilBlockedThenExplodesEitherWay)
 TEST_F(GravityTest, ATimeBombGoesOffAtTheFirstPassAfterThreeSeconds)
 {
     level({"#######",
-           "#.....#",
-           "#.. ..#",
-           "#.....#",
+           "#:::::#",
+           "#::.::#",
+           "#:::::#",
            "#######",
            "#######"},
           1, 1);
@@ -174,11 +174,11 @@ TEST_F(GravityTest, ATimeBombGoesOffAtTheFirstPassAfterThreeSeconds)
 
 TEST_F(GravityTest, TheFirstRowAndTheLastTwoRowsAreNeverMoved)
 {
-    level({"#O   #",
-           "#    #",
-           "#.   #",
-           "#  O #",
-           "#    #"},
+    level({"#O...#",
+           "#....#",
+           "#:...#",
+           "#..O.#",
+           "#....#"},
           2, 2);
     frames(30);
     EXPECT_EQ(at(1, 0).kind, KindStone);
@@ -193,10 +193,10 @@ TEST_F(GravityTest, LandingSoundsPlayOnceWhenFallingContentStopsOrRollsOnEitherW
     theEffects.effectNuggetFall = 6;
     theEffects.player = [&](int handle, int) { played.push_back(handle); };
     level({"###########",
-           "#. O...$..#",
-           "#..  .. ..#",
-           "#..O .....#",
-           "#.........#",
+           "#:.O:::$::#",
+           "#::..::.::#",
+           "#::O.:::::#",
+           "#:::::::::#",
            "###########",
            "###########"},
           9, 4);

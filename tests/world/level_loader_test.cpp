@@ -9,7 +9,7 @@
 namespace burrowix {
 namespace {
 
-using test::levelFromRows;
+using test::levelFromMap;
 using test::startWorld;
 
 class LevelLoaderTest : public ::testing::Test {
@@ -116,7 +116,7 @@ TEST_F(LevelLoaderTest, InitialViewAtBothCellSizes)
 
 TEST_F(LevelLoaderTest, EveryFifteenthFlatWallIsDecoratedAndCountsRestartPerLoad)
 {
-    LevelFile f = levelFromRows({std::string(46, '#'), std::string(46, ' ')}, 1, 1);
+    LevelFile f = levelFromMap({std::string(46, '#'), std::string(46, '.')}, 1, 1);
     f.params[20] = 1; // a rounded wall does not count
     World& w = startWorld(f);
     std::vector<int> decorated;
@@ -133,7 +133,7 @@ TEST_F(LevelLoaderTest, EveryFifteenthFlatWallIsDecoratedAndCountsRestartPerLoad
 
 TEST_F(LevelLoaderTest, RandomValuesAreDrawnInCellOrderThenFirstFrames)
 {
-    LevelFile f = levelFromRows({"#####", "#c5s#", "#O$ #", "#####"}, 3, 2);
+    LevelFile f = levelFromMap({"#####", "#c5s#", "#O$.#", "#####"}, 3, 2);
     f.params[7] = 5; // mineral of type 5 always twinkles
     World& w = startWorld(f, 3);
 
@@ -170,7 +170,7 @@ TEST_F(LevelLoaderTest, RandomValuesAreDrawnInCellOrderThenFirstFrames)
 TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
 {
     // A blast stone of parameter 1 draws no number, so the stone after it gets the first draw.
-    LevelFile f = levelFromRows({"#####", "#xO #", "#####"}, 3, 1);
+    LevelFile f = levelFromMap({"#####", "#xO.#", "#####"}, 3, 1);
     World& w = startWorld(f);
     RandomGenerator g;
     const int stoneFrame = int(float(g.draw()) / 32767.0f * 5.0f);
@@ -179,7 +179,7 @@ TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
     EXPECT_EQ(theRandom.state, g.state);
 
     test::resetWorldState();
-    World& w2 = startWorld(levelFromRows({"#####", "#XO #", "#####"}, 3, 1));
+    World& w2 = startWorld(levelFromMap({"#####", "#XO.#", "#####"}, 3, 1));
     RandomGenerator g2;
     const int blastFrame = int(float(g2.draw()) / 32767.0f * 7.0f);
     EXPECT_EQ(w2.cells[6].frame, blastFrame);
@@ -189,7 +189,7 @@ TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
 
 TEST_F(LevelLoaderTest, StartIsClampedAndUnknownKindsAreInertBlocks)
 {
-    LevelFile f = levelFromRows({"####", "#  #", "####"}, 99, -4);
+    LevelFile f = levelFromMap({"####", "#..#", "####"}, 99, -4);
     f.kinds[5] = 40;
     f.kinds[6] = 14; // a shot from a file keeps a new cell's flags
     World& w = startWorld(f);

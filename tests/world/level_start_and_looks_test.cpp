@@ -29,7 +29,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
             sheet->setPixel(x, y, 0x100000u + std::uint32_t(x / 40) * 256u + std::uint32_t(y / 40));
     sheet->setColorKeyPixel(0);
     thePictures.diggerPicture = std::move(sheet);
-    World& w = test::startWorld(test::levelFromRows(std::vector<std::string>(16, std::string(21, ' ')), 3, 3));
+    World& w = test::startWorld(test::levelFromMap(std::vector<std::string>(16, std::string(21, '.')), 3, 3));
     Digger& d = *world.theDigger;
     auto drawnSquare = [&] {
         Surface target(800, 600);
@@ -68,7 +68,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
 
 TEST_F(LevelStartAndLooks, IdleAnimationStepsOnlyWhileIdleAndRunning)
 {
-    test::startWorld(test::levelFromRows(std::vector<std::string>(16, std::string(21, ' ')), 3, 3));
+    test::startWorld(test::levelFromMap(std::vector<std::string>(16, std::string(21, '.')), 3, 3));
     Digger& d = *world.theDigger;
     d.pose = PoseIdle;
     app.frameClock = 900; // more than 400 + 399 after 0
@@ -122,7 +122,7 @@ TEST_F(LevelStartAndLooks, MagnifierDrawsTheFiveByFiveCellsAroundTheMouse)
     thePictures.spriteImages[KindGold] = std::move(sheet);
     screenFlow.previewOriginX = 220;
     screenFlow.previewOriginY = 158;
-    LevelFile f = test::levelFromRows(std::vector<std::string>(20, std::string(30, ' ')), 2, 2);
+    LevelFile f = test::levelFromMap(std::vector<std::string>(20, std::string(30, '.')), 2, 2);
     World& w = test::startWorld(f, 0, 20);
     ASSERT_EQ(w.viewX, 0);
     // Mouse at preview pixel (100, 100): cell (5 - 2, 5 - 2) = (3, 3), fraction 0.

@@ -26,7 +26,7 @@ protected:
     World& level(const std::vector<std::string>& rows, int sx, int sy, int difficulty = 0)
     {
         theCatalogue.difficulty = difficulty;
-        World& w = startWorld(levelFromRows(rows, sx, sy));
+        World& w = startWorld(levelFromMap(rows, sx, sy));
         w.goldGoalOn = 1;
         w.goldGoal = 999;
         return w;

@@ -14,9 +14,9 @@ protected:
     World& room(int difficulty = 1)
     {
         World& r = level({"############",
-                          "#          #",
-                          "#          #",
-                          "#          #",
+                          "#..........#",
+                          "#..........#",
+                          "#..........#",
                           "############",
                           "############"},
                          5, 2, difficulty);
@@ -172,9 +172,9 @@ TEST_F(WeaponsTest, GivingUpKillsTheDiggerEvenWhileItBlinksFromAHit)
 TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
 {
     level({"##########",
-           "#........#",
-           "#.  O  w.#",
-           "#.   ...##",
+           "#::::::::#",
+           "#:..O..w:#",
+           "#:...:::##",
            "##########",
            "##########"},
           4, 3, 2);
@@ -203,8 +203,8 @@ TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
 TEST_F(WeaponsTest, InSuperModeTheDiggerBlastsItsWayThroughEnemiesAndEarth)
 {
     level({"#######",
-           "#..e .#",
-           "#.....#",
+           "#::e.:#",
+           "#:::::#",
            "#######",
            "#######"},
           4, 1, 2);
@@ -222,9 +222,9 @@ TEST_F(WeaponsTest, InSuperModeTheDiggerBlastsItsWayThroughEnemiesAndEarth)
 TEST_F(WeaponsTest, ChainsRunThroughMineTntAndBombAndReachTenOrFiftyLinks)
 {
     level({"##########",
-           "#........#",
-           "#..mTb...#",
-           "#........#",
+           "#::::::::#",
+           "#::mTb:::#",
+           "#::::::::#",
            "##########",
            "##########"},
           1, 1);
@@ -237,8 +237,8 @@ TEST_F(WeaponsTest, ChainsRunThroughMineTntAndBombAndReachTenOrFiftyLinks)
     for (int passes : {10, 50}) {
         test::resetWorldState();
         app.frameClock = kStart;
-        std::vector<std::string> rows = {std::string(34, '#'), "#" + std::string(32, ' ') + "#",
-                                         "#" + std::string(32, ' ') + "#", std::string(34, '#'),
+        std::vector<std::string> rows = {std::string(34, '#'), "#" + std::string(32, '.') + "#",
+                                         "#" + std::string(32, '.') + "#", std::string(34, '#'),
                                          std::string(34, '#')};
         for (int x = 2; x < 32; ++x)
             rows[2][std::size_t(x)] = 'm';
@@ -254,9 +254,9 @@ TEST_F(WeaponsTest, ChainsRunThroughMineTntAndBombAndReachTenOrFiftyLinks)
 TEST_F(WeaponsTest, AnExplosionHurtsTheDiggerOnlyWhenItReachesTheDiggersCell)
 {
     level({"##############",
-           "#...........b#",
-           "#  ..........#",
-           "#............#",
+           "#:::::::::::b#",
+           "#..::::::::::#",
+           "#::::::::::::#",
            "##############",
            "##############"},
           1, 2, 2);
@@ -279,7 +279,7 @@ TEST_F(WeaponsTest, AnExplosionHurtsTheDiggerOnlyWhenItReachesTheDiggersCell)
 
 TEST_F(WeaponsTest, TheScreenBlastClearsTheFourteenByNineBlockButNotTreasures)
 {
-    std::vector<std::string> rows(20, std::string(30, '.'));
+    std::vector<std::string> rows(20, std::string(30, ':'));
     rows[5][5] = '$';
     rows[6][6] = '#';
     level(rows, 0, 0);

@@ -1,6 +1,9 @@
 #pragma once
 // Small levels built in code for the world tests, and a clean program state around each test.
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,55 +19,28 @@
 #include "support/program_state.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
+#include "world/level_source.hpp"
 #include "world/watching_eyes.hpp"
 #include "world/world.hpp"
 
 namespace burrowix::test {
 
-// A level from rows of kind codes given as characters: '#' flat wall, '.' earth, ' ' empty,
-// 'O' stone, '$' gold, '%' loose earth, 'b' bomb, 'm' mine, 'c' crawler, 'e' egg, '+' heart,
-// 'T' TNT, 'X' blast stone 0, 'x' blast stone 1, '1'..'8' mineral type 0..7 ... see kindOf.
-inline LevelFile levelFromRows(const std::vector<std::string>& rows, int sx, int sy)
+// A level from map rows in the level source format of data/levels/README.md (':' earth, '.' empty,
+// '#' wall, 'O' stone, '$' gold, ...), read by the game's own parser, with the digger's start at
+// (sx, sy) and no goals. A map the parser rejects fails the test and gives an empty level.
+inline LevelFile levelFromMap(const std::vector<std::string>& rows, int sx, int sy)
 {
-    LevelFile f;
-    f.height = static_cast<int>(rows.size());
-    f.width = static_cast<int>(rows.front().size());
-    for (const std::string& row : rows) {
-        for (char ch : row) {
-            std::int32_t kind = 4, param = 0;
-            switch (ch) {
-            case '#': kind = 2; param = 3; break;
-            case '.': kind = 0; break;
-            case ' ': kind = 4; break;
-            case 'O': kind = 1; break;
-            case '$': kind = 3; break;
-            case '%': kind = 5; break;
-            case 'b': kind = 7; break;
-            case 'm': kind = 8; break;
-            case 'c': kind = 6; break;
-            case 'w': kind = 11; break;
-            case 's': kind = 18; break;
-            case 'e': kind = 12; break;
-            case '+': kind = 10; break;
-            case 'T': kind = 16; break;
-            case 'X': kind = 22; param = 0; break;
-            case 'x': kind = 22; param = 1; break;
-            case 'G': kind = 15; param = 4; break; // grenades
-            case 'M': kind = 15; param = 1; break; // mines
-            default:
-                if (ch >= '0' && ch <= '8') {
-                    kind = 13;
-                    param = ch - '0';
-                }
-            }
-            f.kinds.push_back(kind);
-            f.params.push_back(param);
-        }
+    std::string source = "gold 0 0\nkill 0 0\nstart " + std::to_string(sx) + " " + std::to_string(sy) + "\nmap\n";
+    for (const std::string& row : rows)
+        source += row + "\n";
+    source += "end\n";
+    std::string error;
+    const std::optional<LevelFile> level = parseLevelSource(source, error);
+    if (!level) {
+        ADD_FAILURE() << "test map: " << error;
+        return {};
     }
-    f.blocks.assign(std::size_t(f.blocksAcross()) * std::size_t(f.blocksDown()), 0);
-    f.startX = sx;
-    f.startY = sy;
-    return f;
+    return *level;
 }
 
 // Resets every program-wide state the world touches.
