@@ -11,7 +11,6 @@
 #include "audio/effect_bank.hpp"
 #include "audio/effect_device.hpp"
 #include "audio/effect_handles.hpp"
-#include "common/random.hpp"
 #include "level_cli.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -27,7 +26,6 @@
 #include "state/screen_flow_state.hpp"
 #include "script_keys.hpp"
 #include "world/digger.hpp"
-#include "world/level_loader.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {

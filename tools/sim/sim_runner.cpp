@@ -12,7 +12,6 @@
 #include "app/game_keys.hpp"
 #include "app/headless_game.hpp"
 #include "app/pack_catalogue.hpp"
-#include "common/random.hpp"
 #include "level_cli.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -26,8 +25,6 @@
 #include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
-#include "world/level_loader.hpp"
-#include "world/watching_eyes.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
