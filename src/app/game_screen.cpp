@@ -3,13 +3,13 @@
 #include "app/game_panel_actions.hpp"
 
 #include "app/game_keys.hpp"
-#include "app/screen_flow.hpp"
+#include "app/level_start.hpp"
 #include "app/message_panels.hpp"
+#include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
-#include "app/level_start.hpp"
 
 namespace burrowix {
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/level_start.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
@@ -25,7 +26,6 @@
 #include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
-#include "app/level_start.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
