@@ -42,16 +42,6 @@ int usage(std::ostream& err)
     return 2;
 }
 
-void resetGameState()
-{
-    world.reset();
-    app.reset();
-    gameScreen.reset();
-    levelPresentation.reset();
-    screenFlow.reset();
-    theRecords.reset();
-}
-
 // Reports the moments a designer wants to know about: the digger's death and a won level.
 class Announcer {
 public:
