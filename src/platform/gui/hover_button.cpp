@@ -1,6 +1,5 @@
 #include "platform/gui/hover_button.hpp"
 
-#include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "platform/gui/gui_state.hpp"
@@ -27,27 +26,14 @@ HoverButton::HoverButton(Display& display, int x_, int y_, const char* name_, co
 
 void HoverButton::draw(Surface* target)
 {
-    if (visible) {
-        if (Surface* p = theGui.pictures.pictureSurface(hover ? hoverPicture : picture)) {
-            if (additive)
-                blitOr(target, x, y, p, nullptr, p->colorKey());
-            else
-                blitFast(target, x, y, p, nullptr, true);
-        }
-    }
+    if (visible)
+        drawPicture(target, hover ? hoverPicture : picture, x, y);
     Widget::draw(target);
 }
 
 int HoverButton::mouseDown(int mx, int my, int button)
 {
-    if (const int byChildren = Widget::mouseDown(mx, my, button))
-        return byChildren;
-    if (button != kLeftButton || !visible || !enabled || !hitTest(mx, my))
-        return 0;
-    pressed = true;
-    if (onPress)
-        onPress(this);
-    return 1;
+    return holdOnLeftPress(mx, my, button, onPress);
 }
 
 int HoverButton::mouseUp(int mx, int my, int button)
@@ -93,10 +79,7 @@ bool HoverButton::hitTest(int mx, int my) const
 void HoverButton::setVisible(bool flag)
 {
     Widget::setVisible(flag);
-    if (visible)
-        theGui.pictures.loadPicture(display(), hoverPicture);
-    else
-        theGui.pictures.releasePicture(hoverPicture);
+    followVisibility(hoverPicture);
 }
 
 } // namespace burrowix

@@ -1,6 +1,5 @@
 #include "platform/gui/scroll_bar.hpp"
 
-#include "platform/display/blit.hpp"
 #include "platform/gui/gui_state.hpp"
 #include "platform/gui/picture_button.hpp"
 
@@ -105,22 +104,11 @@ void ScrollBar::dragTo(int pointerY)
         setPosition(p);
 }
 
-void ScrollBar::drawPicture(Surface* target, int index, int top)
-{
-    Surface* p = theGui.pictures.pictureSurface(index);
-    if (!p)
-        return;
-    if (additive)
-        blitOr(target, x, top, p, nullptr, p->colorKey());
-    else
-        blitFast(target, x, top, p, nullptr, true);
-}
-
 void ScrollBar::draw(Surface* target)
 {
     if (visible) {
-        drawPicture(target, picture, trackTop());
-        drawPicture(target, thumbPicture, trackTop() + thumbOffset);
+        drawPicture(target, picture, x, trackTop());
+        drawPicture(target, thumbPicture, x, trackTop() + thumbOffset);
     }
     Widget::draw(target);
 }
@@ -169,10 +157,7 @@ int ScrollBar::mouseUp(int mx, int my, int button)
 void ScrollBar::setVisible(bool flag)
 {
     Widget::setVisible(flag);
-    if (visible)
-        theGui.pictures.loadPicture(display(), thumbPicture);
-    else
-        theGui.pictures.releasePicture(thumbPicture);
+    followVisibility(thumbPicture);
 }
 
 } // namespace burrowix

@@ -43,7 +43,6 @@ public:
 private:
     // The position the pointer's height over the track stands for.
     void dragTo(int pointerY);
-    void drawPicture(Surface* target, int index, int top);
 };
 
 } // namespace burrowix

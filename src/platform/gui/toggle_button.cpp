@@ -4,14 +4,7 @@ namespace burrowix {
 
 int ToggleButton::mouseDown(int mx, int my, int button)
 {
-    if (const int byChildren = Widget::mouseDown(mx, my, button))
-        return byChildren;
-    if (button != kLeftButton || !visible || !enabled || !hitTest(mx, my))
-        return 0;
-    pressed = true;
-    if (onPress)
-        onPress(this);
-    return 1;
+    return holdOnLeftPress(mx, my, button, onPress);
 }
 
 int ToggleButton::mouseUp(int mx, int my, int button)

@@ -196,6 +196,37 @@ bool Widget::isPressed() const
     return pressed || children.anyPressed();
 }
 
+int Widget::holdOnLeftPress(int mx, int my, int button, WidgetCallback onPress)
+{
+    if (const int byChildren = Widget::mouseDown(mx, my, button))
+        return byChildren;
+    if (button != kLeftButton || !visible || !enabled || !hitTest(mx, my))
+        return 0;
+    pressed = true;
+    if (onPress)
+        onPress(this);
+    return 1;
+}
+
+void Widget::followVisibility(int secondPicture)
+{
+    if (visible)
+        theGui.pictures.loadPicture(*display_, secondPicture);
+    else
+        theGui.pictures.releasePicture(secondPicture);
+}
+
+void Widget::drawPicture(Surface* target, int index, int left, int top)
+{
+    Surface* p = theGui.pictures.pictureSurface(index);
+    if (!p)
+        return;
+    if (additive)
+        blitOr(target, left, top, p, nullptr, p->colorKey());
+    else
+        blitFast(target, left, top, p, nullptr, true);
+}
+
 void Widget::drawBuffer(Surface* target)
 {
     if (!buffer)

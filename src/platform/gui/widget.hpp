@@ -105,6 +105,13 @@ protected:
     void drawBuffer(Surface* target);
     // A fresh buffer of the widget's size with the green key; none for an empty size.
     void recreateBuffer();
+    // Children first; then a left press on a hit of this visible, enabled widget makes it hold the
+    // mouse and calls onPress. Whether the press was taken.
+    int holdOnLeftPress(int x, int y, int button, WidgetCallback onPress);
+    // A picture besides `picture` that follows the widget's visibility: loaded while shown.
+    void followVisibility(int secondPicture);
+    // Draws a picture of the store at (left, top): keyed, or ORed onto the target when additive.
+    void drawPicture(Surface* target, int index, int left, int top);
 
 private:
     void clearHotTree();
