@@ -1,7 +1,8 @@
 #pragma once
-// Windows bitmap files, read by SDL once their headers have passed a sanity check (sizes, depth,
+// Windows bitmap files, read once their headers have passed a sanity check (sizes, depth,
 // compression, and pixel data present in the file), so that a damaged or hostile file is refused
-// before any decoder trusts its numbers.
+// before any decoder trusts its numbers. Uncompressed 24-bit files are read directly, every other
+// kind by SDL.
 
 #include <cstdint>
 #include <span>

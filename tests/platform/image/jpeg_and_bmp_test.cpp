@@ -1,8 +1,9 @@
-#include <cstdio>
-#include <cstdlib>
-
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "image_fixtures.hpp"
 #include "platform/image/bmp_reader.hpp"
@@ -131,6 +132,50 @@ TEST(BmpReader, ReadsBitmapsThroughTheHeaderCheck)
     ASSERT_EQ(bmp.width, 3);
     ASSERT_EQ(bmp.height, 2);
     EXPECT_EQ(bmp.pixels, pixels);
+}
+
+// Plain 24-bit files are read without SDL: the pixels must be those SDL's own loader gives, for every
+// row padding and for rows stored top-down as well as bottom-up.
+TEST(BmpReader, DirectReadingMatchesTheGeneralLoader)
+{
+    auto throughSdl = [](const Bytes& file) {
+        SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromConstMem(file.data(), int(file.size())), 1);
+        SDL_Surface* rgb = loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; rgb && y < rgb->h; ++y)
+            for (int x = 0; x < rgb->w; ++x)
+                pixels.push_back(static_cast<const std::uint32_t*>(rgb->pixels)[y * rgb->pitch / 4 + x] & 0xFFFFFF);
+        SDL_FreeSurface(rgb);
+        SDL_FreeSurface(loaded);
+        return pixels;
+    };
+    for (int w = 1; w <= 5; ++w) {
+        for (const bool topDown : {false, true}) {
+            const int h = 3;
+            std::vector<std::uint32_t> pixels;
+            for (int i = 0; i < w * h; ++i)
+                pixels.push_back(std::uint32_t(i * 0x10305 + w * 0x70000) & 0xFFFFFF);
+            Bytes file = test::makeBmp24(w, h, pixels);
+            if (topDown) {
+                // The same picture with its rows in file order and a negative height.
+                const int row = (w * 3 + 3) & ~3;
+                Bytes flipped(file.begin(), file.begin() + 54);
+                for (int y = h - 1; y >= 0; --y)
+                    flipped.insert(flipped.end(), file.begin() + 54 + y * row, file.begin() + 54 + (y + 1) * row);
+                const std::uint32_t negative = std::uint32_t(-h);
+                for (int k = 0; k < 4; ++k)
+                    flipped[22 + k] = std::uint8_t(negative >> (8 * k));
+                file = flipped;
+            }
+            Bitmap bmp;
+            std::string error;
+            ASSERT_TRUE(readBmp(file, bmp, error)) << error;
+            EXPECT_EQ(bmp.width, w);
+            EXPECT_EQ(bmp.height, h);
+            EXPECT_EQ(bmp.pixels, pixels) << "width " << w << (topDown ? " top-down" : " bottom-up");
+            EXPECT_EQ(bmp.pixels, throughSdl(file)) << "width " << w << (topDown ? " top-down" : " bottom-up");
+        }
+    }
 }
 
 TEST(BmpReader, HeaderCheckRefusesDamagedOrHugeFiles)
