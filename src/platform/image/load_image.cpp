@@ -6,6 +6,8 @@
 #include <new>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/image/bmp_reader.hpp"
@@ -26,6 +28,22 @@ constexpr std::size_t kMaxFileBytes = 512u << 20;
 bool readWholeFile(std::FILE* f, std::vector<std::uint8_t>& out)
 {
     out.clear();
+    // A regular file is read in one piece into a buffer of its size; whatever else, or a file
+    // that changes while it is read, in chunks.
+    struct stat info{};
+    if (::fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        if (std::uint64_t(info.st_size) > kMaxFileBytes)
+            return false;
+        try {
+            out.resize(std::size_t(info.st_size));
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        const std::size_t got = std::fread(out.data(), 1, out.size(), f);
+        out.resize(got);
+        if (got < std::size_t(info.st_size))
+            return !std::ferror(f);
+    }
     std::uint8_t chunk[65536];
     for (;;) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
