@@ -2,6 +2,7 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
+#include "app/startup_diagnosis.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
 #include "common/random.hpp"
@@ -36,12 +37,13 @@ std::string openGameHeadless(const std::string& folder, int difficulty)
     theCatalogue.folder = folder;
     const std::vector<std::string> packs = findPackFiles(folder.empty() ? "." : folder);
     if (theCatalogue.build(packs) == 0)
-        return "no packs in \"" + (folder.empty() ? std::string(".") : folder) + "\"";
+        return describeMissingPacks(folder);
     theCatalogue.difficulty = difficulty;
     theCatalogue.selectLevelPackByNumber();
-    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures);
+    std::string missingPicture;
+    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures, &missingPicture);
     if (!missing.empty())
-        return missing;
+        return missing + ": " + describeMissingPicture(theCatalogue, missingPicture);
     app.clearPicture = thePictures.allPicture.get();
     return "";
 }

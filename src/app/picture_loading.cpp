@@ -108,7 +108,8 @@ void reloadPackPicture(Display& display, PackCatalogue& catalogue, PictureTables
     setKey(picture, kBlack);
 }
 
-std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& p)
+std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& p,
+                                std::string* missingName)
 {
     catalogue.useStandardPack();
     p.allPicture = loadBitmapSurface(display, "all.bmp");
@@ -129,23 +130,28 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
     catalogue.useLevelPack();
     p.interfaceImages[kPackImage] = loadBitmapSurface(display, kInterfaceImageNames[kPackImage]);
 
+    auto missing = [&](const char* message, std::string_view name) {
+        if (missingName)
+            *missingName = std::string(name);
+        return std::string(message);
+    };
     if (!p.allPicture)
-        return "DDLoadBitmap1 FAILED";
+        return missing("DDLoadBitmap1 FAILED", "all.bmp");
     if (!p.diggerPicture)
-        return "DDLoadBitmap2 FAILED";
+        return missing("DDLoadBitmap2 FAILED", "h1.bmp");
     if (!p.explosionPicture)
-        return "DDLoadBitmap Exp FAILED";
+        return missing("DDLoadBitmap Exp FAILED", "exp.bmp");
     if (!p.digitsFont)
-        return "DDLoadBitmap Font FAILED";
+        return missing("DDLoadBitmap Font FAILED", "font1_0_small.bmp");
     for (int i : kCheckedInterfaceImages)
         if (!p.interfaceImages[i])
-            return "sys " + std::to_string(i);
-    for (const Picture& picture : p.exppointsImages)
-        if (!picture)
-            return "DDLoadBitmap exppoints FAILED";
-    for (const Picture& picture : p.addweaponImages)
-        if (!picture)
-            return "DDLoadBitmap addweapon FAILED";
+            return missing(("sys " + std::to_string(i)).c_str(), kInterfaceImageNames[i]);
+    for (int i = 0; i < kExppointsImageCount; ++i)
+        if (!p.exppointsImages[i])
+            return missing("DDLoadBitmap exppoints FAILED", kExppointsImageNames[i]);
+    for (int i = 0; i < kAddweaponImageCount; ++i)
+        if (!p.addweaponImages[i])
+            return missing("DDLoadBitmap addweapon FAILED", kAddweaponImageNames[i]);
 
     applyColorKeys(p);
     if (display.backBuffer) {

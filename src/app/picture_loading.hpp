@@ -13,9 +13,11 @@ class PackCatalogue;
 struct Display;
 
 // Loads every picture start-up needs, sets their colour keys and the back buffer's, and returns
-// the message of the first missing essential picture ("" when all are there). The theme pictures
-// come from the catalogue's selected theme pack, "pack1.bmp" from its selected level pack.
-std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures);
+// the message of the first missing essential picture ("" when all are there); `missingName`, when
+// given, receives that picture's file name. The theme pictures come from the catalogue's selected
+// theme pack, "pack1.bmp" from its selected level pack.
+std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures,
+                                std::string* missingName = nullptr);
 
 // The eight theme pictures from the selected theme pack (loaded anew, with the green key).
 void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures);

@@ -1,8 +1,17 @@
 #include "app/record_files.hpp"
 
 #include "app/pack_catalogue.hpp"
+#include "common/atomic_file.hpp"
+#include "platform/system/fatal_error.hpp"
+#include "platform/system/main_window.hpp"
+#include "platform/system/message_box.hpp"
 #include "records/records.hpp"
+#include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace burrowix {
 
@@ -52,12 +61,32 @@ bool writeProgress()
     return theRecords.progress.write(theRecords.progressPath);
 }
 
+void removeAbandonedRecordTemporaries()
+{
+    for (const std::string& path : {theRecords.scoreFile.path, theRecords.optionsPath, theRecords.progressPath})
+        removeAbandonedTemporaries(path);
+}
+
 bool saveRecordFiles()
 {
-    const bool score = writeHallOfFame();
-    const bool options = writeOptions();
-    const bool progress = writeProgress();
-    return score && options && progress;
+    std::string failures;
+    auto save = [&](bool (*write)(), const std::string& path) {
+        if (write())
+            return;
+        const std::string why = "cannot save " + path + ": " + std::strerror(errno) + "; the old file is kept";
+        std::fprintf(stderr, "burrowix: %s\n", why.c_str());
+        failures += why + "\n";
+    };
+    save(writeHallOfFame, theRecords.scoreFile.path);
+    save(writeOptions, theRecords.optionsPath);
+    save(writeProgress, theRecords.progressPath);
+    if (failures.empty())
+        return true;
+    app.exitStatus = 1;
+    failures.pop_back();
+    if (app.mainWindow && app.mainWindow->exists())
+        showMessageBox(kWindowTitle, failures.c_str(), app.mainWindow);
+    return false;
 }
 
 } // namespace burrowix

@@ -21,8 +21,13 @@ void insertHallOfFameEntry(std::int32_t score, const std::string& name);
 void readProgress();
 bool writeProgress();
 
+// Removes the temporary files of saves that a killed earlier run left beside the three files.
+void removeAbandonedRecordTemporaries();
+
 // The close work's saving: hall of fame, options, level progress, in that order. True when all
-// three were written.
+// three were written; each file that cannot be written keeps its old contents and is reported with
+// its reason on standard error and, when the window exists, in one message box, and the program's
+// exit status becomes 1.
 bool saveRecordFiles();
 
 } // namespace burrowix

@@ -6,6 +6,7 @@
 #include "app/record_files.hpp"
 #include "app/run_frame.hpp"
 #include "app/screen_table.hpp"
+#include "app/startup_diagnosis.hpp"
 #include "app/window_procedure.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_device.hpp"
@@ -45,6 +46,7 @@ void endStartup()
 // The message box, then the same ending.
 int fail(int status, const std::string& message)
 {
+    app.exitStatus = 1;
     const bool hadWindow = app.mainWindow && app.mainWindow->exists();
     const int result = FatalError(app.mainWindow, status, "%s", message.c_str());
     if (!hadWindow)
@@ -107,18 +109,25 @@ int InitApplication(StartupDevices devices)
 
     addGameFontFiles();
     if (!theCatalogue.build(findPackFiles("."))) {
+        reportStartupFailure(describeMissingPacks("."));
+        app.exitStatus = 1;
         endStartup();
         return 0;
     }
 
-    if (!devices.presenter || setUpDisplay(theDisplay, std::move(devices.presenter)) != DisplayResult::Ok)
+    if (!devices.presenter || setUpDisplay(theDisplay, std::move(devices.presenter)) != DisplayResult::Ok) {
+        reportStartupFailure("the display's frame buffers could not be made");
         return fail(int(DisplayResult::Failed), "CreateSurface FAILED");
+    }
     connectPictures();
     connectEffects();
 
-    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures);
-    if (!missing.empty())
+    std::string missingPicture;
+    const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures, &missingPicture);
+    if (!missing.empty()) {
+        reportStartupFailure(describeMissingPicture(theCatalogue, missingPicture));
         return fail(0, missing);
+    }
     app.clearPicture = thePictures.allPicture.get();
 
     readOptions();

@@ -28,7 +28,7 @@ void onDestroy()
     dispatch::destroyWork();
     std::remove("back1.wav");
     if (app.events)
-        app.events->postQuit(0);
+        app.events->postQuit(app.exitStatus);
 }
 
 void WindowProc(const Message& message)

@@ -1,9 +1,12 @@
 #include "common/atomic_file.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,12 +26,46 @@ mode_t modeFor(const std::string& path)
     return 0666 & ~mask;
 }
 
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The temporary name replaceRegularFile gives a new version of a file named `base`.
+bool isTemporaryNameOf(const std::string& name, const std::string& base)
+{
+    if (name.size() != base.size() + 7 || name.compare(0, base.size(), base) != 0 || name[base.size()] != '.')
+        return false;
+    return std::all_of(name.begin() + static_cast<long>(base.size()) + 1, name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+int removeTemporariesBeside(const std::string& path)
+{
+    const std::string folder = folderOf(path);
+    const std::string base = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!isTemporaryNameOf(name, base))
+            continue;
+        const std::string full = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
 // Flushes the folder holding `path`, so that a rename in it survives a power cut.
 void syncFolderOf(const std::string& path)
 {
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -119,6 +156,16 @@ bool writeFileAtomically(const std::string& path, const std::function<bool(std::
         return false;
     }
     return replaceRegularFile(path, produce);
+}
+
+int removeAbandonedTemporaries(const std::string& path)
+{
+    int removed = removeTemporariesBeside(path);
+    struct stat st {};
+    char target[PATH_MAX];
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(path.c_str(), target))
+        removed += removeTemporariesBeside(target);
+    return removed;
 }
 
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)

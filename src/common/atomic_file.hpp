@@ -23,4 +23,9 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 // false to abandon the replacement.
 bool writeFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& produce);
 
+// Removes what writes to `path` left behind when their process was killed before the rename: the
+// regular files named `path` + "." + six letters or digits, beside `path` and, when `path` is a
+// symbolic link, beside the file it points to. Returns how many were removed.
+int removeAbandonedTemporaries(const std::string& path);
+
 } // namespace burrowix

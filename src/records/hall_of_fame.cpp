@@ -30,9 +30,9 @@ constexpr DefaultEntry kDefaultTable[HallOfFame::kShownRows] = {
 constexpr std::size_t kLargestFile =
     HallOfFame::kLevelSlots * 12 + HallOfFame::kEntries * (8 + HallOfFame::kMaxNameLength) + 4;
 
-// Parses the table over `r`; false when a name length is outside 0..99 or the file ends before the
-// table does. A name is kept up to its first zero byte.
-bool parseTable(std::span<const std::uint8_t> bytes, HallOfFame& r)
+} // namespace
+
+bool parseHallOfFame(std::span<const std::uint8_t> bytes, HallOfFame& r)
 {
     ByteReader in(bytes);
     for (int i = 0; i < HallOfFame::kLevelSlots; ++i)
@@ -50,6 +50,26 @@ bool parseTable(std::span<const std::uint8_t> bytes, HallOfFame& r)
     }
     return in.i32(r.highlight);
 }
+
+std::vector<std::uint8_t> encodeHallOfFame(const HallOfFame& record)
+{
+    ByteWriter out;
+    for (int i = 0; i < HallOfFame::kLevelSlots; ++i) {
+        out.i32(record.levelValueC[i]);
+        out.i32(record.levelValueA[i]);
+        out.i32(record.levelValueB[i]);
+    }
+    for (const HallEntry& e : record.entries) {
+        out.i32(e.score);
+        const std::string name = e.name.substr(0, HallOfFame::kMaxNameLength);
+        out.i32(static_cast<std::int32_t>(name.size()));
+        out.bytes(name);
+    }
+    out.i32(record.highlight);
+    return out.data();
+}
+
+namespace {
 
 // Moves a damaged file out of the way so that the defaults saved at close do not replace it.
 void setAside(const std::string& path)
@@ -98,7 +118,7 @@ std::int32_t HallOfFameFile::read(HallOfFame& record) const
     std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(size, kLargestFile));
     if (f && std::fread(bytes.data(), 1, bytes.size(), f.get()) == bytes.size()) {
         HallOfFame parsed = record;
-        if (parseTable(bytes, parsed)) {
+        if (parseHallOfFame(bytes, parsed)) {
             record = parsed;
         } else {
             f.reset();
@@ -119,21 +139,7 @@ bool HallOfFameFile::write(HallOfFame& record, std::int32_t difficultyPromptPend
     record.entries[HallOfFame::kPromptEntry].score = difficultyPromptPending;
     for (int i = HallOfFame::kPromptEntry + 1; i < HallOfFame::kEntries; ++i)
         record.entries[i].score = 0;
-
-    ByteWriter out;
-    for (int i = 0; i < HallOfFame::kLevelSlots; ++i) {
-        out.i32(record.levelValueC[i]);
-        out.i32(record.levelValueA[i]);
-        out.i32(record.levelValueB[i]);
-    }
-    for (const HallEntry& e : record.entries) {
-        out.i32(e.score);
-        const std::string name = e.name.substr(0, HallOfFame::kMaxNameLength);
-        out.i32(static_cast<std::int32_t>(name.size()));
-        out.bytes(name);
-    }
-    out.i32(record.highlight);
-    return writeFileAtomically(path, out.data());
+    return writeFileAtomically(path, encodeHallOfFame(record));
 }
 
 std::int32_t HallOfFameFile::insertEntry(HallOfFame& record, std::int32_t newScore, const std::string& name,

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace burrowix {
 
@@ -47,6 +49,13 @@ public:
     // The first shown row whose score is strictly below `newScore` (it is also highlighted), or -1.
     int findRank(std::int32_t newScore);
 };
+
+// Parses the bytes of "score.dat" over `record`; false (record partly overwritten) when a name
+// length is outside 0..99 or the bytes end before the table does. A name is kept up to its first
+// zero byte; bytes after the table are ignored.
+bool parseHallOfFame(std::span<const std::uint8_t> bytes, HallOfFame& record);
+// The bytes of "score.dat" for `record`, names cut to 99 bytes.
+std::vector<std::uint8_t> encodeHallOfFame(const HallOfFame& record);
 
 // "score.dat" and the state it feeds besides the table.
 struct HallOfFameFile {

@@ -59,6 +59,8 @@ struct AppState {
     int dialogSnapshotTaken = 0;
     // The window has been closed; later close requests are ignored.
     int closed = 0;
+    // The program's exit status, carried by the quit message: 1 after a failed start-up or save.
+    int exitStatus = 0;
 
     void reset() { *this = AppState{}; }
 };

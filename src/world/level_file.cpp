@@ -1,6 +1,8 @@
 #include "world/level_file.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "common/le_io.hpp"
@@ -8,23 +10,42 @@
 
 namespace burrowix {
 
-std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes)
+std::string levelSizeProblem(std::int64_t width, std::int64_t height)
 {
+    if (width <= 0 || height <= 0)
+        return "the size " + std::to_string(width) + " x " + std::to_string(height) + " is not positive";
+    if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxLevelCells)
+        return "the size " + std::to_string(width) + " x " + std::to_string(height) + " is more than " +
+               std::to_string(kMaxLevelCells) + " cells";
+    return "";
+}
+
+std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes, std::string* error)
+{
+    auto fail = [error](const std::string& why) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
     ByteReader in(bytes);
     LevelFile level;
-    if (!in.i32(level.width) || !in.i32(level.height) || level.width <= 0 || level.height <= 0)
-        return std::nullopt;
+    if (!in.i32(level.width) || !in.i32(level.height))
+        return fail("the file ends before the level's width and height");
+    if (std::string problem = levelSizeProblem(level.width, level.height); !problem.empty())
+        return fail(problem);
     const std::uint64_t cellCount = std::uint64_t(level.width) * std::uint64_t(level.height);
     // Every cell takes at least one value, so a grid bigger than that cannot be in the file.
-    if (cellCount > kMaxLevelCells || cellCount > in.remaining() / 4)
-        return std::nullopt;
+    const std::string cutShort = "the file ends inside the " + std::to_string(level.width) + " x " +
+                                 std::to_string(level.height) + " cells";
+    if (cellCount > in.remaining() / 4)
+        return fail(cutShort);
     level.kinds.resize(cellCount);
     level.params.resize(cellCount);
     for (std::uint64_t i = 0; i < cellCount; ++i) {
         if (!in.i32(level.kinds[i]))
-            return std::nullopt;
+            return fail(cutShort);
         if (kindHasParam(level.kinds[i]) && !in.i32(level.params[i]))
-            return std::nullopt;
+            return fail(cutShort);
     }
 
     const std::uint64_t blockCount = std::uint64_t(level.blocksAcross()) * std::uint64_t(level.blocksDown());
@@ -50,11 +71,14 @@ std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes)
     return level;
 }
 
-std::optional<LevelFile> readLevelFile(const std::string& path)
+std::optional<LevelFile> readLevelFile(const std::string& path, std::string* error)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!f)
+    if (!f) {
+        if (error)
+            *error = std::string("cannot be read: ") + std::strerror(errno);
         return std::nullopt;
+    }
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[65536];
     for (;;) {
@@ -63,9 +87,12 @@ std::optional<LevelFile> readLevelFile(const std::string& path)
         if (n < sizeof buffer)
             break;
     }
-    if (std::ferror(f.get()))
+    if (std::ferror(f.get())) {
+        if (error)
+            *error = std::string("cannot be read: ") + std::strerror(errno);
         return std::nullopt;
-    return parseLevelFile(bytes);
+    }
+    return parseLevelFile(bytes, error);
 }
 
 std::vector<std::uint8_t> encodeLevelFile(const LevelFile& level)

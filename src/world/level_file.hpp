@@ -35,12 +35,16 @@ struct LevelFile {
 // hundreds of megabytes.
 inline constexpr std::uint64_t kMaxLevelCells = 1'000'000;
 
-// Reads a level file. nullopt when the width or height is not positive, the grid is larger than
-// kMaxLevelCells or the cells do not fit the file (the level cannot be loaded); a file that ends
-// after the cells reads the rest as 0.
-std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes);
-// Reads the whole file at `path`; nullopt when it cannot be read or parsed.
-std::optional<LevelFile> readLevelFile(const std::string& path);
+// Why a level of this size cannot be stored or loaded (a side not positive, more than
+// kMaxLevelCells cells), or "" when it can. Writing and reading levels use the same limit.
+std::string levelSizeProblem(std::int64_t width, std::int64_t height);
+
+// Reads a level file. nullopt, with the reason in `error` when given, when the width or height is
+// not positive, the grid is larger than kMaxLevelCells or the cells do not fit the file (the level
+// cannot be loaded); a file that ends after the cells reads the rest as 0.
+std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes, std::string* error = nullptr);
+// Reads the whole file at `path`; nullopt when it cannot be read (the reason with strerror) or parsed.
+std::optional<LevelFile> readLevelFile(const std::string& path, std::string* error = nullptr);
 // The bytes of a level file (the trailing bytes included).
 std::vector<std::uint8_t> encodeLevelFile(const LevelFile& level);
 

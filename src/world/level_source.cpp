@@ -225,6 +225,11 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
     if (!haveGold || !haveKill)
         return p.fail("the goals need a \"gold\" and a \"kill\" line"), std::nullopt;
 
+    if (std::string problem = levelSizeProblem(std::int64_t(mapRows.front().size()), std::int64_t(mapRows.size()));
+        !problem.empty()) {
+        p.lineNo = mapLines.front();
+        return p.fail("the map is too large: " + problem), std::nullopt;
+    }
     level.width = std::int32_t(mapRows.front().size());
     level.height = std::int32_t(mapRows.size());
     bool startMarked = false;

@@ -1,10 +1,16 @@
-// The game executable end to end without a display (SDL's dummy video driver): no packs end it
-// silently, a missing "all.bmp" ends start-up with the fatal message, and a termination request
-// goes through the close and destroy work and ends the program with status 0.
+// The game executable end to end without a display (SDL's dummy video driver): a start-up that
+// cannot go on keeps its message and says on standard error what is missing and where, with exit
+// status 1; a termination request goes through the close and destroy work and ends the program with
+// status 0.
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <random>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include "app/test_packs.hpp"
+#include "common/le_io.hpp"
+#include "records/hall_of_fame.hpp"
 #include "support/temp_dir.hpp"
 
 extern char** environ;
@@ -21,14 +29,15 @@ namespace {
 
 const std::string kGame = std::string(BURROWIX_GAME_DIR) + "/burrowix";
 
-// Starts the game in `folder` with its standard error going to `errPath`.
-pid_t startGame(const std::string& folder, const std::string& errPath)
+// Starts the game in `folder` with its standard error going to `errPath`; the temporary folder is
+// `folder` unless `tmp` names another.
+pid_t startGame(const std::string& folder, const std::string& errPath, const std::string& tmp = "")
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> env{"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "TMPDIR=" + folder};
+    std::vector<std::string> env{"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "TMPDIR=" + (tmp.empty() ? folder : tmp)};
     for (char** e = environ; *e; ++e)
         if (std::string(*e).rfind("SDL_", 0) != 0 && std::string(*e).rfind("TMPDIR=", 0) != 0)
             env.push_back(*e);
@@ -75,23 +84,62 @@ protected:
     test::TempDir logs;
 };
 
-TEST_F(GameProcess, NoPacksEndSilently)
+TEST_F(GameProcess, NoPacksSayWhereTheyWereLookedFor)
 {
     const pid_t pid = startGame(dir.path().string(), logs.file("err"));
     ASSERT_GT(pid, 0);
-    EXPECT_EQ(waitForGame(pid, 20), 0);
-    EXPECT_EQ(readText(logs.file("err")), "");
+    EXPECT_EQ(waitForGame(pid, 20), 1);
+    EXPECT_EQ(readText(logs.file("err")),
+              "burrowix: cannot start: no pack archives (*.pak) in the folder " + dir.path().string() + "\n");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST_F(GameProcess, MissingClearPictureIsFatalWithItsMessage)
+// Each broken set-up keeps its message and adds, on one line, the pack or folder and the reason.
+TEST_F(GameProcess, StartupFailuresSayWhatIsMissingAndWhere)
 {
-    ASSERT_TRUE(test::writeTestPacks(dir.path().string(), {"all.bmp"}));
-    const pid_t pid = startGame(dir.path().string(), logs.file("err"));
-    ASSERT_GT(pid, 0);
-    EXPECT_EQ(waitForGame(pid, 20), 0);
-    EXPECT_NE(readText(logs.file("err")).find("Burrowix v.1.0: DDLoadBitmap1 FAILED"), std::string::npos)
-        << readText(logs.file("err"));
+    struct Case {
+        const char* name;
+        std::string leftOut; // a picture the standard pack goes without
+        std::function<void()> breakIt;
+        std::string tmp;
+        std::string message;
+        std::vector<std::string> said;
+    };
+    const std::string standard = dir.file("standart.pak");
+    const std::vector<Case> cases = {
+        {"missing picture", "all.bmp", [] {}, "", "DDLoadBitmap1 FAILED",
+         {"standart.pak has no member \"all.bmp\""}},
+        {"no standard pack", "", [&] { std::filesystem::remove(standard); }, "",
+         "DDLoadBitmap1 FAILED", {standard, "No such file or directory"}},
+        {"empty standard pack", "", [&] { std::filesystem::resize_file(standard, 0); }, "",
+         "DDLoadBitmap1 FAILED", {standard, "holds no members", "(0 bytes)"}},
+        {"cut standard pack", "",
+         [&] { std::filesystem::resize_file(standard, std::filesystem::file_size(standard) / 2); },
+         "", "DDLoadBitmap1 FAILED", {standard, "holds no members"}},
+        {"no temporary folder", "", [] {}, "/nonexistent", "DDLoadBitmap1 FAILED",
+         {"temporary folder /nonexistent/", "No such file or directory"}},
+        {"no level pack", "pack1.bmp", [&] { std::filesystem::remove(dir.file("level.pak")); }, "",
+         "sys 26", {"\"pack1.bmp\"", "no level pack", dir.path().string()}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.path());
+        std::filesystem::create_directory(dir.path());
+        test::TestPackOptions packs;
+        packs.missing = c.leftOut;
+        ASSERT_TRUE(test::writeTestPacks(dir.path().string(), packs));
+        c.breakIt();
+        const pid_t pid = startGame(dir.path().string(), logs.file("err"), c.tmp);
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(waitForGame(pid, 20), 1);
+        const std::string err = readText(logs.file("err"));
+        EXPECT_NE(err.find("Burrowix v.1.0: " + c.message), std::string::npos) << err;
+        const std::size_t line = err.find("burrowix: cannot start: ");
+        ASSERT_NE(line, std::string::npos) << err;
+        const std::string detail = err.substr(line, err.find('\n', line) - line);
+        for (const std::string& part : c.said)
+            EXPECT_NE(detail.find(part), std::string::npos) << part << " in: " << detail;
+    }
 }
 
 TEST_F(GameProcess, TerminationClosesThroughTheCloseAndDestroyWork)
@@ -111,6 +159,125 @@ TEST_F(GameProcess, TerminationClosesThroughTheCloseAndDestroyWork)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"level.pak", "li.dat", "opt.dat", "score.dat", "standart.pak",
                                                "theme.pak"}));
+}
+
+// The files in `folder` whose names match `keep`.
+std::vector<std::string> namesIn(const std::string& folder, const std::function<bool(const std::string&)>& keep)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (keep(entry.path().filename().string()))
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool isSaveTemporary(const std::string& name)
+{
+    for (const std::string base : {"score.dat.", "opt.dat.", "li.dat."})
+        if (name.size() == base.size() + 6 && name.rfind(base, 0) == 0)
+            return true;
+    return false;
+}
+
+// Waits until the game has made its private temporary folder in `tmp` (it has then cleaned up after
+// earlier runs); false when it did not in time.
+bool waitForPrivateFolder(pid_t pid, const std::string& tmp)
+{
+    const std::string prefix = "burrowix-" + std::to_string(pid) + "-";
+    for (int i = 0; i < 400; ++i) {
+        if (!namesIn(tmp, [&](const std::string& n) { return n.rfind(prefix, 0) == 0; }).empty())
+            return true;
+        usleep(5000);
+    }
+    return false;
+}
+
+// The game killed at random moments of its close (which saves the three files): every file is whole,
+// the old one or the new one, and the next start leaves no temporary file of an earlier run.
+TEST_F(GameProcess, KilledWhileSavingLeavesWholeFilesAndTheNextStartCleansUp)
+{
+    ASSERT_TRUE(test::writeTestPacks(dir.path().string()));
+    test::TempDir tmp;
+    const std::string folder = dir.path().string();
+    // Old files hold values the game clamps on reading, so what it saves differs from them.
+    struct Record {
+        std::string name;
+        std::vector<std::uint8_t> old, saved;
+    };
+    std::vector<Record> records(3);
+    {
+        test::TempDir scratch;
+        HallOfFame table;
+        HallOfFameFile file{scratch.file("s")};
+        ASSERT_TRUE(file.write(table, 7));
+        records[0] = {"score.dat", test::readBytes(file.path), {}};
+        ASSERT_TRUE(file.write(table, 2));
+        records[0].saved = test::readBytes(file.path);
+    }
+    ByteWriter oldOptions, savedOptions, oldProgress, savedProgress;
+    for (std::int32_t v : {1, 1, 5, 70, 70, 0, 0})
+        oldOptions.i32(v);
+    for (std::int32_t v : {1, 1, 10, 70, 70, 0, 0})
+        savedOptions.i32(v);
+    for (std::int32_t k = 0; k < 10; ++k) {
+        oldProgress.i32(k), oldProgress.i32(0);
+        savedProgress.i32(k), savedProgress.i32(1);
+    }
+    records[1] = {"opt.dat", oldOptions.data(), savedOptions.data()};
+    records[2] = {"li.dat", oldProgress.data(), savedProgress.data()};
+    auto writeOldFiles = [&] {
+        for (const Record& r : records)
+            test::writeBytes(dir.file(r.name), r.old);
+    };
+
+    // One whole close first: how long it takes sets the range of the kills.
+    writeOldFiles();
+    pid_t pid = startGame(folder, logs.file("err"), tmp.path().string());
+    ASSERT_TRUE(waitForPrivateFolder(pid, tmp.path().string()));
+    usleep(300000);
+    const auto before = std::chrono::steady_clock::now();
+    kill(pid, SIGTERM);
+    ASSERT_EQ(waitForGame(pid, 20), 0) << readText(logs.file("err"));
+    const auto closeMicros = std::chrono::duration_cast<std::chrono::microseconds>(
+                                 std::chrono::steady_clock::now() - before).count();
+    for (const Record& r : records)
+        EXPECT_EQ(test::readBytes(dir.file(r.name)), r.saved) << r.name;
+
+    std::mt19937 random(12345);
+    int newFiles = 0, oldFiles = 0, leftovers = 0;
+    for (int run = 0; run < 50; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        writeOldFiles();
+        pid = startGame(folder, logs.file("err"), tmp.path().string());
+        ASSERT_TRUE(waitForPrivateFolder(pid, tmp.path().string()));
+        // What the previous run left is gone before this one goes on.
+        EXPECT_EQ(namesIn(folder, isSaveTemporary), std::vector<std::string>{});
+        EXPECT_EQ(namesIn(tmp.path().string(), [](const std::string&) { return true; }).size(), 1u);
+        usleep(250000);
+        kill(pid, SIGTERM);
+        usleep(static_cast<useconds_t>(std::uniform_int_distribution<long>(0, closeMicros)(random)));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        for (const Record& r : records) {
+            const std::vector<std::uint8_t> now = test::readBytes(dir.file(r.name));
+            EXPECT_TRUE(now == r.old || now == r.saved) << r.name << " is neither old nor new";
+            (now == r.saved ? newFiles : oldFiles) += 1;
+        }
+        leftovers += !namesIn(folder, isSaveTemporary).empty();
+    }
+    std::printf("close: %ld us; after the kills: %d new files, %d old, %d runs left a temporary save\n",
+                static_cast<long>(closeMicros), newFiles, oldFiles, leftovers);
+
+    // A last run cleans up after the last kill and leaves nothing behind in either folder.
+    pid = startGame(folder, logs.file("err"), tmp.path().string());
+    ASSERT_TRUE(waitForPrivateFolder(pid, tmp.path().string()));
+    usleep(250000);
+    kill(pid, SIGTERM);
+    EXPECT_EQ(waitForGame(pid, 20), 0);
+    EXPECT_EQ(namesIn(folder, [](const std::string&) { return true; }),
+              (std::vector<std::string>{"level.pak", "li.dat", "opt.dat", "score.dat", "standart.pak", "theme.pak"}));
+    EXPECT_TRUE(std::filesystem::is_empty(tmp.path()));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/le_io.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "records/records.hpp"
+#include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
 #include "support/described_pack.hpp"
 #include "support/program_state.hpp"
@@ -106,6 +107,32 @@ TEST_F(RecordFiles, NewEntryIsSavedAndReadBack)
     theRecords.hallOfFame.setDefaults();
     readHallOfFame();
     EXPECT_EQ(theRecords.hallOfFame.entries[1].name, "Ada");
+}
+
+TEST_F(RecordFiles, FailedSavesAreReportedWithTheirReasonAndKeepTheOldFiles)
+{
+    app.reset();
+    test::writeText(dir.file("score.dat"), "old table");
+    std::filesystem::permissions(dir.file("score.dat"), std::filesystem::perms::owner_read);
+    theRecords.optionsPath = dir.file("gone/opt.dat");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveRecordFiles());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "burrowix: cannot save " + dir.file("score.dat") +
+                        ": Permission denied; the old file is kept\n"
+                        "burrowix: cannot save " + dir.file("gone/opt.dat") +
+                        ": No such file or directory; the old file is kept\n");
+    EXPECT_EQ(app.exitStatus, 1);
+    const std::vector<std::uint8_t> old = readBytes(dir.file("score.dat"));
+    EXPECT_EQ(std::string(old.begin(), old.end()), "old table");
+    EXPECT_EQ(readBytes(dir.file("li.dat")).size(), 80u); // the others are still saved
+
+    std::filesystem::permissions(dir.file("score.dat"), std::filesystem::perms::owner_all);
+    theRecords.optionsPath = dir.file("opt.dat");
+    app.exitStatus = 0;
+    EXPECT_TRUE(saveRecordFiles());
+    EXPECT_EQ(app.exitStatus, 0);
+    app.reset();
 }
 
 } // namespace

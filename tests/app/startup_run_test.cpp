@@ -183,10 +183,13 @@ TEST_F(StartupRun, LogoLeavesByItselfAfterEightSeconds)
     EXPECT_FALSE(thePictures.interfaceImages[kLogoImage]);
 }
 
-TEST_F(StartupRun, NoPacksEndsWithoutAMessageOrAFile)
+TEST_F(StartupRun, NoPacksEndWithTheFolderNamedAndStatusOneButNoFile)
 {
+    testing::internal::CaptureStderr();
     ASSERT_EQ(start(), 0);
-    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "burrowix: cannot start: no pack archives (*.pak) in the folder " + fs::current_path().string() + "\n");
+    EXPECT_EQ(runMessageLoop(), 1);
     EXPECT_TRUE(filesIn(work.path()).empty());
 }
 
@@ -197,7 +200,8 @@ TEST_F(StartupRun, MissingLogoStopsStartUpWithItsNumber)
     ASSERT_EQ(start(), 0);
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("sys 9"), std::string::npos) << err;
-    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_NE(err.find("standart.pak has no member \"logo.jpg\""), std::string::npos) << err;
+    EXPECT_EQ(runMessageLoop(), 1);
     EXPECT_FALSE(theDisplay.isSetUp());
 }
 

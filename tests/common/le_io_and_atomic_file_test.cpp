@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <thread>
 
@@ -143,6 +144,32 @@ TEST(AtomicFile, AFileItsOwnerMadeReadOnlyIsLeftAloneEvenForRoot)
     EXPECT_EQ(errno, EACCES);
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(AtomicFile, AbandonedTemporariesOfAFileAreRemovedAndNothingElse)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    fs::create_directory(dir.path() / "real");
+    test::writeText(dir.file("score.dat"), "kept");
+    for (const char* name : {"score.dat.Ab12Cd", "score.dat.000000", "opt.dat.123456", "real/opt.dat.zZ9xY8"})
+        test::writeText(dir.file(name), "half");
+    for (const char* name : {"score.dat.abc", "score.dat.ABCDEFG", "score.dat.ab-cd_", "xscore.dat.123456",
+                             "score.dat.bad", "real/opt.dat"})
+        test::writeText(dir.file(name), "other");
+    fs::create_directory(dir.path() / "score.dat.QQQQQQ");
+    fs::create_symlink("real/opt.dat", dir.path() / "opt.dat");
+
+    EXPECT_EQ(removeAbandonedTemporaries(dir.file("score.dat")), 2);
+    EXPECT_EQ(removeAbandonedTemporaries(dir.file("opt.dat")), 2); // beside the link and its file
+    EXPECT_EQ(removeAbandonedTemporaries(dir.file("li.dat")), 0);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
+        left.push_back(entry.path().lexically_relative(dir.path()).string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"opt.dat", "real", "real/opt.dat", "score.dat", "score.dat.ABCDEFG",
+                                              "score.dat.QQQQQQ", "score.dat.ab-cd_", "score.dat.abc",
+                                              "score.dat.bad", "xscore.dat.123456"}));
 }
 
 } // namespace

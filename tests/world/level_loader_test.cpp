@@ -62,16 +62,27 @@ TEST_F(LevelLoaderTest, BlockGridRoundsUp)
 
 TEST_F(LevelLoaderTest, UnloadableAndShortFiles)
 {
-    EXPECT_FALSE(parseLevelFile(values({0, 5})));
-    EXPECT_FALSE(parseLevelFile(values({5, -1})));
-    EXPECT_FALSE(parseLevelFile(values({3})));
-    // A grid far bigger than the file is refused before anything is allocated for it.
-    EXPECT_FALSE(parseLevelFile(values({0x7FFFFFFF, 0x7FFFFFFF, 0, 0})));
+    // Every refusal says why.
+    const std::pair<std::vector<std::uint8_t>, std::string> refused[] = {
+        {values({0, 5}), "the size 0 x 5 is not positive"},
+        {values({5, -1}), "the size 5 x -1 is not positive"},
+        {values({3}), "the file ends before the level's width and height"},
+        // A grid far bigger than the file is refused before anything is allocated for it.
+        {values({0x7FFFFFFF, 0x7FFFFFFF, 0, 0}), "the size 2147483647 x 2147483647 is more than 1000000 cells"},
+        {values({20, 20, 0, 0}), "the file ends inside the 20 x 20 cells"},
+    };
+    for (const auto& [bytes, reason] : refused) {
+        std::string error;
+        EXPECT_FALSE(parseLevelFile(bytes, &error));
+        EXPECT_EQ(error, reason);
+    }
     // A grid that would fit the file but is absurdly large.
     {
         std::vector<std::uint8_t> huge = values({1001, 1000});
         huge.resize(huge.size() + 4 * 1001 * 1000 + 44, 0);
-        EXPECT_FALSE(parseLevelFile(huge));
+        std::string error;
+        EXPECT_FALSE(parseLevelFile(huge, &error));
+        EXPECT_EQ(error, "the size 1001 x 1000 is more than 1000000 cells");
         const auto big = values({1000, 1000});
         std::vector<std::uint8_t> fits = big;
         fits.resize(fits.size() + 4 * 1000 * 1000, 0);

@@ -1,6 +1,7 @@
 #include "level_cli.hpp"
 
 #include <cctype>
+#include <charconv>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -47,6 +48,16 @@ int usage(std::ostream& err)
     return 2;
 }
 
+// A file that cannot be read says so with the system's reason; one that does not parse is not a
+// loadable level file, and why.
+std::string levelFileProblem(const std::string& why)
+{
+    return why.rfind("cannot be read", 0) == 0 ? why : "not a loadable level file: " + why;
+}
+
+// The picture is held whole in memory, and once more while it is encoded: larger ones are refused.
+constexpr std::uint64_t kMaxRenderPixels = 40'000'000;
+
 int render(const std::vector<std::string>& args, std::ostream& err)
 {
     int cell = 40;
@@ -68,6 +79,12 @@ int render(const std::vector<std::string>& args, std::ostream& err)
     const std::optional<LevelFile> level = readLevelArgument(args, err);
     if (!level)
         return 2;
+    const std::uint64_t pixels = std::uint64_t(level->width) * std::uint64_t(level->height) * std::uint64_t(cell * cell);
+    if (pixels > kMaxRenderPixels) {
+        err << args[1] << ": the picture would have " << pixels << " pixels, more than render draws ("
+            << kMaxRenderPixels << ")" << (cell == 40 ? "; --cell 20 draws it a quarter of the size" : "") << '\n';
+        return 1;
+    }
     const std::string opened = openGameHeadless(data, 0);
     if (!opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
@@ -111,13 +128,14 @@ bool parseLevelRunOptions(const std::vector<std::string>& args, std::size_t firs
             return false;
         const std::string& option = args[i];
         const std::string& value = args[++i];
-        if (option == "--difficulty")
-            options.difficulty = std::atoi(value.c_str());
-        else if (option == "--index")
-            options.index = std::atoi(value.c_str());
-        else if (option == "--speed")
-            options.speed = std::atoi(value.c_str());
-        else if (option == "--data")
+        if (option == "--difficulty" || option == "--index" || option == "--speed") {
+            // Whole numbers only: "x" or "1x" is refused rather than read as 0 or 1.
+            int number = 0;
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+            if (value.empty() || ec != std::errc() || end != value.data() + value.size())
+                return false;
+            (option == "--difficulty" ? options.difficulty : option == "--index" ? options.index : options.speed) = number;
+        } else if (option == "--data")
             options.data = value;
         else if (option == "--script" && acceptScript)
             options.script = value;
@@ -140,14 +158,14 @@ std::optional<LevelFile> readLevelArgument(const std::vector<std::string>& args,
 std::optional<LevelFile> readLevelAny(const std::string& path, std::string& error)
 {
     if (endsWithLevelExtension(path)) {
-        std::optional<LevelFile> level = readLevelFile(path);
+        std::optional<LevelFile> level = readLevelFile(path, &error);
         if (!level)
-            error = "not a loadable level file";
+            error = levelFileProblem(error);
         return level;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot be read";
+        error = std::string("cannot be read: ") + std::strerror(errno);
         return std::nullopt;
     }
     std::ostringstream text;
@@ -164,7 +182,7 @@ int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
     if (command == "compile" && args.size() == 3) {
         std::ifstream in(args[1], std::ios::binary);
         if (!in) {
-            err << args[1] << ": cannot be read\n";
+            err << args[1] << ": cannot be read: " << std::strerror(errno) << '\n';
             return 2;
         }
         std::ostringstream text;
@@ -182,9 +200,10 @@ int runLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
         return 0;
     }
     if (command == "decompile" && args.size() == 2) {
-        const std::optional<LevelFile> level = readLevelFile(args[1]);
+        std::string why;
+        const std::optional<LevelFile> level = readLevelFile(args[1], &why);
         if (!level) {
-            err << args[1] << ": not a loadable level file\n";
+            err << args[1] << ": " << levelFileProblem(why) << '\n';
             return 1;
         }
         out << decompileLevel(*level);

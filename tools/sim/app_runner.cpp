@@ -27,6 +27,7 @@
 #include "world/digger.hpp"
 #include "world/world.hpp"
 #include "png_file.hpp"
+#include "script_file.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
@@ -342,6 +343,10 @@ std::string runCommand(AppSim& sim, const std::string& line)
         long n = 0;
         if (args.size() != 1 || !number(args[0], n))
             return command + " needs one count";
+        if (command == "frames" && n > kMaxScriptFrames)
+            return "frames runs at most " + std::to_string(kMaxScriptFrames) + " frames";
+        if (command == "ms" && n > kMaxScriptMs)
+            return "ms runs at most " + std::to_string(kMaxScriptMs) + " ms";
         if (command == "ms") {
             sim.runFor(std::uint32_t(n));
             return "";
@@ -431,13 +436,8 @@ int runAppSim(const std::vector<std::string>& args, std::istream& in, std::ostre
             return usage(err);
     }
     std::ifstream scriptFile;
-    if (!script.empty()) {
-        scriptFile.open(script);
-        if (!scriptFile) {
-            err << script << ": cannot be read\n";
-            return 2;
-        }
-    }
+    if (!script.empty() && !openScriptFile(script, scriptFile, err))
+        return 2;
     std::istream& commands = script.empty() ? in : scriptFile;
 
     std::error_code ec;

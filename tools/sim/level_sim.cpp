@@ -16,6 +16,7 @@
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "png_file.hpp"
+#include "script_file.hpp"
 #include "script_keys.hpp"
 #include "walk_planner.hpp"
 #include "world/digger.hpp"
@@ -251,6 +252,10 @@ bool LevelSim::command(const std::string& text, int lineNo)
     const std::string& c = w[0];
     const std::size_t n = w.size();
     bool ok = true;
+    if ((c == "frames" || c == "until") && n >= 2 && isNumber(w[n - 1]) && std::atol(w[n - 1].c_str()) > kMaxScriptFrames) {
+        err_ << "line " << lineNo << ": \"" << text << "\": at most " << kMaxScriptFrames << " frames\n";
+        return false;
+    }
     if (c == "frames" && n == 2 && isNumber(w[1])) {
         for (long f = std::atol(w[1].c_str()); f > 0; --f)
             frame();

@@ -15,7 +15,7 @@ inline constexpr const char* kLevelScriptHelp =
     "  options --difficulty D --index N --speed S\n"
     "                   first line only: the settings the script was made for (recordings name\n"
     "                   them); options on the command line win\n"
-    "  frames N         run N game frames, each 41 - speed ms after the last\n"
+    "  frames N         run N game frames (at most 1000000), each 41 - speed ms after the last\n"
     "  tick T           move the clock to T ms after the start and run the frame if one is due\n"
     "                   (recordings: the exact clock of every frame)\n"
     "  down KEY, up KEY a key pressed or released: Left Up Right Down Space Tab Esc Enter Insert F1..F12\n"

@@ -18,6 +18,7 @@
 #include "platform/system/clock.hpp"
 #include "level_sim.hpp"
 #include "png_file.hpp"
+#include "script_file.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -95,13 +96,8 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (!level)
         return 2;
     std::ifstream scriptFile;
-    if (!options.script.empty()) {
-        scriptFile.open(options.script);
-        if (!scriptFile) {
-            err << options.script << ": cannot be read\n";
-            return 2;
-        }
-    }
+    if (!options.script.empty() && !openScriptFile(options.script, scriptFile, err))
+        return 2;
     ScriptReader script(options.script.empty() ? in : scriptFile);
     // A recording names the settings it was played with; the command line still has the last word.
     if (const std::vector<std::string> recorded = script.leadingOptions(); !recorded.empty()) {

@@ -69,6 +69,49 @@ TEST(LevelTool, CompileDecompileAndValidate)
     EXPECT_EQ(runLevelTool({"frobnicate"}, out, err), 2);
 }
 
+// One size limit for compile and for every reader, and a reason in each refusal.
+TEST(LevelTool, RefusalsSayWhyAndCompileKeepsTheReadersSizeLimit)
+{
+    test::TempDir dir;
+    std::ostringstream out, err;
+    auto source = [](int width, int height) {
+        std::string text = "gold 0 0\nkill 0 0\nmap\n";
+        for (int y = 0; y < height; ++y)
+            text += (y == 0 ? "@" : ":") + std::string(std::size_t(width - 1), ':') + "\n";
+        return text + "end\n";
+    };
+    test::writeText(dir.file("wide.txt"), source(1100, 1000));
+    EXPECT_EQ(runLevelTool({"compile", dir.file("wide.txt"), dir.file("wide.ml_")}, out, err), 1);
+    EXPECT_NE(err.str().find("the map is too large: the size 1100 x 1000 is more than 1000000 cells"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir.file("wide.ml_")));
+
+    test::writeText(dir.file("cut.ml_"), std::string("\x05\0\0\0\x05\0\0\0", 8));
+    err.str("");
+    EXPECT_EQ(runLevelTool({"decompile", dir.file("cut.ml_")}, out, err), 1);
+    EXPECT_EQ(err.str(), dir.file("cut.ml_") + ": not a loadable level file: the file ends inside the 5 x 5 cells\n");
+    for (const char* missing : {"none.ml_", "none.txt"}) {
+        err.str("");
+        EXPECT_NE(runLevelTool({"validate", dir.file(missing)}, out, err), 0);
+        EXPECT_EQ(err.str(), dir.file(missing) + ": cannot be read: No such file or directory\n");
+    }
+    err.str("");
+    EXPECT_EQ(runLevelTool({"decompile", dir.file("none.ml_")}, out, err), 1);
+    EXPECT_EQ(err.str(), dir.file("none.ml_") + ": cannot be read: No such file or directory\n");
+
+    // A level whose picture would be too large for memory is refused before anything is drawn.
+    test::writeText(dir.file("big.txt"), source(300, 300));
+    err.str("");
+    EXPECT_EQ(runLevelTool({"render", dir.file("big.txt"), dir.file("big.png"), "--data", dir.path().string()}, out,
+                           err),
+              1);
+    EXPECT_NE(err.str().find("the picture would have 144000000 pixels, more than render draws (40000000)"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir.file("big.png")));
+}
+
 TEST(LevelTool, RendersAStarterLevelWithTheGamesPictures)
 {
 #ifndef BURROWIX_DATA_GENERATED

@@ -61,6 +61,19 @@ protected:
 // Frames enough for a level slide (480 pixels at 20 a frame) and the capture after it.
 const char* const kSlide = "frames 30\n";
 
+TEST_F(AppSim, CountsBeyondTheBoundAndAFolderAsScriptAreRefused)
+{
+    run("frames 1000001\n", 2);
+    EXPECT_NE(errors.str().find("line 1: frames runs at most 1000000 frames"), std::string::npos) << errors.str();
+    run("ms 41000001\n", 2);
+    EXPECT_NE(errors.str().find("line 1: ms runs at most 41000000 ms"), std::string::npos) << errors.str();
+
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(runSimTool({"app", BURROWIX_GAME_DIR, "--script", work.path().string()}, in, out, err), 2);
+    EXPECT_EQ(err.str(), work.path().string() + ": not a script file: a folder\n");
+}
+
 TEST_F(AppSim, TheLogoGivesWayToTheMainMenuByKeyByClickAndAfterEightSeconds)
 {
     const auto byKey = run("frames 3\nstate\nkey Space\nframes 1\nstate\n");

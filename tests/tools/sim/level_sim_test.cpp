@@ -119,5 +119,33 @@ TEST_F(LevelSim, UnknownCommandsAndUnreadableLevelsExitWithTwo)
     EXPECT_EQ(run("/nonexistent/level.ml_", "state\n"), 2);
 }
 
+TEST_F(LevelSim, BadArgumentsAndCountsAreRefusedWithTheirReason)
+{
+    const std::string level = (kLevels / "pack0/1.txt").string();
+    // Counts beyond a million frames end the script at once instead of running for days.
+    for (const char* script : {"frames 1000001\n", "until won 999999999\n", "until frame 5000000\n"}) {
+        EXPECT_EQ(run(level, script), 2) << script;
+        EXPECT_NE(err.str().find("at most 1000000 frames"), std::string::npos) << err.str();
+        EXPECT_EQ(out.str(), "");
+    }
+    EXPECT_EQ(run(level, "frames 3\nstate\n"), 0) << err.str();
+
+    test::TempDir dir;
+    EXPECT_EQ(run(level, "", {"--script", dir.path().string()}), 2);
+    EXPECT_EQ(err.str(), dir.path().string() + ": not a script file: a folder\n");
+    EXPECT_EQ(run(level, "", {"--script", dir.file("none.txt")}), 2);
+    EXPECT_EQ(err.str(), dir.file("none.txt") + ": cannot be read: No such file or directory\n");
+
+    for (const char* bad : {"x", "1x", "", "-1", "3"}) {
+        EXPECT_EQ(run(level, "state\n", {"--difficulty", bad}), 2) << bad;
+        EXPECT_NE(err.str().find("usage:"), std::string::npos) << bad;
+        EXPECT_EQ(out.str(), "") << bad;
+    }
+    EXPECT_EQ(run(level, "", {"--index", "2x"}), 2);
+
+    EXPECT_EQ(run(dir.file("gone.ml_"), "state\n"), 2);
+    EXPECT_EQ(err.str(), dir.file("gone.ml_") + ": cannot be read: No such file or directory\n");
+}
+
 } // namespace
 } // namespace burrowix
