@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!level)
         return 0;
     World w;
-    setUpLevel(w, *level, int(size % 7), size % 2 ? 40 : 20);
+    // Every difficulty: the digger's hits and the enemies' set-up depend on it.
+    setUpLevel(w, *level, int(size % 7), size % 2 ? 40 : 20, std::int32_t(size % 3));
     check(w.loaded, "a parsed level did not load");
     check(w.cellCount() == level->width * level->height, "cell count");
     check(world.theDigger && world.theDigger->x >= 0 && world.theDigger->x < w.width, "digger inside");
