@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace burrowix {
 
@@ -90,11 +91,12 @@ void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables
     // A theme pack that is already current may be the one of an earlier selection: open afresh.
     catalogue.useStandardPack();
     catalogue.useThemePack();
-    for (const ThemeSlot& slot : kThemeSlots) {
-        Picture& picture = themePicture(pictures, slot);
-        picture = loadBitmapSurface(display, slot.name);
-        setKey(picture, kGreen);
-    }
+    std::vector<PictureRequest> requests;
+    for (const ThemeSlot& slot : kThemeSlots)
+        requests.push_back({&themePicture(pictures, slot), slot.name});
+    loadBitmapSurfaces(display, requests);
+    for (const ThemeSlot& slot : kThemeSlots)
+        setKey(themePicture(pictures, slot), kGreen);
     if (catalogue.currentPack)
         catalogue.currentPack->removeTempFiles();
 }
@@ -112,19 +114,20 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
                                 std::string* missingName)
 {
     catalogue.useStandardPack();
-    p.allPicture = loadBitmapSurface(display, "all.bmp");
-    p.diggerPicture = loadBitmapSurface(display, "h1.bmp");
-    p.explosionPicture = loadBitmapSurface(display, "exp.bmp");
-    p.digitsFont = loadBitmapSurface(display, "font1_0_small.bmp");
+    std::vector<PictureRequest> requests{{&p.allPicture, "all.bmp"},
+                                         {&p.diggerPicture, "h1.bmp"},
+                                         {&p.explosionPicture, "exp.bmp"},
+                                         {&p.digitsFont, "font1_0_small.bmp"}};
     for (int i = 0; i < kSpriteImageCount; ++i)
         if (!isThemeSprite(i))
-            p.spriteImages[i] = loadBitmapSurface(display, kSpriteImageNames[i]);
+            requests.push_back({&p.spriteImages[i], kSpriteImageNames[i]});
     for (int i : kStartupInterfaceImages)
-        p.interfaceImages[i] = loadBitmapSurface(display, kInterfaceImageNames[i]);
+        requests.push_back({&p.interfaceImages[i], kInterfaceImageNames[i]});
     for (int i = 0; i < kExppointsImageCount; ++i)
-        p.exppointsImages[i] = loadBitmapSurface(display, kExppointsImageNames[i]);
+        requests.push_back({&p.exppointsImages[i], kExppointsImageNames[i]});
     for (int i = 0; i < kAddweaponImageCount; ++i)
-        p.addweaponImages[i] = loadBitmapSurface(display, kAddweaponImageNames[i]);
+        requests.push_back({&p.addweaponImages[i], kAddweaponImageNames[i]});
+    loadBitmapSurfaces(display, requests);
 
     loadThemePictures(display, catalogue, p);
     catalogue.useLevelPack();

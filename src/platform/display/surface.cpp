@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -14,6 +15,13 @@ Surface::Surface(int width, int height, int bitsPerPixel)
       pitchWords_(static_cast<int>((static_cast<std::int64_t>(width_) * bitsPerPixel_ + 31) / 32)),
       words_(static_cast<std::size_t>(pitchWords_) * static_cast<std::size_t>(height_), 0u)
 {
+}
+
+Surface::Surface(int width, int height, PixelWords&& pixels)
+    : width_(width), height_(height), bitsPerPixel_(32), pitchWords_(width), words_(std::move(pixels))
+{
+    if (width <= 0 || height <= 0 || words_.size() != std::size_t(width) * std::size_t(height))
+        throw std::invalid_argument("surface: the pixels do not fill the size");
 }
 
 Surface::~Surface()

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/display/display_result.hpp"
+#include "platform/image/pixel_memory.hpp"
 
 namespace burrowix {
 
@@ -20,6 +21,9 @@ class Surface {
 public:
     // Zeroed pixels. Width and height must be positive; bitsPerPixel is 32 or 16.
     Surface(int width, int height, int bitsPerPixel = 32);
+    // A 32-bit surface that takes over `pixels`, width * height words row after row (as a decoded
+    // picture holds them), so loading a picture neither clears nor copies its memory.
+    Surface(int width, int height, PixelWords&& pixels);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -76,7 +80,7 @@ private:
     int height_;
     int bitsPerPixel_;
     int pitchWords_;
-    std::vector<std::uint32_t> words_;
+    PixelWords words_;
     std::uint32_t key_ = 0;
     bool hasKey_ = false;
     bool lost_ = false;

@@ -2,14 +2,15 @@
 // A decoded picture ready to be copied into a surface: top-down rows of 32-bit 0x00RRGGBB pixels.
 
 #include <cstdint>
-#include <vector>
+
+#include "platform/image/pixel_memory.hpp"
 
 namespace burrowix {
 
 struct Bitmap {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> pixels; // width * height, row after row from the top
+    PixelWords pixels; // width * height, row after row from the top
 
     std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };

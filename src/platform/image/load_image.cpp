@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include "common/parallel_for.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/image/bmp_reader.hpp"
@@ -150,25 +151,60 @@ std::optional<Bitmap> loadBitmapFile(const std::string& path, std::string* error
     return bitmap;
 }
 
-std::optional<Bitmap> loadImage(std::string_view name, std::string* error)
+namespace {
+
+// The file a picture name stands for: a temporary copy out of the current pack, else out of the
+// standard pack, else the name itself as a path.
+std::string locateImage(std::string_view name)
 {
     std::optional<std::string> path;
     if (currentPack)
         path = currentPack->extractByName(name, true);
     if (!path && standardPack)
         path = standardPack->extractByName(name, true);
-    if (!path)
-        path = std::string(name);
+    return path ? *path : std::string(name);
+}
 
+std::optional<Bitmap> decodeImage(const std::string& path, std::string_view name, std::string* error)
+{
     const std::optional<ImageFormat> format = imageFormatForName(name);
-    std::optional<Bitmap> bitmap =
-        format ? decodeImageFile(*path, *format, error) : loadBitmapFile(*path, error);
+    return format ? decodeImageFile(path, *format, error) : loadBitmapFile(path, error);
+}
 
+void removeImageCopies()
+{
     if (standardPack)
         standardPack->removeTempFiles();
     if (currentPack)
         currentPack->removeTempFiles();
+}
+
+} // namespace
+
+std::optional<Bitmap> loadImage(std::string_view name, std::string* error)
+{
+    std::optional<Bitmap> bitmap = decodeImage(locateImage(name), name, error);
+    removeImageCopies();
     return bitmap;
+}
+
+std::vector<std::optional<Bitmap>> loadImages(std::span<const std::string_view> names)
+{
+    // The archives are used from this thread only; the copies are decoded side by side.
+    std::vector<std::string> paths;
+    paths.reserve(names.size());
+    for (std::string_view name : names)
+        paths.push_back(locateImage(name));
+    std::vector<std::optional<Bitmap>> bitmaps(names.size());
+    parallelFor(names.size(), [&](std::size_t i) {
+        try {
+            bitmaps[i] = decodeImage(paths[i], names[i], nullptr);
+        } catch (const std::exception&) {
+            bitmaps[i].reset(); // a picture that cannot be held is missing, as on one thread
+        }
+    });
+    removeImageCopies();
+    return bitmaps;
 }
 
 } // namespace burrowix

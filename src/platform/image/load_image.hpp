@@ -5,8 +5,10 @@
 // deleted before loadImage returns.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/image/bitmap.hpp"
 #include "platform/image/decoded_image.hpp"
@@ -15,6 +17,10 @@ namespace burrowix {
 
 // The decoded picture, or nothing; `error`, when given, receives the decoder's message.
 std::optional<Bitmap> loadImage(std::string_view name, std::string* error = nullptr);
+
+// Several pictures at once, as loadImage would give them one by one: the copies are taken out of
+// the archives in order, then decoded on all cores.
+std::vector<std::optional<Bitmap>> loadImages(std::span<const std::string_view> names);
 
 // The decoder loadImage picks for a name (nothing for a bitmap).
 std::optional<ImageFormat> imageFormatForName(std::string_view name);
