@@ -94,10 +94,10 @@ bool MainWindow::create(const char* title)
         SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     if (settings.fullScreen) {
         // The window covers the desktop from the start, so that it is full-screen even where no
-        // window manager honours the full-screen request.
+        // window manager honours the full-screen request. The request itself follows the first
+        // frame (see makePresenter).
         const Size desktop = desktopSize();
-        window = SDL_CreateWindow(title, 0, 0, desktop.width, desktop.height,
-                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+        window = SDL_CreateWindow(title, 0, 0, desktop.width, desktop.height, SDL_WINDOW_BORDERLESS);
     } else {
         const Size size = desktopWindowSize();
         window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.width, size.height,
@@ -157,11 +157,18 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
 {
     if (!window)
         return nullptr;
-    std::unique_ptr<FramePresenter> presenter;
+    std::unique_ptr<WindowPresenterBase> presenter;
     if (renderer)
         presenter = std::make_unique<RendererPresenter>(renderer, pathName);
     else
         presenter = std::make_unique<WindowSurfacePresenter>(window, settings.scaling, pathName);
+    if (settings.fullScreen) {
+        // SDL waits up to 100 ms after a full-screen request for the window to change, and a
+        // window that covers the desktop already never does: asked after the first frame, that
+        // wait does not hold up the first picture.
+        SDL_Window* w = window;
+        presenter->afterFirstFrame = [w] { SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP); };
+    }
     if (presenter->restoreDevice() != DisplayResult::Ok)
         return nullptr;
     return presenter;
@@ -174,6 +181,8 @@ void WindowPresenterBase::frameShown()
     firstFrameLogged_ = true;
     std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
                  pathName_.c_str());
+    if (afterFirstFrame)
+        afterFirstFrame();
 }
 
 RendererPresenter::RendererPresenter(SDL_Renderer* renderer, std::string pathName)

@@ -56,6 +56,9 @@ public:
     void screenContentsLost() override { changes_.forgetAll(); }
     void frameShown() override;
 
+    // Run once, right after the first frame has been shown.
+    std::function<void()> afterFirstFrame;
+
 protected:
     FrameChangeTracker changes_;
 

@@ -7,6 +7,7 @@
 #include <stdlib.h>
 
 #include <cstring>
+#include <memory>
 
 #include "platform/display/surface.hpp"
 #include "platform/system/main_window.hpp"
@@ -128,6 +129,34 @@ TEST_F(WindowPresenterTest, RendererPathShowsTheSameFrame)
         EXPECT_EQ(presenter.present(frame), DisplayResult::SurfaceLost);
     }
     SDL_DestroyRenderer(renderer);
+}
+
+// SDL holds up a full-screen request for a window that already covers the desktop, so the game's
+// full-screen window asks only once its first frame is out.
+TEST_F(WindowPresenterTest, AFullScreenWindowAsksForFullScreenRightAfterItsFirstFrame)
+{
+    MainWindow main;
+    main.settings.fullScreen = true;
+    ASSERT_TRUE(main.create("test"));
+    const auto isFullScreen = [&] { return (SDL_GetWindowFlags(main.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0; };
+    EXPECT_FALSE(isFullScreen());
+    int w = 0, h = 0;
+    SDL_GetWindowSize(main.window, &w, &h);
+    SDL_DisplayMode desktop{};
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    EXPECT_EQ(w, desktop.w);
+    EXPECT_EQ(h, desktop.h);
+
+    std::unique_ptr<FramePresenter> presenter = main.makePresenter();
+    ASSERT_NE(presenter, nullptr);
+    Surface frame(800, 600);
+    paintPattern(frame, 5);
+    ASSERT_EQ(presenter->present(frame), DisplayResult::Ok);
+    EXPECT_FALSE(isFullScreen());
+    presenter->frameShown();
+    EXPECT_TRUE(isFullScreen());
+    presenter.reset();
+    main.destroy();
 }
 
 } // namespace
