@@ -102,9 +102,7 @@ first_frames() {
   fi
 }
 
-# Full screen is what a new player gets. Here SDL waits 100 ms in it for the window to change
-# size, which a window that covers the desktop from the start never does; a window shows what the
-# game's own start-up costs.
+# Full screen is what a new player gets; the window is what a player who switched to one gets.
 first_frames "full screen"
 printf 'display = window\n' >"$play_dir/settings.ini"
 first_frames "in a window"

@@ -27,6 +27,7 @@
 #include "world/digger.hpp"
 #include "world/world.hpp"
 #include "png_file.hpp"
+#include "screen_digest.hpp"
 #include "script_file.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
@@ -226,6 +227,8 @@ public:
         return s.str();
     }
 
+    void print(const std::string& line) { out_ << line << '\n'; }
+
     void state()
     {
         const HallOfFame& live = theRecords.hallOfFame;
@@ -336,7 +339,7 @@ std::string runCommand(AppSim& sim, const std::string& line)
     std::vector<std::string> args;
     for (std::string w; words >> w;)
         args.push_back(w);
-    if (sim.ended() && command != "state" && command != "shot")
+    if (sim.ended() && command != "state" && command != "shot" && command != "digest")
         return "the program has ended";
 
     if (command == "frames" || command == "ms") {
@@ -407,6 +410,14 @@ std::string runCommand(AppSim& sim, const std::string& line)
         if (!args.empty())
             return "state takes no arguments";
         sim.state();
+        return "";
+    }
+    if (command == "digest") {
+        if (!args.empty())
+            return "digest takes no arguments";
+        if (!theDisplay.backBuffer)
+            return "there is no screen yet";
+        sim.print(screenDigestLine(*theDisplay.backBuffer));
         return "";
     }
     if (command == "close") {

@@ -11,6 +11,7 @@
 //   move X Y            the pointer moved
 //   click X Y [right]   the pointer moved, a button pressed and released there
 //   shot FILE.png       the back buffer as a picture
+//   digest              one JSON line with a fingerprint of the back buffer's pixels
 //   state               one JSON line with the program's state
 //   close               the window's close request (saves the three files; the program ends)
 // Key names: Left Up Right Down PageUp PageDown Home End Space Tab Esc Enter Backspace Insert Delete

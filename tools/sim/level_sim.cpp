@@ -16,6 +16,7 @@
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "png_file.hpp"
+#include "screen_digest.hpp"
 #include "script_file.hpp"
 #include "script_keys.hpp"
 #include "walk_planner.hpp"
@@ -272,6 +273,8 @@ bool LevelSim::command(const std::string& text, int lineNo)
         state();
     } else if (c == "cells" && n == 1) {
         cells();
+    } else if (c == "digest" && n == 1) {
+        out_ << screenDigestLine(*theDisplay.backBuffer) << '\n';
     } else if (c == "shot" && n == 2) {
         if (!writeSurfacePng(*theDisplay.backBuffer, w[1])) {
             err_ << w[1] << ": cannot write the picture\n";

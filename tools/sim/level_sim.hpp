@@ -32,6 +32,7 @@ inline constexpr const char* kLevelScriptHelp =
     "  state            one JSON line with the game's state\n"
     "  cells            one JSON line with every cell's kind and parameter\n"
     "  shot FILE.png    the 800 x 600 back buffer as a picture\n"
+    "  digest           one JSON line with a fingerprint of the back buffer's pixels\n"
     "walk and step end with the digger at rest. A failed command ends the script with status 2 and\n"
     "writes the game's state after the error.\n";
 
