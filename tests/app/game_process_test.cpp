@@ -67,11 +67,7 @@ int waitForGame(pid_t pid, int seconds)
     return -1;
 }
 
-std::string readText(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
+using test::readText;
 
 class GameProcess : public ::testing::Test {
 protected:

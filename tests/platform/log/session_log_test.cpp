@@ -12,13 +12,7 @@ namespace {
 
 using test::TempDir;
 
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::readText;
 
 TEST(SessionLog, ProgramLogIsRegisteredAndClosed)
 {

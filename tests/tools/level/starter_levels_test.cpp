@@ -16,13 +16,7 @@ namespace fs = std::filesystem;
 
 const fs::path kLevels = fs::path(BURROWIX_SOURCE_DIR) / "data/levels";
 
-std::string readText(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::readText;
 
 TEST(StarterLevels, FivePerPackThatPassEveryCheckAndRoundTrip)
 {

@@ -22,13 +22,7 @@ namespace fs = std::filesystem;
 
 const fs::path kGolden = fs::path(BURROWIX_SOURCE_DIR) / "tests/golden/screens";
 
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::readText;
 
 TEST(GoldenScreens, FromTheLogoToAFrameOfPlayEveryScreenShowsTheRecordedPixels)
 {

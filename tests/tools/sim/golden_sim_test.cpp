@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "sim_runner.hpp"
+#include "support/temp_dir.hpp"
 
 namespace burrowix {
 namespace {
@@ -20,13 +21,7 @@ namespace fs = std::filesystem;
 const fs::path kSource = BURROWIX_SOURCE_DIR;
 const fs::path kGolden = kSource / "tests/golden/sim";
 
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::readText;
 
 constexpr int kStarterLevels = 5;
 
