@@ -49,13 +49,17 @@ struct Track {
 // Vorbis VBR quality 0.4: about 128 kbit/s for stereo music.
 constexpr float kVorbisQuality = 0.4f;
 
-void makeTrack(const Song& song, const std::string& soundFont, Track& track)
+void renderTrack(const Song& song, const std::string& soundFont, Track& track)
 {
     if (!song.faults.empty()) {
         track.error = song.fileName + ": " + song.faults.front();
         return;
     }
     track.stereo = renderSong(song, soundFont, track.error);
+}
+
+void encodeTrack(const Song& song, Track& track)
+{
     if (track.stereo.empty())
         return;
     masterLoop(track.stereo);
@@ -92,13 +96,17 @@ bool makeSoundMembers(const SoundOptions& options, std::vector<PackEntry>& membe
             return false;
     }
 
-    // The tracks are independent, so they are rendered and encoded side by side.
+    // The synthesizer renders one track at a time: rendered side by side, a track now and then came
+    // out different from one run to the next. Mastering and encoding are independent per track and
+    // run side by side.
     const std::vector<Song> songs = composeSongs();
     std::vector<Track> tracks(songs.size());
+    for (std::size_t i = 0; i < songs.size(); ++i)
+        renderTrack(songs[i], options.soundFont, tracks[i]);
     {
         std::vector<std::jthread> workers;
         for (std::size_t i = 0; i < songs.size(); ++i)
-            workers.emplace_back(makeTrack, std::cref(songs[i]), std::cref(options.soundFont), std::ref(tracks[i]));
+            workers.emplace_back(encodeTrack, std::cref(songs[i]), std::ref(tracks[i]));
     }
     for (std::size_t i = 0; i < songs.size(); ++i) {
         Track& t = tracks[i];
