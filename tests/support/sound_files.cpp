@@ -1,6 +1,6 @@
 #include "support/sound_files.hpp"
 
-#include <vorbis/vorbisenc.h>
+#include "ogg_vorbis.hpp"
 
 #include <cmath>
 #include <cstdio>
@@ -74,71 +74,13 @@ std::vector<std::int16_t> sineTone(int frames, int channels, int rate, double hz
 
 bool writeOgg(const std::string& path, const std::vector<std::int16_t>& samples, int channels, int rate)
 {
+    std::vector<float> scaled(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        scaled[i] = samples[i] / 32768.0f;
+    const std::vector<std::uint8_t> ogg = mkdata::encodeOggVorbis(scaled, channels, rate, 0.4f);
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file)
-        return false;
-    vorbis_info info;
-    vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, channels, rate, 0.4f) != 0) {
-        vorbis_info_clear(&info);
-        return false;
-    }
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_dsp_state dsp;
-    vorbis_block block;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 1);
-    ogg_packet header, headerComment, headerCode;
-    vorbis_analysis_headerout(&dsp, &comment, &header, &headerComment, &headerCode);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &headerComment);
-    ogg_stream_packetin(&stream, &headerCode);
-    ogg_page page;
-    const auto writePage = [&] {
-        std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file.get());
-        std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), file.get());
-    };
-    while (ogg_stream_flush(&stream, &page))
-        writePage();
-
-    const std::size_t frames = samples.size() / static_cast<std::size_t>(channels);
-    std::size_t done = 0;
-    bool ended = false;
-    while (!ended) {
-        const std::size_t n = std::min<std::size_t>(1024, frames - done);
-        if (n == 0) {
-            vorbis_analysis_wrote(&dsp, 0);
-        } else {
-            float** in = vorbis_analysis_buffer(&dsp, static_cast<int>(n));
-            for (std::size_t i = 0; i < n; ++i)
-                for (int c = 0; c < channels; ++c)
-                    in[c][i] = samples[(done + i) * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] / 32768.0f;
-            vorbis_analysis_wrote(&dsp, static_cast<int>(n));
-            done += n;
-        }
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page)) {
-                    writePage();
-                    if (ogg_page_eos(&page))
-                        ended = true;
-                }
-            }
-        }
-    }
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return true;
+    return !ogg.empty() && file && std::fwrite(ogg.data(), 1, ogg.size(), file.get()) == ogg.size() &&
+           std::fclose(file.release()) == 0;
 }
 
 } // namespace burrowix::test

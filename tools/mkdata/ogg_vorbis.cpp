@@ -1,7 +1,5 @@
 #include "ogg_vorbis.hpp"
 
-#include "synth_kit.hpp"
-
 #include <vorbis/vorbisenc.h>
 #include <vorbis/vorbisfile.h>
 
@@ -23,12 +21,14 @@ void append(std::vector<std::uint8_t>& out, const ogg_page& page)
 
 } // namespace
 
-std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& stereo, float quality)
+std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& samples, int channels, long rate, float quality)
 {
     std::vector<std::uint8_t> out;
+    if (channels < 1)
+        return out;
     vorbis_info info;
     vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, 2, kSampleRate, quality) != 0) {
+    if (vorbis_encode_init_vbr(&info, channels, rate, quality) != 0) {
         vorbis_info_clear(&info);
         return out;
     }
@@ -51,7 +51,8 @@ std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& stereo, floa
     while (ogg_stream_flush(&stream, &page) != 0)
         append(out, page);
 
-    const std::size_t frameCount = stereo.size() / 2;
+    const std::size_t width = static_cast<std::size_t>(channels);
+    const std::size_t frameCount = samples.size() / width;
     std::size_t at = 0;
     bool done = false;
     while (!done) {
@@ -60,10 +61,9 @@ std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& stereo, floa
             vorbis_analysis_wrote(&dsp, 0);
         } else {
             float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(n));
-            for (std::size_t i = 0; i < n; ++i) {
-                buffer[0][i] = stereo[2 * (at + i)];
-                buffer[1][i] = stereo[2 * (at + i) + 1];
-            }
+            for (std::size_t i = 0; i < n; ++i)
+                for (std::size_t c = 0; c < width; ++c)
+                    buffer[c][i] = samples[width * (at + i) + c];
             vorbis_analysis_wrote(&dsp, static_cast<int>(n));
             at += n;
         }

@@ -7,9 +7,10 @@
 
 namespace burrowix::mkdata {
 
-// Interleaved stereo frames at 44100 Hz, full scale = 1; `quality` as libvorbisenc's VBR quality
-// (0.4 is about 128 kbit/s for stereo music).
-std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& stereo, float quality);
+// Interleaved frames of `channels` samples at `rate` Hz, full scale = 1; `quality` as libvorbisenc's
+// VBR quality (0.4 is about 128 kbit/s for stereo music). Empty when the encoder refuses the format.
+std::vector<std::uint8_t> encodeOggVorbis(const std::vector<float>& samples, int channels, long rate,
+                                          float quality);
 
 struct DecodedSound {
     int channels = 0;

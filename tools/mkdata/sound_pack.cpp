@@ -63,7 +63,7 @@ void encodeTrack(const Song& song, Track& track)
     if (track.stereo.empty())
         return;
     masterLoop(track.stereo);
-    track.ogg = encodeOggVorbis(track.stereo, kVorbisQuality);
+    track.ogg = encodeOggVorbis(track.stereo, 2, kSampleRate, kVorbisQuality);
     if (track.ogg.empty())
         track.error = song.fileName + ": the Vorbis encoder failed";
 }

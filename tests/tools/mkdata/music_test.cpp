@@ -166,8 +166,8 @@ TEST(MkdataOggVorbis, EncodesOneStreamThatDecodesToTheSameLengthAndBytesEveryTim
         stereo.push_back(0.3f * a[i]);
         stereo.push_back(0.3f * b[i]);
     }
-    const std::vector<std::uint8_t> ogg = encodeOggVorbis(stereo, 0.4f);
-    EXPECT_EQ(ogg, encodeOggVorbis(stereo, 0.4f));
+    const std::vector<std::uint8_t> ogg = encodeOggVorbis(stereo, 2, kSampleRate, 0.4f);
+    EXPECT_EQ(ogg, encodeOggVorbis(stereo, 2, kSampleRate, 0.4f));
     const std::optional<DecodedSound> decoded = decodeOggVorbis(ogg);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->channels, 2);
