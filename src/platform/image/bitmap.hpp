@@ -1,5 +1,6 @@
 #pragma once
-// A decoded picture ready to be copied into a surface: top-down rows of 32-bit 0x00RRGGBB pixels.
+// A decoded picture, ready for a surface to take over or copy: top-down rows of 32-bit 0x00RRGGBB
+// pixels.
 
 #include <cstdint>
 

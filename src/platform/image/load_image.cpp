@@ -200,7 +200,7 @@ std::vector<std::optional<Bitmap>> loadImages(std::span<const std::string_view> 
         try {
             bitmaps[i] = decodeImage(paths[i], names[i], nullptr);
         } catch (const std::exception&) {
-            bitmaps[i].reset(); // a picture that cannot be held is missing, as on one thread
+            bitmaps[i].reset(); // a picture that cannot be held counts as missing
         }
     });
     removeImageCopies();
