@@ -33,9 +33,6 @@ void* allocatePixelMemory(std::size_t bytes)
     void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
         throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    ::madvise(block, bytes, MADV_HUGEPAGE);
-#endif
 #ifdef MADV_POPULATE_WRITE
     // One call makes every page present; on kernels without it the pages fault in as they are used.
     ::madvise(block, bytes, MADV_POPULATE_WRITE);

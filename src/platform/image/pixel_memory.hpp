@@ -1,8 +1,7 @@
 #pragma once
 // Memory for picture pixels. Large blocks are mapped from the system with their pages made present
-// at once (and as huge pages where the system offers them) instead of faulting in one page at a
-// time on first touch: with some 30 MB of pictures loaded at start-up, those faults were the
-// larger part of the start-up time.
+// at once instead of faulting in one page at a time on first touch: with some 30 MB of pictures
+// loaded at start-up, those faults were the larger part of the start-up time.
 
 #include <cstddef>
 #include <cstdint>
