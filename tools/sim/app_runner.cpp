@@ -1,5 +1,6 @@
 #include "app_runner.hpp"
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -299,8 +300,18 @@ bool coordinate(const std::string& word, int& value)
     return true;
 }
 
-// Copies the regular files of `from` into `to`.
-bool copyFolder(const fs::path& from, const fs::path& to, std::ostream& err)
+// The game's own data in a game folder: its packs and fonts. The player's files beside them (options,
+// hall of fame, level progress, window settings) are left behind, so a run always starts fresh.
+bool isGameData(const fs::path& file)
+{
+    std::string ext = file.extension().string();
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".pak" || ext == ".ttf";
+}
+
+// Copies the packs and fonts of `from` into `to`.
+bool copyGameData(const fs::path& from, const fs::path& to, std::ostream& err)
 {
     std::error_code ec;
     fs::create_directories(to, ec);
@@ -309,7 +320,7 @@ bool copyFolder(const fs::path& from, const fs::path& to, std::ostream& err)
         return false;
     }
     for (const fs::directory_entry& entry : fs::directory_iterator(from, ec)) {
-        if (!entry.is_regular_file())
+        if (!entry.is_regular_file() || !isGameData(entry.path()))
             continue;
         fs::copy_file(entry.path(), to / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
         if (ec) {
@@ -470,7 +481,7 @@ int runAppSim(const std::vector<std::string>& args, std::istream& in, std::ostre
     } else {
         folder = fs::absolute(work, ec);
     }
-    if (!copyFolder(data, folder, err))
+    if (!copyGameData(data, folder, err))
         return 2;
     const fs::path oldFolder = fs::current_path(ec);
     fs::current_path(folder, ec);
