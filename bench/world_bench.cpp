@@ -33,12 +33,14 @@
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
 #include "world/world.hpp"
+#include "world/world_step.hpp"
 
 namespace {
 
@@ -284,8 +286,14 @@ int main(int argc, char** argv)
             for (int y = 0; y < w.height; ++y)
                 w.cells[std::size_t(w.indexOf(x, y))].glideStep();
         blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
-        drawLevelCells(w, back);
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        in.levelChoice = app.currentScreen == ScreenLevelChoice;
+        in.magnifierOn = screenFlow.magnifierOn;
+        stepViewCells(w, &d, in, back);
         updateHitBlink(d, false);
+        diggerPictureStep(d, app.frameClock, false);
         drawDigger(w, d, back);
         diggerStep(w, d, true);
 

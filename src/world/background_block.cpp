@@ -35,7 +35,7 @@ int coveringGridOffset(int offset, int blocks, int levelCells, int viewCell, int
 } // namespace
 
 void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
-                                  int cellSize)
+                                  int cellSize) const
 {
     const int m = currentLevelLook();
     if (cellSize == 20) {
@@ -54,7 +54,7 @@ void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, cons
     blitFast(target, x, y, sheet, &r, false);
 }
 
-void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow)
+bool BackgroundBlock::screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const
 {
     const int size = 5 * app.cellSize;
     int gridX = world.backgroundScrollX - size - world.backgroundOriginX * size;
@@ -63,14 +63,14 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
         gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, app.cellSize);
         gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, app.cellSize);
     }
-    int x = blockColumn * size + gridX;
-    int y = blockRow * size + gridY;
+    x = blockColumn * size + gridX;
+    y = blockRow * size + gridY;
     if (app.cellSize == 20) {
         x += screenFlow.previewOriginX;
         y += screenFlow.previewOriginY;
     }
     // Cut at the screen's edges.
-    Rect source{0, 0, size, size};
+    source = Rect{0, 0, size, size};
     if (x < 0) {
         source.left = -x;
     }
@@ -79,14 +79,29 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
     }
     source.right = std::min(size, kScreenWidth - x);
     source.bottom = std::min(size, kScreenHeight - y);
-    if (source.empty())
+    return !source.empty();
+}
+
+bool BackgroundBlock::showsEyes(int blockColumn, int blockRow) const
+{
+    int x = 0, y = 0;
+    Rect source;
+    return picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice &&
+           screenPlace(blockColumn, blockRow, x, y, source);
+}
+
+void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow) const
+{
+    int x = 0, y = 0;
+    Rect source;
+    if (!screenPlace(blockColumn, blockRow, x, y, source))
         return;
     drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, app.cellSize);
-    if (picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice)
+    if (showsEyes(blockColumn, blockRow))
         drawWatchingEyes(target, x, y);
 }
 
-void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY)
+void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY) const
 {
     const World* w = world.theWorld.get();
     if (!w)

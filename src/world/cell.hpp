@@ -44,6 +44,7 @@ public:
     std::int32_t animHalf = 0;
     std::int32_t eggState = 0;
     std::int32_t shotPose = 0;
+    bool hatchedThisFrame = false; ///< an egg that became a Crawler in this frame's step: shows nothing until the next
 
     Cell() = default;
     virtual ~Cell() = default;
@@ -61,8 +62,9 @@ public:
     // One frame of a glide.
     virtual void glideStep();
     // Draws the content at (px, py) from the visible part `source` (cell coordinates) at `cellSize`
-    // (40: game screen and magnifier, 20: level preview) and moves its animation on.
-    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target, int cellSize);
+    // (40: game screen and magnifier, 20: level preview) in its current frame.
+    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target,
+                      int cellSize) const;
 };
 
 // Copies every field of `source` into `destination`.

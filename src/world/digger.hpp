@@ -81,8 +81,11 @@ void hitDigger(World& w, Digger& d);
 void updateHitBlink(Digger& d, bool frozen);
 // The idle animation's step (the pose itself is set by the game frame).
 void diggerIdleStep(Digger& d, bool frozen);
-// Draws the digger and advances its animation counters.
-void drawDigger(const World& w, Digger& d, Surface* target);
+// The digger's steps before its picture: super mode ends after its time, the idle animation and the
+// walk, dig and push cycles move on.
+void diggerPictureStep(Digger& d, Ticks now, bool frozen);
+// Draws the digger as it stands; changes nothing.
+void drawDigger(const World& w, const Digger& d, Surface* target);
 
 // Ticks of super mode and of the hit blink.
 inline constexpr std::int32_t kSuperModeTime = 3000;

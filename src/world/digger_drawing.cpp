@@ -11,23 +11,6 @@ namespace burrowix {
 
 namespace {
 
-void advanceFrame(Digger& d)
-{
-    if (d.halfStep != d.direction)
-        return;
-    d.halfStep = -1;
-    ++d.frame;
-    if (d.pose == PoseDigging) {
-        if (d.frame >= d.walkFrames + d.digFrames)
-            d.frame = d.walkFrames;
-    } else if (d.pose == PosePushing) {
-        if (d.frame >= d.pushFrames)
-            d.frame = 0;
-    } else if (d.frame == d.walkFrames || d.frame >= d.walkFrames + d.digFrames) {
-        d.frame = 0;
-    }
-}
-
 Surface* diggerSheet(const Digger& d)
 {
     const Ticks now = app.frameClock;
@@ -45,7 +28,7 @@ Surface* diggerSheet(const Digger& d)
 
 } // namespace
 
-void drawDigger(const World& w, Digger& d, Surface* target)
+void drawDigger(const World& w, const Digger& d, Surface* target)
 {
     const int size = app.cellSize;
     if (size == 20) {
@@ -55,11 +38,6 @@ void drawDigger(const World& w, Digger& d, Surface* target)
                  thePictures.diggerPicture.get(), &r, true);
         return;
     }
-    const Ticks now = app.frameClock;
-    if (d.superMode && elapsedMoreThan(now, Ticks(theRecords.hallOfFame.superStart), kSuperModeTime))
-        d.superMode = 0;
-    diggerIdleStep(d, gameScreen.frozen != 0);
-
     const int cellX = d.viewCol * size + w.scrollOffsetX;
     const int cellY = d.viewRow * size + w.scrollOffsetY;
     const int x = cellX + d.offsetX;
@@ -81,9 +59,6 @@ void drawDigger(const World& w, Digger& d, Surface* target)
 
     int col = 0;
     int row = 0;
-    // The walk, dig and push cycles keep their pace under the throwing picture.
-    if (d.pose != PoseIdle)
-        advanceFrame(d);
     if (d.throwFrame >= 0) {
         col = 4;
         row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == 1 && d.direction != 2 ? 6 : 0);

@@ -84,7 +84,6 @@ int pupilShiftY(int dy)
 void drawWatchingEyes(Surface* target, int bx, int by)
 {
     Surface* eyes = thePictures.interfaceImages[41].get();
-    theEyeLids.step(app.frameClock);
     if (!eyes)
         return;
     const Rect whites{0, 0, 200, 200};

@@ -1,0 +1,37 @@
+#include "records/records.hpp"
+#include "world/digger.hpp"
+
+namespace burrowix {
+
+namespace {
+
+void advanceFrame(Digger& d)
+{
+    if (d.halfStep != d.direction)
+        return;
+    d.halfStep = -1;
+    ++d.frame;
+    if (d.pose == PoseDigging) {
+        if (d.frame >= d.walkFrames + d.digFrames)
+            d.frame = d.walkFrames;
+    } else if (d.pose == PosePushing) {
+        if (d.frame >= d.pushFrames)
+            d.frame = 0;
+    } else if (d.frame == d.walkFrames || d.frame >= d.walkFrames + d.digFrames) {
+        d.frame = 0;
+    }
+}
+
+} // namespace
+
+void diggerPictureStep(Digger& d, Ticks now, bool frozen)
+{
+    if (d.superMode && elapsedMoreThan(now, Ticks(theRecords.hallOfFame.superStart), kSuperModeTime))
+        d.superMode = 0;
+    diggerIdleStep(d, frozen);
+    // The walk, dig and push cycles keep their pace under the throwing picture.
+    if (d.pose != PoseIdle)
+        advanceFrame(d);
+}
+
+} // namespace burrowix
