@@ -26,6 +26,7 @@
 #include "app/game_frame.hpp"
 #include "app/headless_game.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/world_reports.hpp"
 #include "common/random.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -165,6 +166,7 @@ Figures fullFrameBench(int& explosions, long& movingCells)
     for (int frame = 0; frame < kFrames; ++frame) {
         if (frame % kRebuildEvery == 0) {
             world.theWorld = std::make_unique<World>();
+            world.theWorld->live = &theRecords.hallOfFame;
             setUpLevel(*world.theWorld, fallingLevel(g), 0, 40, theCatalogue.difficulty);
             gameScreen.frozen = 0;
             gameScreen.pressArrow(direction);
@@ -258,6 +260,7 @@ int main(int argc, char** argv)
     theRecords.startNewGameValues();
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     setUpLevel(*world.theWorld, busyLevel(), 0, 40, theCatalogue.difficulty);
     World& w = *world.theWorld;
     gameScreen.frozen = 0;
@@ -293,9 +296,10 @@ int main(int argc, char** argv)
         in.magnifierOn = screenFlow.magnifierOn;
         stepViewCells(w, &d, in, back);
         updateHitBlink(d, false);
-        diggerPictureStep(d, app.frameClock, false);
+        diggerPictureStep(w, d, app.frameClock, false);
         drawDigger(w, d, back);
-        diggerStep(w, d, true);
+        diggerStep(w, d, true, heldArrows());
+        w.events.clear();
 
         const auto end = std::chrono::steady_clock::now();
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());

@@ -3,6 +3,7 @@
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
+#include "app/world_reports.hpp"
 #include "state/level_presentation_state.hpp"
 #include "platform/display/blit.hpp"
 #include "state/app_state.hpp"
@@ -60,10 +61,14 @@ void RunGameFrame(Surface* backBuffer)
     World& w = *world.theWorld;
     FrameInput in;
     in.now = app.frameClock;
+    in.running = !gameScreen.frozen;
+    in.arrows = heldArrows();
     in.view = drawRange(w);
     in.levelChoice = app.currentScreen == ScreenLevelChoice;
     in.magnifierOn = screenFlow.magnifierOn;
+    prepareWorldForShell(w);
     stepWorld(w, *world.theDigger, in, backBuffer);
+    applyWorldEvents(w);
     runHud(w, *world.theDigger, backBuffer);
     // Death and the panels may start the level again: the world and the digger are new then.
     panelsAndLevelEnd(backBuffer);

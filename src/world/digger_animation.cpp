@@ -1,5 +1,5 @@
-#include "records/records.hpp"
 #include "world/digger.hpp"
+#include "world/world.hpp"
 
 namespace burrowix {
 
@@ -24,9 +24,9 @@ void advanceFrame(Digger& d)
 
 } // namespace
 
-void diggerPictureStep(Digger& d, Ticks now, bool frozen)
+void diggerPictureStep(const World& w, Digger& d, Ticks now, bool frozen)
 {
-    if (d.superMode && elapsedMoreThan(now, Ticks(theRecords.hallOfFame.superStart), kSuperModeTime))
+    if (d.superMode && elapsedMoreThan(now, Ticks(w.live->superStart), kSuperModeTime))
         d.superMode = 0;
     diggerIdleStep(d, frozen);
     // The walk, dig and push cycles keep their pace under the throwing picture.

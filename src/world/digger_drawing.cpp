@@ -1,7 +1,5 @@
 #include "platform/display/blit.hpp"
-#include "records/records.hpp"
 #include "state/app_state.hpp"
-#include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
 #include "world/digger.hpp"
@@ -11,13 +9,13 @@ namespace burrowix {
 
 namespace {
 
-Surface* diggerSheet(const Digger& d)
+Surface* diggerSheet(const World& w, const Digger& d)
 {
     const Ticks now = app.frameClock;
-    if (d.invulnerable && gameScreen.blinkPhase)
+    if (d.invulnerable && d.blinkPhase)
         return thePictures.interfaceImages[47].get();
     if (d.superMode) {
-        const std::int32_t age = static_cast<std::int32_t>(now - Ticks(theRecords.hallOfFame.superStart));
+        const std::int32_t age = static_cast<std::int32_t>(now - Ticks(w.live->superStart));
         // In the last second the normal look shows every other 100 ms.
         if (age > 2000 && (age / 100) % 2 == 1)
             return thePictures.diggerPicture.get();
@@ -76,7 +74,7 @@ void drawDigger(const World& w, const Digger& d, Surface* target)
         }
     }
     const Rect r{col * size, row * size, col * size + size, row * size + size};
-    blitFast(target, x, y, diggerSheet(d), &r, true);
+    blitFast(target, x, y, diggerSheet(w, d), &r, true);
 }
 
 } // namespace burrowix

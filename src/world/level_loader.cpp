@@ -4,8 +4,6 @@
 #include <memory>
 
 #include "common/random.hpp"
-#include "records/records.hpp"
-#include "state/game_screen_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
@@ -128,8 +126,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.loaded = true;
     w.diggerDead = 0;
     // A TNT laid on the previous level must not go off in this one.
-    theRecords.hallOfFame.placedTnt = 0;
-    gameScreen.tntLatch = 0;
+    w.live->placedTnt = 0;
 
     world.theDigger = std::make_unique<Digger>(createDigger(w, sx, sy));
     recount(w);

@@ -6,8 +6,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/system/clock.hpp"
+#include "records/hall_of_fame.hpp"
 #include "world/background_block.hpp"
 #include "world/cell.hpp"
+#include "world/world_events.hpp"
 
 namespace burrowix {
 
@@ -37,6 +40,12 @@ public:
     std::vector<BackgroundBlock> blocks;
     // False when the level file could not be loaded: the world is empty and cannot be played.
     bool loaded = false;
+    bool won = false;          ///< the goals were met: the rules stop for the rest of the level
+    bool tntLatch = false;     ///< the TNT key is held since it last fired: holding it fires no more
+    bool effectsHeard = false; ///< set by the shell: sounds are heard, so a sound of three draws its pick
+    std::vector<WorldEvent> events; ///< what happened since the shell last took the list
+    HallOfFame ownRecord;           ///< the player's record of a world that was given none
+    HallOfFame* live = &ownRecord;  ///< the player's running score, lives, ammunition and TNT (set by the shell)
 
     World() = default;
     virtual ~World() = default;
@@ -60,6 +69,7 @@ struct WorldGlobals {
     std::int32_t backgroundScrollX = 0, backgroundScrollY = 0;
     std::int32_t wallDecorCounter = 0;
     std::int32_t wallDecorNext = 1;
+    Ticks throwTime = 0; ///< when the digger's throw animation last advanced (a free-running 120 ms beat)
 
     void reset();
 };

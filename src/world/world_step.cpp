@@ -1,6 +1,5 @@
 #include "world/world_step.hpp"
 
-#include "state/game_screen_state.hpp"
 #include "world/cell_animation.hpp"
 #include "world/digger.hpp"
 #include "world/enemies.hpp"
@@ -12,14 +11,14 @@ namespace burrowix {
 
 namespace {
 
-// The rules run unless the game screen is frozen; a win during the frame freezes the rest of it.
-bool running() { return !gameScreen.frozen; }
+// The rules run unless the shell holds the game; a win during the frame stops the rest of it.
+bool running(const World& w, const FrameInput& in) { return in.running && !w.won; }
 
-CellMotion motion(const FrameInput& in)
+CellMotion motion(const World& w, const FrameInput& in)
 {
     CellMotion m;
     m.now = in.now;
-    m.running = running();
+    m.running = running(w, in);
     m.enemiesAnimate = m.running || in.levelChoice;
     m.itemsAnimate = m.running || in.magnifierOn;
     return m;
@@ -46,14 +45,14 @@ void forViewCells(World& w, const DrawRange& r, Step step)
 void viewStepsAndPicture(World& w, Digger& d, const FrameInput& in, Surface* picture)
 {
     stepViewCells(w, &d, in, picture);
-    updateHitBlink(d, !running());
+    updateHitBlink(d, !running(w, in));
     if (w.diggerDead)
         return;
-    diggerPictureStep(d, in.now, !running());
+    diggerPictureStep(w, d, in.now, !running(w, in));
     if (picture)
         drawDigger(w, d, picture);
-    if (elapsedMoreThan(in.now, gameScreen.throwTime, kThrowStep)) {
-        gameScreen.throwTime = in.now;
+    if (elapsedMoreThan(in.now, world.throwTime, kThrowStep)) {
+        world.throwTime = in.now;
         if (d.throwFrame >= 0 && ++d.throwFrame > 2)
             d.throwFrame = -1;
     }
@@ -63,7 +62,7 @@ void viewStepsAndPicture(World& w, Digger& d, const FrameInput& in, Surface* pic
 
 void stepViewCells(World& w, const Digger* d, const FrameInput& in, Surface* picture)
 {
-    const CellMotion m = motion(in);
+    const CellMotion m = motion(w, in);
     stepEyes(w, in.now);
     forViewCells(w, in.view, [&](Cell& c) { prepareCellPicture(c, m); });
     if (picture)
@@ -76,21 +75,21 @@ void stepViewCells(World& w, const Digger* d, const FrameInput& in, Surface* pic
 
 void stepWorld(World& w, Digger& d, const FrameInput& in, Surface* picture)
 {
-    if (running())
+    if (running(w, in))
         enemyPass(w, d);
-    if (running() && elapsedMoreThan(in.now, d.lastInputTime, kIdleAfter))
+    if (running(w, in) && elapsedMoreThan(in.now, d.lastInputTime, kIdleAfter))
         d.pose = PoseIdle;
-    if (running() && (d.moving || w.scrolling))
+    if (running(w, in) && (d.moving || w.scrolling))
         diggerGlide(w, d);
-    if (running())
+    if (running(w, in))
         for (int x = 0; x < w.width; ++x)
             for (int y = 0; y < w.height; ++y)
                 w.cells[std::size_t(w.indexOf(x, y))].glideStep();
     viewStepsAndPicture(w, d, in, picture);
-    if (running())
+    if (running(w, in))
         gravityPass(w, d);
     // The step from the held arrows while play runs; its last part (ending a push) in every frame.
-    diggerStep(w, d, running() && !w.diggerDead);
+    diggerStep(w, d, running(w, in) && !w.diggerDead, in.arrows);
 }
 
 } // namespace burrowix

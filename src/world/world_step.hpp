@@ -6,6 +6,7 @@
 
 #include "platform/system/clock.hpp"
 #include "world/cell_drawing.hpp"
+#include "world/digger.hpp"
 
 namespace burrowix {
 
@@ -16,13 +17,16 @@ class World;
 // What the shell tells the world for one frame.
 struct FrameInput {
     Ticks now = 0;            ///< the frame's clock
+    bool running = true;      ///< play runs: false while the shell holds the game (panels, pause)
+    Arrows arrows;            ///< the arrow keys held
     DrawRange view;           ///< the cells whose timed steps run: the view and two cells around it
     bool levelChoice = false; ///< the level-choice screen shows the world: its enemies animate
     bool magnifierOn = false; ///< the level-choice magnifier shows cells: its items animate
 };
 
 // Runs one frame of the rules on `w` and `d`, drawing the level onto `picture` when it is not null
-// (without a picture the rules run the same, so they need no pictures).
+// (without a picture the rules run the same, so they need no pictures). What happened is appended
+// to w.events; a win stops the rules for the rest of the frame.
 void stepWorld(World& w, Digger& d, const FrameInput& in, Surface* picture);
 
 // The part of the step around the picture of the cells: the watching eyes' lids, eggs and time

@@ -33,7 +33,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
     Digger& d = *world.theDigger;
     auto drawnSquare = [&] {
         Surface target(800, 600);
-        diggerPictureStep(d, app.frameClock, gameScreen.frozen != 0);
+        diggerPictureStep(w, d, app.frameClock, gameScreen.frozen != 0);
         drawDigger(w, d, &target);
         const std::uint32_t p = target.pixel(d.viewCol * 40 + d.offsetX + 20, d.viewRow * 40 + d.offsetY + 20);
         return std::make_pair(int((p >> 8) & 0xFF), int(p & 0xFF));
