@@ -54,18 +54,25 @@ void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, cons
     blitFast(target, x, y, sheet, &r, false);
 }
 
+// The cell size of the world the blocks belong to.
+int BackgroundBlock::cellSize()
+{
+    return world.theWorld ? world.theWorld->cellSize : 40;
+}
+
 bool BackgroundBlock::screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const
 {
-    const int size = 5 * app.cellSize;
+    const int cell = cellSize();
+    const int size = 5 * cell;
     int gridX = world.backgroundScrollX - size - world.backgroundOriginX * size;
     int gridY = world.backgroundScrollY - size - world.backgroundOriginY * size;
     if (const World* w = world.theWorld.get()) {
-        gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, app.cellSize);
-        gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, app.cellSize);
+        gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, cell);
+        gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, cell);
     }
     x = blockColumn * size + gridX;
     y = blockRow * size + gridY;
-    if (app.cellSize == 20) {
+    if (cell == 20) {
         x += screenFlow.previewOriginX;
         y += screenFlow.previewOriginY;
     }
@@ -86,7 +93,7 @@ bool BackgroundBlock::showsEyes(int blockColumn, int blockRow) const
 {
     int x = 0, y = 0;
     Rect source;
-    return picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice &&
+    return picture == kEyesPicture && cellSize() == 40 && app.currentScreen != ScreenLevelChoice &&
            screenPlace(blockColumn, blockRow, x, y, source);
 }
 
@@ -96,7 +103,7 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
     Rect source;
     if (!screenPlace(blockColumn, blockRow, x, y, source))
         return;
-    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, app.cellSize);
+    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, cellSize());
     if (showsEyes(blockColumn, blockRow))
         drawWatchingEyes(target, x, y);
 }

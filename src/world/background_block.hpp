@@ -34,6 +34,8 @@ public:
     bool screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const;
     // The block shows the watching eyes in this frame: picture 4, on screen, in play.
     bool showsEyes(int blockColumn, int blockRow) const;
+    // The cell size of the current world, which the blocks belong to (40 without one).
+    static int cellSize();
     // Draws the visible part `source` (block coordinates) of the block's tile at (x, y) for
     // `cellSize` (20: the preview's small tiles).
     virtual void drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,

@@ -57,8 +57,9 @@ public:
     // Forgets the content's motion and flags; mode 0 also empties the cell, mode 1 keeps the kind
     // (an explosion marking cells). Nothing happens to a cell whose x and y are both negative.
     virtual void clear(int mode);
-    // Called on the destination right after content was copied in from the opposite neighbour.
-    virtual void startGlide(std::int32_t newDirection);
+    // Called on the destination right after content was copied in from the opposite neighbour;
+    // the glide starts one cell of `cellSize` pixels away.
+    virtual void startGlide(std::int32_t newDirection, int cellSize);
     // One frame of a glide.
     virtual void glideStep();
     // Draws the content at (px, py) from the visible part `source` (cell coordinates) at `cellSize`

@@ -144,7 +144,7 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
 
 void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target)
 {
-    const int size = app.cellSize;
+    const int size = w.cellSize;
     int x = cell.viewCol * size + w.scrollOffsetX + cell.offsetX;
     int y = cell.viewRow * size + w.scrollOffsetY + cell.offsetY;
     Rect source{0, 0, size, size};

@@ -146,7 +146,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
             if (beyond >= 0 && classify(w, beyond) == KindEmpty && !w.cells[t].moving) {
                 copyCell(w.cells[beyond], w.cells[t]);
                 w.cells[t].clear(0);
-                w.cells[beyond].startGlide(dir);
+                w.cells[beyond].startGlide(dir, w.cellSize);
                 d.speed = 4;
                 enter();
                 if (d.pose != PosePushing)
@@ -264,7 +264,7 @@ void diggerStep(World& w, Digger& d, bool runMoves, const Arrows& arrows)
 
 void beginMove(World& w, Digger& d, std::int32_t dir)
 {
-    const int size = app.cellSize;
+    const int size = w.cellSize;
     d.moving = 1;
     d.direction = dir;
     d.offsetX = d.offsetY = 0;
@@ -355,7 +355,7 @@ void diggerGlide(World& w, Digger& d)
             d.halfStep = d.halfStep == kSecondPose[d.direction] ? d.direction : kSecondPose[d.direction];
     }
     if (w.scrolling) {
-        const int block = 5 * app.cellSize;
+        const int block = 5 * w.cellSize;
         const int shift = 1 + d.speed / 2;
         std::int32_t& offset = w.scrollDirection == 0 || w.scrollDirection == 2 ? w.scrollOffsetX : w.scrollOffsetY;
         std::int32_t& scroll = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundScrollX

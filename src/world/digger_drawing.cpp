@@ -28,7 +28,7 @@ Surface* diggerSheet(const World& w, const Digger& d)
 
 void drawDigger(const World& w, const Digger& d, Surface* target)
 {
-    const int size = app.cellSize;
+    const int size = w.cellSize;
     if (size == 20) {
         // The preview's small digger has a cell of its own that no animation shows.
         const Rect r{320, 400, 340, 420};

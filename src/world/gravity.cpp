@@ -141,7 +141,7 @@ void gravityPass(World& w, Digger& d)
 
         // 7. Rolling on after a fall: the landing sound one step into the roll, either way. A roll to
         // the right lands at a higher index, so this pass also sees it before its first step.
-        const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -app.cellSize);
+        const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -w.cellSize);
         if (c.moving && c.arrived && firstRollStep && c.lastDirection == kDown && c.direction != kDown)
             landingSound(w, c);
 

@@ -49,6 +49,7 @@ void makeEmptyWorld(World& w)
 
 void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
+    w.cellSize = cellSize;
     const std::uint64_t count = std::uint64_t(level.width) * std::uint64_t(level.height);
     if (level.width <= 0 || level.height <= 0 || level.kinds.size() != count || level.params.size() != count) {
         makeEmptyWorld(w);
@@ -139,6 +140,7 @@ bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int c
 {
     const std::optional<LevelFile> level = readLevelFile(path);
     if (!level) {
+        w.cellSize = cellSize;
         makeEmptyWorld(w);
         world.wallDecorCounter = 0;
         world.wallDecorNext = 1;

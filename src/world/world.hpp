@@ -30,6 +30,7 @@ public:
     std::int32_t levelIndex = 0;
     // The number of the level pack being played (0 to 2): weapons, hits and scores depend on it.
     std::int32_t difficulty = 0;
+    std::int32_t cellSize = 40; ///< pixels per cell, set with the level: 40 in play, 20 in the level preview
     std::int32_t diggerDead = 0;
     std::int32_t levelFinished = 0;
     std::int32_t goldGoalOn = 0, goldGoal = 0;
@@ -58,6 +59,8 @@ public:
     int indexOf(int cx, int cy) const { return cy * width + cx; }
     // The level's look (its place in the pack modulo 5): earth, stones, background, Crawlers.
     int look() const { return ((levelIndex % 5) + 5) % 5; }
+    // The world is set up as the level-choice preview (small cells) rather than for play.
+    bool preview() const { return cellSize == 20; }
     Cell* cellAt(int cx, int cy) { return inside(cx, cy) ? &cells[indexOf(cx, cy)] : nullptr; }
 };
 

@@ -88,7 +88,7 @@ TEST(CheckLayers, CatchesTheWorldNamingTheShellsState)
     append(src / "world/scoring.cpp", "int levelPresentationCount = 0; // myRecords\n");
     ASSERT_EQ(checkLayers(src).status, 0) << checkLayers(src).output;
 
-    for (const char* name : {"levelPresentation", "gameScreen", "theRecords", "playEffect"}) {
+    for (const char* name : {"levelPresentation", "gameScreen", "theRecords", "playEffect", "app.cellSize"}) {
         const fs::path file = src / "world" / (std::string(name) + "_user.cpp");
         append(file, std::string("void g() { ") + name + "; }\n");
         const Result r = checkLayers(src);

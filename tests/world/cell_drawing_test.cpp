@@ -253,7 +253,7 @@ TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
     Surface target(800, 600);
     eyes.drawOnScreen(&target, 3, 1);
     EXPECT_EQ(squareAt(target, 35, 5), P(0, 2));
-    app.cellSize = 20;
+    world.theWorld->cellSize = 20;
     screenFlow.previewOriginX = 220;
     world.backgroundScrollX = 0;
     Surface preview(800, 600);
@@ -269,7 +269,7 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     stone.kind = KindStone;
     stone.x = 5;
     stone.frame = 0;
-    stone.startGlide(0);
+    stone.startGlide(0, 40);
     EXPECT_EQ(stone.x, 4);
     EXPECT_EQ(stone.offsetX, 40);
     std::vector<int> frames;
@@ -287,7 +287,7 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     Cell shot;
     shot.kind = KindShot;
     shot.y = 3;
-    shot.startGlide(3);
+    shot.startGlide(3, 40);
     int shotSteps = 0;
     while (shot.moving) {
         shot.glideStep();
