@@ -26,6 +26,7 @@
 #include "app/game_frame.hpp"
 #include "app/headless_game.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/world_reports.hpp"
 #include "common/random.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -33,12 +34,14 @@
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
 #include "world/world.hpp"
+#include "world/world_step.hpp"
 
 namespace {
 
@@ -163,6 +166,7 @@ Figures fullFrameBench(int& explosions, long& movingCells)
     for (int frame = 0; frame < kFrames; ++frame) {
         if (frame % kRebuildEvery == 0) {
             world.theWorld = std::make_unique<World>();
+            world.theWorld->live = &theRecords.hallOfFame;
             setUpLevel(*world.theWorld, fallingLevel(g), 0, 40, theCatalogue.difficulty);
             gameScreen.frozen = 0;
             gameScreen.pressArrow(direction);
@@ -256,6 +260,7 @@ int main(int argc, char** argv)
     theRecords.startNewGameValues();
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     setUpLevel(*world.theWorld, busyLevel(), 0, 40, theCatalogue.difficulty);
     World& w = *world.theWorld;
     gameScreen.frozen = 0;
@@ -284,10 +289,17 @@ int main(int argc, char** argv)
             for (int y = 0; y < w.height; ++y)
                 w.cells[std::size_t(w.indexOf(x, y))].glideStep();
         blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
-        drawLevelCells(w, back);
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        in.levelChoice = app.currentScreen == ScreenLevelChoice;
+        in.magnifierOn = screenFlow.magnifierOn;
+        stepViewCells(w, &d, in, back);
         updateHitBlink(d, false);
+        diggerPictureStep(w, d, app.frameClock, false);
         drawDigger(w, d, back);
-        diggerStep(w, d, true);
+        diggerStep(w, d, true, heldArrows());
+        w.events.clear();
 
         const auto end = std::chrono::steady_clock::now();
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());

@@ -71,7 +71,7 @@ void firstFrameInit()
 void drawLevelPreview()
 {
     if (world.theWorld)
-        drawWorld(*world.theWorld, theDisplay.backBuffer.get());
+        drawWorld(*world.theWorld, world.theDigger.get(), theDisplay.backBuffer.get());
 }
 
 void runGameScreenFrame()

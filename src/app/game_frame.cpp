@@ -3,6 +3,7 @@
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
+#include "app/world_reports.hpp"
 #include "state/level_presentation_state.hpp"
 #include "platform/display/blit.hpp"
 #include "state/app_state.hpp"
@@ -11,9 +12,8 @@
 #include "state/screen_flow_state.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
-#include "world/enemies.hpp"
-#include "world/gravity.hpp"
 #include "world/world.hpp"
+#include "world/world_step.hpp"
 
 namespace burrowix {
 
@@ -59,34 +59,17 @@ void RunGameFrame(Surface* backBuffer)
     if (!world.theWorld || !world.theDigger)
         return;
     World& w = *world.theWorld;
-    Digger& d = *world.theDigger;
-    const Ticks now = app.frameClock;
-
-    if (!gameScreen.frozen)
-        enemyPass(w, d);
-    if (!gameScreen.frozen && elapsedMoreThan(now, d.lastInputTime, kIdleAfter))
-        d.pose = PoseIdle;
-    if (!gameScreen.frozen && (d.moving || w.scrolling))
-        diggerGlide(w, d);
-    if (!gameScreen.frozen)
-        for (int x = 0; x < w.width; ++x)
-            for (int y = 0; y < w.height; ++y)
-                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
-    drawLevelCells(w, backBuffer);
-    updateHitBlink(d, gameScreen.frozen != 0);
-    if (!w.diggerDead) {
-        drawDigger(w, d, backBuffer);
-        if (elapsedMoreThan(now, gameScreen.throwTime, kThrowStep)) {
-            gameScreen.throwTime = now;
-            if (d.throwFrame >= 0 && ++d.throwFrame > 2)
-                d.throwFrame = -1;
-        }
-    }
-    if (!gameScreen.frozen)
-        gravityPass(w, d);
-    // The step from the held arrows while play runs; its last part (ending a push) in every frame.
-    diggerStep(w, d, !gameScreen.frozen && !w.diggerDead);
-    runHud(w, d, backBuffer);
+    FrameInput in;
+    in.now = app.frameClock;
+    in.running = !gameScreen.frozen;
+    in.arrows = heldArrows();
+    in.view = drawRange(w);
+    in.levelChoice = app.currentScreen == ScreenLevelChoice;
+    in.magnifierOn = screenFlow.magnifierOn;
+    prepareWorldForShell(w);
+    stepWorld(w, *world.theDigger, in, backBuffer);
+    applyWorldEvents(w);
+    runHud(w, *world.theDigger, backBuffer);
     // Death and the panels may start the level again: the world and the digger are new then.
     panelsAndLevelEnd(backBuffer);
     if (app.currentScreen == ScreenGame && world.theDigger)

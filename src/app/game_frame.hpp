@@ -1,6 +1,6 @@
 #pragma once
-// One frame of the game screen: the world's passes in their fixed order, the drawing of the level
-// and the digger, the HUD and panel steps, and the pointer around Brannok.
+// One frame of the game screen: the world's step with the picture of the level, the HUD and panel
+// steps, and the pointer around Brannok.
 
 namespace burrowix {
 
@@ -9,10 +9,7 @@ class Surface;
 // Runs the game screen's frame onto `backBuffer` for the current world and digger.
 void RunGameFrame(Surface* backBuffer);
 
-// The digger stays idle this long without input before it takes the idle pose.
-inline constexpr int kIdleAfter = 10000;
-// Steps of the throw animation and of the pointer.
-inline constexpr int kThrowStep = 120;
+// Step of the pointer's animation.
 inline constexpr int kPointerStep = 100;
 inline constexpr int kPointerFrames = 11;
 

@@ -3,6 +3,7 @@
 #include "app/hud.hpp"
 #include "app/message_panels.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/world_reports.hpp"
 #include "audio/effect_handles.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -35,13 +36,16 @@ void fire(int weapon)
 {
     if (gameScreen.frozen || !world.theWorld || !world.theDigger)
         return;
+    World& w = *world.theWorld;
     if (weapon == kTntWeapon) {
-        if (gameScreen.tntLatch)
+        if (w.tntLatch)
             return;
-        gameScreen.tntLatch = 1;
+        w.tntLatch = true;
     }
     Digger& d = *world.theDigger;
-    placeWeapon(*world.theWorld, d, weaponKind(weapon), d.direction);
+    prepareWorldForShell(w);
+    placeWeapon(w, d, weaponKind(weapon), d.direction);
+    applyWorldEvents(w);
 }
 
 } // namespace
@@ -92,9 +96,12 @@ void gameScreenKeyDown(const Message& message)
         // Giving up always kills: a hit's blink would otherwise swallow the hit and leave the
         // digger alive on its last hit point.
         d.invulnerable = 0;
-        gameScreen.blinkPhase = 0;
-        if (world.theWorld)
+        d.blinkPhase = false;
+        if (world.theWorld) {
+            prepareWorldForShell(*world.theWorld);
             hitDigger(*world.theWorld, d);
+            applyWorldEvents(*world.theWorld);
+        }
         break;
     default: break;
     }
@@ -105,8 +112,8 @@ void gameKeyUp(const Message& message)
     const std::uint32_t key = message.wParam;
     if (const int arrow = arrowOf(key); arrow >= 0)
         gameScreen.releaseArrow(arrow);
-    else if (key == Key::F4 || (key == Key::Space && gameScreen.currentWeapon == kTntWeapon))
-        gameScreen.tntLatch = 0;
+    else if ((key == Key::F4 || (key == Key::Space && gameScreen.currentWeapon == kTntWeapon)) && world.theWorld)
+        world.theWorld->tntLatch = false;
 }
 
 } // namespace burrowix

@@ -69,6 +69,7 @@ bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval)
     screenFlow.levelNumber = index;
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     setUpLevel(*world.theWorld, level, index, 40, theCatalogue.difficulty);
     app.worldReady = world.theWorld->loaded ? 1 : 0;
     return world.theWorld->loaded;

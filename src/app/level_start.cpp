@@ -7,6 +7,7 @@
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
+#include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
@@ -33,6 +34,7 @@ void startLevel(int levelIndex)
 
     world.theDigger.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     World& w = *world.theWorld;
     w.viewWidth = 20;
     w.viewHeight = 15;

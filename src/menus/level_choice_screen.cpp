@@ -22,10 +22,13 @@
 #include "platform/display/pixel_format.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/cell_animation.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
+#include "world/magnifier.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -273,7 +276,16 @@ void drawMagnifierOverlay(Surface* back)
         return;
     }
     screenFlow.magnifierOn = 1;
-    drawMagnifier(*world.theWorld, back, levelChoice.pointerX, levelChoice.pointerY);
+    World& w = *world.theWorld;
+    const int mx = levelChoice.pointerX, my = levelChoice.pointerY;
+    CellMotion m;
+    m.now = app.frameClock;
+    m.running = !gameScreen.frozen;
+    m.enemiesAnimate = true;
+    m.itemsAnimate = true;
+    prepareMagnifierCells(w, mx, my, m);
+    drawMagnifier(w, world.theDigger.get(), back, mx, my);
+    animateMagnifierCells(w, mx, my, m);
     blitClipped(back, levelChoice.pointerX - kMagnifierCentre, levelChoice.pointerY - kMagnifierCentre,
                 thePictures.interfaceImages[kMagnifier].get(), Rect{0, 0, kMagnifierWidth, kMagnifierHeight},
                 Rect{0, 0, 800, 600}, true);

@@ -1,8 +1,8 @@
 #pragma once
-// The game screen's program-wide state: the pause flag, the selected weapon, the held arrow keys,
-// the TNT latch, the "this is you" pointer and the digger's hit blink. One instance, `gameScreen`;
+// The game screen's program-wide state: the pause flag, the selected weapon, the held arrow keys
+// and the "this is you" pointer. One instance, `gameScreen`;
 // start-up and tests reset it. The frame and the key handling that drive it live with the game
-// screen; the world reads and writes these fields.
+// screen; the world is told the held arrows and never names this state.
 
 #include "platform/system/clock.hpp"
 
@@ -16,16 +16,9 @@ struct GameScreenState {
     int heldRight = 0;
     int heldDown = 0;
     int wantedDirection = 0;
-    int tntLatch = 0;
     int showPointer = 0;
     int pointerFrame = 0;
     Ticks pointerTime = 0;
-    // The hit blink: its phase (1 while the blink sheet shows) and when the hit happened.
-    int blinkPhase = 0;
-    Ticks blinkStart = 0;
-    Ticks blinkToggleTime = 0;
-    // When the digger's throw animation last advanced.
-    Ticks throwTime = 0;
 
     bool anyArrowHeld() const { return heldLeft || heldUp || heldRight || heldDown; }
     // Pressing an arrow sets its flag and clears the other three.

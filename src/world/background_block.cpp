@@ -35,7 +35,7 @@ int coveringGridOffset(int offset, int blocks, int levelCells, int viewCell, int
 } // namespace
 
 void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
-                                  int cellSize)
+                                  int cellSize) const
 {
     const int m = currentLevelLook();
     if (cellSize == 20) {
@@ -54,23 +54,30 @@ void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, cons
     blitFast(target, x, y, sheet, &r, false);
 }
 
-void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow)
+// The cell size of the world the blocks belong to.
+int BackgroundBlock::cellSize()
 {
-    const int size = 5 * app.cellSize;
+    return world.theWorld ? world.theWorld->cellSize : 40;
+}
+
+bool BackgroundBlock::screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const
+{
+    const int cell = cellSize();
+    const int size = 5 * cell;
     int gridX = world.backgroundScrollX - size - world.backgroundOriginX * size;
     int gridY = world.backgroundScrollY - size - world.backgroundOriginY * size;
     if (const World* w = world.theWorld.get()) {
-        gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, app.cellSize);
-        gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, app.cellSize);
+        gridX = coveringGridOffset(gridX, w->blocksAcross, w->width, w->viewX, kScreenWidth, cell);
+        gridY = coveringGridOffset(gridY, w->blocksDown, w->height, w->viewY, kScreenHeight, cell);
     }
-    int x = blockColumn * size + gridX;
-    int y = blockRow * size + gridY;
-    if (app.cellSize == 20) {
+    x = blockColumn * size + gridX;
+    y = blockRow * size + gridY;
+    if (cell == 20) {
         x += screenFlow.previewOriginX;
         y += screenFlow.previewOriginY;
     }
     // Cut at the screen's edges.
-    Rect source{0, 0, size, size};
+    source = Rect{0, 0, size, size};
     if (x < 0) {
         source.left = -x;
     }
@@ -79,14 +86,29 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
     }
     source.right = std::min(size, kScreenWidth - x);
     source.bottom = std::min(size, kScreenHeight - y);
-    if (source.empty())
+    return !source.empty();
+}
+
+bool BackgroundBlock::showsEyes(int blockColumn, int blockRow) const
+{
+    int x = 0, y = 0;
+    Rect source;
+    return picture == kEyesPicture && cellSize() == 40 && app.currentScreen != ScreenLevelChoice &&
+           screenPlace(blockColumn, blockRow, x, y, source);
+}
+
+void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRow) const
+{
+    int x = 0, y = 0;
+    Rect source;
+    if (!screenPlace(blockColumn, blockRow, x, y, source))
         return;
-    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, app.cellSize);
-    if (picture == kEyesPicture && app.cellSize == 40 && app.currentScreen != ScreenLevelChoice)
+    drawPicture(std::max(x, 0), std::max(y, 0), picture, source, target, cellSize());
+    if (showsEyes(blockColumn, blockRow))
         drawWatchingEyes(target, x, y);
 }
 
-void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY)
+void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY) const
 {
     const World* w = world.theWorld.get();
     if (!w)

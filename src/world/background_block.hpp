@@ -26,13 +26,20 @@ public:
 
     // The block in the level-choice magnifier centred on (mouseX, mouseY), the same place the
     // magnifier's cells are drawn around.
-    virtual void drawInMagnifier(Surface* target, int mouseX, int mouseY);
+    virtual void drawInMagnifier(Surface* target, int mouseX, int mouseY) const;
     // The block on the game screen (cell size 40) or in the level preview (cell size 20).
-    virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow);
+    virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow) const;
+    // The block's place on the screen at grid column and row, and its part that shows; false when
+    // none of it does.
+    bool screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const;
+    // The block shows the watching eyes in this frame: picture 4, on screen, in play.
+    bool showsEyes(int blockColumn, int blockRow) const;
+    // The cell size of the current world, which the blocks belong to (40 without one).
+    static int cellSize();
     // Draws the visible part `source` (block coordinates) of the block's tile at (x, y) for
     // `cellSize` (20: the preview's small tiles).
     virtual void drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
-                             int cellSize);
+                             int cellSize) const;
 };
 
 } // namespace burrowix

@@ -64,9 +64,9 @@ void Cell::clear(int mode)
         kind = KindEmpty;
 }
 
-void Cell::startGlide(std::int32_t newDirection)
+void Cell::startGlide(std::int32_t newDirection, int cellSize)
 {
-    const int size = app.cellSize;
+    const int size = cellSize;
     moving = 1;
     direction = newDirection;
     switch (newDirection) {

@@ -44,6 +44,7 @@ public:
     std::int32_t animHalf = 0;
     std::int32_t eggState = 0;
     std::int32_t shotPose = 0;
+    bool hatchedThisFrame = false; ///< an egg that became a Crawler in this frame's step: shows nothing until the next
 
     Cell() = default;
     virtual ~Cell() = default;
@@ -56,13 +57,15 @@ public:
     // Forgets the content's motion and flags; mode 0 also empties the cell, mode 1 keeps the kind
     // (an explosion marking cells). Nothing happens to a cell whose x and y are both negative.
     virtual void clear(int mode);
-    // Called on the destination right after content was copied in from the opposite neighbour.
-    virtual void startGlide(std::int32_t newDirection);
+    // Called on the destination right after content was copied in from the opposite neighbour;
+    // the glide starts one cell of `cellSize` pixels away.
+    virtual void startGlide(std::int32_t newDirection, int cellSize);
     // One frame of a glide.
     virtual void glideStep();
     // Draws the content at (px, py) from the visible part `source` (cell coordinates) at `cellSize`
-    // (40: game screen and magnifier, 20: level preview) and moves its animation on.
-    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target, int cellSize);
+    // (40: game screen and magnifier, 20: level preview) in its current frame.
+    virtual void draw(int px, int py, std::int32_t drawKind, const Rect& source, Surface* target,
+                      int cellSize) const;
 };
 
 // Copies every field of `source` into `destination`.

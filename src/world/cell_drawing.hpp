@@ -1,7 +1,8 @@
 #pragma once
-// Drawing the level: every cell from its kind's sprite sheet with its animation, the explosion
+// Drawing the level: every cell from its kind's sprite sheet in its current frame, the explosion
 // overlay, the background blocks and the digger, on the game screen (cell size 40) and in the
-// level-choice preview (cell size 20).
+// level-choice preview (cell size 20). Drawing changes nothing; the animations move in the world's
+// step (world_step.hpp).
 
 namespace burrowix {
 
@@ -10,8 +11,11 @@ class Surface;
 class World;
 struct Rect;
 
-// Draws one cell at its screen place, clipped to the play field, then its explosion overlay.
-void renderCell(World& w, Cell& cell, Surface* target);
+class Digger;
+
+// Draws one cell at its screen place, clipped to the play field, then its explosion overlay (not
+// over the cell of `d`, the living digger, which may be null).
+void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target);
 
 // The cells drawn in a frame: the view plus two cells on each side, clamped to the grid
 // (columns x0 .. x1 - 1, rows y0 .. y1 - 1).
@@ -20,15 +24,16 @@ struct DrawRange {
 };
 DrawRange drawRange(const World& w);
 
-// The background blocks and the cells of the drawing range, without any stepping.
-void drawLevelCells(World& w, Surface* target);
+// The background blocks and the cells of the drawing range as they stand; changes nothing.
+void drawLevelCells(const World& w, const Digger* d, Surface* target);
 
-// The background blocks, the cells of the drawing range and the digger, without any stepping. At
-// cell size 20 this is the level preview, placed at the preview origin.
-void drawWorld(World& w, Surface* target);
+// The background blocks, the cells of the drawing range and the digger as they stand; changes
+// nothing. At cell size 20 this is the level preview, placed at the preview origin.
+void drawWorld(const World& w, const Digger* d, Surface* target);
 
 // The level-choice magnifier: the 5 x 5 cells around the cell under the mouse, at cell size 40,
-// with the background and the digger when it stands there.
-void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY);
+// with the background and the digger when it stands there; changes nothing (the cells' steps are
+// stepMagnifierCells').
+void drawMagnifier(const World& w, const Digger* d, Surface* target, int mouseX, int mouseY);
 
 } // namespace burrowix

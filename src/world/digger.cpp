@@ -1,11 +1,7 @@
 #include "world/digger.hpp"
 
-#include "audio/effect_handles.hpp"
 #include "common/random.hpp"
-#include "records/records.hpp"
 #include "state/app_state.hpp"
-#include "state/game_screen_state.hpp"
-#include "state/level_presentation_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/egg_waking.hpp"
 #include "world/explosions.hpp"
@@ -37,9 +33,9 @@ void clearEntered(World& w, Digger& d, int target)
         w.cells[target].clear(0);
 }
 
-void takeStep(World& w, Digger& d)
+void takeStep(World& w, Digger& d, const Arrows& arrows)
 {
-    const int dir = gameScreen.wantedDirection;
+    const int dir = arrows.wanted;
     const int t = stepTarget(w, d.x, d.y, dir);
     if (dir == 0)
         d.facing = 0;
@@ -68,8 +64,8 @@ void takeStep(World& w, Digger& d)
     case KindEgg:
         if (d.superMode) {
             if (cls == KindTnt) {
-                theRecords.hallOfFame.placedTnt = 0;
-                gameScreen.tntLatch = 0;
+                w.live->placedTnt = 0;
+                w.tntLatch = false;
             }
             enter();
         } else {
@@ -97,7 +93,7 @@ void takeStep(World& w, Digger& d)
         break;
     }
     case KindGold:
-        playEffect(theEffects.effectNugget);
+        reportSound(w, WorldSound::Nugget, t);
         ++d.goldCollected;
         addScore(w, kGoldValue);
         levelCompleteCheck(w, d);
@@ -105,7 +101,7 @@ void takeStep(World& w, Digger& d)
         endCalm();
         break;
     case KindMineral: {
-        playOneOfThree(theEffects.effectMineral1, theEffects.effectMineral2, theEffects.effectMineral3);
+        reportOneOfThree(w, WorldSound::Mineral1, t);
         const std::int32_t type = w.cells[t].param;
         w.cells[t].clear(0);
         enter();
@@ -114,7 +110,7 @@ void takeStep(World& w, Digger& d)
         break;
     }
     case KindBlastStone:
-        playEffect(theEffects.effectNugget);
+        reportSound(w, WorldSound::Nugget, t);
         if (w.cells[t].param == 0) {
             screenBlast(w, d);
             enter();
@@ -122,19 +118,19 @@ void takeStep(World& w, Digger& d)
         endCalm();
         break;
     case KindHeart:
-        playEffect(theEffects.effectLife);
+        reportSound(w, WorldSound::Life, t);
         w.cells[t].clear(0);
         enter();
-        ++theRecords.hallOfFame.lives;
+        ++w.live->lives;
         endCalm();
         break;
     case KindWeaponPickup: {
-        playOneOfThree(theEffects.effectAddWeapon1, theEffects.effectAddWeapon2, theEffects.effectAddWeapon3);
+        reportOneOfThree(w, WorldSound::AddWeapon1, t);
         const std::int32_t weapon = w.cells[t].param;
         w.cells[t].clear(0);
         enter();
         if (weapon >= 0 && weapon < kWeaponTypes)
-            theRecords.hallOfFame.ammunition[weapon] += pickupAmount(difficulty, weapon);
+            w.live->ammunition[weapon] += pickupAmount(difficulty, weapon);
         endCalm();
         break;
     }
@@ -150,14 +146,14 @@ void takeStep(World& w, Digger& d)
             if (beyond >= 0 && classify(w, beyond) == KindEmpty && !w.cells[t].moving) {
                 copyCell(w.cells[beyond], w.cells[t]);
                 w.cells[t].clear(0);
-                w.cells[beyond].startGlide(dir);
+                w.cells[beyond].startGlide(dir, w.cellSize);
                 d.speed = 4;
                 enter();
                 if (d.pose != PosePushing)
                     d.frame = d.walkFrames + d.digFrames;
                 d.pose = PosePushing;
             }
-            const bool held = dir == 0 ? gameScreen.heldLeft : gameScreen.heldRight;
+            const bool held = arrows.held[dir];
             d.pose = held ? PosePushing : PoseWalking;
         }
         break;
@@ -167,28 +163,26 @@ void takeStep(World& w, Digger& d)
         d.frame = 0;
 }
 
-void startBlink(Digger& d)
+void startBlink(World& w, Digger& d)
 {
     d.invulnerable = 1;
-    gameScreen.blinkStart = app.frameClock;
-    gameScreen.blinkToggleTime = app.frameClock;
-    gameScreen.blinkPhase = 1;
+    d.blinkStart = app.frameClock;
+    d.blinkToggleTime = app.frameClock;
+    d.blinkPhase = true;
+    reportEvent(w, WorldEventKind::DiggerHit, d.cellIndex(w));
 }
 
 void die(World& w, Digger& d)
 {
-    gameScreen.showPointer = 0;
+    reportEvent(w, WorldEventKind::DiggerDead, d.cellIndex(w));
     d.dead = 1;
-    levelPresentation.panelStep = 0;
-    levelPresentation.panelY = -300;
-    levelPresentation.hudSlide = -1;
     // The last life: remember the row the score earns in the hall of fame, if any.
-    HallOfFame& record = theRecords.hallOfFame;
+    HallOfFame& record = *w.live;
     if (record.lives <= 0)
         record.findRank(record.score);
     const int cell = w.inside(d.x, d.y) ? w.indexOf(d.x, d.y) : -1;
     deathExplosion(w, cell);
-    playEffect(theEffects.effectExplosion);
+    reportSound(w, WorldSound::Explosion, cell);
     w.diggerDead = 1;
     if (cell >= 0)
         w.cells[cell].blastFrame = 0;
@@ -237,18 +231,18 @@ std::int32_t classify(const World& w, std::int64_t index)
     return kind;
 }
 
-void diggerStep(World& w, Digger& d, bool runMoves)
+void diggerStep(World& w, Digger& d, bool runMoves, const Arrows& arrows)
 {
     if (runMoves && !w.diggerDead && !d.dead) {
-        if (!gameScreen.anyArrowHeld()) {
+        if (!arrows.any()) {
             d.ready = 0;
         } else if (!d.moving && !w.scrolling) {
-            if (d.direction != gameScreen.wantedDirection) {
-                d.direction = gameScreen.wantedDirection;
+            if (d.direction != arrows.wanted) {
+                d.direction = arrows.wanted;
                 d.turnCounter = 1;
             }
             if ((d.turnCounter == 0 && d.ready == 0) || d.ready == 1) {
-                takeStep(w, d);
+                takeStep(w, d, arrows);
             } else {
                 if (d.pose == PosePushing)
                     d.frame = 0;
@@ -263,14 +257,14 @@ void diggerStep(World& w, Digger& d, bool runMoves)
         }
     }
     // Letting go of the arrows after a push ends the pushing pose.
-    if (!gameScreen.anyArrowHeld() && !d.moving && !w.scrolling && d.pose == PosePushing &&
+    if (!arrows.any() && !d.moving && !w.scrolling && d.pose == PosePushing &&
         (d.direction == 0 || d.direction == 2))
         d.pose = PoseWalking;
 }
 
 void beginMove(World& w, Digger& d, std::int32_t dir)
 {
-    const int size = app.cellSize;
+    const int size = w.cellSize;
     d.moving = 1;
     d.direction = dir;
     d.offsetX = d.offsetY = 0;
@@ -361,7 +355,7 @@ void diggerGlide(World& w, Digger& d)
             d.halfStep = d.halfStep == kSecondPose[d.direction] ? d.direction : kSecondPose[d.direction];
     }
     if (w.scrolling) {
-        const int block = 5 * app.cellSize;
+        const int block = 5 * w.cellSize;
         const int shift = 1 + d.speed / 2;
         std::int32_t& offset = w.scrollDirection == 0 || w.scrollDirection == 2 ? w.scrollOffsetX : w.scrollOffsetY;
         std::int32_t& scroll = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundScrollX
@@ -400,12 +394,12 @@ void hitDigger(World& w, Digger& d)
     const int difficulty = w.difficulty;
     if (difficulty == 1 && d.health > 1) {
         d.health = d.health > 3 ? 3 : 1;
-        startBlink(d);
+        startBlink(w, d);
         return;
     }
     if (difficulty >= 2 && d.health > 1) {
         --d.health;
-        startBlink(d);
+        startBlink(w, d);
         return;
     }
     die(w, d);
@@ -416,13 +410,13 @@ void updateHitBlink(Digger& d, bool frozen)
     if (frozen || d.dead || !d.invulnerable)
         return;
     const Ticks now = app.frameClock;
-    if (elapsedMoreThan(now, gameScreen.blinkToggleTime, kBlinkToggle)) {
-        gameScreen.blinkToggleTime = now;
-        gameScreen.blinkPhase ^= 1;
+    if (elapsedMoreThan(now, d.blinkToggleTime, kBlinkToggle)) {
+        d.blinkToggleTime = now;
+        d.blinkPhase = !d.blinkPhase;
     }
-    if (elapsedMoreThan(now, gameScreen.blinkStart, kBlinkTime)) {
+    if (elapsedMoreThan(now, d.blinkStart, kBlinkTime)) {
         d.invulnerable = 0;
-        gameScreen.blinkPhase = 0;
+        d.blinkPhase = false;
     }
 }
 

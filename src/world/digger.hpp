@@ -47,6 +47,9 @@ public:
     std::int32_t throwFrame = -1;
     Ticks lastInputTime = 0;
     std::int32_t digging = 0;
+    bool blinkPhase = false; ///< the hit blink shows the blink sheet now (it toggles every 100 ms)
+    Ticks blinkStart = 0;      ///< when the hit that started the blink happened
+    Ticks blinkToggleTime = 0; ///< when the blink last toggled
 
     Digger() = default;
     virtual ~Digger() = default;
@@ -68,8 +71,16 @@ enum StepClass : std::int32_t {
 // Class of a target cell for the digger's step: a StepClass, otherwise the kind's own code.
 std::int32_t classify(const World& w, std::int64_t index);
 
+// The arrow keys held in a frame and the one pressed last.
+struct Arrows {
+    bool held[4] = {false, false, false, false}; ///< left, up, right, down
+    int wanted = 0;                              ///< the direction of the arrow pressed last
+
+    bool any() const { return held[0] || held[1] || held[2] || held[3]; }
+};
+
 // The step from the held arrow keys: steps 1 to 3 only while the game runs and the digger lives.
-void diggerStep(World& w, Digger& d, bool runMoves);
+void diggerStep(World& w, Digger& d, bool runMoves, const Arrows& arrows);
 // Starts one step in direction dir: moves the digger (or the view), clears or blasts the cell.
 void beginMove(World& w, Digger& d, std::int32_t dir);
 // One frame of the digger's glide and the view's glide with the parallax background.
@@ -81,8 +92,11 @@ void hitDigger(World& w, Digger& d);
 void updateHitBlink(Digger& d, bool frozen);
 // The idle animation's step (the pose itself is set by the game frame).
 void diggerIdleStep(Digger& d, bool frozen);
-// Draws the digger and advances its animation counters.
-void drawDigger(const World& w, Digger& d, Surface* target);
+// The digger's steps before its picture: super mode ends after its time, the idle animation and the
+// walk, dig and push cycles move on.
+void diggerPictureStep(const World& w, Digger& d, Ticks now, bool frozen);
+// Draws the digger as it stands; changes nothing.
+void drawDigger(const World& w, const Digger& d, Surface* target);
 
 // Ticks of super mode and of the hit blink.
 inline constexpr std::int32_t kSuperModeTime = 3000;

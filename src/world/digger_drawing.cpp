@@ -1,7 +1,5 @@
 #include "platform/display/blit.hpp"
-#include "records/records.hpp"
 #include "state/app_state.hpp"
-#include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
 #include "world/digger.hpp"
@@ -11,30 +9,13 @@ namespace burrowix {
 
 namespace {
 
-void advanceFrame(Digger& d)
-{
-    if (d.halfStep != d.direction)
-        return;
-    d.halfStep = -1;
-    ++d.frame;
-    if (d.pose == PoseDigging) {
-        if (d.frame >= d.walkFrames + d.digFrames)
-            d.frame = d.walkFrames;
-    } else if (d.pose == PosePushing) {
-        if (d.frame >= d.pushFrames)
-            d.frame = 0;
-    } else if (d.frame == d.walkFrames || d.frame >= d.walkFrames + d.digFrames) {
-        d.frame = 0;
-    }
-}
-
-Surface* diggerSheet(const Digger& d)
+Surface* diggerSheet(const World& w, const Digger& d)
 {
     const Ticks now = app.frameClock;
-    if (d.invulnerable && gameScreen.blinkPhase)
+    if (d.invulnerable && d.blinkPhase)
         return thePictures.interfaceImages[47].get();
     if (d.superMode) {
-        const std::int32_t age = static_cast<std::int32_t>(now - Ticks(theRecords.hallOfFame.superStart));
+        const std::int32_t age = static_cast<std::int32_t>(now - Ticks(w.live->superStart));
         // In the last second the normal look shows every other 100 ms.
         if (age > 2000 && (age / 100) % 2 == 1)
             return thePictures.diggerPicture.get();
@@ -45,9 +26,9 @@ Surface* diggerSheet(const Digger& d)
 
 } // namespace
 
-void drawDigger(const World& w, Digger& d, Surface* target)
+void drawDigger(const World& w, const Digger& d, Surface* target)
 {
-    const int size = app.cellSize;
+    const int size = w.cellSize;
     if (size == 20) {
         // The preview's small digger has a cell of its own that no animation shows.
         const Rect r{320, 400, 340, 420};
@@ -55,11 +36,6 @@ void drawDigger(const World& w, Digger& d, Surface* target)
                  thePictures.diggerPicture.get(), &r, true);
         return;
     }
-    const Ticks now = app.frameClock;
-    if (d.superMode && elapsedMoreThan(now, Ticks(theRecords.hallOfFame.superStart), kSuperModeTime))
-        d.superMode = 0;
-    diggerIdleStep(d, gameScreen.frozen != 0);
-
     const int cellX = d.viewCol * size + w.scrollOffsetX;
     const int cellY = d.viewRow * size + w.scrollOffsetY;
     const int x = cellX + d.offsetX;
@@ -81,9 +57,6 @@ void drawDigger(const World& w, Digger& d, Surface* target)
 
     int col = 0;
     int row = 0;
-    // The walk, dig and push cycles keep their pace under the throwing picture.
-    if (d.pose != PoseIdle)
-        advanceFrame(d);
     if (d.throwFrame >= 0) {
         col = 4;
         row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == 1 && d.direction != 2 ? 6 : 0);
@@ -101,7 +74,7 @@ void drawDigger(const World& w, Digger& d, Surface* target)
         }
     }
     const Rect r{col * size, row * size, col * size + size, row * size + size};
-    blitFast(target, x, y, diggerSheet(d), &r, true);
+    blitFast(target, x, y, diggerSheet(w, d), &r, true);
 }
 
 } // namespace burrowix

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include "audio/effect_handles.hpp"
-#include "records/records.hpp"
 #include "state/app_state.hpp"
-#include "state/game_screen_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"
@@ -124,10 +121,10 @@ void clearExploding(World& w)
 
 void afterMarking(World& w, Digger& d, const Blast& blast)
 {
-    HallOfFame& live = theRecords.hallOfFame;
+    HallOfFame& live = *w.live;
     if (live.placedTnt != 0 && w.validIndex(live.placedTnt) && w.cells[live.placedTnt].exploding == 1) {
         live.placedTnt = 0;
-        gameScreen.tntLatch = 0;
+        w.tntLatch = false;
     }
     if (!d.dead && !d.superMode && blast.reachedDigger())
         hitDigger(w, d);
@@ -162,7 +159,7 @@ void explodeAround(World& w, Digger& d, int i)
     blast.markAround(i, true);
     blast.chain(kAroundPasses, false);
     afterMarking(w, d, blast);
-    playEffect(theEffects.effectExplosion);
+    reportSound(w, WorldSound::Explosion, i);
     levelCompleteCheck(w, d);
 }
 
@@ -178,7 +175,7 @@ void explodePair(World& w, Digger& d, int i, int j, int row)
     blast.chain(kPairPasses, false);
     afterMarking(w, d, blast);
     if (!d.superMode)
-        playEffect(theEffects.effectExplosion);
+        reportSound(w, WorldSound::Explosion, j);
     levelCompleteCheck(w, d);
 }
 
@@ -193,7 +190,7 @@ void explodeSingle(World& w, Digger& d, int i)
         Blast(w, nullptr).mark(c, 0);
     clearExploding(w);
     if (!d.superMode)
-        playEffect(theEffects.effectExplosion);
+        reportSound(w, WorldSound::Explosion, i);
     levelCompleteCheck(w, d);
 }
 

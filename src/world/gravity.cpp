@@ -1,6 +1,5 @@
 #include "world/gravity.hpp"
 
-#include "audio/effect_handles.hpp"
 #include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -29,12 +28,12 @@ bool roundedToward(const Cell& below, int side)
     return below.param == 1 || below.param == (side == kLeft ? 0 : 2);
 }
 
-void landingSound(const Cell& c)
+void landingSound(World& w, const Cell& c)
 {
     if (c.kind == KindStone)
-        playEffect(theEffects.effectStoneFall);
+        reportSound(w, WorldSound::StoneFall, w.inside(c.x, c.y) ? w.indexOf(c.x, c.y) : -1);
     else if (c.kind == KindGold)
-        playEffect(theEffects.effectNuggetFall);
+        reportSound(w, WorldSound::NuggetFall, w.inside(c.x, c.y) ? w.indexOf(c.x, c.y) : -1);
 }
 
 // Checks 5.1 to 5.5: the first motion that applies.
@@ -142,14 +141,14 @@ void gravityPass(World& w, Digger& d)
 
         // 7. Rolling on after a fall: the landing sound one step into the roll, either way. A roll to
         // the right lands at a higher index, so this pass also sees it before its first step.
-        const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -app.cellSize);
+        const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -w.cellSize);
         if (c.moving && c.arrived && firstRollStep && c.lastDirection == kDown && c.direction != kDown)
-            landingSound(c);
+            landingSound(w, c);
 
         // 8. Landing.
         if (!c.moving && c.arrived) {
             if (c.direction == kDown)
-                landingSound(c);
+                landingSound(w, c);
             c.arrived = 0;
         }
     }

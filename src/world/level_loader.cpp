@@ -4,8 +4,6 @@
 #include <memory>
 
 #include "common/random.hpp"
-#include "records/records.hpp"
-#include "state/game_screen_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
@@ -51,6 +49,7 @@ void makeEmptyWorld(World& w)
 
 void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
+    w.cellSize = cellSize;
     const std::uint64_t count = std::uint64_t(level.width) * std::uint64_t(level.height);
     if (level.width <= 0 || level.height <= 0 || level.kinds.size() != count || level.params.size() != count) {
         makeEmptyWorld(w);
@@ -128,8 +127,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.loaded = true;
     w.diggerDead = 0;
     // A TNT laid on the previous level must not go off in this one.
-    theRecords.hallOfFame.placedTnt = 0;
-    gameScreen.tntLatch = 0;
+    w.live->placedTnt = 0;
 
     world.theDigger = std::make_unique<Digger>(createDigger(w, sx, sy));
     recount(w);
@@ -142,6 +140,7 @@ bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int c
 {
     const std::optional<LevelFile> level = readLevelFile(path);
     if (!level) {
+        w.cellSize = cellSize;
         makeEmptyWorld(w);
         world.wallDecorCounter = 0;
         world.wallDecorNext = 1;

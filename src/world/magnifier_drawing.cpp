@@ -1,8 +1,10 @@
 #include "platform/display/blit.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/cell_animation.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
+#include "world/magnifier.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -18,9 +20,56 @@ void cutEdge(int c, int f, int& from, int& to)
         to = 2 * f;
 }
 
+// Screen place of magnifier column or row offset c for the mouse's fraction f.
+int place(int c, int f, int mouse)
+{
+    return mouse - 80 + c * 40 - (c > 0 ? 2 * f : 0);
+}
+
 } // namespace
 
-void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
+std::vector<MagnifierCell> magnifierCells(const World& w, int mouseX, int mouseY)
+{
+    const int mx = mouseX - screenFlow.previewOriginX + 40;
+    const int my = mouseY - screenFlow.previewOriginY + 40;
+    const int mcx = mx / 20 - 2 + w.viewX;
+    const int mcy = my / 20 - 2 + w.viewY;
+    const int fx = mx % 20;
+    const int fy = my % 20;
+    std::vector<MagnifierCell> cells;
+    for (int c = 0; c < 5; ++c) {
+        for (int r = 0; r < 5; ++r) {
+            const int cx = mcx + c - 2, cy = mcy + r - 2;
+            if (!w.inside(cx, cy))
+                continue;
+            MagnifierCell m;
+            m.index = w.indexOf(cx, cy);
+            m.source = Rect{0, 0, 40, 40};
+            cutEdge(c, fx, m.source.left, m.source.right);
+            cutEdge(r, fy, m.source.top, m.source.bottom);
+            if (m.source.empty())
+                continue;
+            m.x = place(c, fx, mouseX);
+            m.y = place(r, fy, mouseY);
+            cells.push_back(m);
+        }
+    }
+    return cells;
+}
+
+void prepareMagnifierCells(World& w, int mouseX, int mouseY, const CellMotion& m)
+{
+    for (const MagnifierCell& mc : magnifierCells(w, mouseX, mouseY))
+        prepareCellPicture(w.cells[std::size_t(mc.index)], m);
+}
+
+void animateMagnifierCells(World& w, int mouseX, int mouseY, const CellMotion& m)
+{
+    for (const MagnifierCell& mc : magnifierCells(w, mouseX, mouseY))
+        animateCell(w.cells[std::size_t(mc.index)], m);
+}
+
+void drawMagnifier(const World& w, const Digger* d, Surface* target, int mouseX, int mouseY)
 {
     const int mx = mouseX - screenFlow.previewOriginX + 40;
     const int my = mouseY - screenFlow.previewOriginY + 40;
@@ -29,27 +78,14 @@ void drawMagnifier(World& w, Surface* target, int mouseX, int mouseY)
     const int fx = mx % 20;
     const int fy = my % 20;
 
-    for (BackgroundBlock& block : w.blocks)
+    for (const BackgroundBlock& block : w.blocks)
         block.drawInMagnifier(target, mouseX, mouseY);
 
-    auto place = [&](int c, int f, int mouse) { return mouse - 80 + c * 40 - (c > 0 ? 2 * f : 0); };
-    for (int c = 0; c < 5; ++c) {
-        for (int r = 0; r < 5; ++r) {
-            Cell* cell = w.cellAt(mcx + c - 2, mcy + r - 2);
-            if (!cell)
-                continue;
-            Rect source{0, 0, 40, 40};
-            cutEdge(c, fx, source.left, source.right);
-            cutEdge(r, fy, source.top, source.bottom);
-            if (source.empty())
-                continue;
-            const int x = place(c, fx, mouseX) + cell->offsetX;
-            const int y = place(r, fy, mouseY) + cell->offsetY;
-            cell->draw(x, y, cell->kind, source, target, 40);
-        }
+    for (const MagnifierCell& mc : magnifierCells(w, mouseX, mouseY)) {
+        const Cell& cell = w.cells[std::size_t(mc.index)];
+        cell.draw(mc.x + cell.offsetX, mc.y + cell.offsetY, cell.kind, mc.source, target, 40);
     }
 
-    const Digger* d = world.theDigger.get();
     if (d && !d->dead) {
         const int c = d->x - mcx + 2;
         const int r = d->y - mcy + 2;

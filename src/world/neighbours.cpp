@@ -32,7 +32,7 @@ void moveContent(World& w, int from, int to, int d)
         return;
     copyCell(w.cells[std::size_t(to)], w.cells[std::size_t(from)]);
     w.cells[std::size_t(from)].clear(0);
-    w.cells[std::size_t(to)].startGlide(d);
+    w.cells[std::size_t(to)].startGlide(d, w.cellSize);
 }
 
 } // namespace burrowix

@@ -2,10 +2,6 @@
 
 #include <array>
 
-#include "audio/effect_handles.hpp"
-#include "records/records.hpp"
-#include "state/game_screen_state.hpp"
-#include "state/level_presentation_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
@@ -38,9 +34,9 @@ int pickupAmount(int difficulty, std::int32_t weapon)
     return 0;
 }
 
-void addScore(const World& w, int base)
+void addScore(World& w, int base)
 {
-    theRecords.hallOfFame.score += base * scoreMultiplier(w.difficulty);
+    w.live->score += base * scoreMultiplier(w.difficulty);
 }
 
 bool levelCompleteCheck(World& w, Digger& d)
@@ -53,12 +49,8 @@ bool levelCompleteCheck(World& w, Digger& d)
         return false;
     if (w.killGoalOn != 0 && !(w.killGoalOn == 1 && d.enemiesKilled >= w.killGoal))
         return false;
-    levelPresentation.levelEnding = 1;
-    gameScreen.frozen = 1;
-    playEffect(theEffects.effectWinner);
-    const int pack = w.difficulty;
-    if (w.levelIndex == theRecords.progress.unlockedLevels(pack) - 1)
-        theRecords.progress.recordWin(pack, w.levelIndex);
+    w.won = true;
+    reportEvent(w, WorldEventKind::LevelWon, d.cellIndex(w));
     return true;
 }
 

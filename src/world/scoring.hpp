@@ -17,11 +17,11 @@ int mineralValue(std::int32_t type);
 int pickupAmount(int difficulty, std::int32_t weapon);
 
 // Adds base x the multiplier of the world's difficulty to the live score.
-void addScore(const World& w, int base);
+void addScore(World& w, int base);
 
-// Recounts the enemies, and when every goal of the level is met starts the level's end: the world
-// stops, the winner sound plays and the next level of the pack opens. Nothing for a dead digger.
-// True when the level was won by this check.
+// Recounts the enemies, and when every goal of the level is met reports the level won: the rules
+// stop (the shell plays the winner sound, opens the next level and shows the panel). Nothing for a
+// dead digger. True when the level was won by this check.
 bool levelCompleteCheck(World& w, Digger& d);
 
 } // namespace burrowix

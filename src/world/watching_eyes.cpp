@@ -84,7 +84,6 @@ int pupilShiftY(int dy)
 void drawWatchingEyes(Surface* target, int bx, int by)
 {
     Surface* eyes = thePictures.interfaceImages[41].get();
-    theEyeLids.step(app.frameClock);
     if (!eyes)
         return;
     const Rect whites{0, 0, 200, 200};
@@ -94,7 +93,7 @@ void drawWatchingEyes(Surface* target, int bx, int by)
     const Digger* d = world.theDigger.get();
     const World* w = world.theWorld.get();
     if (d && w) {
-        const int size = app.cellSize;
+        const int size = w->cellSize;
         const int px = d->viewCol * size + d->offsetX + w->scrollOffsetX;
         const int py = d->viewRow * size + d->offsetY + w->scrollOffsetY;
         sx = pupilShiftX(px - (bx + 86));

@@ -33,7 +33,8 @@ extern EyeLids theEyeLids;
 int pupilShiftX(int dx);
 int pupilShiftY(int dy);
 
-// Draws the eyes over a block whose top-left corner is at (bx, by) on the screen.
+// Draws the eyes over a block whose top-left corner is at (bx, by) on the screen; the lids are
+// moved by the world's step, once for every pair of eyes shown.
 void drawWatchingEyes(Surface* target, int bx, int by);
 
 } // namespace burrowix

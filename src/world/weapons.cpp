@@ -1,7 +1,5 @@
 #include "world/weapons.hpp"
 
-#include "audio/effect_handles.hpp"
-#include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -19,7 +17,7 @@ constexpr int kUp = 1;
 // remote, or a stale index), so the remote never blows up whatever stands there now.
 void forgetVanishedTnt(World& w)
 {
-    HallOfFame& live = theRecords.hallOfFame;
+    HallOfFame& live = *w.live;
     if (live.placedTnt != 0 && (!w.validIndex(live.placedTnt) || w.cells[std::size_t(live.placedTnt)].kind != KindTnt))
         live.placedTnt = 0;
 }
@@ -50,7 +48,7 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
     const int counter = weaponCounter(kind);
     if (counter < 0 || d.dead || std::int32_t(now - d.lastWeaponTime) < d.weaponCooldown)
         return;
-    HallOfFame& live = theRecords.hallOfFame;
+    HallOfFame& live = *w.live;
     std::int32_t& ammunition = live.ammunition[std::size_t(counter)];
 
     if (kind == KindBottle) {
@@ -59,7 +57,7 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         --ammunition;
         live.superStart = std::int32_t(now);
         d.superMode = 1;
-        playEffect(theEffects.effectBottle);
+        reportSound(w, WorldSound::Bottle, d.cellIndex(w));
         d.lastWeaponTime = now;
         return;
     }
@@ -78,16 +76,16 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         --ammunition;
         switch (kind) {
         case KindMine:
-        case KindTimeBomb: playEffect(theEffects.effectMine); break;
+        case KindTimeBomb: reportSound(w, WorldSound::Mine, t); break;
         case KindMissile: d.throwFrame = 0; break;
         case KindShot:
             d.throwFrame = 0;
-            playEffect(theEffects.effectShot);
+            reportSound(w, WorldSound::Shot, t);
             break;
-        case KindTnt: playEffect(theEffects.effectTnt); break;
+        case KindTnt: reportSound(w, WorldSound::Tnt, t); break;
         case KindGrenade:
             d.throwFrame = 0;
-            playEffect(theEffects.effectGrenade);
+            reportSound(w, WorldSound::Grenade, t);
             break;
         default: break;
         }

@@ -15,6 +15,7 @@ void WorldGlobals::reset()
     backgroundScrollX = backgroundScrollY = 0;
     wallDecorCounter = 0;
     wallDecorNext = 1;
+    throwTime = 0;
 }
 
 int currentLevelLook()

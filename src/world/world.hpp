@@ -6,8 +6,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/system/clock.hpp"
+#include "records/hall_of_fame.hpp"
 #include "world/background_block.hpp"
 #include "world/cell.hpp"
+#include "world/world_events.hpp"
 
 namespace burrowix {
 
@@ -27,6 +30,7 @@ public:
     std::int32_t levelIndex = 0;
     // The number of the level pack being played (0 to 2): weapons, hits and scores depend on it.
     std::int32_t difficulty = 0;
+    std::int32_t cellSize = 40; ///< pixels per cell, set with the level: 40 in play, 20 in the level preview
     std::int32_t diggerDead = 0;
     std::int32_t levelFinished = 0;
     std::int32_t goldGoalOn = 0, goldGoal = 0;
@@ -37,6 +41,12 @@ public:
     std::vector<BackgroundBlock> blocks;
     // False when the level file could not be loaded: the world is empty and cannot be played.
     bool loaded = false;
+    bool won = false;          ///< the goals were met: the rules stop for the rest of the level
+    bool tntLatch = false;     ///< the TNT key is held since it last fired: holding it fires no more
+    bool effectsHeard = false; ///< set by the shell: sounds are heard, so a sound of three draws its pick
+    std::vector<WorldEvent> events; ///< what happened since the shell last took the list
+    HallOfFame ownRecord;           ///< the player's record of a world that was given none
+    HallOfFame* live = &ownRecord;  ///< the player's running score, lives, ammunition and TNT (set by the shell)
 
     World() = default;
     virtual ~World() = default;
@@ -49,6 +59,8 @@ public:
     int indexOf(int cx, int cy) const { return cy * width + cx; }
     // The level's look (its place in the pack modulo 5): earth, stones, background, Crawlers.
     int look() const { return ((levelIndex % 5) + 5) % 5; }
+    // The world is set up as the level-choice preview (small cells) rather than for play.
+    bool preview() const { return cellSize == 20; }
     Cell* cellAt(int cx, int cy) { return inside(cx, cy) ? &cells[indexOf(cx, cy)] : nullptr; }
 };
 
@@ -60,6 +72,7 @@ struct WorldGlobals {
     std::int32_t backgroundScrollX = 0, backgroundScrollY = 0;
     std::int32_t wallDecorCounter = 0;
     std::int32_t wallDecorNext = 1;
+    Ticks throwTime = 0; ///< when the digger's throw animation last advanced (a free-running 120 ms beat)
 
     void reset();
 };

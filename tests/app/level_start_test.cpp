@@ -33,7 +33,6 @@ TEST_F(LevelStart, ReadsTheMemberOfTheCurrentLevelPack)
     ASSERT_EQ(theCatalogue.build({"levels.pak", "standart.pak"}), 1);
     theRecords.hallOfFame.score = 55;
     theRecords.hallOfFame.placedTnt = 9;
-    gameScreen.tntLatch = 1;
 
     EXPECT_EQ(levelMemberName(2), "3.ml_");
     EXPECT_EQ(levelMemberName(29), "30.ml_");
@@ -51,7 +50,7 @@ TEST_F(LevelStart, ReadsTheMemberOfTheCurrentLevelPack)
     EXPECT_EQ(theRecords.levelStartRecord.score, 55);
     // A TNT waiting on the last level cannot reach into this one.
     EXPECT_EQ(theRecords.hallOfFame.placedTnt, 0);
-    EXPECT_EQ(gameScreen.tntLatch, 0);
+    EXPECT_FALSE(w.tntLatch);
     EXPECT_EQ(screenFlow.levelChoiceKeysEnabled, 1);
 
     // A level the pack does not have, and no plain file of that name: nothing can be played.

@@ -1,4 +1,5 @@
-// scripts/check-layers: the tree passes, and a wrong-way include planted in a copy of it is caught.
+// scripts/check-layers: the tree passes, and a wrong-way include or a world file naming the shell's
+// state, planted in a copy of it, is caught.
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,27 @@ TEST(CheckLayers, CatchesWrongWayIncludesAndFoldersOutsideTheOrder)
     r = checkLayers(src);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find("src/gadgets/ is in no layer"), std::string::npos) << r.output;
+}
+
+TEST(CheckLayers, CatchesTheWorldNamingTheShellsState)
+{
+    test::TempDir dir;
+    const fs::path src = dir.path() / "src";
+    fs::create_directories(src / "world");
+    fs::create_directories(src / "app");
+    // The shell may name its own state, and the world may use names that merely contain it.
+    append(src / "app/game_frame.cpp", "void f() { gameScreen.frozen = 1; playEffect(3); }\n");
+    append(src / "world/scoring.cpp", "int levelPresentationCount = 0; // myRecords\n");
+    ASSERT_EQ(checkLayers(src).status, 0) << checkLayers(src).output;
+
+    for (const char* name : {"levelPresentation", "gameScreen", "theRecords", "playEffect", "app.cellSize"}) {
+        const fs::path file = src / "world" / (std::string(name) + "_user.cpp");
+        append(file, std::string("void g() { ") + name + "; }\n");
+        const Result r = checkLayers(src);
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.output.find(file.filename().string() + ":1:"), std::string::npos) << r.output;
+        fs::remove(file);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/surface.hpp"
+#include "world/cell_animation.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -140,15 +141,16 @@ TEST_F(CellDrawingTest, ShotTrailAndTimeBomb)
     EXPECT_EQ(squareAt(target, 201, 201), P(0, 0));
     EXPECT_EQ(squareAt(target, 241, 201), P(0, 2)) << "the trail lies behind a shot flying left";
 
+    // A time bomb's frame follows its age in the step before the picture.
     Cell bomb;
     bomb.kind = KindTimeBomb;
     bomb.armedTime = 1000;
-    app.frameClock = 1150;
-    EXPECT_EQ(drawn(bomb), P(0, 0));
-    app.frameClock = 3999;
-    EXPECT_EQ(drawn(bomb), P(14, 0));
-    app.frameClock = 4000;
-    EXPECT_EQ(drawn(bomb), P(14, 0));
+    for (const auto& [now, column] : {std::pair{1150u, 0}, {2999u, 9}, {3999u, 14}, {4000u, 14}}) {
+        CellMotion m;
+        m.now = now;
+        prepareCellPicture(bomb, m);
+        EXPECT_EQ(drawn(bomb), P(column, 0)) << "at " << now;
+    }
 }
 
 TEST_F(CellDrawingTest, PreviewUsesTheSmallSheet)
@@ -177,7 +179,7 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     // A cell gliding in from above the view's top row shows its lower part at the top edge.
     Cell& c = *w.cellAt(12, w.viewY);
     c.offsetY = -25;
-    renderCell(w, c, &target);
+    drawCell(w, c, world.theDigger.get(), &target);
     const int x = c.viewCol * 40;
     EXPECT_EQ(squareAt(target, x + 5, 0), std::make_pair(0, 0));
     EXPECT_EQ(squareAt(target, x + 5, 14), std::make_pair(0, 0));
@@ -189,16 +191,22 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     e.blastShown = 1;
     e.blastFrame = 0;
     app.frameClock = 1000;
+    CellMotion m;
+    m.running = true;
+    m.now = app.frameClock;
     Surface t2(800, 600);
-    renderCell(w, e, &t2);
+    drawCell(w, e, world.theDigger.get(), &t2);
+    blastStep(e, m, false);
     EXPECT_EQ(squareAt(t2, e.viewCol * 40 + 3, e.viewRow * 40 + 3), std::make_pair(-1, -1))
         << "column -1 draws nothing";
     EXPECT_EQ(e.blastFrame, 1);
     int frames = 0;
     while (e.exploding && frames < 20) {
         app.frameClock += 41;
+        m.now = app.frameClock;
         Surface t3(800, 600);
-        renderCell(w, e, &t3);
+        drawCell(w, e, world.theDigger.get(), &t3);
+        blastStep(e, m, false);
         if (e.exploding) {
             EXPECT_EQ(squareAt(t3, e.viewCol * 40 + 3, e.viewRow * 40 + 3).first, e.blastFrame - 2);
         }
@@ -245,7 +253,7 @@ TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
     Surface target(800, 600);
     eyes.drawOnScreen(&target, 3, 1);
     EXPECT_EQ(squareAt(target, 35, 5), P(0, 2));
-    app.cellSize = 20;
+    world.theWorld->cellSize = 20;
     screenFlow.previewOriginX = 220;
     world.backgroundScrollX = 0;
     Surface preview(800, 600);
@@ -261,7 +269,7 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     stone.kind = KindStone;
     stone.x = 5;
     stone.frame = 0;
-    stone.startGlide(0);
+    stone.startGlide(0, 40);
     EXPECT_EQ(stone.x, 4);
     EXPECT_EQ(stone.offsetX, 40);
     std::vector<int> frames;
@@ -279,7 +287,7 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     Cell shot;
     shot.kind = KindShot;
     shot.y = 3;
-    shot.startGlide(3);
+    shot.startGlide(3, 40);
     int shotSteps = 0;
     while (shot.moving) {
         shot.glideStep();

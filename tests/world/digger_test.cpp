@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "app/world_reports.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"
@@ -39,7 +42,7 @@ protected:
     {
         gameScreen.pressArrow(dir);
         for (int i = 0; i < frames && !digger().moving; ++i)
-            diggerStep(*world.theWorld, digger(), true);
+            diggerStep(*world.theWorld, digger(), true, heldArrows());
     }
     // Runs the glide to its end.
     void finishGlide()
@@ -58,7 +61,7 @@ TEST_F(DiggerTest, TurningFromRestWaitsThreeFramesAndTheSameDirectionGoesAtOnce)
     gameScreen.pressArrow(2);
     int frames = 0;
     while (!digger().moving && frames < 10) {
-        diggerStep(*world.theWorld, digger(), true);
+        diggerStep(*world.theWorld, digger(), true, heldArrows());
         ++frames;
     }
     EXPECT_EQ(frames, 4); // three turning frames, the step in the fourth
@@ -66,7 +69,7 @@ TEST_F(DiggerTest, TurningFromRestWaitsThreeFramesAndTheSameDirectionGoesAtOnce)
     finishGlide();
     EXPECT_EQ(digger().x, 11);
     EXPECT_EQ(digger().ready, 1);
-    diggerStep(*world.theWorld, digger(), true);
+    diggerStep(*world.theWorld, digger(), true, heldArrows());
     EXPECT_EQ(digger().moving, 1); // a step that follows a finished glide never waits
     EXPECT_EQ(digger().x, 12);
 }
@@ -131,10 +134,10 @@ TEST_F(DiggerTest, PushingOnlySidewaysIntoEmptyAndNotWhileTheStoneGlides)
     EXPECT_EQ(digger().moving, 0) << "a gliding stone cannot be pushed";
     cell(11, 8).moving = 0;
     gameScreen.releaseArrow(2);
-    diggerStep(w, digger(), true);
+    diggerStep(w, digger(), true, heldArrows());
     EXPECT_EQ(digger().pose, PoseWalking);
     gameScreen.pressArrow(2);
-    diggerStep(w, digger(), true);
+    diggerStep(w, digger(), true, heldArrows());
     EXPECT_EQ(digger().moving, 1);
     EXPECT_EQ(digger().speed, 4);
     EXPECT_EQ(cell(12, 8).kind, KindStone);
@@ -147,7 +150,7 @@ TEST_F(DiggerTest, PushingOnlySidewaysIntoEmptyAndNotWhileTheStoneGlides)
     EXPECT_EQ(cell(12, 8).moving, 0);
     EXPECT_EQ(cell(12, 8).arrived, 1);
     gameScreen.releaseArrow(2);
-    diggerStep(w, digger(), true);
+    diggerStep(w, digger(), true, heldArrows());
     EXPECT_EQ(digger().pose, PoseWalking);
 }
 
@@ -194,6 +197,14 @@ TEST_F(DiggerTest, HitsByDifficultyWithHalfASecondOfImmunity)
             EXPECT_EQ(digger().invulnerable, 0);
         }
         EXPECT_EQ(hits, survived[difficulty]) << difficulty;
+        // The world reports every hit and the death; the shell starts the died panel from them.
+        auto reported = [&w](WorldEventKind kind) {
+            return std::count_if(w.events.begin(), w.events.end(), [kind](const WorldEvent& e) { return e.kind == kind; });
+        };
+        EXPECT_EQ(reported(WorldEventKind::DiggerHit), survived[difficulty]) << difficulty;
+        EXPECT_EQ(reported(WorldEventKind::DiggerDead), 1) << difficulty;
+        EXPECT_NE(levelPresentation.panelY, -300);
+        applyWorldEvents(w);
         EXPECT_EQ(levelPresentation.panelY, -300);
     }
 }
@@ -284,6 +295,12 @@ TEST_F(DiggerTest, ScoringAndGoals)
     EXPECT_FALSE(levelCompleteCheck(w, digger())) << "nothing for a dead digger";
     digger().dead = 0;
     EXPECT_TRUE(levelCompleteCheck(w, digger()));
+    EXPECT_TRUE(w.won) << "the rules stop";
+    ASSERT_FALSE(w.events.empty());
+    EXPECT_EQ(w.events.back().kind, WorldEventKind::LevelWon);
+    EXPECT_EQ(levelPresentation.levelEnding, 0) << "the world only reports the win";
+    applyWorldEvents(w);
+    EXPECT_TRUE(w.events.empty());
     EXPECT_EQ(levelPresentation.levelEnding, 1);
     EXPECT_EQ(gameScreen.frozen, 1);
     EXPECT_EQ(theRecords.progress.unlockedLevels(0), 2);

@@ -33,6 +33,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
     Digger& d = *world.theDigger;
     auto drawnSquare = [&] {
         Surface target(800, 600);
+        diggerPictureStep(w, d, app.frameClock, gameScreen.frozen != 0);
         drawDigger(w, d, &target);
         const std::uint32_t p = target.pixel(d.viewCol * 40 + d.offsetX + 20, d.viewRow * 40 + d.offsetY + 20);
         return std::make_pair(int((p >> 8) & 0xFF), int(p & 0xFF));
@@ -133,7 +134,7 @@ TEST_F(LevelStartAndLooks, MagnifierDrawsTheFiveByFiveCellsAroundTheMouse)
     w.cellAt(6, 6)->kind = KindGold; // outside the 5 x 5 square
     app.cellSize = 20;
     Surface target(800, 600);
-    drawMagnifier(w, &target, app.mouseX, app.mouseY);
+    drawMagnifier(w, world.theDigger.get(), &target, app.mouseX, app.mouseY);
     EXPECT_EQ(app.cellSize, 20);
     // (3, 3) is the middle cell: column offset 2 at mouse - 80 + 80.
     EXPECT_EQ(target.pixel(app.mouseX + 5, app.mouseY + 5), 0xABCDEFu);

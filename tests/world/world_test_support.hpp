@@ -56,6 +56,7 @@ inline World& startWorld(const LevelFile& level, int levelIndex = 0, int cellSiz
 {
     world.theDigger.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     setUpLevel(*world.theWorld, level, levelIndex, cellSize, theCatalogue.difficulty);
     return *world.theWorld;
 }

@@ -12,6 +12,7 @@
 
 #include "app/headless_game.hpp"
 #include "app/pack_catalogue.hpp"
+#include "records/records.hpp"
 #include "common/atomic_file.hpp"
 #include "common/random.hpp"
 #include "level_play.hpp"
@@ -95,6 +96,7 @@ int render(const std::vector<std::string>& args, std::ostream& err)
     screenFlow.levelNumber = index;
     world.reset();
     world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
     setUpLevel(*world.theWorld, *level, index, cell, theCatalogue.difficulty);
     std::unique_ptr<Surface> picture = renderWholeLevel(*world.theWorld, cell);
     const bool ok = picture && writeSurfacePng(*picture, args[2]);

@@ -50,7 +50,7 @@ std::unique_ptr<Surface> renderWholeLevel(World& w, int cellSize)
                 d->viewRow = d->y - ty;
             }
             blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
-            drawWorld(w, back);
+            drawWorld(w, d, back);
             blitFast(picture.get(), tx * cellSize, ty * cellSize, back, nullptr, false);
         }
     }

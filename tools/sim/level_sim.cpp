@@ -273,10 +273,15 @@ bool LevelSim::command(const std::string& text, int lineNo)
         state();
     } else if (c == "cells" && n == 1) {
         cells();
-    } else if (c == "digest" && n == 1) {
-        out_ << screenDigestLine(*theDisplay.backBuffer) << '\n';
-    } else if (c == "shot" && n == 2) {
-        if (!writeSurfacePng(*theDisplay.backBuffer, w[1])) {
+    } else if ((c == "digest" && n == 1) || (c == "shot" && n == 2)) {
+        if (!picturesMissing.empty()) {
+            err_ << "line " << lineNo << ": \"" << c << "\" needs the game's pictures, which cannot be loaded: "
+                 << picturesMissing << '\n';
+            return false;
+        }
+        if (c == "digest")
+            out_ << screenDigestLine(*theDisplay.backBuffer) << '\n';
+        else if (!writeSurfacePng(*theDisplay.backBuffer, w[1])) {
             err_ << w[1] << ": cannot write the picture\n";
             return false;
         }

@@ -40,6 +40,9 @@ class LevelSim {
 public:
     LevelSim(int speed, std::ostream& out, std::ostream& err) : speed_(speed), out_(out), err_(err) {}
 
+    // Why the game's pictures could not be loaded, empty when they were: "shot" and "digest" then fail.
+    std::string picturesMissing;
+
     // Runs one script line; false after telling the error stream why the line failed.
     bool command(const std::string& line, int lineNo);
 

@@ -67,7 +67,7 @@ TEST(LevelRender, AOneScreenLevelHasBackgroundUnderItsLastColumnAndRowInTheGame)
     world.theWorld = std::make_unique<World>();
     setUpLevel(*world.theWorld, *level, 0, 40, 0);
     Surface screen(800, 600);
-    drawWorld(*world.theWorld, &screen);
+    drawWorld(*world.theWorld, world.theDigger.get(), &screen);
     // The tunnel cells (18, 12) and (17, 2) lie in the last block column and the last block row.
     for (const auto& [cx, cy] : {std::pair{18, 12}, std::pair{17, 2}, std::pair{10, 2}}) {
         int black = 0;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "sim_runner.hpp"
 #include "support/temp_dir.hpp"
@@ -44,6 +46,31 @@ protected:
 };
 
 bool has(const std::string& json, const std::string& part) { return json.find(part) != std::string::npos; }
+
+TEST(LevelSimWithoutPacks, TheRulesRunAndOnlyTheScreenCommandsFail)
+{
+    // A folder without any pack: the level plays as it does with the pictures.
+    test::TempDir empty;
+    const std::string level = (kLevels / "pack0/1.txt").string();
+    auto run = [&](const std::string& script, std::ostringstream& out, std::ostringstream& err) {
+        std::istringstream in(script);
+        return runSimTool({"level", level, "--data", empty.path().string()}, in, out, err);
+    };
+    std::ostringstream out, err;
+    ASSERT_EQ(run("down Right\nframes 60\nup Right\nframes 20\nstate\n", out, err), 0) << err.str();
+    EXPECT_TRUE(has(out.str(), "\"frame\":80,\"clock\":2080,")) << out.str();
+    EXPECT_TRUE(has(out.str(), "\"score\":9,")) << out.str();
+    EXPECT_TRUE(has(out.str(), "\"goldCollected\":1")) << out.str();
+
+    for (const std::string& command : std::vector<std::string>{"digest", "shot " + (empty.path() / "x.png").string()}) {
+        std::ostringstream o, e;
+        EXPECT_EQ(run("frames 2\n" + command + "\n", o, e), 2) << command;
+        EXPECT_TRUE(has(e.str(), "line 2: \"" + command.substr(0, command.find(' ')) + "\" needs the game's pictures"))
+            << e.str();
+        EXPECT_TRUE(has(e.str(), "no pack archives")) << e.str();
+    }
+    EXPECT_FALSE(fs::exists(empty.path() / "x.png"));
+}
 
 TEST_F(LevelSim, WalkingTheFirstTunnelTakesTheNuggetAndScores)
 {

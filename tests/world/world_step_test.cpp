@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/display/surface.hpp"
+#include "world/cell_drawing.hpp"
+#include "world/cell_kind.hpp"
+#include "world/digger.hpp"
+#include "world/egg_hatching.hpp"
+#include "world/world_step.hpp"
+#include "world_test_support.hpp"
+
+namespace burrowix {
+namespace {
+
+// A sheet whose square (col, row) is filled with a colour naming it.
+std::unique_ptr<Surface> indexSheet(int cols, int rows, int size = 40)
+{
+    auto s = std::make_unique<Surface>(cols * size, rows * size);
+    for (int y = 0; y < rows * size; ++y)
+        for (int x = 0; x < cols * size; ++x)
+            s->setPixel(x, y, 0x100000u + std::uint32_t(x / size) * 256u + std::uint32_t(y / size));
+    s->setColorKeyPixel(0);
+    return s;
+}
+
+// Every cell field the rules and the drawing read, and the random generator's state.
+std::vector<std::int64_t> snapshot(const World& w, const Digger& d)
+{
+    std::vector<std::int64_t> v{theRandom.state, d.x, d.y, d.frame, d.idleFrame, d.pose, d.superMode, d.dead};
+    for (const Cell& c : w.cells)
+        v.insert(v.end(), {c.kind, c.param, c.offsetX, c.offsetY, c.moving, c.frame, c.frameB, c.animHalf,
+                           c.eggState, c.exploding, c.blastFrame, std::int64_t(c.glintTime), std::int64_t(c.frameTime)});
+    return v;
+}
+
+class WorldStepTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::resetWorldState(); }
+    void TearDown() override
+    {
+        thePictures.reset();
+        test::resetWorldState();
+    }
+
+    // Plays a busy level for `frames` frames, drawing each frame's picture when `picture` is given,
+    // and returns the state after every frame.
+    std::vector<std::vector<std::int64_t>> play(Surface* picture, int frames)
+    {
+        test::resetWorldState();
+        theRandom.reset();
+        app.frameClock = 10000;
+        World& w = test::startWorld(test::levelFromMap({"##################", "#:$:O:c:$:+:w:$:m#", "#...e.......e....#",
+                                                        "#:0:1:b:T:s:S:M::#", "#::::$::O::$:::::#", "#:::::::::::::::.#",
+                                                        "##################"},
+                                                       1, 2));
+        beginMove(w, *world.theDigger, 2); // the step to (2, 2) wakes the egg two cells on
+        std::vector<std::vector<std::int64_t>> states;
+        for (int i = 0; i < frames; ++i) {
+            app.frameClock += 26;
+            FrameInput in;
+            in.now = app.frameClock;
+            in.view = drawRange(w);
+            stepWorld(w, *world.theDigger, in, picture);
+            states.push_back(snapshot(w, *world.theDigger));
+        }
+        return states;
+    }
+};
+
+TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
+{
+    // With every picture present the drawing walks all its paths; the rules must end up the same
+    // frame by frame as without any picture, down to the random numbers drawn.
+    const auto headless = play(nullptr, 400);
+    for (auto& s : thePictures.spriteImages)
+        s = indexSheet(20, 16);
+    for (auto& s : thePictures.exppointsImages)
+        s = indexSheet(16, 2);
+    for (auto& s : thePictures.addweaponImages)
+        s = indexSheet(16, 1);
+    thePictures.explosionPicture = indexSheet(12, 2);
+    thePictures.diggerPicture = indexSheet(9, 20);
+    Surface target(800, 600);
+    const auto drawn = play(&target, 400);
+    ASSERT_EQ(drawn.size(), headless.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        ASSERT_EQ(drawn[i], headless[i]) << "frame " << i;
+    EXPECT_NE(headless.front(), headless.back()) << "the level moved on";
+}
+
+TEST_F(WorldStepTest, AnEggShowsNothingInTheFrameItHatches)
+{
+    for (auto& s : thePictures.spriteImages)
+        s = indexSheet(20, 16);
+    app.frameClock = 10000;
+    World& w = test::startWorld(test::levelFromMap({"..........", "..........", "....e.....", ".........."}, 1, 1));
+    w.blocksAcross = 0; // no background behind the cells
+    Cell& egg = *w.cellAt(4, 2);
+    egg.eggState = kEggOpening;
+    egg.frame = 11; // the last frame of opening: the next step hatches it
+    const int px = egg.viewCol * 40 + 5, py = egg.viewRow * 40 + 5;
+    auto frame = [&] {
+        app.frameClock += 100;
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        auto target = std::make_unique<Surface>(800, 600);
+        stepViewCells(w, world.theDigger.get(), in, target.get());
+        return target->pixel(px, py);
+    };
+    EXPECT_EQ(frame(), 0u) << "hatching frame: neither the egg nor the Crawler";
+    EXPECT_EQ(egg.kind, KindCrawler);
+    EXPECT_EQ(egg.frame, 0) << "the Crawler's counters wait for its first picture";
+    EXPECT_EQ(frame(), 0x100000u + 0u * 256u + 6u) << "then the hatched Crawler's row of sheet 24";
+}
+
+} // namespace
+} // namespace burrowix
