@@ -70,7 +70,7 @@ game_ended() {
   return 0
 }
 
-keys=(Left Right Up Down Left Right Up Down space space Tab Escape Return Insert Delete BackSpace
+keys=(Left Right Up Down Left Right Up Down space space Tab Escape Return Return Insert Delete BackSpace
       F1 F2 F3 F4 Page_Up Page_Down Home End a b c z)
 last_key=
 random_input() {
@@ -87,8 +87,8 @@ random_input() {
     xdotool keydown "$key" sleep 0.$((3 + RANDOM % 7)) keyup "$key" 2>/dev/null || true
   elif ((r < 95)); then
     local x=$((RANDOM % 800)) y=$((RANDOM % 600))
-    # Not on the main menu's exit button.
-    ((x > 640 && y > 400)) && x=$((x - 300))
+    # Not on the main menu's exit button (the level choice's Start just above it stays in reach).
+    ((x > 650 && y > 505 && y < 555)) && y=$((y - 60))
     xdotool mousemove "$x" "$y" click $((RANDOM % 5 == 0 ? 3 : 1)) 2>/dev/null || true
   elif ((r < 98)); then
     xdotool key F11 2>/dev/null || true
