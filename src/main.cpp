@@ -12,12 +12,16 @@
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
 #include "platform/system/fatal_error.hpp"
+#include "platform/system/folder_lock.hpp"
 #include "platform/system/main_window.hpp"
+#include "platform/system/message_box.hpp"
 #include "platform/system/temp_files.hpp"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 using namespace burrowix;
 
@@ -47,10 +51,29 @@ int run()
     return code;
 }
 
+// Two copies in one folder would each save at close, the later silently overwriting the other's
+// hall of fame, progress and options: the second one says so and does not start.
+void refuseSecondCopy()
+{
+    std::error_code ec;
+    const std::string folder = std::filesystem::current_path(ec).string();
+    const std::string why = "another copy of the game is running in the folder " + folder +
+                            " and saves there when it closes; close it first";
+    reportStartupFailure(why);
+    SDL_Init(SDL_INIT_VIDEO);
+    showMessageBox(kWindowTitle, ("Burrowix is already running in this folder:\n" + folder).c_str());
+    SDL_Quit();
+}
+
 } // namespace
 
 int main(int, char**)
 {
+    FolderLock folderLock;
+    if (folderLock.acquire(".") == FolderLock::Result::InUse) {
+        refuseSecondCopy();
+        return 1;
+    }
     // What a killed earlier run left: its half-written saves and its temporary folder.
     removeAbandonedRecordTemporaries();
     if (!usePrivateTemporaryFolder())

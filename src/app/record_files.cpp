@@ -37,6 +37,7 @@ bool writeOptions()
 void readHallOfFame()
 {
     theRecords.difficultyPromptPending = theRecords.scoreFile.read(theRecords.hallOfFame);
+    theRecords.hallOfFameRead = true;
 }
 
 bool writeHallOfFame()
@@ -54,6 +55,7 @@ void readProgress()
 {
     if (!theRecords.progress.read(theRecords.progressPath))
         theRecords.progress.reset();
+    theRecords.progressRead = true;
 }
 
 bool writeProgress()
@@ -77,9 +79,11 @@ bool saveRecordFiles()
         std::fprintf(stderr, "burrowix: %s\n", why.c_str());
         failures += why + "\n";
     };
-    save(writeHallOfFame, theRecords.scoreFile.path);
+    if (theRecords.hallOfFameRead)
+        save(writeHallOfFame, theRecords.scoreFile.path);
     save(writeOptions, theRecords.optionsPath);
-    save(writeProgress, theRecords.progressPath);
+    if (theRecords.progressRead)
+        save(writeProgress, theRecords.progressPath);
     if (failures.empty())
         return true;
     app.exitStatus = 1;

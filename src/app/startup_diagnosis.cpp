@@ -60,13 +60,13 @@ std::string describePackMember(const std::string& packPath, const std::string& m
         return "member " + quoted(member) + " of pack " + packPath + " is cut short (" + std::to_string(present) +
                " of " + std::to_string(m->size) + " bytes)";
 
-    std::string copy;
-    const int fd = createTemporaryFile(copy);
-    if (fd < 0)
+    // The member is copied whole, as loading does: a full disk still lets an empty file be made.
+    errno = 0;
+    if (!archive.extractByIndex(index, true)) {
+        const int why = errno;
         return "cannot copy " + quoted(member) + " out of pack " + packPath + " into the temporary folder " +
-               temporaryFolder() + ": " + std::strerror(errno);
-    ::close(fd);
-    ::unlink(copy.c_str());
+               temporaryFolder() + ": " + (why == ENOSPC ? "it has no space left" : why ? std::strerror(why) : "unknown error");
+    }
     return "";
 }
 

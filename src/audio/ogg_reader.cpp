@@ -27,8 +27,13 @@ struct MemorySource {
 
 int OggReader::open(const std::string& path)
 {
+    return openStream(openRegularFile(path));
+}
+
+int OggReader::openStream(FilePtr file)
+{
     close(1);
-    file_ = openRegularFile(path);
+    file_ = std::move(file);
     if (!file_)
         return 1;
     return openDecoder(file_.get(), ov_callbacks{fileRead, fileSeek, nullptr, fileTell});

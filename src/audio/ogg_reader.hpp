@@ -18,6 +18,9 @@ class OggReader : public SoundReader {
 public:
     ~OggReader() override { close(1); }
     int open(const std::string& path) override;
+    // Decodes from an open file, read through the same calls as open() uses (the fuzz target hands
+    // in a file over memory, so it reaches what the game reaches without a file per input).
+    int openStream(FilePtr file);
     // Decodes from a copy of `size` bytes in memory (used by the fuzz target and the benchmark).
     int openMemory(const std::uint8_t* data, std::size_t size);
     void rewind() override;

@@ -72,10 +72,12 @@ void syncFolderOf(const std::string& path)
     }
 }
 
-// Devices and pipes cannot be replaced: what is produced is written into them as they are.
+// Devices and pipes cannot be replaced: what is produced is written into them as they are. Never
+// blocking: a pipe nobody reads fails at once (ENXIO) and one that is full fails the write, instead
+// of holding the program for ever.
 bool writeInPlace(const std::string& path, const std::function<bool(std::FILE*)>& produce)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     std::FILE* f = ::fdopen(fd, "wb");

@@ -115,6 +115,8 @@ std::int32_t HallOfFameFile::read(HallOfFame& record) const
 {
     std::uint64_t size = 0;
     FilePtr f = openRegularFile(path, &size);
+    if (!f)
+        reportIfNotRegularFile(path);
     std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(size, kLargestFile));
     if (f && std::fread(bytes.data(), 1, bytes.size(), f.get()) == bytes.size()) {
         HallOfFame parsed = record;

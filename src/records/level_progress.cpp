@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"
+#include "platform/system/regular_file.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -30,9 +31,12 @@ void LevelProgress::recordWin(int set, int level)
 
 bool LevelProgress::read(const std::string& path)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!f)
+    // Only a regular file is read: a pipe in its place would block the start.
+    FilePtr f = openRegularFile(path);
+    if (!f) {
+        reportIfNotRegularFile(path);
         return false;
+    }
     for (int k = 0; k < kSets; ++k)
         if (!readLE32(f.get(), setIds[k]) || !readLE32(f.get(), unlocked[k]))
             break;

@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.hpp"
 #include "common/le_io.hpp"
+#include "platform/system/regular_file.hpp"
 
 #include <algorithm>
 #include <array>
@@ -23,9 +24,12 @@ std::array<std::int32_t*, 7> fieldsOf(StoredOptions& s)
 
 bool readOptionsFile(const std::string& path, StoredOptions& stored)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!f)
+    // Only a regular file is read: a pipe in its place would block the start.
+    FilePtr f = openRegularFile(path);
+    if (!f) {
+        reportIfNotRegularFile(path);
         return false;
+    }
     for (std::int32_t* field : fieldsOf(stored))
         if (!readLE32(f.get(), *field))
             break;

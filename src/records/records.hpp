@@ -28,6 +28,10 @@ struct Records {
     HallOfFameFile scoreFile;
     std::string optionsPath = kOptionsFileName;
     std::string progressPath = kProgressFileName;
+    // Set once the hall of fame and the progress have been read: a close before that (a termination
+    // request during start-up) must not save the defaults over the player's files.
+    bool hallOfFameRead = false;
+    bool progressRead = false;
 
     void reset() { *this = Records{}; }
 

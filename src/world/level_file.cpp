@@ -20,6 +20,14 @@ std::string levelSizeProblem(std::int64_t width, std::int64_t height)
     return "";
 }
 
+std::string cellParamProblem(std::int32_t kind, std::int32_t param, std::int64_t x, std::int64_t y)
+{
+    if (!kindHasParam(kind) || (param >= -kMaxCellParam && param <= kMaxCellParam))
+        return "";
+    return "the parameter " + std::to_string(param) + " of the cell (" + std::to_string(x) + ", " +
+           std::to_string(y) + ") of kind " + std::to_string(kind) + " is outside -" + std::to_string(kMaxCellParam) + ".." + std::to_string(kMaxCellParam);
+}
+
 std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes, std::string* error)
 {
     auto fail = [error](const std::string& why) {
@@ -46,6 +54,10 @@ std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes, std
             return fail(cutShort);
         if (kindHasParam(level.kinds[i]) && !in.i32(level.params[i]))
             return fail(cutShort);
+        if (std::string problem = cellParamProblem(level.kinds[i], level.params[i], std::int64_t(i % std::uint64_t(level.width)),
+                                                   std::int64_t(i / std::uint64_t(level.width)));
+            !problem.empty())
+            return fail(problem);
     }
 
     const std::uint64_t blockCount = std::uint64_t(level.blocksAcross()) * std::uint64_t(level.blocksDown());

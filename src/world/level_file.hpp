@@ -39,9 +39,18 @@ inline constexpr std::uint64_t kMaxLevelCells = 1'000'000;
 // kMaxLevelCells cells), or "" when it can. Writing and reading levels use the same limit.
 std::string levelSizeProblem(std::int64_t width, std::int64_t height);
 
+// Cell parameters are small indices (a wall's shape, a mineral's type, at most 7 in any level);
+// one far outside them would overflow the picture square it selects, so a level holding one is
+// refused rather than clamped into something its author never drew.
+inline constexpr std::int32_t kMaxCellParam = 1000;
+
+// Why the parameter of a cell of `kind` at (x, y) cannot be stored or loaded (outside
+// -kMaxCellParam..kMaxCellParam for a kind that carries one), or "" when it can.
+std::string cellParamProblem(std::int32_t kind, std::int32_t param, std::int64_t x, std::int64_t y);
+
 // Reads a level file. nullopt, with the reason in `error` when given, when the width or height is
-// not positive, the grid is larger than kMaxLevelCells or the cells do not fit the file (the level
-// cannot be loaded); a file that ends after the cells reads the rest as 0.
+// not positive, the grid is larger than kMaxLevelCells, a cell parameter is out of range or the
+// cells do not fit the file (the level cannot be loaded); a file that ends after the cells reads the rest as 0.
 std::optional<LevelFile> parseLevelFile(std::span<const std::uint8_t> bytes, std::string* error = nullptr);
 // Reads the whole file at `path`; nullopt when it cannot be read (the reason with strerror) or parsed.
 std::optional<LevelFile> readLevelFile(const std::string& path, std::string* error = nullptr);

@@ -1,6 +1,7 @@
 #include "world/level_loader.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "common/random.hpp"
@@ -138,8 +139,10 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
 
 bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
-    const std::optional<LevelFile> level = readLevelFile(path);
+    std::string why;
+    const std::optional<LevelFile> level = readLevelFile(path, &why);
     if (!level) {
+        std::fprintf(stderr, "burrowix: level %s is not loaded: %s\n", path.c_str(), why.c_str());
         w.cellSize = cellSize;
         makeEmptyWorld(w);
         world.wallDecorCounter = 0;

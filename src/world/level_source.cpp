@@ -198,6 +198,8 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
             }
             if (w.size() == 5 && !kindHasParam(kind) && param != 0)
                 return p.fail("kind " + std::to_string(kind) + " has no parameter"), std::nullopt;
+            if (std::string problem = cellParamProblem(kind, param, x, y); !problem.empty())
+                return p.fail(problem), std::nullopt;
             if (!given.emplace(std::make_pair(x, y), Given{kind, param, p.lineNo}).second)
                 return p.fail("second \"cell\" line for " + std::to_string(x) + " " + std::to_string(y)),
                        std::nullopt;

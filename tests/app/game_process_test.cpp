@@ -276,5 +276,35 @@ TEST_F(GameProcess, KilledWhileSavingLeavesWholeFilesAndTheNextStartCleansUp)
     EXPECT_TRUE(std::filesystem::is_empty(tmp.path()));
 }
 
+// A second copy in a folder that another copy uses says so and stops without touching the files; a
+// copy that was killed leaves nothing that blocks the next start.
+TEST_F(GameProcess, ASecondCopyInTheSameFolderIsRefusedAndADeadCopyBlocksNothing)
+{
+    ASSERT_TRUE(test::writeTestPacks(dir.path().string()));
+    test::TempDir tmp;
+    const std::string folder = dir.path().string();
+    const pid_t first = startGame(folder, logs.file("err1"), tmp.path().string());
+    ASSERT_TRUE(waitForPrivateFolder(first, tmp.path().string()));
+    test::writeText(dir.file("opt.dat"), "theirs");
+
+    const pid_t second = startGame(folder, logs.file("err2"), tmp.path().string());
+    ASSERT_GT(second, 0);
+    EXPECT_EQ(waitForGame(second, 20), 1);
+    const std::string err = readText(logs.file("err2"));
+    EXPECT_NE(err.find("burrowix: cannot start: another copy of the game is running in the folder " + folder),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("Burrowix is already running in this folder"), std::string::npos) << err;
+    EXPECT_EQ(readText(dir.file("opt.dat")), "theirs") << "the second copy neither read nor wrote";
+
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    const pid_t third = startGame(folder, logs.file("err3"), tmp.path().string());
+    ASSERT_TRUE(waitForPrivateFolder(third, tmp.path().string())) << readText(logs.file("err3"));
+    usleep(300000);
+    kill(third, SIGTERM);
+    EXPECT_EQ(waitForGame(third, 20), 0) << readText(logs.file("err3"));
+}
+
 } // namespace
 } // namespace burrowix

@@ -109,9 +109,23 @@ TEST_F(RecordFiles, NewEntryIsSavedAndReadBack)
     EXPECT_EQ(theRecords.hallOfFame.entries[1].name, "Ada");
 }
 
+// A termination request that arrives during start-up, before the first frame has read the hall of
+// fame and the progress, saves the options only: the player's files are not replaced by defaults.
+TEST_F(RecordFiles, ACloseBeforeTheRecordsAreReadKeepsTheirFiles)
+{
+    test::writeText(dir.file("score.dat"), "the player's table");
+    test::writeText(dir.file("li.dat"), "the player's progress");
+    readOptions();
+    ASSERT_TRUE(saveRecordFiles());
+    EXPECT_EQ(test::readText(dir.file("score.dat")), "the player's table");
+    EXPECT_EQ(test::readText(dir.file("li.dat")), "the player's progress");
+    EXPECT_EQ(readBytes(dir.file("opt.dat")).size(), 28u);
+}
+
 TEST_F(RecordFiles, FailedSavesAreReportedWithTheirReasonAndKeepTheOldFiles)
 {
     app.reset();
+    theRecords.hallOfFameRead = theRecords.progressRead = true;
     test::writeText(dir.file("score.dat"), "old table");
     std::filesystem::permissions(dir.file("score.dat"), std::filesystem::perms::owner_read);
     theRecords.optionsPath = dir.file("gone/opt.dat");

@@ -2,6 +2,7 @@
 // message of the first missing essential picture.
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
+#include "app/startup_diagnosis.hpp"
 #include "app/test_packs.hpp"
 #include "bmp_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
@@ -11,6 +12,11 @@
 #include "support/described_pack.hpp"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 
 namespace burrowix {
@@ -100,6 +106,40 @@ TEST_F(StartupPictures, FirstMissingEssentialPictureNamesItself)
         catalogue.reset();
         catalogue.folder = dir.path().string();
     }
+}
+
+// A temporary folder that takes no more bytes (a full disk still lets an empty file be made): the
+// reason names the copy into the temporary folder, not a picture that does not decode.
+TEST_F(StartupPictures, ACopyThatDoesNotFitTheTemporaryFolderIsNamedAsSuch)
+{
+    writePacks();
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Files may be made but not written to, as on a full disk; writes fail with an error
+        // instead of the signal.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit none{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        const std::string why = describeMissingPicture(catalogue, "all.bmp");
+        (void)!::write(pipeEnds[1], why.data(), why.size());
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    std::string why;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        why.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeEnds[0]);
+    ::waitpid(pid, nullptr, 0);
+    EXPECT_EQ(why.rfind("cannot copy \"all.bmp\" out of pack " + dir.file("standart.pak") + " into the temporary folder ", 0),
+              0u)
+        << why;
+    EXPECT_EQ(why.find("does not decode"), std::string::npos) << why;
+    EXPECT_EQ(describeMissingPicture(catalogue, "all.bmp").find("cannot copy"), std::string::npos)
+        << "with room the copy is made";
 }
 
 TEST_F(StartupPictures, MissingThemePictureIsNotReported)

@@ -6,10 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <thread>
 
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace burrowix {
 namespace {
@@ -119,10 +120,12 @@ TEST(AtomicFile, FollowsLinksWritesDevicesAndPipesInPlaceAndRefusesTheRest)
     // A pipe: its reader gets the bytes, the pipe stays a pipe.
     const std::string fifo = dir.file("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::vector<std::uint8_t> received;
-    std::thread reader([&] { received = readBytes(fifo); });
+    const int readEnd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(readEnd, 0);
     EXPECT_TRUE(writeFileAtomically(fifo, bytes));
-    reader.join();
+    std::vector<std::uint8_t> received(16);
+    received.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(readEnd, received.data(), 16))));
+    ::close(readEnd);
     EXPECT_EQ(received, bytes);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 
@@ -130,6 +133,23 @@ TEST(AtomicFile, FollowsLinksWritesDevicesAndPipesInPlaceAndRefusesTheRest)
     errno = 0;
     EXPECT_FALSE(writeFileAtomically(dir.path().string(), bytes));
     EXPECT_EQ(errno, EISDIR);
+}
+
+TEST(AtomicFile, APipeThatNobodyReadsOrThatIsFullFailsAtOnceInsteadOfBlocking)
+{
+    TempDir dir;
+    const std::string fifo = dir.file("opt.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    errno = 0;
+    EXPECT_FALSE(writeFileAtomically(fifo, std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(errno, ENXIO);
+
+    // A reader that never reads: more than the pipe holds cannot be written.
+    const int readEnd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(readEnd, 0);
+    EXPECT_FALSE(writeFileAtomically(fifo, std::vector<std::uint8_t>(4 << 20, 7)));
+    ::close(readEnd);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(AtomicFile, AFileItsOwnerMadeReadOnlyIsLeftAloneEvenForRoot)

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace burrowix {
 namespace {
@@ -286,6 +287,30 @@ TEST(HallOfFame, FileThatDoesNotParseIsSetAsideAndDefaultsUsed)
     EXPECT_EQ(back.entries[1].name, "");
     EXPECT_EQ(back.entries[2].name, std::string(99, 'n'));
     EXPECT_FALSE(std::filesystem::exists(file.path + ".bad"));
+}
+
+TEST(RecordFileReading, APipeInPlaceOfAFileIsReportedAndReadsAsMissingWithoutBlocking)
+{
+    TempDir dir;
+    for (const char* name : {"opt.dat", "li.dat", "score.dat"})
+        ASSERT_EQ(::mkfifo(dir.file(name).c_str(), 0600), 0);
+    testing::internal::CaptureStderr();
+    StoredOptions options;
+    EXPECT_FALSE(readOptionsFile(dir.file("opt.dat"), options));
+    LevelProgress progress;
+    EXPECT_FALSE(progress.read(dir.file("li.dat")));
+    HallOfFame table;
+    HallOfFameFile{dir.file("score.dat")}.read(table);
+    const std::string err = testing::internal::GetCapturedStderr();
+    HallOfFame defaults;
+    defaults.setDefaults();
+    EXPECT_EQ(table.entries[0].name, defaults.entries[0].name);
+    for (const char* name : {"opt.dat is a named pipe", "li.dat is a named pipe", "score.dat is a named pipe"})
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+
+    // Saving into them does not wait for a reader either.
+    EXPECT_FALSE(writeOptionsFile(dir.file("opt.dat"), options));
+    EXPECT_FALSE(progress.write(dir.file("li.dat")));
 }
 
 TEST(HallOfFame, InsertingPlacesEqualScoresBelowAndPushesRowsDown)

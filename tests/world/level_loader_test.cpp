@@ -88,6 +88,15 @@ TEST_F(LevelLoaderTest, UnloadableAndShortFiles)
         fits.resize(fits.size() + 4 * 1000 * 1000, 0);
         EXPECT_TRUE(parseLevelFile(fits));
     }
+    // A parameter far outside the small indices the pictures use would overflow the picture square
+    // it selects: refused with the cell named; the kinds without a parameter read none.
+    {
+        std::string error;
+        EXPECT_FALSE(parseLevelFile(values({2, 1, 0, KindWall, 0x7FFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), &error));
+        EXPECT_EQ(error, "the parameter 2147483647 of the cell (1, 0) of kind 2 is outside -1000..1000");
+        EXPECT_FALSE(parseLevelFile(values({1, 1, KindMineral, -1001, 0}), &error));
+        EXPECT_TRUE(parseLevelFile(values({2, 1, KindMineral, 1000, KindStone, -1000, 0})));
+    }
     // Cells cut short inside a stone's parameter.
     EXPECT_FALSE(parseLevelFile(values({2, 1, 0, 1})));
     // Cells complete, the rest missing: read as zeros.

@@ -102,6 +102,7 @@ TEST(LevelSource, MistakesAreNamedWithTheirLine)
         {"gold 1 1\nkill 0 0\nmap\n#@:\nend\nblocks\n0 0\nend\n", "every block row needs 1 numbers"},
         {"gold 1 1\nkill 0 0\nmap\n#@:\nend\ncell 2 0 9\n", "not '?'"},
         {"gold 1 1\nkill 0 0\nwhat\n", "unknown line \"what\""},
+        {"gold 1 1\nkill 0 0\nmap\n#@?\nend\ncell 2 0 2 2147483647\n", "line 6: the parameter 2147483647"},
     };
     for (const auto& [text, message] : cases) {
         std::string error;

@@ -32,8 +32,12 @@ const char* const kArrowNames[4] = {"Left", "Up", "Right", "Down"};
 // Frames a scripted move may wait for the digger to leave its cell before it gives up: long enough for a turn, a push,
 // a passing stone or a view glide.
 constexpr long kStuckFrames = 200;
-// Frames `until won` runs at most unless the script names its own limit.
-constexpr long kUntilLimit = 20000;
+// Frames `until won` and `until dead` run at most unless the script names their own limit. A death
+// that a script waits for comes from something already on its way (a falling stone, an enemy near
+// by, a lit fuse): 3,000 frames are a minute and a half of play, so a script that waits for one in
+// vain fails in a second or two instead of twenty frames' worth of minutes.
+constexpr long kUntilWonLimit = 20000;
+constexpr long kUntilDeadLimit = 3000;
 
 bool isNumber(const std::string& s)
 {
@@ -230,7 +234,7 @@ bool LevelSim::step(const std::string& key, long cells)
 bool LevelSim::until(const std::string& what, long limit)
 {
     // Every wait ends with the run: a won level or a dead digger does not move on.
-    const long end = what == "frame" ? limit : frames_ + (limit > 0 ? limit : kUntilLimit);
+    const long end = what == "frame" ? limit : frames_ + (limit > 0 ? limit : what == "dead" ? kUntilDeadLimit : kUntilWonLimit);
     while (frames_ < end && !won() && !dead())
         frame();
     if (what == "frame" || (what == "won" && won()) || (what == "dead" && dead()))

@@ -26,4 +26,44 @@ FilePtr openRegularFile(const std::string& path, std::uint64_t* size)
     return FilePtr(f, &std::fclose);
 }
 
+std::string nonRegularKind(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+        return "";
+    if (S_ISFIFO(st.st_mode))
+        return "a named pipe";
+    if (S_ISDIR(st.st_mode))
+        return "a folder";
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return "a device";
+    if (S_ISSOCK(st.st_mode))
+        return "a socket";
+    return "something other than a file";
+}
+
+bool reportIfNotRegularFile(const std::string& path)
+{
+    const std::string kind = nonRegularKind(path);
+    if (kind.empty())
+        return false;
+    std::fprintf(stderr, "burrowix: %s is %s, not a regular file; it is treated as missing\n", path.c_str(), kind.c_str());
+    return true;
+}
+
+bool readRegularFilePrefix(const std::string& path, std::size_t limit, std::string& text, bool& cut)
+{
+    text.clear();
+    cut = false;
+    FilePtr f = openRegularFile(path);
+    if (!f)
+        return false;
+    // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+    text.resize(limit + 1);
+    const std::size_t got = std::fread(text.data(), 1, text.size(), f.get());
+    cut = got > limit;
+    text.resize(cut ? limit : got);
+    return true;
+}
+
 } // namespace burrowix

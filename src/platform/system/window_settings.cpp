@@ -3,10 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "common/atomic_file.hpp"
+#include "platform/system/regular_file.hpp"
 
 namespace burrowix {
 
@@ -19,6 +18,14 @@ std::string_view trim(std::string_view s)
         return {};
     const auto last = s.find_last_not_of(" \t\r");
     return s.substr(first, last - first + 1);
+}
+
+// A line as a warning shows it: long ones are cut, so a huge line does not flood standard error.
+std::string shownLine(std::string_view line)
+{
+    if (line.size() <= kLongestShownLine)
+        return std::string(line);
+    return std::string(line.substr(0, kLongestShownLine)) + "... (" + std::to_string(line.size()) + " bytes)";
 }
 
 } // namespace
@@ -45,7 +52,7 @@ WindowSettings parseWindowSettings(std::string_view text, std::vector<std::strin
         else if (name == "scaling" && (value == "fit" || value == "integer"))
             settings.scaling = value == "integer" ? ScalingMode::Integer : ScalingMode::Fit;
         else
-            warnings.push_back("line " + std::to_string(number) + " ignored: \"" + std::string(line) +
+            warnings.push_back("line " + std::to_string(number) + " ignored: \"" + shownLine(line) +
                                "\" (known: display = fullscreen|window, scaling = fit|integer)");
     }
     return settings;
@@ -61,13 +68,22 @@ std::string formatWindowSettings(const WindowSettings& settings)
 
 WindowSettings readWindowSettings(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Only the start of a regular file is read: a link to an endless device or a huge file would
+    // otherwise take memory without bound, and a pipe would block the start.
+    std::string text;
+    bool cut = false;
+    if (!readRegularFilePrefix(path, kLargestSettingsFile, text, cut)) {
+        reportIfNotRegularFile(path);
         return {};
-    std::ostringstream text;
-    text << in.rdbuf();
+    }
     std::vector<std::string> warnings;
-    const WindowSettings settings = parseWindowSettings(text.str(), warnings);
+    if (cut) {
+        // The last line read may be a part of a longer one.
+        const auto lastBreak = text.rfind('\n');
+        text.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+        warnings.push_back("only the first " + std::to_string(kLargestSettingsFile / 1024) + " KB are read");
+    }
+    const WindowSettings settings = parseWindowSettings(text, warnings);
     for (const std::string& w : warnings)
         std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
     return settings;

@@ -4,6 +4,7 @@
 // `name = value` a line, '#' starting a comment; it is read leniently (a line that is not
 // understood is skipped with one warning) and rewritten whole when a setting changes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,10 @@
 namespace burrowix {
 
 inline constexpr const char* kWindowSettingsFile = "settings.ini";
+// The file holds three short lines; only this much of it is read, and warnings show at most this
+// much of a line.
+inline constexpr std::size_t kLargestSettingsFile = 64 * 1024;
+inline constexpr std::size_t kLongestShownLine = 80;
 
 struct WindowSettings {
     bool fullScreen = true;
@@ -24,7 +29,7 @@ struct WindowSettings {
 WindowSettings parseWindowSettings(std::string_view text, std::vector<std::string>& warnings);
 std::string formatWindowSettings(const WindowSettings& settings);
 
-// Defaults when the file is missing; warnings go to standard error, prefixed with the path.
+// Defaults when the file is missing or not a regular file; warnings go to standard error, prefixed with the path.
 WindowSettings readWindowSettings(const std::string& path);
 // Replaces the file atomically; false (with the reason on standard error) when it cannot.
 bool writeWindowSettings(const std::string& path, const WindowSettings& settings);

@@ -1,5 +1,7 @@
 #include "platform/text/font_files.hpp"
 
+#include "platform/system/regular_file.hpp"
+
 #include <SDL_ttf.h>
 
 #include <algorithm>
@@ -36,7 +38,8 @@ bool startFontEngine()
 
 int addFontFile(const std::string& path)
 {
-    if (!startFontEngine())
+    // The font library opens the file blocking: a pipe in its place would hang the start.
+    if (reportIfNotRegularFile(path) || !startFontEngine())
         return 0;
     TTF_Font* font = TTF_OpenFont(path.c_str(), 12);
     if (!font)

@@ -7,6 +7,9 @@
 #include "platform/system/window_settings.hpp"
 #include "support/temp_dir.hpp"
 
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace burrowix {
 namespace {
 
@@ -45,6 +48,35 @@ TEST(WindowSettings, WhatIsWrittenReadsBackAndAMissingFileGivesDefaults)
     parseWindowSettings(formatWindowSettings(windowed), warnings);
     EXPECT_TRUE(warnings.empty()) << "the file we write never warns";
     EXPECT_FALSE(writeWindowSettings(dir.file("no/such/folder/settings.ini"), windowed));
+}
+
+TEST(WindowSettings, OnlyTheStartOfARegularFileIsReadAndLongLinesAreEchoedShort)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("settings.ini");
+
+    // A line past the first 64 KB is not read; the warning about a long line stays short.
+    const std::string longLine(50000, 'x');
+    test::writeText(path, "display = window\n" + longLine + "\n" + std::string(20000, '#') + "\nscaling = integer\n");
+    testing::internal::CaptureStderr();
+    const WindowSettings s = readWindowSettings(path);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(s.fullScreen);
+    EXPECT_EQ(s.scaling, ScalingMode::Fit);
+    EXPECT_LT(err.size(), 600u) << "the long line is cut short";
+    EXPECT_NE(err.find("only the first 64 KB"), std::string::npos) << err;
+    EXPECT_NE(err.find("line 2 ignored"), std::string::npos) << err;
+
+    // An endless device behind a link and a pipe nobody writes: defaults at once, with a reason.
+    const std::string zero = dir.file("zero.ini"), fifo = dir.file("fifo.ini");
+    std::filesystem::create_symlink("/dev/zero", zero);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(readWindowSettings(zero), WindowSettings{});
+    EXPECT_EQ(readWindowSettings(fifo), WindowSettings{});
+    const std::string reasons = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reasons.find("zero.ini is a device"), std::string::npos) << reasons;
+    EXPECT_NE(reasons.find("fifo.ini is a named pipe"), std::string::npos) << reasons;
 }
 
 TEST(WindowSettings, TheWindowIsTheLargestWholeMultipleThatFitsTheDesktop)

@@ -112,6 +112,9 @@ TEST_F(LevelScript, UntilStopsAtItsConditionOrFailsAtItsLimit)
     EXPECT_TRUE(has(err.str(), "not reached by frame 30")) << err.str();
     ASSERT_EQ(run("press F9\nuntil dead 5\nstate\n"), 0) << err.str();
     EXPECT_TRUE(has(lastLine(), "\"dead\":1")) << lastLine();
+    // A death that never comes fails at the default limit, not twenty thousand frames later.
+    EXPECT_EQ(run("until dead\n"), 2);
+    EXPECT_TRUE(has(err.str(), "until dead: not reached by frame 3000")) << err.str();
     EXPECT_EQ(run("walk 40 3\n"), 2);
     EXPECT_EQ(run("until\n"), 2);
 }
