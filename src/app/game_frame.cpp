@@ -1,5 +1,6 @@
 #include "app/game_frame.hpp"
 
+#include "app/fire_cue.hpp"
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
@@ -76,6 +77,7 @@ void RunGameFrame(Surface* backBuffer)
     updateHitBlink(d, gameScreen.frozen != 0);
     if (!w.diggerDead) {
         drawDigger(w, d, backBuffer);
+        drawFailedFireCue(w, d, backBuffer);
         if (elapsedMoreThan(now, gameScreen.throwTime, kThrowStep)) {
             gameScreen.throwTime = now;
             if (d.throwFrame >= 0 && ++d.throwFrame > 2)

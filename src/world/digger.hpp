@@ -47,6 +47,10 @@ public:
     std::int32_t throwFrame = -1;
     Ticks lastInputTime = 0;
     std::int32_t digging = 0;
+    // The last fire that did nothing (into earth, a wall, or without ammunition): when, and the
+    // direction it went (the screen shows a puff there for a moment).
+    Ticks failedFireTime = 0;
+    std::int32_t failedFireDirection = -1;
 
     Digger() = default;
     virtual ~Digger() = default;
