@@ -46,6 +46,7 @@ constexpr const char* kWidgets[] = {"ImageStart", "ImageMainMenuLC", "LevelPlus"
                                     "PackMinus"};
 
 // "digits.bmp": cells of 65 x 63; rows 0..2 the level numbers, row 3 the change and difficulty pictures.
+constexpr int kPreviewBackground = 23; // "backgrsmall.bmp"
 constexpr int kDigitWidth = 65, kDigitHeight = 63;
 constexpr int kSignSize = 63, kSignLastFrame = 8, kSignStep = 40;
 constexpr int kClosedWidth = 148, kClosedHeight = 149;
@@ -69,6 +70,39 @@ void blitClipped(Surface* target, int x, int y, const Surface* picture, Rect sou
         return;
     const Rect cut{source.left + left - x, source.top + top - y, source.left + right - x, source.top + bottom - y};
     blitFast(target, left, top, picture, &cut, keyed);
+}
+
+// The preview window outside the level's cells shows the level's background square (as the
+// background blocks do where they reach), never the black of an undrawn frame.
+void drawOutsideLevel(Surface* back)
+{
+    const World* w = world.theWorld.get();
+    const Digger* d = world.theDigger.get();
+    Surface* square = thePictures.interfaceImages[kPreviewBackground].get();
+    if (!w || !d || !square || !app.worldReady)
+        return;
+    const int left = screenFlow.previewOriginX + (d->viewCol - d->x) * 20;
+    const int top = screenFlow.previewOriginY + (d->viewRow - d->y) * 20;
+    const Rect level{left, top, left + w->width * 20, top + w->height * 20};
+    const Rect window = kPreviewWindow;
+    const Rect bands[] = {{window.left, window.top, window.right, level.top},
+                          {window.left, level.bottom, window.right, window.bottom},
+                          {window.left, level.top, level.left, level.bottom},
+                          {level.right, level.top, window.right, level.bottom}};
+    const int m = w->look();
+    const Rect tile{m * 100, 0, m * 100 + 100, 100};
+    // Squares laid from the level's corner, so they continue the background blocks' grid.
+    const int startX = left - ((left - window.left) / 100 + 1) * 100;
+    const int startY = top - ((top - window.top) / 100 + 1) * 100;
+    for (const Rect& band : bands) {
+        const Rect clip{std::max(band.left, window.left), std::max(band.top, window.top),
+                        std::min(band.right, window.right), std::min(band.bottom, window.bottom)};
+        if (clip.empty())
+            continue;
+        for (int y = startY; y < window.bottom; y += 100)
+            for (int x = startX; x < window.right; x += 100)
+                blitClipped(back, x, y, square, tile, clip, false);
+    }
 }
 
 void loadSnapshot()
@@ -243,6 +277,7 @@ void draw(Surface* back)
         drawDifficultyDialog(back);
         return;
     }
+    drawOutsideLevel(back);
     drawSign(back);
     drawLockMark(back);
     capturePreview(back);
