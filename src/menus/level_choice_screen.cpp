@@ -72,37 +72,32 @@ void blitClipped(Surface* target, int x, int y, const Surface* picture, Rect sou
     blitFast(target, left, top, picture, &cut, keyed);
 }
 
-// The preview window outside the level's cells shows the level's background square (as the
-// background blocks do where they reach), never the black of an undrawn frame.
-void drawOutsideLevel(Surface* back)
+// Where neither the level's cells nor its background blocks reach (beside narrow levels), the
+// preview window shows the level's background square instead of the frame's clear colour.
+void fillUncoveredPreview(Surface* back)
 {
     const World* w = world.theWorld.get();
     const Digger* d = world.theDigger.get();
-    Surface* square = thePictures.interfaceImages[kPreviewBackground].get();
-    if (!w || !d || !square || !app.worldReady)
+    const Surface* square = thePictures.interfaceImages[kPreviewBackground].get();
+    if (!w || !d || !square || !app.worldReady || levelChoice.sliding() || square->height() < 100 ||
+        square->width() < (w->look() + 1) * 100)
         return;
+    // The squares are laid from the level's corner, as the background blocks are.
     const int left = screenFlow.previewOriginX + (d->viewCol - d->x) * 20;
     const int top = screenFlow.previewOriginY + (d->viewRow - d->y) * 20;
     const Rect level{left, top, left + w->width * 20, top + w->height * 20};
-    const Rect window = kPreviewWindow;
-    const Rect bands[] = {{window.left, window.top, window.right, level.top},
-                          {window.left, level.bottom, window.right, window.bottom},
-                          {window.left, level.top, level.left, level.bottom},
-                          {level.right, level.top, window.right, level.bottom}};
+    // The frame is cleared to the first pixel of the clear picture ("all.bmp", near black).
+    const std::uint32_t cleared = app.clearPicture ? app.clearPicture->pixel(0, 0) : back->mapRgb(0);
     const int m = w->look();
-    const Rect tile{m * 100, 0, m * 100 + 100, 100};
-    // Squares laid from the level's corner, so they continue the background blocks' grid.
-    const int startX = left - ((left - window.left) / 100 + 1) * 100;
-    const int startY = top - ((top - window.top) / 100 + 1) * 100;
-    for (const Rect& band : bands) {
-        const Rect clip{std::max(band.left, window.left), std::max(band.top, window.top),
-                        std::min(band.right, window.right), std::min(band.bottom, window.bottom)};
-        if (clip.empty())
-            continue;
-        for (int y = startY; y < window.bottom; y += 100)
-            for (int x = startX; x < window.right; x += 100)
-                blitClipped(back, x, y, square, tile, clip, false);
-    }
+    const Rect window = kPreviewWindow;
+    for (int y = std::max(window.top, 0); y < std::min(window.bottom, back->height()); ++y)
+        for (int x = std::max(window.left, 0); x < std::min(window.right, back->width()); ++x) {
+            const bool inside = x >= level.left && x < level.right && y >= level.top && y < level.bottom;
+            if (inside || back->pixel(x, y) != cleared)
+                continue;
+            const int tx = ((x - left) % 100 + 100) % 100, ty = ((y - top) % 100 + 100) % 100;
+            back->setPixel(x, y, square->pixel(m * 100 + tx, ty));
+        }
 }
 
 void loadSnapshot()
@@ -277,7 +272,7 @@ void draw(Surface* back)
         drawDifficultyDialog(back);
         return;
     }
-    drawOutsideLevel(back);
+    fillUncoveredPreview(back);
     drawSign(back);
     drawLockMark(back);
     capturePreview(back);

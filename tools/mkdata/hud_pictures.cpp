@@ -324,7 +324,7 @@ Picture messagePanels()
             drawNugget(cr);
         }
         cairo_restore(cr);
-        drawCaption(cr, Face::Round, 22, k == 0 ? "GO!" : (k == 1 ? "OOPS" : "WIN!"), x + 40, y + 100, 70,
+        drawCaption(cr, Face::Round, 22, k == 0 ? "GO!" : (k == 1 ? "OOPS" : "WON!"), x + 40, y + 100, 70,
                     hex(pal::glowText), hex(pal::outline), 1.8);
         // Keep the window exactly transparent.
         cairo_save(cr);

@@ -290,8 +290,9 @@ Samples weaponChange()
 // A fire that does nothing: a dull, muffled double knock sliding down, clearly no shot or throw.
 Samples nothingHappens()
 {
-    Samples out = thump(330, 170, 0.16, 0.05);
-    mixInto(out, thump(260, 140, 0.12, 0.04), 0.07, 0.7);
+    // Each knock has faded to under 1% by its end, so neither ends in a click.
+    Samples out = thump(330, 170, 0.16, 0.03);
+    mixInto(out, thump(260, 140, 0.13, 0.025), 0.07, 0.7);
     Samples puff = noise(0.08, 151);
     filter(puff, FilterMode::LowPass, {900, 500, 0.08}, 0.7);
     envelope(puff, 0.002, 0.02);
