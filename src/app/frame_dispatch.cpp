@@ -159,6 +159,12 @@ void screenInput(const Message& message)
         return;
     case MessageType::KeyUp:
         gameKeyUp(message);
+        if (current().keyUp)
+            current().keyUp(message);
+        return;
+    case MessageType::MouseWheel:
+        if (current().mouseWheel)
+            current().mouseWheel(static_cast<std::int32_t>(message.wParam));
         return;
     case MessageType::Char:
         charInput(message);

@@ -1,5 +1,6 @@
 #include "app/game_frame.hpp"
 
+#include "app/fire_cue.hpp"
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
@@ -69,6 +70,8 @@ void RunGameFrame(Surface* backBuffer)
     prepareWorldForShell(w);
     stepWorld(w, *world.theDigger, in, backBuffer);
     applyWorldEvents(w);
+    if (!w.diggerDead)
+        drawFailedFireCue(w, *world.theDigger, backBuffer);
     runHud(w, *world.theDigger, backBuffer);
     // Death and the panels may start the level again: the world and the digger are new then.
     panelsAndLevelEnd(backBuffer);

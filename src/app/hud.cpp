@@ -28,6 +28,7 @@ constexpr int kSlideStep = 50;
 constexpr int kHidden = 10;
 constexpr int kSelectorSpeed = 6;
 constexpr int kStripFrames = 3;
+constexpr int kCell = 40;
 
 // By weapon of the HUD (shot, grenade, mine, TNT, bottle): its ammunition counter, the y of its
 // counter digits and the y of its icon square.
@@ -50,6 +51,29 @@ int selectorRest()
 Surface* picture(int slot)
 {
     return thePictures.interfaceImages[slot].get();
+}
+
+// Where the digger is on the screen; a HUD part it overlaps is drawn see-through so that Brannok
+// and the field under the part stay visible. The counts are drawn solid over it.
+Rect diggerOnScreen(const World& w, const Digger& d)
+{
+    const int x = d.viewCol * kCell + w.scrollOffsetX + d.offsetX;
+    const int y = d.viewRow * kCell + w.scrollOffsetY + d.offsetY;
+    return Rect{x, y, x + kCell, y + kCell};
+}
+
+bool overlaps(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A HUD picture, solid or see-through.
+void piece(Surface* target, int x, int y, int slot, const Rect& part, bool seeThrough)
+{
+    if (seeThrough)
+        blitHalf(target, x, y, picture(slot), &part, true);
+    else
+        blitFast(target, x, y, picture(slot), &part, true);
 }
 
 void number(Surface* target, int value, int x, int y, int style)
@@ -91,47 +115,46 @@ void glideSelector()
     s.selectorFrame = (s.selectorFrame + 1) % kStripFrames;
 }
 
-void drawWeaponColumn(Surface* target)
+void drawWeaponColumn(Surface* target, const Rect& digger)
 {
     const int sx = s.hudOffset * 18;
+    const bool seeThrough = overlaps(digger, Rect{0, 0, 177 - sx, 342});
     const Rect column{sx, 0, 104, 342};
-    blitFast(target, 0, 0, picture(kWeaponColumnPicture), &column, true);
+    piece(target, 0, 0, kWeaponColumnPicture, column, seeThrough);
+    const int f = s.selectorFrame;
+    const Rect strip{73 * f, 40, 73 * f + 73, 198};
+    piece(target, 104 - sx, 0, kSelectorPicture, strip, seeThrough);
+    const std::size_t current = std::size_t(weaponIndex());
+    const int marker = int(current) * 40;
+    piece(target, 50 - sx, kIconY[current], kSelectorPicture, Rect{marker, 0, marker + 40, 40}, seeThrough);
+    piece(target, 50 + 33 - sx, s.selectorY, kSelectorPicture, Rect{200, 0, 238, 31}, seeThrough);
+
     const auto& ammunition = theRecords.hallOfFame.ammunition;
     for (std::size_t i = 0; i < kAmmunitionCounter.size(); ++i)
         number(target, std::min(ammunition[std::size_t(kAmmunitionCounter[i])], 99), 26 - sx, kCounterY[i], 0);
-    const std::size_t current = std::size_t(weaponIndex());
     number(target, std::min(ammunition[std::size_t(kAmmunitionCounter[current])], 99), 26 - sx, kCounterY[current], 1);
-
-    const int f = s.selectorFrame;
-    const Rect strip{73 * f, 40, 73 * f + 73, 198};
-    blitFast(target, 104 - sx, 0, picture(kSelectorPicture), &strip, true);
-    const int marker = int(current) * 40;
-    const Rect frame{marker, 0, marker + 40, 40};
-    blitFast(target, 50 - sx, kIconY[current], picture(kSelectorPicture), &frame, true);
-    static constexpr Rect kSelector{200, 0, 238, 31};
-    blitFast(target, 50 + 33 - sx, s.selectorY, picture(kSelectorPicture), &kSelector, true);
 }
 
-void drawScoreStrip(Surface* target, const Digger& d)
+void drawScoreStrip(Surface* target, const Digger& d, const Rect& digger)
 {
     const int b = s.hudOffset * 6;
     const int top = 600 - (57 - b);
     const Rect strip{0, 0, 245, 57 - b};
-    blitFast(target, 3, top, picture(kScorePicture), &strip, true);
+    piece(target, 3, top, kScorePicture, strip, overlaps(digger, Rect{3, top, 248, 600}));
+    if (theCatalogue.difficulty != 0) {
+        const Rect health{0, 57 * (d.health + 1), 152, 57 * (d.health + 2) - b};
+        piece(target, 635, top, kScorePicture, health, overlaps(digger, Rect{635, top, 787, 600}));
+    }
     const HallOfFame& record = theRecords.hallOfFame;
     number(target, std::clamp(record.score, 0, 99999), 130, 553 + b, 2);
     number(target, std::clamp(record.lives, 0, 99), 224, 553 + b, 2);
-    if (theCatalogue.difficulty != 0) {
-        const Rect health{0, 57 * (d.health + 1), 152, 57 * (d.health + 2) - b};
-        blitFast(target, 635, top, picture(kScorePicture), &health, true);
-    }
 }
 
-void drawGoalsBox(Surface* target, const World& w, const Digger& d)
+void drawGoalsBox(Surface* target, const World& w, const Digger& d, const Rect& digger)
 {
     const int g = s.hudOffset * 19;
     const Rect box{0, g, 237, 188};
-    blitFast(target, 563, 0, picture(kGoalsPicture), &box, true);
+    piece(target, 563, 0, kGoalsPicture, box, overlaps(digger, Rect{563, 0, 800, 188 - g}));
     if (w.goldGoalOn == 1) {
         number(target, std::max(0, w.goldGoal - d.goldCollected), 709, 42 - g, 2);
         number(target, w.goldRemaining, 779, 42 - g, 2);
@@ -155,10 +178,11 @@ void runHud(World& w, const Digger& d, Surface* backBuffer)
         slideStep(w);
     }
     glideSelector();
+    const Rect digger = diggerOnScreen(w, d);
     if (theCatalogue.difficulty != 0)
-        drawWeaponColumn(backBuffer);
-    drawScoreStrip(backBuffer, d);
-    drawGoalsBox(backBuffer, w, d);
+        drawWeaponColumn(backBuffer, digger);
+    drawScoreStrip(backBuffer, d, digger);
+    drawGoalsBox(backBuffer, w, d, digger);
 }
 
 void toggleHud()

@@ -1,7 +1,8 @@
 #pragma once
 // The heads-up display of the game screen: the weapon column (at the difficulties with weapons)
 // with its counters and the gliding selector, the score strip with the lives, the health strip and
-// the goals box. All three pieces slide off the screen together, one step every 50 ms.
+// the goals box. All three pieces slide off the screen together, one step every 50 ms. A piece the
+// digger is under is drawn see-through, its counts solid.
 
 namespace burrowix {
 

@@ -66,6 +66,7 @@ void enterGameOver()
         screenFlow.pendingScore = record.score;
         moveWidget("Edit01", 407, 414);
         showWidget("Edit01");
+        focusWidget("Edit01"); // a name typed at once is not lost
         screenFlow.nameEntryState = 1;
     }
 }

@@ -45,6 +45,10 @@ struct ScreenEntry {
     void (*drawOverlay)(Surface* backBuffer) = nullptr;
     // A key-down message; while the name field is open the widgets had it first and did not take it.
     void (*keyDown)(const Message& message) = nullptr;
+    // A key-up message (the game screen's held keys are ended before).
+    void (*keyUp)(const Message& message) = nullptr;
+    // A turn of the mouse wheel by `notches` (positive away from the user).
+    void (*mouseWheel)(int notches) = nullptr;
     // A left button press, after the widgets had it.
     void (*leftButtonDown)(const Message& message) = nullptr;
     // A pointer move that no widget took.

@@ -53,6 +53,12 @@ void setWidgetState(const char* name, int state)
         w->setState(state);
 }
 
+void focusWidget(const char* name)
+{
+    if (auto* field = dynamic_cast<EditField*>(find(name)))
+        field->focus();
+}
+
 void setWidgetText(const char* name, const char* text)
 {
     if (Widget* w = find(name))
@@ -63,6 +69,18 @@ void setWidgetPosition(const char* name, int position)
 {
     if (auto* bar = dynamic_cast<ScrollBar*>(find(name)))
         bar->setPosition(position);
+}
+
+void setWidgetMaximum(const char* name, int maximum)
+{
+    if (auto* bar = dynamic_cast<ScrollBar*>(find(name)))
+        bar->setMaximum(maximum);
+}
+
+int heldScrollArrow(const char* name)
+{
+    const auto* bar = dynamic_cast<const ScrollBar*>(find(name));
+    return bar ? bar->heldArrow() : 0;
 }
 
 std::string widgetText(const char* name)

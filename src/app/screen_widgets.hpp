@@ -20,10 +20,16 @@ void hideWidget(const char* name);
 void moveWidget(const char* name, int x, int y);
 void setWidgetTextColor(const char* name, std::uint32_t color);
 void setWidgetState(const char* name, int state);
+// Gives the edit field called `name` the input focus, as a click on it would.
+void focusWidget(const char* name);
 // The text shown by a widget (`text` is kept by pointer and must outlive the widget).
 void setWidgetText(const char* name, const char* text);
 // Moves the scroll bar called `name`, which runs its change action.
 void setWidgetPosition(const char* name, int position);
+// Sets the largest position of the scroll bar called `name`.
+void setWidgetMaximum(const char* name, int maximum);
+// Which arrow button of the scroll bar called `name` is held down: -1 up, 1 down, 0 neither.
+int heldScrollArrow(const char* name);
 // The text of the widget called `name` (an edit field's content); "" when there is none.
 std::string widgetText(const char* name);
 // The names of the visible top-level widgets, in list order.

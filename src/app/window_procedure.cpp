@@ -57,6 +57,7 @@ void WindowProc(const Message& message)
     case MessageType::KeyDown:
     case MessageType::KeyUp:
     case MessageType::Char:
+    case MessageType::MouseWheel:
         dispatch::screenInput(message);
         return;
     case MessageType::Quit:

@@ -31,6 +31,7 @@ int effectOf(WorldSound sound)
     case WorldSound::Tnt: return e.effectTnt;
     case WorldSound::Bottle: return e.effectBottle;
     case WorldSound::Life: return e.effectLife;
+    case WorldSound::Nothing: return e.effectNothing;
     }
     return -1;
 }

@@ -39,6 +39,7 @@ constexpr EffectRow kEffectTable[] = {
     {&EffectHandles::effectInfo, "info01", "info01.wav"},
     {&EffectHandles::effectWeaponChange, "weaponchange01", "weaponchange01.wav"},
     {&EffectHandles::effectMenu, "menu01", "menu01.wav"},
+    {&EffectHandles::effectNothing, "nothing01", "nothing01.wav"},
 };
 
 } // namespace

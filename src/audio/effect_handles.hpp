@@ -30,6 +30,8 @@ struct EffectHandles {
     int effectInfo = -1;
     int effectWeaponChange = -1;
     int effectMenu = -1;
+    // A weapon fired where it cannot go.
+    int effectNothing = -1;
 
     // Replaces the effect bank as the player when set (tests record the effects played).
     std::function<void(int handle, int loop)> player;

@@ -1,5 +1,6 @@
 // The hall of fame: its picture under the twenty labels of names and scores, filled from the
-// records each time the screen is entered; the newest entry's row in its own colour.
+// records each time the screen is entered; the newest entry's row in its own colour. A name too
+// wide for its column is cut short with dots, so it never runs into its score.
 
 #include <array>
 #include <string>
@@ -9,7 +10,9 @@
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
+#include "menus/name_fitting.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "platform/text/fonts.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 
@@ -29,11 +32,20 @@ constexpr std::uint32_t kLabelColor = 0x3CAFD2, kHighlightColor = 0x1414E6;
 // The labels keep their texts by pointer: these outlive them.
 std::array<std::string, 20> labelTexts;
 
+// The names' labels start at x 425, the scores' at 635; a name keeps this much room to its score.
+constexpr int kNameFont = 0;
+constexpr int kNameColumnWidth = 635 - 425 - 12;
+
+int nameWidth(const std::string& text)
+{
+    return textWidth(kNameFont, text.c_str());
+}
+
 void fillLabels(int)
 {
     const HallOfFame& table = theRecords.hallOfFame;
     for (int row = 0; row < 10; ++row) {
-        labelTexts[std::size_t(row)] = table.entries[std::size_t(row)].name;
+        labelTexts[std::size_t(row)] = fitNameToColumn(table.entries[std::size_t(row)].name, kNameColumnWidth, nameWidth);
         labelTexts[std::size_t(row + 10)] = std::to_string(table.entries[std::size_t(row)].score);
         for (int column : {row, row + 10}) {
             const char* label = kWidgets[1 + column];

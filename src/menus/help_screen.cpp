@@ -1,5 +1,7 @@
 // The help screen: a strip of eight pages scrolled ten pixel rows per line, through the scroll bar
-// or the Up and Down keys. Every visit starts at the top.
+// (its arrow buttons scroll while held), the Up and Down keys (also while held) and the mouse wheel.
+// Scrolling stops where the last line of text reaches the bottom of the window. Every visit starts
+// at the top.
 
 #include <algorithm>
 #include <array>
@@ -27,8 +29,31 @@ namespace {
 constexpr int kBackground = 6; // "helpbgr.jpg"
 constexpr int kPageWidth = 256, kPageHeight = 375, kPageX = 420, kPageY = 100;
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
+// Text is drawn light on the black key; JPEG noise in the black stays well below this.
+constexpr int kInkLevel = 64;
+constexpr int kBottomMargin = 12;
 
 std::array<Picture, kHelpPages> pages;
+
+bool inked(std::uint32_t rgb)
+{
+    return int(rgb & 0xFF) > kInkLevel || int((rgb >> 8) & 0xFF) > kInkLevel || int((rgb >> 16) & 0xFF) > kInkLevel;
+}
+
+// The last row of the page strip that holds any text or picture; -1 when the pages are blank.
+int lastInkedRow()
+{
+    for (int page = kHelpPages - 1; page >= 0; --page) {
+        const Surface* surface = pages[std::size_t(page)].get();
+        if (!surface)
+            continue;
+        for (int y = std::min(surface->height(), kPageHeight) - 1; y >= 0; --y)
+            for (int x = 0; x < std::min(surface->width(), kPageWidth); ++x)
+                if (inked(surface->pixel(x, y)))
+                    return page * kPageHeight + y;
+    }
+    return -1;
+}
 
 void loadPages()
 {
@@ -38,6 +63,11 @@ void loadPages()
         if (pages[std::size_t(i)])
             setColorKey(pages[std::size_t(i)].get(), packRgb(0, 0, 0));
     }
+    help.lastLine = helpLastLine(lastInkedRow());
+    // The bar reports its kept position as it takes the new range; the visit's own line stays.
+    const int line = help.helpLine;
+    setWidgetMaximum(kHelpScrollBar, help.lastLine - 1);
+    help.helpLine = line;
 }
 
 void releasePages()
@@ -45,6 +75,7 @@ void releasePages()
     for (Picture& page : pages)
         page.reset();
     help.helpLine = 0;
+    help.heldKey = 0;
 }
 
 void showWidgets()
@@ -54,8 +85,27 @@ void showWidgets()
     showWidget("ImageMainMenu");
 }
 
+// Held keys and arrow buttons scroll on by the time since the last frame.
+void scrollWhileHeld()
+{
+    const int direction = help.heldKey != 0 ? help.heldKey : heldScrollArrow(kHelpScrollBar);
+    const Ticks now = app.frameClock;
+    const int elapsed = std::clamp(int(now - help.scrollTime), 0, 1000);
+    help.scrollTime = now;
+    if (direction == 0) {
+        help.scrollCarry = 0;
+        return;
+    }
+    help.scrollCarry += elapsed * kHelpLinesPerSecond / 1000.0;
+    const int lines = int(help.scrollCarry);
+    help.scrollCarry -= lines;
+    if (lines > 0)
+        setHelpLine(help.helpLine + direction * lines);
+}
+
 void draw(Surface* backBuffer)
 {
+    scrollWhileHeld();
     const HelpWindow w = helpWindow(help.helpLine);
     const Rect top{0, w.firstRow, kPageWidth, kPageHeight};
     blitFast(backBuffer, kPageX, kPageY, pages[std::size_t(w.page)].get(), &top, true);
@@ -66,17 +116,25 @@ void draw(Surface* backBuffer)
     }
 }
 
+bool repeated(const Message& message)
+{
+    return (message.lParam & (1u << 30)) != 0;
+}
+
 void keyDown(const Message& message)
 {
     switch (message.wParam) {
     case Key::Up:
-        if (help.helpLine > 1)
-            setHelpLine(help.helpLine - 1);
+    case Key::Down: {
+        const int direction = message.wParam == Key::Up ? -1 : 1;
+        // The press moves a line at once; holding it scrolls on in the frames, not by key repeats.
+        if (!repeated(message) || help.heldKey != direction)
+            setHelpLine(help.helpLine + direction);
+        help.heldKey = direction;
+        help.scrollTime = app.frameClock;
+        help.scrollCarry = 0;
         break;
-    case Key::Down:
-        if (help.helpLine < kHelpLines)
-            setHelpLine(help.helpLine + 1);
-        break;
+    }
     case Key::Escape:
         clickToMainMenu();
         break;
@@ -85,7 +143,28 @@ void keyDown(const Message& message)
     }
 }
 
+void keyUp(const Message& message)
+{
+    if ((message.wParam == Key::Up && help.heldKey < 0) || (message.wParam == Key::Down && help.heldKey > 0))
+        help.heldKey = 0;
+}
+
+void wheel(int notches)
+{
+    setHelpLine(help.helpLine - notches * kHelpLinesPerNotch);
+}
+
 } // namespace
+
+int helpLastLine(int lastTextRow)
+{
+    if (lastTextRow < 0)
+        return 1;
+    // The window's offset that puts the last row (and a margin) at its bottom, in whole lines.
+    const int offset = lastTextRow + kBottomMargin - kPageHeight;
+    const int line = offset <= 0 ? 1 : (offset + 9) / 10 + 1;
+    return std::clamp(line, 1, kHelpLines);
+}
 
 HelpWindow helpWindow(int helpLine)
 {
@@ -97,7 +176,7 @@ HelpWindow helpWindow(int helpLine)
 void setHelpLine(int line)
 {
     // The scroll bar's change action sets the line from its clamped position.
-    help.helpLine = std::clamp(line - 1, 0, kHelpLines - 1) + 1;
+    help.helpLine = std::clamp(line, 1, std::clamp(help.lastLine, 1, kHelpLines));
     setWidgetPosition(kHelpScrollBar, help.helpLine - 1);
 }
 
@@ -112,6 +191,8 @@ void registerHelpScreen()
     screen.backgroundKeyed = true;
     screen.drawFrame = draw;
     screen.keyDown = keyDown;
+    screen.keyUp = keyUp;
+    screen.mouseWheel = wheel;
     registerScreen(ScreenHelp, screen);
 }
 

@@ -49,6 +49,7 @@ constexpr const char* kWidgets[] = {"ImageStart", "ImageMainMenuLC", "LevelPlus"
                                     "PackMinus"};
 
 // "digits.bmp": cells of 65 x 63; rows 0..2 the level numbers, row 3 the change and difficulty pictures.
+constexpr int kPreviewBackground = 23; // "backgrsmall.bmp"
 constexpr int kDigitWidth = 65, kDigitHeight = 63;
 constexpr int kSignSize = 63, kSignLastFrame = 8, kSignStep = 40;
 constexpr int kClosedWidth = 148, kClosedHeight = 149;
@@ -72,6 +73,34 @@ void blitClipped(Surface* target, int x, int y, const Surface* picture, Rect sou
         return;
     const Rect cut{source.left + left - x, source.top + top - y, source.left + right - x, source.top + bottom - y};
     blitFast(target, left, top, picture, &cut, keyed);
+}
+
+// Where neither the level's cells nor its background blocks reach (beside narrow levels), the
+// preview window shows the level's background square instead of the frame's clear colour.
+void fillUncoveredPreview(Surface* back)
+{
+    const World* w = world.theWorld.get();
+    const Digger* d = world.theDigger.get();
+    const Surface* square = thePictures.interfaceImages[kPreviewBackground].get();
+    if (!w || !d || !square || !app.worldReady || levelChoice.sliding() || square->height() < 100 ||
+        square->width() < (w->look() + 1) * 100)
+        return;
+    // The squares are laid from the level's corner, as the background blocks are.
+    const int left = screenFlow.previewOriginX + (d->viewCol - d->x) * 20;
+    const int top = screenFlow.previewOriginY + (d->viewRow - d->y) * 20;
+    const Rect level{left, top, left + w->width * 20, top + w->height * 20};
+    // The frame is cleared to the first pixel of the clear picture ("all.bmp", near black).
+    const std::uint32_t cleared = app.clearPicture ? app.clearPicture->pixel(0, 0) : back->mapRgb(0);
+    const int m = w->look();
+    const Rect window = kPreviewWindow;
+    for (int y = std::max(window.top, 0); y < std::min(window.bottom, back->height()); ++y)
+        for (int x = std::max(window.left, 0); x < std::min(window.right, back->width()); ++x) {
+            const bool inside = x >= level.left && x < level.right && y >= level.top && y < level.bottom;
+            if (inside || back->pixel(x, y) != cleared)
+                continue;
+            const int tx = ((x - left) % 100 + 100) % 100, ty = ((y - top) % 100 + 100) % 100;
+            back->setPixel(x, y, square->pixel(m * 100 + tx, ty));
+        }
 }
 
 void loadSnapshot()
@@ -246,6 +275,7 @@ void draw(Surface* back)
         drawDifficultyDialog(back);
         return;
     }
+    fillUncoveredPreview(back);
     drawSign(back);
     drawLockMark(back);
     capturePreview(back);

@@ -50,6 +50,8 @@ public:
     bool blinkPhase = false; ///< the hit blink shows the blink sheet now (it toggles every 100 ms)
     Ticks blinkStart = 0;      ///< when the hit that started the blink happened
     Ticks blinkToggleTime = 0; ///< when the blink last toggled
+    Ticks failedFireTime = 0;               ///< when the last fire that did nothing went off (earth, wall, no ammunition)
+    std::int32_t failedFireDirection = -1; ///< where that fire went: the screen shows a puff there for a moment
 
     Digger() = default;
     virtual ~Digger() = default;

@@ -12,6 +12,8 @@ namespace burrowix {
 namespace {
 
 constexpr int kUp = 1;
+// A fire that does nothing sounds at most this often, so a held or repeated key does not buzz.
+constexpr int kFailedFireQuiet = 250;
 
 // Forgets a placed TNT that is no longer in its cell (destroyed by something that does not free the
 // remote, or a stale index), so the remote never blows up whatever stands there now.
@@ -20,6 +22,16 @@ void forgetVanishedTnt(World& w)
     HallOfFame& live = *w.live;
     if (live.placedTnt != 0 && (!w.validIndex(live.placedTnt) || w.cells[std::size_t(live.placedTnt)].kind != KindTnt))
         live.placedTnt = 0;
+}
+
+// A fire that does nothing: the rules stay as they are, the player hears and sees that it failed.
+void failedFire(World& w, Digger& d, Ticks now, std::int32_t dir)
+{
+    if (d.failedFireDirection < 0 || elapsedMoreThan(now, d.failedFireTime, kFailedFireQuiet)) {
+        reportSound(w, WorldSound::Nothing, d.cellIndex(w));
+        d.failedFireTime = now;
+    }
+    d.failedFireDirection = dir;
 }
 
 } // namespace
@@ -52,8 +64,10 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
     std::int32_t& ammunition = live.ammunition[std::size_t(counter)];
 
     if (kind == KindBottle) {
-        if (ammunition < 1)
+        if (ammunition < 1) {
+            failedFire(w, d, now, dir);
             return;
+        }
         --ammunition;
         live.superStart = std::int32_t(now);
         d.superMode = 1;
@@ -61,18 +75,23 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         d.lastWeaponTime = now;
         return;
     }
-    if (kind == KindGrenade && dir == kUp)
+    if (kind == KindGrenade && dir == kUp) {
+        failedFire(w, d, now, dir);
         return;
+    }
 
     const int digger = d.cellIndex(w);
-    const int t = neighbourInDirection(w, digger, kind == KindMine ? (dir + 2) % 4 : dir);
+    const int aim = kind == KindMine ? (dir + 2) % 4 : dir; // a mine is laid behind the digger
+    const int t = neighbourInDirection(w, digger, aim);
     const bool targetEmpty = t >= 0 && w.cells[std::size_t(t)].kind == KindEmpty;
     forgetVanishedTnt(w);
     const bool remote = kind == KindTnt && live.placedTnt != 0;
 
-    if (targetEmpty && !remote) {
-        if (ammunition < 1)
-            return;
+    if (!remote && (!targetEmpty || ammunition < 1)) {
+        failedFire(w, d, now, aim);
+        return;
+    }
+    if (!remote) {
         --ammunition;
         switch (kind) {
         case KindMine:

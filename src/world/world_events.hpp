@@ -29,6 +29,7 @@ enum class WorldSound : std::int8_t {
     Tnt,
     Bottle,
     Life,
+    Nothing, ///< a fire that could not go
 };
 
 enum class WorldEventKind : std::int8_t {

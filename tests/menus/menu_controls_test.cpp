@@ -118,6 +118,20 @@ TEST(HelpWindow, TheWindowRunsDownThePageStripTenRowsALine)
     }
 }
 
+TEST(HelpWindow, TheLastLineBringsTheLastTextRowJustIntoTheWindow)
+{
+    EXPECT_EQ(helpLastLine(-1), 1) << "blank pages do not scroll";
+    EXPECT_EQ(helpLastLine(300), 1) << "text that fits one window";
+    for (int row : {400, 1000, 1001, 2009, 2500}) {
+        const int line = helpLastLine(row);
+        const HelpWindow w = helpWindow(line);
+        const int bottom = w.page * 375 + w.firstRow + 375; // one past the window's last row
+        EXPECT_GT(bottom, row) << "row " << row << " shows at line " << line;
+        EXPECT_LE(bottom - row, 12 + 10) << "row " << row << ": no more blank than the margin and a line";
+    }
+    EXPECT_EQ(helpLastLine(5000), 250) << "never past the strip";
+}
+
 TEST(ScreenMusic, TheGameScreenHasTheDifficultysTrackAndEveryOtherScreenTheMenuTrack)
 {
     struct Row {

@@ -1,6 +1,9 @@
 #include "world/weapons.hpp"
 
+#include <vector>
+
 #include "app/game_keys.hpp"
+#include "audio/effect_handles.hpp"
 #include "world/enemies.hpp"
 #include "world/explosions.hpp"
 #include "rules_fixture.hpp"
@@ -79,6 +82,53 @@ TEST_F(WeaponsTest, NothingHappensWithinTheCooldownAtDifficultyZeroOrWithoutAmmu
     fire(KindShot);
     EXPECT_EQ(count(KindShot), 0);
     EXPECT_EQ(ammo(3), 15);
+}
+
+TEST_F(WeaponsTest, AFireThatCannotGoSoundsItsNothingCueAtMostEveryQuarterSecondAndCostsNothing)
+{
+    std::vector<int> played;
+    app.soundOn = app.soundAvailable = 1;
+    theEffects.effectNothing = 21;
+    theEffects.effectShot = 11;
+    theEffects.player = [&](int handle, int) { played.push_back(handle); };
+    level({"############",
+           "#....:.....#",
+           "#..........#",
+           "#..........#",
+           "############",
+           "############"},
+          5, 2, 1);
+    digger().direction = 1; // into the earth above
+    fire(KindShot);
+    EXPECT_EQ(played, (std::vector<int>{21}));
+    EXPECT_EQ(digger().failedFireDirection, 1);
+    EXPECT_EQ(digger().failedFireTime, app.frameClock);
+    EXPECT_EQ(ammo(3), 15) << "a failed fire costs nothing";
+    app.frameClock += 100;
+    fire(KindShot);
+    EXPECT_EQ(played.size(), 1u) << "a repeat within 250 ms stays quiet";
+    app.frameClock += 200;
+    fire(KindGrenade); // upwards: never thrown
+    EXPECT_EQ(played, (std::vector<int>{21, 21}));
+    EXPECT_EQ(ammo(4), 11);
+
+    digger().direction = 2; // the mine goes behind, into the free cell on the left
+    played.clear();
+    app.frameClock += 300;
+    fire(KindMine);
+    EXPECT_TRUE(played.empty() || played[0] != 21) << "a mine laid is no failed fire";
+    afterCooldown();
+    fire(KindShot);
+    EXPECT_EQ(at(6, 2).kind, KindShot);
+    EXPECT_EQ(played.back(), 11) << "a shot that flies sounds as a shot";
+
+    theRecords.hallOfFame.ammunition[7] = 0;
+    afterCooldown();
+    played.clear();
+    fire(KindBottle);
+    EXPECT_EQ(played, (std::vector<int>{21})) << "an empty bottle";
+    theEffects.player = nullptr;
+    theEffects.reset();
 }
 
 TEST_F(WeaponsTest, TheTntKeySetsOffAPlacedTntAndAnotherExplosionFreesTheRemote)

@@ -324,7 +324,7 @@ Picture messagePanels()
             drawNugget(cr);
         }
         cairo_restore(cr);
-        drawCaption(cr, Face::Round, 22, k == 0 ? "GO!" : (k == 1 ? "OOPS" : "WIN!"), x + 40, y + 100, 70,
+        drawCaption(cr, Face::Round, 22, k == 0 ? "GO!" : (k == 1 ? "OOPS" : "WON!"), x + 40, y + 100, 70,
                     hex(pal::glowText), hex(pal::outline), 1.8);
         // Keep the window exactly transparent.
         cairo_save(cr);
@@ -371,13 +371,11 @@ Picture controlsBoard()
     line(238, "Insert", "HUD on / off");
     drawCaption(cr, Face::Round, 18, "Any key or click to continue", 246.5, 268, 420, hex(0x7A2E1E), hex(0), 0);
     // The overlay for the difficulty without weapons hides the weapon lines (board rows 70-192).
+    // It covers the parchment only: its sides stay key colour, so the board's frame and trim show.
     cairo_save(cr);
-    cairo_rectangle(cr, 0, 301, 493, 123);
+    cairo_rectangle(cr, 16, 301, 461, 123);
     cairo_clip(cr);
-    drawParchment(cr, 0, 301, 493, 123);
-    cairo_rectangle(cr, 0, 301, 16, 123);
-    cairo_rectangle(cr, 477, 301, 16, 123);
-    fillShaded(cr, hex(pal::wood), 0, 0.2);
+    drawParchment(cr, 16, 14 + 301 - 70, 461, 273); // the board's own parchment, moved down to the overlay
     cairo_restore(cr);
     drawCaption(cr, Face::Round, 20, "No weapons at this difficulty:", 246.5, 301 + 45, 430, hex(0x7A2E1E), hex(0), 0);
     drawCaption(cr, Face::Sketch, 20, "avoid the enemies!", 246.5, 301 + 78, 430, ink, hex(0), 0);

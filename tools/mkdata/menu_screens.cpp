@@ -333,16 +333,16 @@ Picture magnifier()
     pathRoundRect(cr, 98, -11, 16, 22, 4);
     fillShaded(cr, hex(pal::brass), 2.5, 0.3);
     cairo_restore(cr);
-    // Opaque mask over the lens square's corners outside the circle, then the brass rim.
-    // A wooden back plate: its rounded corners still cover the corners of the square view.
+    // A round wooden bezel wide enough (to radius 114) to cover the corners of the square view
+    // outside the glass, so the glass sits in a round frame, not on a square plate; then the rim.
     cairo_new_path(cr);
-    pathRoundRect(cr, 26, 26, 176, 176, 16);
+    cairo_arc(cr, 114, 114, 114, 0, 2 * M_PI);
     cairo_new_sub_path(cr);
     cairo_arc_negative(cr, 114, 114, 80, 0, -2 * M_PI);
     cairo_close_path(cr);
     fillShaded(cr, hex(pal::woodDark), 2.5, 0.25);
-    for (auto [x, y] : {std::pair{38.0, 38.0}, {190.0, 38.0}, {38.0, 190.0}, {190.0, 190.0}})
-        drawScrew(cr, x, y, 3.5);
+    for (double angle : {M_PI / 4, 3 * M_PI / 4, 5 * M_PI / 4, 7 * M_PI / 4})
+        drawScrew(cr, 114 + 104 * std::cos(angle), 114 + 104 * std::sin(angle), 3.5);
     cairo_new_path(cr);
     cairo_arc(cr, 114, 114, 96, 0, 2 * M_PI);
     cairo_new_sub_path(cr);

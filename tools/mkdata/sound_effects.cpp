@@ -287,6 +287,20 @@ Samples weaponChange()
     return out;
 }
 
+// A fire that does nothing: a dull, muffled double knock sliding down, clearly no shot or throw.
+Samples nothingHappens()
+{
+    // Each knock has faded to under 1% by its end, so neither ends in a click.
+    Samples out = thump(330, 170, 0.16, 0.03);
+    mixInto(out, thump(260, 140, 0.13, 0.025), 0.07, 0.7);
+    Samples puff = noise(0.08, 151);
+    filter(puff, FilterMode::LowPass, {900, 500, 0.08}, 0.7);
+    envelope(puff, 0.002, 0.02);
+    mixInto(out, puff, 0, 0.4);
+    filter(out, FilterMode::LowPass, {2000, 2000, 0}, 0.7);
+    return out;
+}
+
 Samples menuClick()
 {
     Samples out = tone(Wave::Sine, {1500, 900, 0.03}, 0.11);
@@ -355,6 +369,7 @@ std::vector<SoundEffect> makeSoundEffects()
         {"info01.wav", infoBlip()},
         {"weaponchange01.wav", weaponChange()},
         {"menu01.wav", menuClick()},
+        {"nothing01.wav", nothingHappens()},
     };
     for (SoundEffect& e : effects)
         level(e);

@@ -1,5 +1,5 @@
 #pragma once
-// The game's 21 sound effects, synthesised from small recipes and levelled to one loudness.
+// The game's 22 sound effects, synthesised from small recipes and levelled to one loudness.
 #include "synth_kit.hpp"
 
 #include <string>

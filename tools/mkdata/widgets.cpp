@@ -139,7 +139,7 @@ void addWidgets(PictureList& out)
     button(out, "mvolup", 150, 50, "Music Volume", Look::Caption, 24);
     button(out, "exityes", 150, 80, "Yes", Look::Wood, 40);
     button(out, "exitno", 150, 80, "No", Look::Wood, 40);
-    button(out, "gomm", 150, 60, "Main Menu", Look::Stone);
+    button(out, "gomm", 150, 60, "Main Menu", Look::Wood);
     button(out, "gogmm", 150, 60, "Main Menu", Look::Gold);
     button(out, "yes", 80, 27, "Yes", Look::Wood, 18);
     button(out, "no", 80, 27, "No", Look::Wood, 18);

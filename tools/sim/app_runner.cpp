@@ -123,7 +123,8 @@ const char* effectName(int handle)
         {e.effectExplosion, "explosion"}, {e.effectWinner, "winner"},         {e.effectLoser, "loser"},
         {e.effectWeaponChange, "weaponChange"}, {e.effectStoneFall, "stoneFall"}, {e.effectNuggetFall, "nuggetFall"},
         {e.effectMine, "mine"},           {e.effectShot, "shot"},             {e.effectTnt, "tnt"},
-        {e.effectGrenade, "grenade"},     {e.effectBottle, "bottle"},         {e.effectInfo, "info"}};
+        {e.effectGrenade, "grenade"},     {e.effectBottle, "bottle"},         {e.effectInfo, "info"},
+        {e.effectNothing, "nothing"}};
     for (const auto& [h, name] : names)
         if (h == handle)
             return name;
@@ -252,7 +253,7 @@ public:
           << ",\"difficultyDialogState\":" << levelChoice.difficultyDialogState
           << ",\"dialogY\":" << levelChoice.dialogY
           << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
-          << ",\"helpLine\":" << help.helpLine << ",\"widgets\":[";
+          << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine << ",\"widgets\":[";
         const std::vector<std::string> widgets = visibleWidgetNames();
         for (std::size_t i = 0; i < widgets.size(); ++i)
             s << (i ? "," : "") << quoted(widgets[i]);
@@ -397,6 +398,14 @@ std::string runCommand(AppSim& sim, const std::string& line)
             sim.send(Message{MessageType::Char, std::uint32_t(static_cast<unsigned char>(c)), 0});
         return "";
     }
+    if (command == "wheel") {
+        long n = 0;
+        const bool towards = args.size() == 1 && !args[0].empty() && args[0][0] == '-';
+        if (args.size() != 1 || !number(towards ? args[0].substr(1) : args[0], n) || n > 100)
+            return "wheel needs a number of notches from -100 to 100 (positive turns away from you)";
+        sim.send(Message{MessageType::MouseWheel, std::uint32_t(std::int32_t(towards ? -n : n)), 0});
+        return "";
+    }
     if (command == "move" || command == "click") {
         int x = 0, y = 0;
         const bool right = command == "click" && args.size() == 3 && args[2] == "right";
@@ -408,6 +417,15 @@ std::string runCommand(AppSim& sim, const std::string& line)
             sim.send(Message{right ? MessageType::RightButtonDown : MessageType::LeftButtonDown, 0, mousePosition(x, y)});
             sim.send(Message{right ? MessageType::RightButtonUp : MessageType::LeftButtonUp, 0, mousePosition(x, y)});
         }
+        return "";
+    }
+    if (command == "press" || command == "release") {
+        int x = 0, y = 0;
+        if (args.size() != 2 || !coordinate(args[0], x) || !coordinate(args[1], y) || x >= 800 || y >= 600)
+            return command + " needs X Y on the screen";
+        sim.send(Message{MessageType::MouseMove, 0, mousePosition(x, y)});
+        sim.send(Message{command == "press" ? MessageType::LeftButtonDown : MessageType::LeftButtonUp, 0,
+                         mousePosition(x, y)});
         return "";
     }
     if (command == "shot") {

@@ -10,6 +10,8 @@
 //   text STRING         the characters of STRING typed one by one
 //   move X Y            the pointer moved
 //   click X Y [right]   the pointer moved, a button pressed and released there
+//   press X Y | release X Y   the pointer moved, the left button pressed or released there
+//   wheel N             the mouse wheel turned N notches (negative: towards the user)
 //   shot FILE.png       the back buffer as a picture
 //   digest              one JSON line with a fingerprint of the back buffer's pixels
 //   state               one JSON line with the program's state

@@ -94,6 +94,28 @@ DisplayResult blitFast(Surface* dst, int x, int y, const Surface* src, const Rec
     return DisplayResult::Ok;
 }
 
+DisplayResult blitHalf(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect, bool useSourceKey)
+{
+    const DisplayResult r = checkPair(dst, src);
+    if (r != DisplayResult::Ok)
+        return r;
+    Clipped c;
+    if (!clipCopy(*dst, x, y, *src, srcRect, c))
+        return DisplayResult::Ok;
+    const bool keyed = useSourceKey && src->hasColorKey();
+    const std::uint32_t key = src->colorKey();
+    // Halving each byte before adding keeps the channels from carrying into each other.
+    constexpr std::uint32_t kHalfMask = 0xFEFEFEFEu;
+    for (int j = 0; j < c.height; ++j) {
+        const std::uint32_t* s = src->row(c.srcY + j) + c.srcX;
+        std::uint32_t* d = dst->row(c.dstY + j) + c.dstX;
+        for (int i = 0; i < c.width; ++i)
+            if (!keyed || s[i] != key)
+                d[i] = ((s[i] & kHalfMask) >> 1) + ((d[i] & kHalfMask) >> 1);
+    }
+    return DisplayResult::Ok;
+}
+
 DisplayResult fillThenBlit(Surface* dst, std::uint32_t fill, const Surface* src, bool useSourceKey)
 {
     const DisplayResult r = checkPair(dst, src);

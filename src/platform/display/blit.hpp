@@ -19,6 +19,10 @@ namespace burrowix {
 DisplayResult blitFast(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                        bool useSourceKey);
 
+// Like blitFast, but each drawn pixel is averaged half and half with the destination pixel, so
+// what lies beneath shows through.
+DisplayResult blitHalf(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect, bool useSourceKey);
+
 // Like an unkeyed blitFast, but each drawn pixel is ORed onto the destination; source pixels equal
 // to sourceKey are skipped.
 DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,

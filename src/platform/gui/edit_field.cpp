@@ -57,11 +57,16 @@ int EditField::mouseDown(int mx, int my, int button)
         return byChildren;
     if (button != kLeftButton || !visible || !enabled || !hitTest(mx, my))
         return 0;
+    focus();
+    return 1;
+}
+
+void EditField::focus()
+{
     hot = true;
     caretVisible = true;
     caretTime = now();
     render();
-    return 1;
 }
 
 void EditField::changed()

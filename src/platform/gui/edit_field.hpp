@@ -1,6 +1,6 @@
 #pragma once
 // A one-line text entry: a label holding its own text of up to `maxLength` characters. It has the
-// input focus while `hot` is set (a click on it gives it; the screen takes it away), shows a
+// input focus while `hot` is set (a click on it or `focus()` gives it; the screen takes it away), shows a
 // blinking caret then, takes printable characters and Backspace.
 
 #include <string>
@@ -27,6 +27,8 @@ public:
     int charInput(int character) override;
     // The left three quarters of the field.
     bool hitTest(int x, int y) const override;
+    // Takes the input focus as a click on the field does, with the caret showing at once.
+    void focus();
 
     // Replaces the content (cut to the maximum length); `text` keeps pointing at the field's own.
     void setText(const char* value);

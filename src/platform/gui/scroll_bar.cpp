@@ -154,6 +154,15 @@ int ScrollBar::mouseUp(int mx, int my, int button)
     return up | down;
 }
 
+int ScrollBar::heldArrow() const
+{
+    if (!visible || !enabled)
+        return 0;
+    if (upButton->pressed && upButton->enabled)
+        return -1;
+    return downButton->pressed && downButton->enabled ? 1 : 0;
+}
+
 void ScrollBar::setVisible(bool flag)
 {
     Widget::setVisible(flag);

@@ -26,6 +26,8 @@ public:
     void updateThumb();
 
     int trackTop() const { return y + upHeight; }
+    // -1 while the up button is held down, 1 while the down button is, else 0.
+    int heldArrow() const;
 
     WidgetCallback onChange = nullptr;
     int trackHeight = 0;

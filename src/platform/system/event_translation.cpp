@@ -127,6 +127,12 @@ void translateEvent(const SDL_Event& event, std::vector<Message>& out)
         out.push_back({type, 0, screenPosition(event.button.x, event.button.y)});
         break;
     }
+    case SDL_MOUSEWHEEL: {
+        const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        if (notches != 0)
+            out.push_back({MessageType::MouseWheel, std::uint32_t(std::int32_t(notches)), 0});
+        break;
+    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const std::uint32_t vk = virtualKeyFor(event.key.keysym.sym);

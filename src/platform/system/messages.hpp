@@ -24,6 +24,8 @@ enum class MessageType {
     KeyDown,
     KeyUp,
     Char,
+    // The mouse wheel: wParam holds the notches as a signed number, positive away from the user.
+    MouseWheel,
     Quit,
 };
 

@@ -104,6 +104,29 @@ TEST(Blit, OrBlitCombinesAndSkipsItsExplicitKey)
     EXPECT_EQ(dst.pixel(2, 0), 0x110101u);
 }
 
+TEST(Blit, HalfBlitAveragesEachChannelSkipsKeyPixelsAndClips)
+{
+    Surface src(3, 1);
+    src.setPixel(0, 0, 0xFF00FF);
+    src.setPixel(1, 0, 0x00FF00); // the key
+    src.setPixel(2, 0, 0xFFFFFF);
+    src.setColorKeyPixel(0x00FF00);
+    Surface dst(4, 1);
+    fillRect(&dst, nullptr, 0x01FF03);
+    ASSERT_EQ(blitHalf(&dst, 1, 0, &src, nullptr, true), DisplayResult::Ok);
+    EXPECT_EQ(dst.pixel(0, 0), 0x01FF03u) << "left of the blit";
+    // No channel carries into its neighbour: 0xFF + 0x01 halves to 0x7F, not 0x80 spilling over.
+    EXPECT_EQ(dst.pixel(1, 0), 0x7F7F80u);
+    EXPECT_EQ(dst.pixel(2, 0), 0x01FF03u) << "a key pixel leaves the field alone";
+    EXPECT_EQ(dst.pixel(3, 0), 0x7FFE80u);
+    // Hanging over the right edge draws the part that fits and nothing beyond.
+    fillRect(&dst, nullptr, 0);
+    ASSERT_EQ(blitHalf(&dst, 3, 0, &src, nullptr, false), DisplayResult::Ok);
+    EXPECT_EQ(dst.pixel(3, 0), 0x7F007Fu);
+    EXPECT_EQ(countNonZero(dst), 1);
+    EXPECT_EQ(blitHalf(nullptr, 0, 0, &src, nullptr, false), DisplayResult::InvalidParams);
+}
+
 // A 4 x 4 source blitted so that it hangs over each edge of an 8 x 8 destination, and with a
 // source rectangle that hangs over each edge of the source.
 TEST(Blit, ClipsAtEveryEdgeOfBothSurfaces)

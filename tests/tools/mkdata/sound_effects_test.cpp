@@ -136,6 +136,7 @@ const std::map<std::string, Expected>& catalogue()
         {"grenade01.wav", {0.25, 0.35}},   {"tnt01.wav", {0.3, 0.5}},        {"bottle01.wav", {0.8, 1.2}},
         {"life01.wav", {0.5, 0.8}},        {"loser01.wav", {1.5, 2.5}},      {"winner01.wav", {1.5, 2.5}},
         {"info01.wav", {0.15, 0.25}},      {"weaponchange01.wav", {0.1, 0.2}}, {"menu01.wav", {0.05, 0.15}},
+        {"nothing01.wav", {0.12, 0.25}},
     };
     return table;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "menus/help_state.hpp"
 #include "records/hall_of_fame.hpp"
 #include "records/level_progress.hpp"
 #include "records/options.hpp"
@@ -143,22 +144,34 @@ TEST_F(AppSim, UpAndDownStepThroughTheLevelPacksAndTheirThemes)
     EXPECT_EQ(jsonText(s[2], "theme"), "theme2.pak");
 }
 
-TEST_F(AppSim, HelpScrollsToItsLastLineAndBackAndStartsAtTheTopOnTheNextVisit)
+TEST_F(AppSim, HelpScrollsAPageASecondWhileHeldStopsAtItsLastLineAndStartsAtTheTopOnTheNextVisit)
 {
     std::string script = "frames 2\nkey Esc\nframes 1\nkey F1\nframes 1\nstate\n";
-    for (int i = 0; i < 260; ++i)
-        script += "key Down\n";
-    script += "frames 1\nstate\n";
+    script += "down Down\nms 1000\nstate\n";             // held for a second: about a page
+    script += "ms 20000\nup Down\nstate\nkey Down\nframes 1\nstate\n"; // far past the end: it stops
+    script += "wheel 2\nframes 1\nstate\nwheel -5\nframes 1\nstate\n"; // the wheel, away and back
+    script += "press 712 100\nms 1000\nrelease 712 100\nframes 1\nstate\n"; // the up arrow held
     for (int i = 0; i < 300; ++i)
         script += "key Up\n";
     script += "frames 1\nstate\nkey Down\nkey Esc\nframes 1\nkey F1\nframes 1\nstate\n";
     const auto s = run(script);
-    ASSERT_EQ(s.size(), 4u);
+    ASSERT_EQ(s.size(), 9u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 7);
     EXPECT_EQ(jsonInt(s[0], "helpLine"), 1);
-    EXPECT_EQ(jsonInt(s[1], "helpLine"), 250);
-    EXPECT_EQ(jsonInt(s[2], "helpLine"), 1);
-    EXPECT_EQ(jsonInt(s[3], "helpLine"), 1);
+    const int last = jsonInt(s[0], "helpLastLine");
+    // The generated text ends well before the strip does, and needs more than one window.
+    EXPECT_GT(last, 100);
+    EXPECT_LT(last, 250) << "no scrolling into the blank rest of the strip";
+    EXPECT_GE(jsonInt(s[1], "helpLine"), 1 + 33);
+    EXPECT_LE(jsonInt(s[1], "helpLine"), 1 + 42);
+    EXPECT_EQ(jsonInt(s[2], "helpLine"), last);
+    EXPECT_EQ(jsonInt(s[3], "helpLine"), last) << "a press at the end stays there";
+    EXPECT_EQ(jsonInt(s[4], "helpLine"), last - 2 * kHelpLinesPerNotch);
+    EXPECT_EQ(jsonInt(s[5], "helpLine"), last) << "turning back stops at the end too";
+    EXPECT_GE(jsonInt(s[6], "helpLine"), last - 42);
+    EXPECT_LE(jsonInt(s[6], "helpLine"), last - 33);
+    EXPECT_EQ(jsonInt(s[7], "helpLine"), 1);
+    EXPECT_EQ(jsonInt(s[8], "helpLine"), 1);
 }
 
 TEST_F(AppSim, ExitYesEndsTheProgramWithTheThreeFilesSaved)

@@ -1,6 +1,6 @@
 // The whole program from scripts on the generated data with crafted level packs of small levels:
 // a new game through its panels, a won level into the next, deaths and retries up to game over with
-// the name stored in the hall of fame, the won game after the pack's last level, the exit panel and
+// the name typed at once stored in the hall of fame, the won game after the pack's last level, the exit panel and
 // the HUD toggle.
 #include <gtest/gtest.h>
 
@@ -166,7 +166,8 @@ TEST_F(GameEndSim, DeathsRetryTheLevelAndTheLastOneEndsTheGameWithTheNameStored)
         if (life > 0)
             script += kDismiss + std::string("ms 500\n");
     }
-    script += "state\nkey Enter\nframes 2\nstate\nclose\n";
+    // A name typed at once, without a click on the field.
+    script += "state\ntext Digga Dee\nkey Enter\nframes 2\nstate\nclose\n";
     const auto s = play(script);
     ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(panels(s[0])[Died], 1) << "the died panel a second after the death";
@@ -185,7 +186,7 @@ TEST_F(GameEndSim, DeathsRetryTheLevelAndTheLastOneEndsTheGameWithTheNameStored)
     HallOfFame table;
     HallOfFameFile{work.file("score.dat")}.read(table);
     EXPECT_EQ(table.entries[9].score, score) << "above 10, below every other default score";
-    EXPECT_EQ(table.entries[9].name, "Player") << "nothing typed";
+    EXPECT_EQ(table.entries[9].name, "Digga Dee") << "the field has the focus as it opens";
     EXPECT_EQ(table.entries[10].score, 10);
 }
 
