@@ -25,7 +25,8 @@ struct Button {
     const char* name;
     int offsetY; // below the panel's top
 };
-constexpr Button kButtons[] = {{"LC00", 8}, {"LC01", 121}, {"LC02", 230}};
+// Easy on top and Hard at the bottom, as Up and Down step through the packs on the level choice.
+constexpr Button kButtons[] = {{"LC02", 8}, {"LC01", 121}, {"LC00", 230}};
 
 void stepDrop()
 {

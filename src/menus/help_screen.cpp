@@ -10,6 +10,7 @@
 #include "app/screen_widgets.hpp"
 #include "menus/help_state.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -66,8 +67,13 @@ void draw(Surface* backBuffer)
     }
 }
 
+// The arrows scroll the page; Tab reaches the button.
+constexpr FocusItem kFocus[] = {{"ImageMainMenu"}};
+
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam, FocusArrows::TabOnly))
+        return;
     switch (message.wParam) {
     case Key::Up:
         if (help.helpLine > 1)

@@ -40,7 +40,9 @@ WindowSettings parseWindowSettings(std::string_view text, std::vector<std::strin
         const auto eq = line.find('=');
         const std::string_view name = eq == std::string_view::npos ? line : trim(line.substr(0, eq));
         const std::string_view value = eq == std::string_view::npos ? std::string_view{} : trim(line.substr(eq + 1));
-        if (name == "display" && (value == "fullscreen" || value == "window"))
+        if (name.starts_with("key.") && name.size() > 4)
+            settings.keys.emplace_back(std::string(name.substr(4)), std::string(value));
+        else if (name == "display" && (value == "fullscreen" || value == "window"))
             settings.fullScreen = value == "fullscreen";
         else if (name == "scaling" && (value == "fit" || value == "integer"))
             settings.scaling = value == "integer" ? ScalingMode::Integer : ScalingMode::Fit;
@@ -56,18 +58,46 @@ std::string formatWindowSettings(const WindowSettings& settings)
     std::string text = "# Burrowix window settings (Alt+Enter or F11 switches full screen and window)\n";
     text += std::string("display = ") + (settings.fullScreen ? "fullscreen" : "window") + "\n";
     text += std::string("scaling = ") + scalingModeName(settings.scaling) + "   # fit or integer\n";
+    if (!settings.keys.empty())
+        text += "# Keys of the game's actions (the Controls screen changes them)\n";
+    for (const auto& [action, key] : settings.keys)
+        text += "key." + action + " = " + key + "\n";
     return text;
 }
 
-WindowSettings readWindowSettings(const std::string& path)
+namespace {
+
+// The settings of the file, or the defaults when it is missing; the warnings of its lines in `warnings`.
+WindowSettings parseFile(const std::string& path, std::vector<std::string>& warnings)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
     std::ostringstream text;
     text << in.rdbuf();
+    return parseWindowSettings(text.str(), warnings);
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> readKeySettings(const std::string& path)
+{
     std::vector<std::string> warnings;
-    const WindowSettings settings = parseWindowSettings(text.str(), warnings);
+    return parseFile(path, warnings).keys;
+}
+
+bool writeKeySettings(const std::string& path, const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::vector<std::string> warnings;
+    WindowSettings settings = parseFile(path, warnings);
+    settings.keys = keys;
+    return writeWindowSettings(path, settings);
+}
+
+WindowSettings readWindowSettings(const std::string& path)
+{
+    std::vector<std::string> warnings;
+    const WindowSettings settings = parseFile(path, warnings);
     for (const std::string& w : warnings)
         std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
     return settings;
