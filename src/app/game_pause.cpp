@@ -22,7 +22,7 @@ namespace {
 
 constexpr std::uint32_t kTitleColor = 0x3CAFD2;  // the menus' label colour
 constexpr std::uint32_t kHintColor = 0x969696;
-constexpr std::uint32_t kPlateColor = 0x201810;
+constexpr std::uint32_t kPlateColor = 0x101820;
 constexpr Rect kPlate{260, 230, 540, 370};
 constexpr int kBorder = 3;
 

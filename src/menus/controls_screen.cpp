@@ -36,11 +36,11 @@ constexpr const char* kButtonRows[] = {"ImageDefaults", "ImageOptionsBack"};
 constexpr int kRowCount = kGameActionCount + 2;
 
 constexpr int kTop = 112, kRowHeight = 26;
-constexpr int kTitleX = 130, kKeyX = 420, kPadX = 560;
-constexpr Rect kPanel{100, 76, 720, 112 + kGameActionCount * kRowHeight + 34};
+constexpr int kTitleX = 110, kKeyX = 390, kPadX = 520;
+constexpr Rect kPanel{90, 76, 790, 112 + kGameActionCount * kRowHeight + 34};
 constexpr std::uint32_t kTextColor = 0x3CAFD2, kChosenColor = 0xFFFFFF, kWaitColor = 0x5AE0FF,
-                        kHeadColor = 0x969696, kMessageColor = 0x4040FF, kPanelColor = 0x100C08,
-                        kBarColor = 0x3A2A1A;
+                        kHeadColor = 0x969696, kMessageColor = 0x4040FF, kPanelColor = 0x08101A,
+                        kBarColor = 0x1A2A3A;
 
 int rowAt(int x, int y)
 {

@@ -25,8 +25,7 @@ struct Button {
     const char* name;
     int offsetY; // below the panel's top
 };
-// Easy on top and Hard at the bottom, as Up and Down step through the packs on the level choice.
-constexpr Button kButtons[] = {{"LC02", 8}, {"LC01", 121}, {"LC00", 230}};
+constexpr Button kButtons[] = {{"LC00", 8}, {"LC01", 121}, {"LC02", 230}};
 
 void stepDrop()
 {

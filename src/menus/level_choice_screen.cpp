@@ -284,7 +284,7 @@ void drawMagnifierOverlay(Surface* back)
 // The arrows choose the level and the pack; Tab reaches the two buttons. In the difficulty dialog
 // the arrows move between its buttons, top to bottom as on the screen.
 constexpr FocusItem kFocus[] = {{"ImageMainMenuLC"}, {"ImageStart"}};
-constexpr FocusItem kDialogFocus[] = {{"LC02"}, {"LC01"}, {"LC00"}};
+constexpr FocusItem kDialogFocus[] = {{"LC00"}, {"LC01"}, {"LC02"}};
 
 void keyDown(const Message& message)
 {

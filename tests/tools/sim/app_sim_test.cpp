@@ -188,7 +188,7 @@ TEST_F(AppSim, TheFirstVisitAsksForTheDifficultyOnceAndHardSelectsItsPackAndThem
 {
     // New game by click; the dialog drops in; Hard.
     const auto s = run("frames 2\nkey Esc\nframes 1\nclick 110 455\nframes 2\nstate\nframes 40\nstate\n"
-                       "click 450 415\nframes 2\nstate\nkey Esc\nframes 1\nkey Enter\nframes 5\nstate\n");
+                       "click 450 190\nframes 2\nstate\nkey Esc\nframes 1\nkey Enter\nframes 5\nstate\n");
     ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 2);
     EXPECT_EQ(jsonInt(s[0], "difficultyDialogState"), 2);

@@ -143,11 +143,11 @@ TEST_F(KeyboardControls, ANewPlayerChoosesADifficultyAndStartsALevelByKeys)
     ASSERT_EQ(s.size(), 7u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 2);
     EXPECT_EQ(jsonInt(s[0], "difficultyDialogState"), 2);
-    EXPECT_EQ(focus(s[1]), "LC02") << "Easy is the dialog's top button";
-    EXPECT_EQ(focus(s[2]), "LC01") << "Down goes towards Hard";
+    EXPECT_EQ(focus(s[1]), "LC00") << "Hard is the dialog's top button";
+    EXPECT_EQ(focus(s[2]), "LC01") << "Down goes towards Easy";
     EXPECT_EQ(jsonInt(s[3], "difficultyDialogState"), 0);
     EXPECT_EQ(jsonInt(s[3], "difficulty"), 1);
-    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Down on the level choice goes towards Hard too";
+    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Down on the level choice steps to the next pack";
     EXPECT_EQ(focus(s[5]), "ImageMainMenuLC");
     EXPECT_EQ(jsonInt(s[6], "screen"), 1) << "Tab to Start and Space: the level starts";
 }
