@@ -2,6 +2,7 @@
 
 #include "app/game_frame.hpp"
 #include "app/game_keys.hpp"
+#include "app/game_pause.hpp"
 #include "app/record_files.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
@@ -76,7 +77,10 @@ void drawLevelPreview()
 
 void runGameScreenFrame()
 {
-    RunGameFrame(theDisplay.backBuffer.get());
+    if (app.paused)
+        drawPausedFrame(theDisplay.backBuffer.get());
+    else
+        RunGameFrame(theDisplay.backBuffer.get());
 }
 
 void leaveLogoScreen()

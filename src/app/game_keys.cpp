@@ -1,5 +1,6 @@
 #include "app/game_keys.hpp"
 
+#include "app/game_pause.hpp"
 #include "app/hud.hpp"
 #include "app/message_panels.hpp"
 #include "app/pack_catalogue.hpp"
@@ -7,6 +8,7 @@
 #include "audio/effect_handles.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
+#include "state/key_bindings.hpp"
 #include "state/level_presentation_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -20,15 +22,17 @@ namespace {
 constexpr int kWeaponCount = 5;
 constexpr int kTntWeapon = 3;
 
-int arrowOf(std::uint32_t key)
+// The action of a key: the player's bindings for the keyboard, the default layout for a controller.
+int actionOf(const Message& message)
 {
-    switch (key) {
-    case Key::Left: return 0;
-    case Key::Up: return 1;
-    case Key::Right: return 2;
-    case Key::Down: return 3;
-    default: return -1;
-    }
+    return message.fromController() ? KeyBindings::defaultActionOf(message.wParam)
+                                    : keyBindings.actionOf(message.wParam);
+}
+
+// Arrows are numbered left, up, right, down, as the move actions are.
+int arrowOf(int action)
+{
+    return action >= ActionLeft && action <= ActionDown ? action - ActionLeft : -1;
 }
 
 // Fires a weapon of the HUD; the TNT only while its latch is open, and it closes the latch.
@@ -58,38 +62,41 @@ int weaponKind(int weapon)
 
 void gameScreenKeyDown(const Message& message)
 {
-    if (!world.theDigger || panelKeyDown(message.wParam))
+    if (!world.theDigger || pauseKeyDown(message) || panelKeyDown(message.wParam))
         return;
     Digger& d = *world.theDigger;
-    const std::uint32_t key = message.wParam;
-    if (const int arrow = arrowOf(key); arrow >= 0) {
+    if (message.wParam == Key::Escape) {
+        openExitPanel();
+        return;
+    }
+    const int action = actionOf(message);
+    if (const int arrow = arrowOf(action); arrow >= 0) {
         d.lastInputTime = app.frameClock;
         gameScreen.showPointer = 0;
         gameScreen.pressArrow(arrow);
         return;
     }
-    switch (key) {
-    case Key::Tab:
+    switch (action) {
+    case ActionNextWeapon:
         if (theCatalogue.difficulty != 0) {
             playEffect(theEffects.effectWeaponChange);
             if (!gameScreen.frozen)
                 gameScreen.currentWeapon = (gameScreen.currentWeapon + 1) % kWeaponCount;
         }
         break;
-    case Key::Escape: openExitPanel(); break;
-    case Key::Space:
+    case ActionFire:
         if (!gameScreen.frozen) {
             d.lastInputTime = app.frameClock;
             fire(gameScreen.currentWeapon);
         }
         break;
-    case Key::Insert: toggleHud(); break;
-    case Key::F1:
-    case Key::F1 + 1:
-    case Key::F1 + 2:
-    case Key::F4:
-    case Key::F5: fire(int(key - Key::F1)); break;
-    case Key::F9:
+    case ActionHud: toggleHud(); break;
+    case ActionShots:
+    case ActionGrenades:
+    case ActionMines:
+    case ActionTnt:
+    case ActionBottle: fire(action - ActionShots); break;
+    case ActionGiveUp:
         d.lastInputTime = app.frameClock;
         gameScreen.showPointer = 0;
         d.health = 1;
@@ -109,10 +116,10 @@ void gameScreenKeyDown(const Message& message)
 
 void gameKeyUp(const Message& message)
 {
-    const std::uint32_t key = message.wParam;
-    if (const int arrow = arrowOf(key); arrow >= 0)
+    const int action = actionOf(message);
+    if (const int arrow = arrowOf(action); arrow >= 0)
         gameScreen.releaseArrow(arrow);
-    else if ((key == Key::F4 || (key == Key::Space && gameScreen.currentWeapon == kTntWeapon)) && world.theWorld)
+    else if ((action == ActionTnt || (action == ActionFire && gameScreen.currentWeapon == kTntWeapon)) && world.theWorld)
         world.theWorld->tntLatch = false;
 }
 

@@ -68,9 +68,15 @@ void RunFrame()
 {
     if (app.firstFrame)
         dispatch::firstFrameInit();
-    app.frameClock = app.clock->ticks();
-    if (!elapsedMoreThan(app.frameClock, app.lastFrameTime, app.frameInterval))
+    const Ticks now = app.clock->ticks();
+    app.frameClock = now - app.pausedTicks;
+    if (!elapsedMoreThan(now, app.lastFrameTime, app.frameInterval))
         return;
+    // A paused frame does not count: the game's time stays at the last frame played.
+    if (app.paused) {
+        app.pausedTicks += now - app.lastFrameTime;
+        app.frameClock = now - app.pausedTicks;
+    }
 
     if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
         dispatch::leaveLogoScreen();
@@ -119,7 +125,7 @@ void RunFrame()
         dispatch::drawPointer(app.mouseX, app.mouseY, app.frameClock);
 
     presentFrame(theDisplay);
-    app.lastFrameTime = app.frameClock;
+    app.lastFrameTime = now;
 }
 
 } // namespace burrowix

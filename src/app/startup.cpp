@@ -1,6 +1,7 @@
 #include "app/startup.hpp"
 
 #include "app/game_screen.hpp"
+#include "app/key_settings.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
 #include "app/record_files.hpp"
@@ -14,6 +15,7 @@
 #include "audio/game_music.hpp"
 #include "platform/display/display.hpp"
 #include "platform/gui/gui_state.hpp"
+#include "platform/system/window_settings.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
 #include "platform/system/fatal_error.hpp"
@@ -131,6 +133,7 @@ int InitApplication(StartupDevices devices)
     app.clearPicture = thePictures.allPicture.get();
 
     readOptions();
+    loadKeyBindings(kWindowSettingsFile);
     const Options& options = theRecords.options;
     app.musicOn = options.musicEnabled;
     app.soundOn = options.soundEnabled;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/frame_dispatch.hpp"
+#include "app/game_pause.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/event_source.hpp"
 #include "platform/system/main_window.hpp"
@@ -36,6 +37,11 @@ void WindowProc(const Message& message)
     switch (message.type) {
     case MessageType::Activate:
         app.appActive = message.minimised() ? 0 : 1;
+        if (!app.appActive)
+            pauseOnFocusLoss();
+        return;
+    case MessageType::FocusLost:
+        pauseOnFocusLoss();
         return;
     case MessageType::Move:
         return;

@@ -3,6 +3,7 @@
 
 #include "app/screen_table.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "state/app_state.hpp"
@@ -14,9 +15,12 @@ namespace {
 constexpr int kBackground = 39; // "exitbgr.jpg"
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ExitYes", "ExitNo"};
+constexpr FocusItem kFocus[] = {{"ExitYes"}, {"ExitNo"}};
 
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam))
+        return;
     if (message.wParam == Key::Enter)
         requestClose();
     else if (message.wParam == Key::Escape)

@@ -6,6 +6,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -53,8 +54,12 @@ void draw(Surface* backBuffer)
     }
 }
 
+constexpr FocusItem kFocus[] = {{"GOMainMenu"}, {"GOMainMenuGood"}};
+
 void keyDown(const Message& message)
 {
+    if (screenFlow.nameEntryState != 1 && focusKeyDown(kFocus, message.wParam))
+        return;
     if (message.wParam == Key::Escape || (message.wParam == Key::Enter && screenFlow.nameEntryState == 1))
         backToMainMenu();
 }

@@ -9,6 +9,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/name_fitting.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -55,8 +56,12 @@ void fillLabels(int)
     }
 }
 
+constexpr FocusItem kFocus[] = {{"ImageMainMenu"}};
+
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam))
+        return;
     if (message.wParam == Key::Escape)
         clickToMainMenu();
 }

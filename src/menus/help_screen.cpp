@@ -12,6 +12,7 @@
 #include "app/screen_widgets.hpp"
 #include "menus/help_state.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -121,8 +122,13 @@ bool repeated(const Message& message)
     return (message.lParam & (1u << 30)) != 0;
 }
 
+// The arrows scroll the page; Tab reaches the button.
+constexpr FocusItem kFocus[] = {{"ImageMainMenu"}};
+
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam, FocusArrows::TabOnly))
+        return;
     switch (message.wParam) {
     case Key::Up:
     case Key::Down: {

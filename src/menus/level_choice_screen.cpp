@@ -13,6 +13,7 @@
 #include "menus/difficulty_dialog.hpp"
 #include "menus/level_choice_state.hpp"
 #include "menus/level_navigation.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/screen_drawing.hpp"
@@ -322,9 +323,17 @@ void drawMagnifierOverlay(Surface* back)
     app.cursorVisible = 0;
 }
 
+// The arrows choose the level and the pack; Tab reaches the two buttons. In the difficulty dialog
+// the arrows move between its buttons, top to bottom as on the screen.
+constexpr FocusItem kFocus[] = {{"ImageMainMenuLC"}, {"ImageStart"}};
+constexpr FocusItem kDialogFocus[] = {{"LC00"}, {"LC01"}, {"LC02"}};
+
 void keyDown(const Message& message)
 {
     const std::uint32_t key = message.wParam;
+    if (levelChoice.difficultyDialogState == 2 ? focusKeyDown(kDialogFocus, key)
+                                               : focusKeyDown(kFocus, key, FocusArrows::TabOnly))
+        return;
     if (key == Key::Enter) {
         if (levelChoice.difficultyDialogState != 2 && theRecords.difficultyPromptPending != 1)
             startGame();

@@ -3,6 +3,7 @@
 
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/pixel_format.hpp"
 #include "state/app_state.hpp"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr ScreenPicture kPictures[] = {{kMainMenuImage, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"Image01", "Image02", "Image03", "Image04", "Image05"};
+constexpr FocusItem kFocus[] = {{"Image01"}, {"Image02"}, {"Image03"}, {"Image04"}, {"Image05"}};
 
 void enter(int)
 {
@@ -22,6 +24,8 @@ void enter(int)
 
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam))
+        return;
     switch (message.wParam) {
     case Key::Enter:
         SetScreen(ScreenLevelChoice);

@@ -27,6 +27,7 @@ void registerMenuScreens()
     registerMainMenuScreen();
     registerLevelChoiceScreen();
     registerOptionsScreen();
+    registerControlsScreen();
     registerHallOfFameScreen();
     registerHelpScreen();
     registerExitScreen();

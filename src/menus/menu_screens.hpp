@@ -10,6 +10,7 @@ void registerLogoScreen();
 void registerMainMenuScreen();
 void registerLevelChoiceScreen();
 void registerOptionsScreen();
+void registerControlsScreen();
 void registerHallOfFameScreen();
 void registerHelpScreen();
 void registerExitScreen();

@@ -3,6 +3,7 @@
 #include "app/game_panel_actions.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
+#include "menus/controls_screen.hpp"
 #include "menus/difficulty_dialog.hpp"
 #include "menus/help_state.hpp"
 #include "menus/level_navigation.hpp"
@@ -130,6 +131,9 @@ const HoverSpec kHoverButtons[] = {
     {"ImageYes", 478, 53, "yes0.bmp", "yes1.bmp", panelYes},
     {"ImageNo", 478, 87, "no0.bmp", "no1.bmp", panelNo},
     {"ImageMainMenu", 51, 386, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
+    {"ImageControls", 51, 300, "keys0.bmp", "keys1.bmp", run<clickToControls>},
+    {"ImageDefaults", 335, 515, "defaults0.bmp", "defaults1.bmp", run<restoreDefaultKeys>},
+    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", run<backToOptions>},
 };
 
 struct TaggedSpec {

@@ -5,6 +5,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
+#include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
 #include "menus/options_controls.hpp"
 #include "menus/screen_drawing.hpp"
@@ -23,7 +24,18 @@ constexpr int kGaugeWidth = 82, kGaugeHeight = 69, kGaugeX = 611;
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}, {kGauges, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageMainMenu", "SoundBtn",   "MusicBtn",  "GameSpeed", "GameSpeedMinus",
                                     "GameSpeedPlus", "MusicTxt",   "SoundTxt",  "SoundMinus", "SoundPlus",
-                                    "Sound",         "MusicMinus", "MusicPlus", "Music"};
+                                    "Sound",         "MusicMinus", "MusicPlus", "Music",     "ImageControls"};
+
+// Top to bottom; the switches show the focus on their captions, the gauges on their titles.
+constexpr FocusItem kFocus[] = {
+    {"GameSpeed", nullptr, "GameSpeedMinus", "GameSpeedPlus"},
+    {"SoundTxt", "SoundBtn"},
+    {"Sound", nullptr, "SoundMinus", "SoundPlus"},
+    {"MusicTxt", "MusicBtn"},
+    {"Music", nullptr, "MusicMinus", "MusicPlus"},
+    {"ImageControls"},
+    {"ImageMainMenu"},
+};
 
 void enter(int)
 {
@@ -48,6 +60,8 @@ void drawGauges(Surface* backBuffer)
 
 void keyDown(const Message& message)
 {
+    if (focusKeyDown(kFocus, message.wParam))
+        return;
     if (message.wParam == Key::Escape)
         clickToMainMenu();
 }

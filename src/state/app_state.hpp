@@ -19,6 +19,7 @@ enum Screen : int {
     ScreenGame = 1,
     ScreenLevelChoice = 2,
     ScreenOptions = 3,
+    ScreenControls = 4,
     ScreenHallOfFame = 6,
     ScreenHelp = 7,
     ScreenLogo = 8,
@@ -38,8 +39,14 @@ struct AppState {
 
     int appActive = 0;
     int firstFrame = 1;
+    // The game's time: the clock's ticks less the time play stood paused, so every timer of the
+    // rules continues after a pause where it stopped.
     Ticks frameClock = 0;
+    // The clock's ticks at the last frame run.
     Ticks lastFrameTime = 0;
+    // Play stands paused ("Paused" panel), and the ticks paused so far.
+    int paused = 0;
+    Ticks pausedTicks = 0;
     int frameInterval = kDefaultFrameInterval;
     Ticks screenEnterTime = 0;
     int currentScreen = ScreenLogo;

@@ -126,6 +126,8 @@ void addWidgets(PictureList& out)
     button(out, "mainhelp", 125, 60, "Help");
     button(out, "exit", 130, 60, "Exit");
     button(out, "mainmenu", 150, 60, "Main Menu");
+    button(out, "keys", 150, 60, "Controls");
+    button(out, "defaults", 150, 60, "Defaults");
     button(out, "nglc", 125, 60, "Start");
     button(out, "lc0", 300, 100, "Hard", Look::Wood, 52);
     button(out, "lc1", 300, 100, "Medium", Look::Wood, 52);

@@ -15,6 +15,8 @@
 #include "app/pack_catalogue.hpp"
 #include "app/run_frame.hpp"
 #include "app/screen_widgets.hpp"
+#include "platform/gui/gui_state.hpp"
+#include "platform/gui/widget.hpp"
 #include "app/sound_controls.hpp"
 #include "app/startup.hpp"
 #include "app/window_procedure.hpp"
@@ -225,7 +227,9 @@ public:
             s << (i ? "," : "") << p.panels[i].up;
         s << "],\"hudShown\":" << p.hudShown << ",\"hudSlide\":" << p.hudSlide << ",\"hudOffset\":" << p.hudOffset
           << ",\"levelEnding\":" << p.levelEnding << ",\"dead\":" << (world.theDigger ? world.theDigger->dead : 0)
-          << ",\"goldCollected\":" << (world.theDigger ? world.theDigger->goldCollected : 0) << "}";
+          << ",\"goldCollected\":" << (world.theDigger ? world.theDigger->goldCollected : 0)
+          << ",\"digger\":[" << (world.theDigger ? world.theDigger->x : 0) << ","
+          << (world.theDigger ? world.theDigger->y : 0) << "]}";
         return s.str();
     }
 
@@ -253,7 +257,10 @@ public:
           << ",\"difficultyDialogState\":" << levelChoice.difficultyDialogState
           << ",\"dialogY\":" << levelChoice.dialogY
           << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
-          << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine << ",\"widgets\":[";
+          << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine
+          << ",\"paused\":" << app.paused
+          << ",\"focus\":" << quoted(theGui.focused && theGui.focused->name ? theGui.focused->name : "")
+          << ",\"widgets\":[";
         const std::vector<std::string> widgets = visibleWidgetNames();
         for (std::size_t i = 0; i < widgets.size(); ++i)
             s << (i ? "," : "") << quoted(widgets[i]);
@@ -447,6 +454,12 @@ std::string runCommand(AppSim& sim, const std::string& line)
         if (!theDisplay.backBuffer)
             return "there is no screen yet";
         sim.print(screenDigestLine(*theDisplay.backBuffer));
+        return "";
+    }
+    if (command == "unfocus") {
+        if (!args.empty())
+            return "unfocus takes no arguments";
+        sim.send(Message{MessageType::FocusLost, 0, 0});
         return "";
     }
     if (command == "close") {

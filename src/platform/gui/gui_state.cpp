@@ -8,6 +8,7 @@ GuiState theGui;
 
 void GuiState::reset()
 {
+    focused = nullptr;
     rootList.destroyAll();
     pictures.clearPictures();
     pictures.display = nullptr;

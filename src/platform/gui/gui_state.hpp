@@ -10,6 +10,7 @@
 namespace burrowix {
 
 class Clock;
+class Widget;
 
 struct GuiState {
     WidgetList rootList;
@@ -18,6 +19,8 @@ struct GuiState {
     int nextWidgetId = 0;
     // Set by the screens that take typed input (name entry): keys and characters go to the widgets.
     int keyboardInput = 0;
+    // The widget the keyboard or gamepad moved the focus to; a pointer move takes it back.
+    Widget* focused = nullptr;
     // The tick source of the edit field's caret; no caret blinking without one.
     Clock* clock = nullptr;
 

@@ -76,6 +76,17 @@ bool HoverButton::hitTest(int mx, int my) const
     return p && p->pixel(mx - x, my - y) != p->mapRgb(packRgb(0, 255, 0));
 }
 
+void HoverButton::showFocus(bool flag)
+{
+    hover = flag;
+}
+
+void HoverButton::activate()
+{
+    if (visible && enabled && onClick)
+        onClick(this);
+}
+
 void HoverButton::setVisible(bool flag)
 {
     Widget::setVisible(flag);

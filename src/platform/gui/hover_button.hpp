@@ -18,6 +18,8 @@ public:
     int mouseUp(int x, int y, int button) override;
     int mouseMove(int x, int y, int free) override;
     bool hitTest(int x, int y) const override;
+    void showFocus(bool flag) override;
+    void activate() override;
     // Showing loads both pictures, hiding releases both.
     void setVisible(bool flag) override;
 

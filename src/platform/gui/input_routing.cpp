@@ -38,6 +38,11 @@ WidgetInput routeWidgetInput(const Message& m)
     WidgetList& root = theGui.rootList;
     switch (m.type) {
     case MessageType::MouseMove:
+        // The pointer takes the focus back: the hover looks follow it again.
+        if (theGui.focused) {
+            theGui.focused->showFocus(false);
+            theGui.focused = nullptr;
+        }
         return result(root.mouseMoveAll(m.mouseX(), m.mouseY(), !root.anyPressed()));
     case MessageType::LeftButtonDown:
         return result(mouseButtonDown(m, kLeftButton));

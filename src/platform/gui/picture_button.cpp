@@ -79,6 +79,20 @@ int PictureButton::mouseUp(int mx, int my, int button)
     return result | Widget::mouseUp(mx, my, button);
 }
 
+void PictureButton::showFocus(bool flag)
+{
+    if (hover == flag)
+        return;
+    hover = flag;
+    render();
+}
+
+void PictureButton::activate()
+{
+    if (visible && enabled && onClick)
+        onClick(this);
+}
+
 int PictureButton::trackHover(int mx, int my, int free)
 {
     hover = false;

@@ -19,6 +19,8 @@ public:
     int mouseUp(int x, int y, int button) override;
     int mouseMove(int x, int y, int free) override;
     bool hitTest(int x, int y) const override;
+    void showFocus(bool flag) override;
+    void activate() override;
 
     WidgetCallback onPress = nullptr;
     WidgetCallback onClick = nullptr;

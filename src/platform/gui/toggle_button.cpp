@@ -24,4 +24,14 @@ int ToggleButton::mouseUp(int mx, int my, int button)
     return result | Widget::mouseUp(mx, my, button);
 }
 
+void ToggleButton::activate()
+{
+    if (!visible || !enabled)
+        return;
+    state = state == 1 ? 0 : 1;
+    render();
+    if (onClick)
+        onClick(this);
+}
+
 } // namespace burrowix

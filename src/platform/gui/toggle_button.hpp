@@ -12,6 +12,8 @@ public:
 
     int mouseDown(int x, int y, int button) override;
     int mouseUp(int x, int y, int button) override;
+    // Flips the mark as a click does.
+    void activate() override;
 };
 
 } // namespace burrowix

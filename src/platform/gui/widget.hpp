@@ -52,6 +52,10 @@ public:
     // A child can be shown only while its parent is shown. Showing (re)creates the buffer and loads
     // the picture; hiding clears `hot` and releases the picture.
     virtual void setVisible(bool flag);
+    // Keyboard focus: shows or clears the look a widget has under the pointer. Base: nothing.
+    virtual void showFocus(bool) {}
+    // What a click does, for the keyboard and the gamepad. Base: nothing.
+    virtual void activate() {}
 
     void setAdditive(bool flag);
     void setFontIndex(int index);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/display/display.hpp"
+#include "platform/system/gamepad.hpp"
 
 namespace burrowix {
 
@@ -101,6 +102,9 @@ void translateEvent(const SDL_Event& event, std::vector<Message>& out)
         case SDL_WINDOWEVENT_HIDDEN:
             out.push_back({MessageType::Activate, 0x10000});
             break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            out.push_back({MessageType::FocusLost});
+            break;
         case SDL_WINDOWEVENT_MOVED:
             out.push_back({MessageType::Move, 0, mousePosition(event.window.data1, event.window.data2)});
             break;
@@ -143,7 +147,8 @@ void translateEvent(const SDL_Event& event, std::vector<Message>& out)
             out.push_back({MessageType::Close});
             break;
         }
-        const std::uint32_t lParam = 1u | (event.key.repeat ? 1u << 30 : 0u) | (down ? 0u : 3u << 30);
+        const std::uint32_t lParam = 1u | (event.key.repeat ? 1u << 30 : 0u) | (down ? 0u : 3u << 30) |
+                                     (event.key.keysym.unused == kPadKeyMark ? Message::kFromControllerBit : 0u);
         out.push_back({down ? MessageType::KeyDown : MessageType::KeyUp, vk, lParam});
         if (down && controlCharacter(vk))
             out.push_back({MessageType::Char, controlCharacter(vk), lParam});

@@ -9,6 +9,7 @@ SDL_Event keyEvent(SDL_Keycode key, bool down)
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = key;
     e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    e.key.keysym.unused = kPadKeyMark;
     return e;
 }
 

@@ -62,7 +62,11 @@ private:
     std::map<SDL_JoystickID, Pad> pads_;
 };
 
-// A keyboard event for `key`, as SDL would report a press or release without modifiers.
+// Marks the keyboard events a controller makes (in a field SDL leaves unused).
+inline constexpr Uint32 kPadKeyMark = 0x50AD;
+
+// A keyboard event for `key`, as SDL would report a press or release without modifiers, marked as
+// the controller's.
 SDL_Event keyEvent(SDL_Keycode key, bool down);
 
 } // namespace burrowix

@@ -3,7 +3,8 @@
 // wParam and an lParam with the meanings of the classic desktop messages.
 //   Activate: wParam low word 1 active / 0 inactive, high word non-zero when minimised.
 //   Mouse messages: lParam low word x, high word y (screen coordinates, 800 x 600).
-//   KeyDown / KeyUp: wParam the virtual-key number (Key below); lParam bit 30 set on auto-repeat.
+//   KeyDown / KeyUp: wParam the virtual-key number (Key below); lParam bit 30 set on auto-repeat,
+//   bit 29 when a game controller made the key.
 //   Char: wParam the character code.
 //   Quit: wParam the exit code.
 
@@ -13,6 +14,8 @@ namespace burrowix {
 
 enum class MessageType {
     Activate,
+    // The window lost the keyboard focus (it stays active: frames keep running).
+    FocusLost,
     Move,
     Close,
     Destroy,
@@ -37,6 +40,9 @@ struct Message {
     int mouseX() const { return static_cast<std::int16_t>(lParam & 0xFFFF); }
     int mouseY() const { return static_cast<std::int16_t>(lParam >> 16); }
     bool minimised() const { return (wParam >> 16) != 0; }
+    bool fromController() const { return (lParam & kFromControllerBit) != 0; }
+
+    static constexpr std::uint32_t kFromControllerBit = 1u << 29;
 };
 
 inline std::uint32_t mousePosition(int x, int y)

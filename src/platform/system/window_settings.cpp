@@ -47,7 +47,9 @@ WindowSettings parseWindowSettings(std::string_view text, std::vector<std::strin
         const auto eq = line.find('=');
         const std::string_view name = eq == std::string_view::npos ? line : trim(line.substr(0, eq));
         const std::string_view value = eq == std::string_view::npos ? std::string_view{} : trim(line.substr(eq + 1));
-        if (name == "display" && (value == "fullscreen" || value == "window"))
+        if (name.starts_with("key.") && name.size() > 4)
+            settings.keys.emplace_back(std::string(name.substr(4)), std::string(value));
+        else if (name == "display" && (value == "fullscreen" || value == "window"))
             settings.fullScreen = value == "fullscreen";
         else if (name == "scaling" && (value == "fit" || value == "integer"))
             settings.scaling = value == "integer" ? ScalingMode::Integer : ScalingMode::Fit;
@@ -63,10 +65,17 @@ std::string formatWindowSettings(const WindowSettings& settings)
     std::string text = "# Burrowix window settings (Alt+Enter or F11 switches full screen and window)\n";
     text += std::string("display = ") + (settings.fullScreen ? "fullscreen" : "window") + "\n";
     text += std::string("scaling = ") + scalingModeName(settings.scaling) + "   # fit or integer\n";
+    if (!settings.keys.empty())
+        text += "# Keys of the game's actions (the Controls screen changes them)\n";
+    for (const auto& [action, key] : settings.keys)
+        text += "key." + action + " = " + key + "\n";
     return text;
 }
 
-WindowSettings readWindowSettings(const std::string& path)
+namespace {
+
+// The settings of the file, or the defaults when it is missing; the warnings of its lines in `warnings`.
+WindowSettings parseFile(const std::string& path, std::vector<std::string>& warnings)
 {
     // Only the start of a regular file is read: a link to an endless device or a huge file would
     // otherwise take memory without bound, and a pipe would block the start.
@@ -76,14 +85,35 @@ WindowSettings readWindowSettings(const std::string& path)
         reportIfNotRegularFile(path);
         return {};
     }
-    std::vector<std::string> warnings;
     if (cut) {
         // The last line read may be a part of a longer one.
         const auto lastBreak = text.rfind('\n');
         text.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
         warnings.push_back("only the first " + std::to_string(kLargestSettingsFile / 1024) + " KB are read");
     }
-    const WindowSettings settings = parseWindowSettings(text, warnings);
+    return parseWindowSettings(text, warnings);
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> readKeySettings(const std::string& path)
+{
+    std::vector<std::string> warnings;
+    return parseFile(path, warnings).keys;
+}
+
+bool writeKeySettings(const std::string& path, const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::vector<std::string> warnings;
+    WindowSettings settings = parseFile(path, warnings);
+    settings.keys = keys;
+    return writeWindowSettings(path, settings);
+}
+
+WindowSettings readWindowSettings(const std::string& path)
+{
+    std::vector<std::string> warnings;
+    const WindowSettings settings = parseFile(path, warnings);
     for (const std::string& w : warnings)
         std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
     return settings;

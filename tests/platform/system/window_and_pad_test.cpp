@@ -41,7 +41,7 @@ TEST(WindowSettings, WhatIsWrittenReadsBackAndAMissingFileGivesDefaults)
     test::TempDir dir;
     const std::string path = dir.file("settings.ini");
     EXPECT_EQ(readWindowSettings(path), WindowSettings{});
-    const WindowSettings windowed{false, ScalingMode::Integer};
+    const WindowSettings windowed{false, ScalingMode::Integer, {}};
     ASSERT_TRUE(writeWindowSettings(path, windowed));
     EXPECT_EQ(readWindowSettings(path), windowed);
     std::vector<std::string> warnings;

@@ -1,0 +1,7 @@
+#include "state/key_bindings.hpp"
+
+namespace burrowix {
+
+KeyBindings keyBindings;
+
+} // namespace burrowix
