@@ -207,8 +207,8 @@ Picture goalsBox()
     cairo_translate(cr, 40, 108);
     drawCrawler(cr, 0, Heading::Right, 0);
     cairo_restore(cr);
-    hudCaption(cr, "GOLD", 24, 66, 46);
-    hudCaption(cr, "FOES", 24, 139, 46);
+    hudCaption(cr, "GOLD", 21, 64, 38); // left of the icons: a goal that is off hides its whole row
+    hudCaption(cr, "FOES", 21, 137, 38);
     Picture p{"pan3.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
     p.regions = {{"goldNeed", 112, 42, 50, 26}, {"goldLeft", 182, 42, 50, 26},
                  {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}};
