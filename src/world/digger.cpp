@@ -190,8 +190,10 @@ void die(World& w, Digger& d)
     deathExplosion(w, cell);
     playEffect(theEffects.effectExplosion);
     w.diggerDead = 1;
-    if (cell >= 0)
+    if (cell >= 0) {
         w.cells[cell].blastFrame = 0;
+        w.cells[cell].blastRow = kDeathBlastRow;
+    }
     d.x = d.y = -1;
 }
 

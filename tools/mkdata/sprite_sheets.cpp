@@ -163,6 +163,33 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
         }
 }
 
+// Brannok's death, drawn over the blast in his own cell: nothing while the fire is at its height,
+// then he shows through the thinning smoke, sooty and dazed, sitting with stars circling his
+// helmet.
+void deathFrame(cairo_t* cr, int frame)
+{
+    if (frame < 6)
+        return;
+    const double t = (frame - 6) / 5.0;
+    cairo_push_group(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 20, 38);
+    cairo_scale(cr, 1.04, 0.92); // slumped
+    cairo_translate(cr, -20, -38);
+    drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0}); // eyes shut
+    cairo_restore(cr);
+    // Soot over the whole figure, lifting as the smoke clears.
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    cairo_set_source_rgba(cr, 0.12, 0.1, 0.09, 0.72 - 0.4 * t);
+    cairo_paint(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    for (int i = 0; i < 3; ++i) {
+        const double a = frame * 0.9 + i * kTau / 3;
+        sparkle(cr, 20 + std::cos(a) * 9, 5 + std::sin(a) * 2.5, 2.6, hex(0xFFE680));
+    }
+}
+
 void shotSheet(cairo_t* cr)
 {
     static const double angles[] = {M_PI, -M_PI / 2, 0, M_PI / 2};
@@ -352,11 +379,14 @@ void addItemSheets(PictureList& out)
         sheet(out, "tmp.bmp", c, kKeyBlack, false);
     }
     {
-        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes.
-        Canvas c(480, 240);
+        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes;
+        // row 6 Brannok's death, drawn over the blast in his cell.
+        Canvas c(480, 280);
         for (int row = 0; row < 6; ++row)
             for (int f = 0; f < 12; ++f)
                 inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2); });
+        for (int f = 0; f < 12; ++f)
+            inCell(c.cr(), f, 6, [&] { deathFrame(c.cr(), f); });
         sheet(out, "exp.bmp", c, kKeyBlack, false);
     }
 }

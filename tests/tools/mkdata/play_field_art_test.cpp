@@ -160,6 +160,23 @@ TEST_F(PlayFieldArt, BlastCellsJoinTheirNeighboursWithoutASeam)
         }
 }
 
+TEST_F(PlayFieldArt, BrannoksDeathShowsOnlyOnceTheFireHasPassed)
+{
+    // Row 6 lies over the blast in his cell: empty while the fire hides him, then his pose.
+    const Picture& exp = find(items_, "exp.bmp");
+    ASSERT_GE(exp.image.height, 280);
+    for (int f = 0; f < 12; ++f) {
+        int drawn = 0;
+        for (int y = 240; y < 280; ++y)
+            for (int x = f * 40; x < f * 40 + 40; ++x)
+                drawn += !(exp.image.at(x, y) == exp.key);
+        if (f < 6)
+            EXPECT_EQ(drawn, 0) << "frame " << f;
+        else
+            EXPECT_GT(drawn, 400) << "frame " << f;
+    }
+}
+
 TEST_F(PlayFieldArt, SpritesCarryADarkShadowAndNoLightFringe)
 {
     // The shadow sits below and right of a shape, never above it, and never in the next cell.
