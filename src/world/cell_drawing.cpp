@@ -9,6 +9,7 @@
 #include "world/cell.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
+#include "world/explosions.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -177,10 +178,18 @@ void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target
         // from cell to cell, so neighbouring cells of one blast differ.
         const Surface* sheet = thePictures.explosionPicture.get();
         const int variant = sheet && sheet->height() >= 6 * size ? ((cell.x + 2 * cell.y) % 3 + 3) % 3 : 0;
-        const int row = cell.blastRow + 2 * variant;
-        const Rect r{source.left + (cell.blastFrame - 1) * size, source.top + row * size,
-                     source.right + (cell.blastFrame - 1) * size, source.bottom + row * size};
+        const bool death = cell.blastRow == kDeathBlastRow;
+        auto frameRect = [&](int row) {
+            return Rect{source.left + (cell.blastFrame - 1) * size, source.top + row * size,
+                        source.right + (cell.blastFrame - 1) * size, source.bottom + row * size};
+        };
+        const Rect r = frameRect((death ? 0 : cell.blastRow) + 2 * variant);
         blitFast(target, x, y, thePictures.explosionPicture.get(), &r, true);
+        // Sheets with a seventh row show the digger's death pose over the blast in his cell.
+        if (death && sheet && sheet->height() >= 7 * size) {
+            const Rect pose = frameRect(6);
+            blitFast(target, x, y, thePictures.explosionPicture.get(), &pose, true);
+        }
     }
 }
 

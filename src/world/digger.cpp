@@ -184,8 +184,10 @@ void die(World& w, Digger& d)
     deathExplosion(w, cell);
     reportSound(w, WorldSound::Explosion, cell);
     w.diggerDead = 1;
-    if (cell >= 0)
+    if (cell >= 0) {
         w.cells[cell].blastFrame = 0;
+        w.cells[cell].blastRow = kDeathBlastRow;
+    }
     d.x = d.y = -1;
 }
 

@@ -22,6 +22,10 @@ void screenBlast(World& w, Digger& d);
 // run through shots; every marked cell is emptied.
 void deathExplosion(World& w, int i);
 
+// The blast row of the cell the digger died in: drawn as an ordinary blast with his death pose
+// over it when the explosion sheet has one.
+inline constexpr std::int32_t kDeathBlastRow = 2;
+
 // Kinds whose explosion spreads to their neighbours.
 bool isChainKind(std::int32_t kind, bool withShots);
 

@@ -77,21 +77,39 @@ void helmetSide(cairo_t* cr, double cx, double cy, const BrannokColors& k, bool 
 // the ones flying clear of him show. With `bothSides` every other crumb flies to the mirrored side.
 void crumbs(cairo_t* cr, double phase, double x0, double y0, double x1, double y1, double arc, bool bothSides)
 {
-    const Color c = hex(pal::earthLight);
+    // Clods of earth: a lumpy brown shape with a lit top and a soft brown edge, not an outlined dot.
     for (int i = 0; i < 6; ++i) {
         const double t = std::fmod(phase + i / 6.0, 1.0);
         const double tx = bothSides && i % 2 ? 2 * x0 - x1 : x1;
         const double px = x0 + (tx - x0) * t + (i % 3 - 1) * 1.2;
         const double py = y0 + (y1 - y0) * t - arc * std::sin(t * M_PI);
-        pathEllipse(cr, px, py, 2.1 - t * 0.7, 1.8 - t * 0.6);
-        fillFlat(cr, c, 1.0);
+        const double r = (i % 2 ? 2.0 : 2.7) * (1 - t * 0.3);
+        cairo_save(cr);
+        cairo_translate(cr, px, py);
+        cairo_rotate(cr, i * 1.3 + t * 3);
+        cairo_new_path(cr);
+        cairo_move_to(cr, -r, -r * 0.4);
+        cairo_line_to(cr, -r * 0.2, -r);
+        cairo_line_to(cr, r, -r * 0.5);
+        cairo_line_to(cr, r * 0.7, r * 0.7);
+        cairo_line_to(cr, -r * 0.6, r * 0.8);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+        setColor(cr, hex(pal::earth));
+        cairo_fill_preserve(cr);
+        setColor(cr, hex(pal::earthShadow));
+        cairo_set_line_width(cr, 0.9);
+        cairo_stroke(cr);
+        pathEllipse(cr, px - r * 0.25, py - r * 0.35, r * 0.45, r * 0.3);
+        fillFlat(cr, hex(pal::earthLight), 0);
     }
 }
 
 void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
 {
     const double s = std::sin(pose.phase * kTau), c = std::cos(pose.phase * kTau);
-    double bob = -std::fabs(s) * 1.2;
+    // The body sinks 2.5 px at each contact (feet apart) and rises as the legs pass.
+    double bob = std::fabs(s) * 2.5 - 0.5;
     const Color furDark = darker(k.fur, 0.2);
     double backFoot = 14.5 - 6 * s, frontFoot = 23.5 + 6 * s;
     double lean = 0;
@@ -150,7 +168,7 @@ void brannokSide(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     fillShaded(cr, furDark, gLine);
 
     // Head.
-    const double hx = 27, hy = 15 + bob + (pose.action == BrannokAction::Idle && pose.variant == 1 ? -1 : 0);
+    const double hx = 27, hy = 16 + bob + (pose.action == BrannokAction::Idle && pose.variant == 1 ? -1 : 0);
     pathEllipse(cr, hx, hy, 8.8, 7.8);
     fillShaded(cr, k.fur, gLine);
     pathEllipse(cr, hx + 6.5, hy + 3, 5, 3.6);
@@ -227,7 +245,7 @@ void brannokBack(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.5 : -1.5;
     const Color furDark = darker(k.fur, 0.2);
-    if (dig)
+    if (dig && pose.variant == 0) // variant 1: the throw seen from behind, arms up but no digging
         crumbs(cr, pose.phase, 20, 6, 2, 34, 4, true);
     pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.2, 2.6);
     fillShaded(cr, furDark, gLine);
@@ -263,7 +281,7 @@ void brannokFront(cairo_t* cr, const BrannokPose& pose, const BrannokColors& k)
     const double c = std::cos(pose.phase * kTau);
     const double off = pose.faceRight ? 1.6 : -1.6;
     const Color furDark = darker(k.fur, 0.2);
-    if (dig)
+    if (dig && pose.variant == 0)
         crumbs(cr, pose.phase, 20, 30, 2, 22, 14, true);
     pathEllipse(cr, 14, 36.5 - std::max(0.0, c) * 2, 4.4, 2.6);
     fillShaded(cr, furDark, gLine);
@@ -357,7 +375,9 @@ void drawBrannok(cairo_t* cr, const BrannokPose& pose, BrannokStyle style)
 
 Color crawlerColor(int look)
 {
-    static const std::uint32_t colors[] = {pal::crawler, 0xC9A13A, 0x8A5CC8, 0xB8552E, 0x7CC8E0};
+    // One green-teal family, told apart by brightness and the pattern on the back: colour alone
+    // says "Crawler". Every look stays light enough to show on a dark tunnel.
+    static const std::uint32_t colors[] = {pal::crawler, 0x74CC8C, 0x2E9A6E, 0x58B8A4, 0x9ADC8A};
     return hex(colors[look < 0 || look > 4 ? 0 : look]);
 }
 
@@ -380,6 +400,27 @@ void insectLeg(cairo_t* cr, double x0, double y0, double kx, double ky, double f
 
 // Seen from the side like the other characters, walking right along the floor; the other headings
 // turn the whole figure so its feet stay on the wall it follows (on its right-hand side).
+// The pattern on the abdomen that tells the looks apart: plain, pale spots, a light stripe down
+// the back, dark bands.
+void crawlerMarks(cairo_t* cr, int look, double sway)
+{
+    const Color body = crawlerColor(look);
+    if (look == 1) {
+        for (auto [x, y] : {std::pair{10.0, 24.0}, {15.5, 30.0}, {17.0, 23.0}, {9.0, 30.5}}) {
+            pathEllipse(cr, x, y + sway, 1.6, 1.3);
+            fillFlat(cr, lighter(body, 0.55), 0);
+        }
+    } else if (look == 2) {
+        pathRoundRect(cr, 5, 25.5 + sway, 17, 3, 1.5);
+        fillFlat(cr, lighter(body, 0.45), 0);
+    } else if (look == 3) {
+        for (double x : {8.0, 13.5, 19.0}) {
+            pathRoundRect(cr, x - 1.2, 20.5 + sway, 2.4, 13, 1.2);
+            fillFlat(cr, darker(body, 0.45), 0);
+        }
+    }
+}
+
 void drawCrawler(cairo_t* cr, int look, Heading heading, double phase)
 {
     const Color body = crawlerColor(look), dark = darker(body, 0.35);
@@ -407,6 +448,7 @@ void drawCrawler(cairo_t* cr, int look, Heading heading, double phase)
         cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
     }
+    crawlerMarks(cr, look, sway);
     highlight(cr, 11, 22.5 + sway, 6, 2.5, 0.55);
     pathEllipse(cr, 25, 27, 5.5, 6);
     fillShaded(cr, darker(body, 0.08), 2);
@@ -513,13 +555,12 @@ void drawEgg(cairo_t* cr, double rock, double crack)
     cairo_translate(cr, 20, 36);
     cairo_rotate(cr, rock);
     cairo_translate(cr, -20, -36);
-    // A neutral stone grey: the hatching egg is shared by every theme, whose dormant eggs are
-    // stones in the theme's own tones.
+    // Speckled cream: a hatching egg is alive, unlike the stones it hid among.
     pathEllipse(cr, 20, 23.5, 12, 14.5);
-    fillShaded(cr, hex(0x8E8C88), 2);
+    fillShaded(cr, hex(pal::egg), 2, 0.3);
     for (auto [x, y, r] : {std::tuple{15.0, 18.0, 2.0}, {24.0, 14.0, 1.5}, {25.0, 27.0, 2.3}, {14.0, 29.0, 1.4}, {20.0, 33.0, 1.2}, {19.0, 23.0, 1.1}}) {
         pathEllipse(cr, x, y, r, r * 0.8);
-        fillFlat(cr, hex(0x5A5854), 0);
+        fillFlat(cr, hex(pal::eggSpots), 0);
     }
     highlight(cr, 15, 14, 4, 5, 0.5);
     if (crack > 0) {
@@ -668,8 +709,8 @@ void drawWalker(cairo_t* cr, Heading heading, bool faceRight, double phase)
 
 Color stalkerColor(int look)
 {
-    // Cold hues: the Stalker is deadly and glows like it.
-    static const std::uint32_t colors[] = {0x3FC0D0, 0x9A6CF0, 0x5C9CFF, 0x5CD69A};
+    // One shadow-red family, the looks lighter or darker: red says "Stalker" on every theme.
+    static const std::uint32_t colors[] = {0xD04848, 0xF07860, 0xB03048, 0xE89090};
     return hex(colors[look < 0 || look > 3 ? 0 : look]);
 }
 

@@ -76,33 +76,24 @@ Image Canvas::keyed(Rgb key) const
     return out;
 }
 
-Image Canvas::keyedWithRim(Rgb key) const
+Image Canvas::keyedWithShadow(Rgb key, Rgb shadow, int cell) const
 {
     Image img = keyed(key);
-    const Rgb rim{156, 132, 112};
-    auto dark = [&](int x, int y) {
-        const Rgb c = img.at(x, y);
-        return !(c == key) && c.r * 299 + c.g * 587 + c.b * 114 < 72 * 1000;
-    };
-    auto clear = [&](int x, int y) {
-        return x < 0 || y < 0 || x >= img.width || y >= img.height || img.at(x, y) == key;
-    };
-    std::vector<std::pair<int, int>> edge;
-    const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
+    Image out = img;
+    auto solid = [&](int x, int y) { return x >= 0 && y >= 0 && !(img.at(x, y) == key); };
     for (int y = 0; y < img.height; ++y)
         for (int x = 0; x < img.width; ++x) {
-            if (!dark(x, y))
+            if (solid(x, y))
                 continue;
-            // Transparent on one side and still outline on the opposite side.
-            for (int i = 0; i < 4; ++i)
-                if (clear(x + dx[i], y + dy[i]) && !clear(x - dx[i], y - dy[i]) && dark(x - dx[i], y - dy[i])) {
-                    edge.emplace_back(x, y);
-                    break;
-                }
+            // Only from a pixel of the same cell, and never on the cell's last column or row: a
+            // shadow must not spill into the next frame or touch what the sprite meets at its edge.
+            if (x % cell == cell - 1 || y % cell == cell - 1)
+                continue;
+            const bool left = x % cell != 0, up = y % cell != 0;
+            if ((left && solid(x - 1, y)) || (up && solid(x, y - 1)) || (left && up && solid(x - 1, y - 1)))
+                out.set(x, y, avoidKey(shadow, key));
         }
-    for (auto [x, y] : edge)
-        img.set(x, y, avoidKey(rim, key));
-    return img;
+    return out;
 }
 
 Image Canvas::opaque(Rgb background) const

@@ -53,9 +53,10 @@ public:
     // Pixels at least half covered become opaque (their colour composited over the outline tone);
     // the rest become exactly `key`. A visible pixel that would equal the key is nudged off it.
     Image keyed(Rgb key) const;
-    // keyed(), and where a dark outline at least two pixels thick meets the transparent area its
-    // outer pixel turns to a light rim, so sprites keep an edge on dark tunnels as well as on earth.
-    Image keyedWithRim(Rgb key) const;
+    // keyed() plus a one-pixel shadow in `shadow` below and to the right of every shape, kept
+    // inside its `cell`-pixel grid cell and off the cell's last column and row, so sprites stand
+    // off the ground without a light fringe.
+    Image keyedWithShadow(Rgb key, Rgb shadow, int cell = 40) const;
     // Everything composited over `background`.
     Image opaque(Rgb background = {36, 24, 16}) const;
 

@@ -148,12 +148,19 @@ Picture weaponSelector()
     return p;
 }
 
+// A HUD caption: the round face in the parchment's colour with a dark outline, as large as fits
+// (at least 11 px of capital height on every caption).
+void hudCaption(cairo_t* cr, const std::string& text, double cx, double cy, double maxWidth)
+{
+    drawCaption(cr, Face::Round, 19, text, cx, cy, maxWidth, hex(pal::parchment), hex(pal::outline), 2);
+}
+
 Picture scorePanel()
 {
     Canvas c(245, 399);
     cairo_t* cr = c.cr();
     drawWoodPlate(cr, 0, 0, 245, 57, false, 10);
-    drawText(cr, Face::Sketch, 15, "SCORE", 31, 32, Align::Center, hex(pal::glowText), hex(pal::outline), 1.5);
+    hudCaption(cr, "SCORE", 31, 28, 50);
     drawInset(cr, 57, 7, 89, 32);
     drawInset(cr, 202, 7, 38, 32);
     cairo_save(cr);
@@ -166,7 +173,7 @@ Picture scorePanel()
     for (int h = 0; h <= 5; ++h) {
         const double y = 57.0 * (h + 1);
         drawWoodPlate(cr, 0, y, 152, 57, false, 10);
-        drawText(cr, Face::Sketch, 12, "HEALTH", 10, y + 33, Align::Left, hex(pal::glowText), hex(pal::outline), 1.2);
+        hudCaption(cr, "HEALTH", 35, y + 28.5, 54);
         for (int u = 0; u < 5; ++u) {
             pathRoundRect(cr, 66 + u * 16, y + 16, 13, 25, 3);
             const bool on = u < h;
@@ -186,8 +193,8 @@ Picture goalsBox()
     Canvas c(237, 188);
     cairo_t* cr = c.cr();
     drawWoodPlate(cr, 0, 0, 237, 188, false, 14);
-    drawText(cr, Face::Sketch, 13, "NEED", 137, 30, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
-    drawText(cr, Face::Sketch, 13, "LEFT", 207, 30, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    hudCaption(cr, "NEED", 137, 24, 56);
+    hudCaption(cr, "LEFT", 207, 24, 56);
     for (int y : {40, 113}) {
         drawInset(cr, 110, y - 1, 54, 30);
         drawInset(cr, 180, y - 1, 54, 30);
@@ -200,8 +207,8 @@ Picture goalsBox()
     cairo_translate(cr, 40, 108);
     drawCrawler(cr, 0, Heading::Right, 0);
     cairo_restore(cr);
-    drawText(cr, Face::Sketch, 12, "GOLD", 24, 70, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
-    drawText(cr, Face::Sketch, 12, "FOES", 24, 143, Align::Center, hex(pal::glowText), hex(pal::outline), 1.2);
+    hudCaption(cr, "GOLD", 21, 64, 38); // left of the icons: a goal that is off hides its whole row
+    hudCaption(cr, "FOES", 21, 137, 38);
     Picture p{"pan3.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
     p.regions = {{"goldNeed", 112, 42, 50, 26}, {"goldLeft", 182, 42, 50, 26},
                  {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}};

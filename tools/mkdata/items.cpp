@@ -62,10 +62,30 @@ void drawNugget(cairo_t* cr, double glint)
     }
 }
 
+namespace {
+
+// A thin light arc along the top-left inside an outline: hazards keep a bright edge on dark
+// tunnels without a fringe around the sprite.
+void litEdge(cairo_t* cr, double cx, double cy, double rx, double ry, Color c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 1, M_PI * 0.95, M_PI * 1.6);
+    cairo_restore(cr);
+    setColor(cr, withAlpha(c, 0.9));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
+} // namespace
+
 void drawBomb(cairo_t* cr, double fusePhase)
 {
     pathEllipse(cr, 19, 26, 11.5, 11.5);
-    fillShaded(cr, hex(0x3C4452), 2, 0.4);
+    fillShaded(cr, hex(0x505C72), 2, 0.4);
+    litEdge(cr, 19, 26, 9.6, 9.6, hex(0xB8C8E0));
     highlight(cr, 15, 21, 4.5, 3.5, 0.7);
     pathRoundRect(cr, 22, 12, 7, 5, 1.5);
     fillShaded(cr, hex(0x7C828A), 2);
@@ -101,12 +121,18 @@ void drawMine(cairo_t* cr, int lightState)
     cairo_scale(cr, 1.12, 1.25);
     cairo_translate(cr, -20, -36);
     pathEllipse(cr, 20, 33, 15, 4.5);
-    fillShaded(cr, hex(0x4A4F3A), 2);
+    fillShaded(cr, hex(0x646A48), 2);
     cairo_new_path(cr);
     cairo_move_to(cr, 7, 32);
     cairo_curve_to(cr, 8, 22, 32, 22, 33, 32);
     cairo_close_path(cr);
-    fillShaded(cr, hex(0x6B7350), 2);
+    fillShaded(cr, hex(0x86905E), 2);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 9.5, 30.5);
+    cairo_curve_to(cr, 11, 25, 20, 24.2, 26, 25.2);
+    setColor(cr, withAlpha(hex(0xE0E8B0), 0.85));
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
     pathRoundRect(cr, 17, 21, 6, 4, 1.5);
     fillShaded(cr, hex(0x9AA0A8), 1.5);
     // Three lights whose on/off pattern differs in every state.

@@ -2,7 +2,9 @@
 #include "art.hpp"
 #include "picture_groups.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace burrowix::mkdata {
 namespace {
@@ -37,6 +39,7 @@ void diggerSheet(cairo_t* cr, BrannokStyle style)
             if (t.heading == Heading::Up || t.heading == Heading::Down) {
                 pose.action = BrannokAction::Dig; // arms up / out: the throw seen from behind or in front
                 pose.phase = sub == 0 ? 0.75 : 0.25;
+                pose.variant = 1;                 // without the digging's clods
             }
             inCell(cr, 4, t.col + sub, [&] { drawBrannok(cr, pose, style); });
         }
@@ -59,116 +62,132 @@ void diggerSheet(cairo_t* cr, BrannokStyle style)
     });
 }
 
-// A ragged flame outline around (cx, cy): the radius wobbles with a few harmonics whose phases
-// come from the variant, so every variant burns in its own shape.
-void flamePath(cairo_t* cr, double cx, double cy, double radius, int variant, double wobble)
+// Wrapped value noise on a grid of `step` pixels (a divisor of 40), so a field made of it continues
+// exactly into the neighbouring cell: the nine cells of a blast join into one cloud.
+double cloudNoise(std::uint32_t seed, int step, double x, double y)
 {
-    static const double phases[3][4] = {{0.3, 2.1, 4.0, 1.2}, {1.7, 0.4, 2.9, 5.1}, {3.1, 4.4, 0.9, 2.6}};
-    const double* p = phases[variant % 3];
-    cairo_new_path(cr);
-    for (int i = 0; i <= 48; ++i) {
-        const double a = i * kTau / 48;
-        const double r = radius * (1 + wobble * (0.22 * std::sin(3 * a + p[0]) + 0.14 * std::sin(5 * a + p[1]) +
-                                                 0.10 * std::sin(8 * a + p[2]) + 0.07 * std::sin(13 * a + p[3])));
-        if (i == 0)
-            cairo_move_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
-        else
-            cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
-    }
-    cairo_close_path(cr);
+    const int n = 40 / step;
+    auto node = [&](int i, int j) {
+        std::uint32_t h = seed * 2654435761u ^ std::uint32_t(((i % n + n) % n) * 73856093) ^
+                          std::uint32_t(((j % n + n) % n) * 19349663);
+        h ^= h >> 13;
+        h *= 0x5bd1e995u;
+        h ^= h >> 15;
+        return (h & 0xFFFF) / 32767.5 - 1;
+    };
+    const double fx = x / step, fy = y / step;
+    const int i = int(std::floor(fx)), j = int(std::floor(fy));
+    auto smooth = [](double t) { return t * t * (3 - 2 * t); };
+    const double tx = smooth(fx - i), ty = smooth(fy - j);
+    const double top = node(i, j) + (node(i + 1, j) - node(i, j)) * tx;
+    const double bottom = node(i, j + 1) + (node(i + 1, j + 1) - node(i, j + 1)) * tx;
+    return top + (bottom - top) * ty;
 }
 
-// One frame of a blast cell. The fireball grows until it fills the cell to its edges, so the cells
-// of one blast merge into a single fire; then it breaks into tongues and outlined debris and fades
-// into smoke that thins over the last frames. Variants 0-2 differ in shape so a chain is not a
-// stamp.
+struct BlastColors {
+    Color core, hot, mid, outer, ember, smoke, smokeDark;
+};
+
+BlastColors blastColors(bool magic)
+{
+    if (magic)
+        return {hex(0xF4FBFF), hex(0xBFEFFF), hex(0x7FC4FF), hex(0x4A6CF0), hex(0x2E3C9C), hex(0x8A90C0), hex(0x4A4E78)};
+    return {hex(0xFFF6C0), hex(0xFFD040), hex(0xFF8A20), hex(0xD8401E), hex(0x8A2A14), hex(0x7A726C), hex(0x443E3A)};
+}
+
+// One frame of a blast cell, painted pixel by pixel. The fire is a field: a ball around the cell's
+// centre early on (the corners still see-through), then wrapped noise that fills the cell and runs
+// on into the neighbours, so the blast reads as one ragged cloud; it cools from the edges, turns
+// to smoke that drifts upwards across the cell edges, and thins out. Variants differ only away
+// from the cell edges, where no neighbour can see the difference.
 void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
 {
-    const Color core = magic ? hex(0xF4FBFF) : hex(0xFFF6C0);
-    const Color hot = magic ? hex(0xBFEFFF) : hex(0xFFD040);
-    const Color mid = magic ? hex(0x7FC4FF) : hex(0xFF8A20);
-    const Color outer = magic ? hex(0x4A6CF0) : hex(0xD8401E);
-    const Color ember = magic ? hex(0x2E3C9C) : hex(0x8A2A14);
-    const Color smoke = magic ? hex(0x7A80B0) : hex(0x6A625E);
-    const Color smokeDark = magic ? hex(0x3C4068) : hex(0x3A3432);
-    static const double outerR[12] = {13, 20, 25, 28, 28, 26, 23, 19, 13, 7, 0, 0};
-    static const double midR[12] = {10, 15, 18, 19, 17, 14, 10, 6, 3, 0, 0, 0};
-    static const double coreR[12] = {7, 10, 11, 10, 8, 5, 2.5, 0, 0, 0, 0, 0};
-    const double cx = 20 + (variant - 1) * 1.5, cy = 21 - (variant == 2 ? 1.5 : 0);
-    const double rise = frame >= 5 ? (frame - 4) * 1.6 : 0; // the fire climbs as it burns out
-    if (frame <= 9) {
-        flamePath(cr, cx, cy - rise * 0.5, outerR[frame], variant, 1.0);
-        setColor(cr, frame >= 5 ? mix(outer, ember, std::min(1.0, (frame - 4) / 4.0)) : outer);
-        cairo_fill(cr);
-        // Tongues of flame licking upwards out of the fireball.
-        if (frame >= 1 && frame <= 7)
-            for (int i = 0; i < 3; ++i) {
-                const double tx = cx + (i - 1) * 9 + (variant - 1) * 2 * (i - 1), base = cy - midR[frame] * 0.4 - rise;
-                const double h = (6 + frame * 1.6) * (i == 1 ? 1.2 : 0.85) * (frame >= 6 ? 0.6 : 1);
-                cairo_new_path(cr);
-                cairo_move_to(cr, tx - 4.5, base);
-                cairo_curve_to(cr, tx - 4, base - h * 0.6, tx + (i - 1) * 2, base - h * 0.8, tx + (i - 1) * 3, base - h);
-                cairo_curve_to(cr, tx + 2, base - h * 0.6, tx + 4.5, base - h * 0.3, tx + 4.5, base);
-                cairo_close_path(cr);
-                setColor(cr, frame <= 4 ? hot : mid);
-                cairo_fill(cr);
+    const BlastColors k = blastColors(magic);
+    // How far the fire has spread (ball radius share) and how hot it still is, per frame.
+    static const double ball[12] = {0.5, 0.8, 0.95, 1.05, 0.75, 0.5, 0.42, 0.36, 0.3, 0.3, 0.3, 0.3};
+    static const double centred[12] = {1, 1, 0.8, 0.5, 0.2, 0, 0, 0, 0, 0, 0, 0}; // weight of the ball shape
+    static const double heat[12] = {1.0, 1.0, 0.95, 0.85, 0.7, 0.5, 0.3, 0.12, 0, 0, 0, 0};
+    static const double smokeAmount[12] = {0, 0, 0, 0.05, 0.25, 0.45, 0.6, 0.62, 0.5, 0.34, 0.18, 0.05};
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const double rise = frame * 1.5;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const double px = x + 0.5, py = y + 0.5;
+            const double inner = std::sin(M_PI * px / 40) * std::sin(M_PI * py / 40); // 0 at the edges
+            const double d = std::hypot(px - 20, py - 21) / 20;
+            const double n = 0.6 * cloudNoise(11, 10, px, py + rise) + 0.4 * cloudNoise(23, 5, px, py + rise * 1.4) +
+                             0.7 * inner * cloudNoise(std::uint32_t(40 + variant + (magic ? 3 : 0)), 8, px, py);
+            // Fire: inside the growing ball, ragged by the noise.
+            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n : -1;
+            Color c{0, 0, 0, 0};
+            if (fire > 0) {
+                // Hot where the field is strong, cooler towards its ragged edge and its holes.
+                const double t = std::clamp(0.2 + fire * 1.4, 0.0, 1.0) * heat[frame];
+                if (t > 0.75)
+                    c = mix(k.hot, k.core, (t - 0.75) * 4);
+                else if (t > 0.45)
+                    c = mix(k.mid, k.hot, (t - 0.45) / 0.3);
+                else if (t > 0.2)
+                    c = mix(k.outer, k.mid, (t - 0.2) / 0.25);
+                else
+                    c = mix(k.ember, k.outer, t / 0.2);
+                c.a = 1;
             }
-        if (midR[frame] > 0) {
-            flamePath(cr, cx, cy - rise, midR[frame], variant + 1, 1.2);
-            setColor(cr, frame <= 6 ? mid : mix(mid, outer, 0.5));
-            cairo_fill(cr);
+            // Smoke: drifting puffs, over the cooling fire and beyond it.
+            const double puff = cloudNoise(57, 10, px + frame * 0.8, py + frame * 3.0) * 0.7 +
+                                cloudNoise(71, 5, px, py + frame * 3.5) * 0.3;
+            const double smoke = smokeAmount[frame] * 1.6 - 0.55 + puff * 0.8 - d * centred[frame] * 0.5;
+            if (smoke > 0 && (c.a == 0 || (heat[frame] < 0.6 && fire < 0.25))) {
+                const double shade = std::clamp(0.5 + puff * 0.8, 0.0, 1.0);
+                c = mix(k.smokeDark, k.smoke, shade);
+                c.a = 1;
+            }
+            if (c.a == 0)
+                continue;
+            auto* p = reinterpret_cast<std::uint32_t*>(data + y * stride) + x;
+            *p = 0xFF000000u | std::uint32_t(c.r * 255 + 0.5) << 16 | std::uint32_t(c.g * 255 + 0.5) << 8 |
+                 std::uint32_t(c.b * 255 + 0.5);
         }
-        if (coreR[frame] > 0) {
-            flamePath(cr, cx - 1, cy - 1 - rise, coreR[frame], variant + 2, 0.9);
-            setColor(cr, frame <= 2 ? core : mix(core, hot, (frame - 2) / 3.0));
-            cairo_fill(cr);
-        }
-    }
-    // Smoke billows in from the breaking fire and thins out: fewer, smaller, darker puffs.
-    if (frame >= 4) {
-        static const int puffs[12] = {0, 0, 0, 0, 2, 3, 5, 6, 6, 5, 3, 2};
-        static const double size[12] = {0, 0, 0, 0, 4, 5.5, 7, 8, 7.5, 6, 4.5, 2.6};
-        const double t = (frame - 4) / 7.0;
-        for (int i = 0; i < puffs[frame]; ++i) {
-            const double a = i * 2.4 + variant * 1.1;
-            const double d = 6 + (i % 3) * 4 + t * 6;
-            const double x = cx + std::cos(a) * d, y = cy - 4 + std::sin(a) * d * 0.7 - t * 8;
-            const double r = size[frame] * (i % 2 ? 0.8 : 1.0);
-            pathEllipse(cr, x, y, r, r * 0.85);
-            setColor(cr, mix(smoke, smokeDark, t * 0.8));
-            cairo_fill(cr);
-            pathEllipse(cr, x - r * 0.3, y - r * 0.35, r * 0.45, r * 0.35);
-            setColor(cr, lighter(mix(smoke, smokeDark, t * 0.8), 0.18));
-            cairo_fill(cr);
-        }
-    }
-    // Debris: outlined chunks thrown out of the fire, falling back as they fly.
-    if (frame >= 4 && frame <= 9) {
-        const double t = (frame - 3) / 6.0;
-        const Color chunk = magic ? hex(0xD8F0FF) : hex(0x6E4A2A);
-        for (int i = 0; i < 5; ++i) {
-            const double a = i * kTau / 5 + variant * 0.7 + 0.3;
-            const double d = 9 + t * 22;
-            const double x = cx + std::cos(a) * d, y = cy + std::sin(a) * d - 10 * std::sin(t * M_PI) + t * t * 6;
-            const double s = (i % 2 ? 2.6 : 3.6) * (1 - t * 0.3);
-            cairo_save(cr);
-            cairo_translate(cr, x, y);
-            cairo_rotate(cr, a + t * 4);
-            cairo_new_path(cr);
-            cairo_move_to(cr, -s, -s * 0.6);
-            cairo_line_to(cr, s * 0.4, -s);
-            cairo_line_to(cr, s, s * 0.3);
-            cairo_line_to(cr, -s * 0.2, s);
-            cairo_close_path(cr);
-            fillFlat(cr, chunk, 1.2);
-            cairo_restore(cr);
-        }
-    }
-    if (magic && frame >= 2 && frame <= 9)
+    cairo_surface_mark_dirty(s);
+    cairo_save(cr);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+    if (magic && frame >= 2 && frame <= 8)
         for (int i = 0; i < 3; ++i) {
             const double a = i * 2.1 + frame * 0.9 + variant;
-            sparkle(cr, cx + std::cos(a) * 13, cy + std::sin(a) * 11, 5 - (frame - 2) * 0.4, hex(0xFFFFFF));
+            sparkle(cr, 20 + std::cos(a) * 12, 20 + std::sin(a) * 10, 5 - (frame - 2) * 0.5, hex(0xFFFFFF));
         }
+}
+
+// Brannok's death, drawn over the blast in his own cell: nothing while the fire is at its height,
+// then he shows through the thinning smoke, sooty and dazed, sitting with stars circling his
+// helmet.
+void deathFrame(cairo_t* cr, int frame)
+{
+    if (frame < 6)
+        return;
+    const double t = (frame - 6) / 5.0;
+    cairo_push_group(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 20, 38);
+    cairo_scale(cr, 1.04, 0.92); // slumped
+    cairo_translate(cr, -20, -38);
+    drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0}); // eyes shut
+    cairo_restore(cr);
+    // Soot over the whole figure, lifting as the smoke clears.
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    cairo_set_source_rgba(cr, 0.12, 0.1, 0.09, 0.72 - 0.4 * t);
+    cairo_paint(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    for (int i = 0; i < 3; ++i) {
+        const double a = frame * 0.9 + i * kTau / 3;
+        sparkle(cr, 20 + std::cos(a) * 9, 5 + std::sin(a) * 2.5, 2.6, hex(0xFFE680));
+    }
 }
 
 void shotSheet(cairo_t* cr)
@@ -204,10 +223,15 @@ void shotSheet(cairo_t* cr)
     }
 }
 
-// Play-field sprites get the light rim on their outline; effects and placeholders do not.
-Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb key, bool rim = true)
+// Play-field sprites get a dark one-pixel drop shadow that suits every theme's ground; effects and
+// placeholders do not.
+// `shadowCell` is the grid the shadow keeps to (20 where a sheet also holds 20-pixel pictures).
+Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb key, bool shadow = true,
+               int shadowCell = 40)
 {
-    return withGrid(addPicture(out, name, rim ? c.keyedWithRim(key) : c.keyed(key), key), 40, 40);
+    constexpr Rgb kSpriteShadow{24, 16, 12};
+    return withGrid(
+        addPicture(out, name, shadow ? c.keyedWithShadow(key, kSpriteShadow, shadowCell) : c.keyed(key), key), 40, 40);
 }
 
 } // namespace
@@ -219,7 +243,7 @@ void addDiggerSheets(PictureList& out)
     for (auto [name, style] : looks) {
         Canvas c(360, 800);
         diggerSheet(c.cr(), style);
-        Picture& p = sheet(out, name, c, kKeyBlack, style != BrannokStyle::Hit);
+        Picture& p = sheet(out, name, c, kKeyBlack, style != BrannokStyle::Hit, 20); // the preview digger is 20 px
         if (style == BrannokStyle::Normal)
             p.regions.push_back({"preview", 320, 400, 20, 20});
     }
@@ -355,11 +379,14 @@ void addItemSheets(PictureList& out)
         sheet(out, "tmp.bmp", c, kKeyBlack, false);
     }
     {
-        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes.
-        Canvas c(480, 240);
+        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes;
+        // row 6 Brannok's death, drawn over the blast in his cell.
+        Canvas c(480, 280);
         for (int row = 0; row < 6; ++row)
             for (int f = 0; f < 12; ++f)
                 inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2); });
+        for (int f = 0; f < 12; ++f)
+            inCell(c.cr(), f, 6, [&] { deathFrame(c.cr(), f); });
         sheet(out, "exp.bmp", c, kKeyBlack, false);
     }
 }

@@ -20,19 +20,21 @@ struct ThemeLook {
     Color accent;                             // moss, frost or glowing cracks
 };
 
+// The palettes keep one brightness ladder in every theme: near-black tunnels, mid-tone earth, light
+// walls, stones between earth and walls with a lit edge, so the collectibles stay the brightest.
 ThemeLook themeLook(int theme)
 {
     switch (theme) {
     case 1:
-        return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x9DB7C9), hex(0xE4F0F8), hex(0x6A8499), hex(0xCFE2EE),
-                hex(0x6A8CAC), hex(0x3E5670), hex(0x5C6F86), hex(0x8296AE), hex(0x3A4A5E), hex(0xB0C4D8), hex(0xFFFFFF)};
+        return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x4A657A), hex(0x6C8AA2), hex(0x36506A), hex(0x86A2B8),
+                hex(0x5E7E9C), hex(0x34485E), hex(0x7C8EA4), hex(0xA8BACE), hex(0x4A5A70), hex(0xB0C4D8), hex(0xFFFFFF)};
     case 2:
-        return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x7A2E1E), hex(0x9C4430), hex(0x4E1A10), hex(0xB0684A),
-                hex(0x5E5A66), hex(0x2C2832), hex(0x2A2230), hex(0x4A3E56), hex(0x18121E), hex(0x8A6A9A), hex(0xFF7A2E)};
+        return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x8C4228), hex(0xA4543A), hex(0x62281A), hex(0xAA6A4C),
+                hex(0x706C78), hex(0x3A3640), hex(0x887E92), hex(0xB0A6BC), hex(0x4A4256), hex(0x8A6A9A), hex(0xFF7A2E)};
     default:
-        return {hex(pal::rock1), hex(pal::rock2), hex(pal::tunnel), hex(pal::earth), hex(pal::earthLight),
-                hex(pal::earthShadow), hex(pal::pebble), hex(pal::stone), hex(pal::stoneShadow), hex(pal::wall),
-                hex(pal::wallLight), hex(pal::wallShadow), hex(pal::rivet), hex(0x6E8A3A)};
+        return {hex(pal::rock1), hex(pal::rock2), hex(pal::tunnel), hex(0x7E5230), hex(0x946236), hex(0x62401F),
+                hex(0xA27C58), hex(0x728090), hex(pal::stoneShadow), hex(0x88847E), hex(0xB2AEA6), hex(0x5C5852),
+                hex(pal::rivet), hex(0x6E8A3A)};
     }
 }
 
@@ -103,9 +105,22 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
                 y = std::clamp(y + (rnd(own) - 0.3) * 22, 20.0, 180.0);
                 cairo_line_to(cr, x, y);
             }
-            setColor(cr, theme == 2 ? withAlpha(look.accent, 0.55) : dark);
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            if (theme == 2) {
+                // Ember: a crack that glows, a dark-red halo round a hot core.
+                setColor(cr, withAlpha(hex(0x8A2410), 0.6));
+                cairo_set_line_width(cr, 4.5);
+                cairo_stroke_preserve(cr);
+                setColor(cr, look.accent);
+                cairo_set_line_width(cr, 1.8);
+                cairo_stroke_preserve(cr);
+                setColor(cr, hex(0xFFD890));
+                cairo_set_line_width(cr, 0.7);
+                cairo_stroke(cr);
+            } else {
+                setColor(cr, dark);
+                cairo_set_line_width(cr, 2);
+                cairo_stroke(cr);
+            }
         }
         for (int i = 0; i < 5; ++i) {
             const double r = 8 + rnd(own) * 12;
@@ -127,54 +142,34 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
     cairo_restore(cr);
 }
 
-// Soft mottling that tiles with a 40-px period: a sum of waves with whole cycles per cell, the
-// larger ones stronger. Returns about -1..1.
-struct Mottle {
-    struct Wave {
-        int kx, ky;
-        double amp, phase;
-    };
-    std::vector<Wave> waves;
-    explicit Mottle(std::uint32_t seed, int count = 9)
+// Value noise that wraps every 40 px: random values on a grid of `step` pixels, blended smoothly in
+// between. With no waves or lines in it, nothing shows the cell's period. Returns about -1..1.
+class WrappedNoise {
+public:
+    WrappedNoise(std::uint32_t seed, int step) : step_(step), nodes_(40 / step)
     {
         RandomGenerator r;
         r.state = seed;
-        for (int i = 0; i < count; ++i) {
-            int kx = int(rnd(r) * 7) - 3, ky = int(rnd(r) * 7) - 3;
-            if (kx == 0 && ky == 0)
-                kx = 1 + i % 2;
-            waves.push_back({kx, ky, 1.0 / std::sqrt(double(kx * kx + ky * ky)), rnd(r) * 2 * M_PI});
-        }
+        values_.resize(std::size_t(nodes_ * nodes_));
+        for (double& v : values_)
+            v = rnd(r) * 2 - 1;
     }
-    double at(double x, double y) const
+    double at(int x, int y) const
     {
-        double v = 0, total = 0;
-        for (const Wave& w : waves) {
-            v += w.amp * std::sin(2 * M_PI * (w.kx * x + w.ky * y) / 40 + w.phase);
-            total += w.amp;
-        }
-        return 1.8 * v / total;
+        const double fx = double(x) / step_, fy = double(y) / step_;
+        const int x0 = int(fx), y0 = int(fy);
+        const double tx = smooth(fx - x0), ty = smooth(fy - y0);
+        const double top = node(x0, y0) + (node(x0 + 1, y0) - node(x0, y0)) * tx;
+        const double bottom = node(x0, y0 + 1) + (node(x0 + 1, y0 + 1) - node(x0, y0 + 1)) * tx;
+        return top + (bottom - top) * ty;
     }
-};
 
-// A line that runs across the whole cell and leaves at the height it came in, so it continues into
-// the next earth cell and reads as one long vein instead of a mark repeated in every cell.
-void wrappingVein(cairo_t* cr, double y0, double amp, double phase, bool vertical)
-{
-    for (int copy = -1; copy <= 1; ++copy) {
-        cairo_new_path(cr);
-        for (int i = 0; i <= 40; ++i) {
-            const double u = i;
-            const double v = y0 + copy * 40 + amp * std::sin(2 * M_PI * u / 40 + phase) +
-                             amp * 0.45 * std::sin(4 * M_PI * u / 40 + phase * 1.7);
-            if (vertical)
-                i == 0 ? cairo_move_to(cr, v, u) : cairo_line_to(cr, v, u);
-            else
-                i == 0 ? cairo_move_to(cr, u, v) : cairo_line_to(cr, u, v);
-        }
-        cairo_stroke(cr);
-    }
-}
+private:
+    static double smooth(double t) { return t * t * (3 - 2 * t); }
+    double node(int x, int y) const { return values_[std::size_t((y % nodes_) * nodes_ + x % nodes_)]; }
+    int step_, nodes_;
+    std::vector<double> values_;
+};
 
 // Draws `paint` nine times around the cell so marks near an edge continue in the neighbour.
 void wrapped(const std::function<void(double, double)>& paint)
@@ -184,102 +179,73 @@ void wrapped(const std::function<void(double, double)>& paint)
             paint(dx, dy);
 }
 
+// The ground of an earth cell: an even grain of single pixels and 2-pixel clumps over a faint
+// 8-pixel mottle, painted pixel by pixel so it wraps exactly at the cell edges.
+void earthGround(cairo_t* cr, Color base, Color light, Color shadow, std::uint32_t seed, double contrast)
+{
+    const WrappedNoise clumps(seed, 2), mottle(seed * 7 + 3, 8);
+    RandomGenerator grain;
+    grain.state = seed * 13 + 5;
+    cairo_surface_t* ground = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
+    unsigned char* data = cairo_image_surface_get_data(ground);
+    const int stride = cairo_image_surface_get_stride(ground);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const double v = (rnd(grain) * 2 - 1) * 0.45 + clumps.at(x, y) * 0.4 + mottle.at(x, y) * 0.25;
+            const double t = std::clamp(v, -1.0, 1.0) * contrast;
+            const Color c = t >= 0 ? mix(base, light, t) : mix(base, shadow, -t);
+            auto* px = reinterpret_cast<std::uint32_t*>(data + y * stride) + x;
+            *px = 0xFF000000u | std::uint32_t(c.r * 255 + 0.5) << 16 | std::uint32_t(c.g * 255 + 0.5) << 8 |
+                  std::uint32_t(c.b * 255 + 0.5);
+        }
+    cairo_surface_mark_dirty(ground);
+    cairo_save(cr);
+    cairo_set_source_surface(cr, ground, 0, 0);
+    cairo_rectangle(cr, 0, 0, 40, 40);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(ground);
+}
+
+// Earth looks differ a little in tone only, so every look stays on the theme's earth step.
+Color earthTone(Color c, int m)
+{
+    static const double shift[5] = {0, 0.04, -0.06, 0.02, -0.09};
+    return shift[m] >= 0 ? lighter(c, shift[m]) : darker(c, -shift[m]);
+}
+
 void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
 {
     RandomGenerator r;
     r.state = std::uint32_t(300 + theme * 13 + m * 5 + (loose ? 77 : 0));
-    const Color base = vary(look.earth, m);
-    const Color light = vary(look.earthLight, m), shadow = vary(look.earthShadow, m);
-    // The ground: low-contrast mottling at the scale of the whole cell plus a fine grain, painted
-    // pixel by pixel so the texture wraps exactly at the cell edges.
-    {
-        const Mottle big(std::uint32_t(900 + theme * 41 + m * 13)), fine(std::uint32_t(1900 + theme * 7 + m * 29), 14);
-        cairo_surface_t* ground = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
-        unsigned char* data = cairo_image_surface_get_data(ground);
-        const int stride = cairo_image_surface_get_stride(ground);
-        // Strata on some looks: slanted layers that run on through the neighbours.
-        const double strata = m == 1 ? 0.35 : (m == 4 ? 0.2 : 0);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) {
-                double v = big.at(x, y) * 0.7 + fine.at(x * 1.0, y * 1.0) * 0.1;
-                v += strata * std::sin(2 * M_PI * (x + 3 * y) / 40 + m);
-                const std::uint32_t h = std::uint32_t(x * 73856093u ^ y * 19349663u ^ std::uint32_t(m * 83492791 + theme));
-                v += ((h >> 7) % 100 / 100.0 - 0.5) * 0.16;
-                const double t = std::clamp(v, -1.0, 1.0) * 0.42;
-                const Color c = t >= 0 ? mix(base, light, t) : mix(base, shadow, -t);
-                auto* px = reinterpret_cast<std::uint32_t*>(data + y * stride) + x;
-                *px = 0xFF000000u | std::uint32_t(c.r * 255 + 0.5) << 16 | std::uint32_t(c.g * 255 + 0.5) << 8 |
-                      std::uint32_t(c.b * 255 + 0.5);
-            }
-        cairo_surface_mark_dirty(ground);
-        cairo_save(cr);
-        cairo_set_source_surface(cr, ground, 0, 0);
-        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
-        cairo_rectangle(cr, 0, 0, 40, 40);
+    const Color base = earthTone(look.earth, m);
+    const Color light = earthTone(look.earthLight, m), shadow = earthTone(look.earthShadow, m);
+    earthGround(cr, base, light, shadow, std::uint32_t(900 + theme * 41 + m * 13 + (loose ? 5 : 0)), 0.75);
+    // A few small scattered features, no larger than a pebble: they must not form a pattern that
+    // repeats visibly from cell to cell.
+    const Color pebble = mix(earthTone(look.pebble, m), base, 0.55);
+    const int pebbles = 1 + (m + theme) % 2;
+    for (int i = 0; i < pebbles; ++i) {
+        const double x = 4 + rnd(r) * 32, y = 4 + rnd(r) * 32;
+        const double rx = 1.3 + rnd(r) * 1.0, ry = rx * (0.6 + rnd(r) * 0.25);
+        pathEllipse(cr, x + 0.6, y + 0.8, rx, ry);
+        setColor(cr, withAlpha(shadow, 0.8));
         cairo_fill(cr);
-        cairo_restore(cr);
-        cairo_surface_destroy(ground);
+        pathEllipse(cr, x, y, rx, ry);
+        setColor(cr, pebble);
+        cairo_fill(cr);
     }
-    // A few soft stones of different sizes, dimmer than anything the player collects.
-    const int stones = m == 2 ? 2 : (m == 3 ? 4 : (m == 0 ? 2 : 3));
-    for (int i = 0; i < stones; ++i) {
-        const double x = rnd(r) * 40, y = rnd(r) * 40;
-        const double rx = (m == 2 ? 4.5 : 2.2) + rnd(r) * 2.2, ry = rx * (0.55 + rnd(r) * 0.25);
-        const Color pebble = mix(vary(look.pebble, m), base, theme == 1 ? 0.75 : 0.6);
-        wrapped([&](double dx, double dy) {
-            pathEllipse(cr, x + dx + 0.7, y + dy + 0.9, rx, ry);
-            setColor(cr, withAlpha(shadow, 0.7));
-            cairo_fill(cr);
-            pathEllipse(cr, x + dx, y + dy, rx, ry);
-            setColor(cr, pebble);
-            cairo_fill(cr);
-            pathEllipse(cr, x + dx - rx * 0.3, y + dy - ry * 0.35, rx * 0.45, ry * 0.35);
-            setColor(cr, withAlpha(lighter(pebble, 0.25), 0.7));
-            cairo_fill(cr);
-        });
-    }
-    // Theme features: roots and moss (Clay), frost veins and rime (Frost), glowing veins (Ember).
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    if (theme == 2 && !loose && m % 2 == 1) {
-        for (int i = 0; i < 3; ++i) {
+    if (!loose && theme != 0) {
+        // Frost: a few rime glints; Ember: a few embers glowing in the soil.
+        const Color fleck = theme == 1 ? hex(0xE4F0F8) : look.accent;
+        for (int i = 0; i < 2 + m % 2; ++i) {
             const double x = rnd(r) * 40, y = rnd(r) * 40;
             wrapped([&](double dx, double dy) {
-                pathEllipse(cr, x + dx, y + dy, 1.1, 0.9);
-                setColor(cr, withAlpha(look.accent, 0.6));
+                pathEllipse(cr, x + dx, y + dy, 0.8, 0.8);
+                setColor(cr, withAlpha(fleck, theme == 1 ? 0.55 : 0.8));
                 cairo_fill(cr);
             });
         }
-    } else if (theme == 2 && !loose) {
-        // Cooled crust: a network of cracks that meets itself across the cell edges, so the plates
-        // run on through the neighbours instead of one mark repeating in every cell.
-        static const double net[][2][2] = {{{0, 12}, {9, 15}},   {{9, 15}, {18, 9}},  {{18, 9}, {27, 0}},
-                                           {{18, 9}, {24, 22}},  {{24, 22}, {40, 12}}, {{24, 22}, {17, 31}},
-                                           {{17, 31}, {27, 40}}, {{17, 31}, {6, 27}},  {{6, 27}, {9, 15}}};
-        const double ox = std::fmod(m * 13.0, 40.0), oy = std::fmod(m * 7.0, 40.0); // each look its own plates
-        for (int pass = 0; pass < 2; ++pass) {
-            setColor(cr, pass == 0 ? withAlpha(darker(look.accent, 0.65), 0.5)
-                                   : withAlpha(look.accent, m == 4 ? 0.6 : 0.32));
-            cairo_set_line_width(cr, pass == 0 ? 2.4 : 0.9);
-            wrapped([&](double dx, double dy) {
-                for (const auto& seg : net) {
-                    cairo_move_to(cr, seg[0][0] + ox + dx, seg[0][1] + oy + dy);
-                    cairo_line_to(cr, seg[1][0] + ox + dx, seg[1][1] + oy + dy);
-                }
-                cairo_stroke(cr);
-            });
-        }
-    } else if (theme == 1 && !loose) {
-        setColor(cr, withAlpha(look.accent, 0.22));
-        cairo_set_line_width(cr, 1.0);
-        wrappingVein(cr, 14 + m * 4, 3.5, m * 0.9, m % 2 == 0);
-        for (int i = 0; i < 4; ++i) {
-            const double x = rnd(r) * 40, y = rnd(r) * 40;
-            wrapped([&](double dx, double dy) { sparkle(cr, x + dx, y + dy, 1.6, withAlpha(look.accent, 0.7)); });
-        }
-    } else if (theme == 0 && !loose && (m == 1 || m == 4)) {
-        setColor(cr, withAlpha(m == 1 ? look.accent : darker(shadow, 0.2), 0.55));
-        cairo_set_line_width(cr, m == 1 ? 1.6 : 1.1);
-        wrappingVein(cr, 12 + m * 5, 5, m * 0.7, true);
     }
     if (loose) {
         // Loose earth: separate clods with dark gaps and lit tops, clearly not solid ground.
@@ -331,7 +297,9 @@ void biteMask(cairo_t* cr, const ThemeLook& look, int b, int dir)
 
 void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double outline = 2)
 {
-    const Color base = vary(look.stone, m);
+    // The looks differ a little in tone, all well below the gold.
+    static const double shift[5] = {0, 0.05, -0.08, 0.02, -0.12};
+    const Color base = shift[m] >= 0 ? lighter(look.stone, shift[m]) : darker(look.stone, -shift[m]);
     cairo_save(cr);
     cairo_translate(cr, 20, 22);
     cairo_rotate(cr, turn * 2 * M_PI);
@@ -348,6 +316,15 @@ void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double ou
     cairo_close_path(cr);
     cairo_restore(cr);
     fillShaded(cr, base, outline, 0.35);
+    // A lit edge along the top left, inside the outline: the stone stands out on a dark tunnel.
+    cairo_save(cr);
+    cairo_translate(cr, 20, 22);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 14.2, M_PI * 0.95, M_PI * 1.62);
+    setColor(cr, withAlpha(lighter(base, 0.6), 0.9));
+    cairo_set_line_width(cr, 1.6 * outline / 2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
     // A crack and a fleck that turn with the stone so the roll reads.
     cairo_save(cr);
     cairo_translate(cr, 20, 22);
@@ -371,7 +348,7 @@ void eggStoneCell(cairo_t* cr, const ThemeLook& look, double turn, double outlin
 {
     // The second stone set, also the dormant egg: a round, speckled stone in the theme's own stone
     // tones, a little warmer and smoother than the ordinary stones, that rocks.
-    const Color base = mix(look.stone, hex(0xB0A48C), 0.18);
+    const Color base = mix(look.stone, hex(pal::egg), 0.2);
     cairo_save(cr);
     cairo_translate(cr, 20, 23);
     cairo_rotate(cr, turn * 2 * M_PI);
@@ -496,7 +473,7 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
             const double a = i * 0.33, rr = 1 + i * 0.2;
             cairo_line_to(cr, std::cos(a) * rr, std::sin(a) * rr);
         }
-        carve(cr, look, 1.8);
+        carve(cr, look, 2.4);
         break;
     case 2: // a skull half buried in the rock
         cairo_save(cr);
@@ -590,7 +567,7 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
         cairo_line_to(cr, -4, 2);
         cairo_move_to(cr, -4, 2);
         cairo_line_to(cr, 6, 9);
-        carve(cr, look, 2.2);
+        carve(cr, look, 3);
         break;
     }
     cairo_restore(cr);
@@ -686,7 +663,9 @@ PictureList themePictures(int theme)
                 inCell(c.cr(), f, m, [&] { stoneCell(c.cr(), look, m, f / 5.0); });
         for (int f = 0; f < 11; ++f)
             inCell(c.cr(), f, 5, [&] { eggStoneCell(c.cr(), look, f / 11.0); });
-        withGrid(addPicture(out, "stone.bmp", c.keyedWithRim(kKeyGreen), kKeyGreen), 40, 40);
+        const Color tint = darker(look.rockDark, 0.35);
+        const Rgb shadow{std::uint8_t(tint.r * 255), std::uint8_t(tint.g * 255), std::uint8_t(tint.b * 255)};
+        withGrid(addPicture(out, "stone.bmp", c.keyedWithShadow(kKeyGreen, shadow), kKeyGreen), 40, 40);
     }
     {
         Canvas c(440, 40);

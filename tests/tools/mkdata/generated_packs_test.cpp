@@ -565,7 +565,10 @@ double meanValue(const Bitmap& b, std::uint32_t key, int x0, int y0)
     for (int y = y0; y < y0 + 40; ++y)
         for (int x = x0; x < x0 + 40; ++x)
             if (const std::uint32_t p = b.at(x, y); p != key) {
-                sum += 0.299 * ((p >> 16) & 0xFF) + 0.587 * ((p >> 8) & 0xFF) + 0.114 * (p & 0xFF); // 0x00RRGGBB
+                const double v = 0.299 * ((p >> 16) & 0xFF) + 0.587 * ((p >> 8) & 0xFF) + 0.114 * (p & 0xFF); // 0x00RRGGBB
+                if (v < 20) // the one-pixel drop shadow is not part of the object
+                    continue;
+                sum += v;
                 ++n;
             }
     return n ? sum / n : 0;
