@@ -87,6 +87,7 @@ void takeStep(World& w, Digger& d)
         enter();
         d.pose = PoseDigging;
         d.digging = 1;
+        playDigEffect();
         break;
     case KindEmpty: {
         const int below2 = d.y + 2 < w.height ? w.indexOf(d.x, d.y + 2) : -1;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "audio/effect_handles.hpp"
+#include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"
@@ -98,6 +100,22 @@ TEST_F(DiggerTest, DiggingEarthAndTakingEveryPickup)
     stepToward(3);
     EXPECT_EQ(theRecords.hallOfFame.lives, livesBefore + 1);
     EXPECT_EQ(digger().pose, PoseWalking);
+}
+
+TEST_F(DiggerTest, EnteringEarthPlaysADiggingSoundAndWalkingDoesNot)
+{
+    level({{{9, 8}, ':'}});
+    std::vector<int> played;
+    app.soundOn = app.soundAvailable = 1;
+    theEffects.effectDig1 = theEffects.effectDig2 = theEffects.effectDig3 = 7;
+    theEffects.player = [&](int handle, int) { played.push_back(handle); };
+    stepToward(0);
+    finishGlide();
+    EXPECT_EQ(played, std::vector<int>{7});
+    stepToward(2);
+    finishGlide();
+    EXPECT_EQ(played.size(), 1u);
+    theEffects.player = nullptr;
 }
 
 TEST_F(DiggerTest, WeaponPickupsGiveAmmunitionByDifficulty)

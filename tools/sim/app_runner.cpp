@@ -122,7 +122,8 @@ const char* effectName(int handle)
         {e.effectExplosion, "explosion"}, {e.effectWinner, "winner"},         {e.effectLoser, "loser"},
         {e.effectWeaponChange, "weaponChange"}, {e.effectStoneFall, "stoneFall"}, {e.effectNuggetFall, "nuggetFall"},
         {e.effectMine, "mine"},           {e.effectShot, "shot"},             {e.effectTnt, "tnt"},
-        {e.effectGrenade, "grenade"},     {e.effectBottle, "bottle"},         {e.effectInfo, "info"}};
+        {e.effectGrenade, "grenade"},     {e.effectBottle, "bottle"},         {e.effectInfo, "info"},
+        {e.effectDig1, "dig1"},           {e.effectDig2, "dig2"},             {e.effectDig3, "dig3"}};
     for (const auto& [h, name] : names)
         if (h == handle)
             return name;
