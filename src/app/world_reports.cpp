@@ -32,6 +32,7 @@ int effectOf(WorldSound sound)
     case WorldSound::Bottle: return e.effectBottle;
     case WorldSound::Life: return e.effectLife;
     case WorldSound::Nothing: return e.effectNothing;
+    case WorldSound::Dig: return -1; // one of three variants, chosen by playDigEffect
     }
     return -1;
 }
@@ -79,7 +80,12 @@ void applyWorldEvents(World& w)
 {
     for (const WorldEvent& e : w.events) {
         switch (e.kind) {
-        case WorldEventKind::Sound: playEffect(effectOf(e.sound)); break;
+        case WorldEventKind::Sound:
+            if (e.sound == WorldSound::Dig)
+                playDigEffect();
+            else
+                playEffect(effectOf(e.sound));
+            break;
         case WorldEventKind::LevelWon: levelWon(w); break;
         case WorldEventKind::DiggerDead: diggerDead(); break;
         case WorldEventKind::DiggerHit: break; // the blink is the digger's own

@@ -40,6 +40,9 @@ constexpr EffectRow kEffectTable[] = {
     {&EffectHandles::effectWeaponChange, "weaponchange01", "weaponchange01.wav"},
     {&EffectHandles::effectMenu, "menu01", "menu01.wav"},
     {&EffectHandles::effectNothing, "nothing01", "nothing01.wav"},
+    {&EffectHandles::effectDig1, "dig01", "dig01.wav"},
+    {&EffectHandles::effectDig2, "dig02", "dig02.wav"},
+    {&EffectHandles::effectDig3, "dig03", "dig03.wav"},
 };
 
 } // namespace
@@ -65,6 +68,17 @@ void playOneOfThree(int first, int second, int third)
         return;
     const int r = random(3);
     playEffect(r == 0 ? first : r == 1 ? second : third);
+}
+
+void playDigEffect()
+{
+    if (!soundWouldPlay())
+        return;
+    // Steps of one or two through the three variants, the step taken from a hash of the count, so
+    // the order is irregular but the same variant never plays twice in a row.
+    const unsigned step = 1 + ((++theEffects.digCount * 2654435761u) >> 31);
+    const unsigned v = theEffects.lastDig = (theEffects.lastDig + step) % 3;
+    playEffect(v == 0 ? theEffects.effectDig1 : v == 1 ? theEffects.effectDig2 : theEffects.effectDig3);
 }
 
 void loadEffectTable()

@@ -32,6 +32,12 @@ struct EffectHandles {
     int effectMenu = -1;
     // A weapon fired where it cannot go.
     int effectNothing = -1;
+    int effectDig1 = -1;
+    int effectDig2 = -1;
+    int effectDig3 = -1;
+    // Digs played so far and the variant (0..2) of the last one (see playDigEffect).
+    unsigned digCount = 0;
+    unsigned lastDig = 0;
 
     // Replaces the effect bank as the player when set (tests record the effects played).
     std::function<void(int handle, int loop)> player;
@@ -49,6 +55,10 @@ void playEffect(int handle, int loop = 0);
 
 // Plays one of three effects, drawing random(3) only when the sound would play.
 void playOneOfThree(int first, int second, int third);
+
+// Plays one of the three digging sounds, never the same one twice running. The choice comes from a
+// count of digs, not from the game's random sequence, so that sound settings cannot change the rules.
+void playDigEffect();
 
 // Loads the effect table into the bank in its order, setting every handle.
 void loadEffectTable();

@@ -83,6 +83,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
         enter();
         d.pose = PoseDigging;
         d.digging = 1;
+        reportSound(w, WorldSound::Dig, t);
         break;
     case KindEmpty: {
         const int below2 = d.y + 2 < w.height ? w.indexOf(d.x, d.y + 2) : -1;

@@ -30,6 +30,7 @@ enum class WorldSound : std::int8_t {
     Bottle,
     Life,
     Nothing, ///< a fire that could not go
+    Dig,     ///< the digger entered earth (the shell varies the sound)
 };
 
 enum class WorldEventKind : std::int8_t {

@@ -126,6 +126,45 @@ TEST_F(EffectBankTest, GuardedPlayFollowsTheSoundSwitchAndDrawsOnlyWhenHeard)
     EXPECT_EQ(effectBank.voices.size(), 1u);
 }
 
+TEST_F(EffectBankTest, DiggingSoundsVaryWithoutTouchingTheRandomSequence)
+{
+    theEffects.effectDig1 = 11;
+    theEffects.effectDig2 = 12;
+    theEffects.effectDig3 = 13;
+    std::vector<int> played;
+    theEffects.player = [&](int h, int) { played.push_back(h); };
+    app.soundAvailable = app.soundOn = 1;
+    theRandom.reset();
+    for (int i = 0; i < 60; ++i)
+        playDigEffect();
+    EXPECT_EQ(theRandom.state, 1u);
+    ASSERT_EQ(played.size(), 60u);
+    int counts[3] = {};
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        ASSERT_GE(played[i], 11);
+        ASSERT_LE(played[i], 13);
+        ++counts[played[i] - 11];
+        if (i > 0) {
+            EXPECT_NE(played[i], played[i - 1]) << "dig " << i;
+        }
+    }
+    for (int c : counts)
+        EXPECT_GE(c, 10);
+    // Not a plain rotation: some digs step back.
+    bool irregular = false;
+    for (std::size_t i = 2; i < played.size(); ++i)
+        irregular = irregular || played[i] == played[i - 2];
+    EXPECT_TRUE(irregular);
+
+    // Silent: nothing plays and the count stays, so turning sound on later does not skip variants.
+    app.soundOn = 0;
+    const unsigned count = theEffects.digCount;
+    playDigEffect();
+    EXPECT_EQ(played.size(), 60u);
+    EXPECT_EQ(theEffects.digCount, count);
+    theEffects.player = nullptr;
+}
+
 TEST_F(EffectBankTest, TableLoadsInOrderWithMissingFilesAtMinusOne)
 {
     effectBank.reset();

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/world_reports.hpp"
+#include "audio/effect_handles.hpp"
+#include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"
@@ -101,6 +103,36 @@ TEST_F(DiggerTest, DiggingEarthAndTakingEveryPickup)
     stepToward(3);
     EXPECT_EQ(theRecords.hallOfFame.lives, livesBefore + 1);
     EXPECT_EQ(digger().pose, PoseWalking);
+}
+
+TEST_F(DiggerTest, EnteringEarthReportsADiggingSoundAndWalkingDoesNot)
+{
+    World& w = level({{{9, 8}, ':'}});
+    auto digs = [&w] {
+        return std::count_if(w.events.begin(), w.events.end(), [](const WorldEvent& e) {
+            return e.kind == WorldEventKind::Sound && e.sound == WorldSound::Dig;
+        });
+    };
+    stepToward(0);
+    finishGlide();
+    ASSERT_EQ(digs(), 1);
+    EXPECT_EQ(w.events.back().cell, w.indexOf(9, 8));
+
+    // The shell plays one of the three digging effects for it.
+    std::vector<int> played;
+    app.soundOn = app.soundAvailable = 1;
+    theEffects.effectDig1 = 7;
+    theEffects.effectDig2 = 8;
+    theEffects.effectDig3 = 9;
+    theEffects.player = [&](int handle, int) { played.push_back(handle); };
+    applyWorldEvents(w);
+    theEffects.player = nullptr;
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_TRUE(played[0] >= 7 && played[0] <= 9);
+
+    stepToward(2);
+    finishGlide();
+    EXPECT_EQ(digs(), 0);
 }
 
 TEST_F(DiggerTest, WeaponPickupsGiveAmmunitionByDifficulty)

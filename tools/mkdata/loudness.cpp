@@ -38,7 +38,7 @@ SoundLevels measureLevels(const std::vector<float>& samples, int channels)
 
     std::unique_ptr<ebur128_state, void (*)(ebur128_state*)> state(
         ebur128_init(static_cast<unsigned>(channels), kSampleRate,
-                     EBUR128_MODE_I | EBUR128_MODE_S | EBUR128_MODE_M | EBUR128_MODE_TRUE_PEAK),
+                     EBUR128_MODE_I | EBUR128_MODE_S | EBUR128_MODE_M | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK),
         [](ebur128_state* s) { ebur128_destroy(&s); });
     if (!state)
         return out;
@@ -57,6 +57,9 @@ SoundLevels measureLevels(const std::vector<float>& samples, int channels)
     double integrated = minusInf;
     if (ebur128_loudness_global(state.get(), &integrated) == EBUR128_SUCCESS)
         out.integrated = integrated;
+    double range = 0;
+    if (ebur128_loudness_range(state.get(), &range) == EBUR128_SUCCESS && std::isfinite(range))
+        out.range = range;
     double peak = 0;
     for (int c = 0; c < channels; ++c) {
         double p = 0;
@@ -69,6 +72,13 @@ SoundLevels measureLevels(const std::vector<float>& samples, int channels)
         sum += v;
     out.dcOffset = sum / static_cast<double>(samples.size());
     return out;
+}
+
+double highPassedMomentaryMax(const std::vector<float>& mono, double cutoffHz)
+{
+    std::vector<float> filtered = mono;
+    filter(filtered, FilterMode::HighPass, {cutoffHz, cutoffHz, 0}, 0.7071);
+    return measureLevels(filtered, 1).momentaryMax;
 }
 
 } // namespace burrowix::mkdata

@@ -12,6 +12,7 @@ struct SoundLevels {
     double shortTermMax = 0;  // LUFS, loudest 3 s window
     double momentaryMax = 0;  // LUFS, loudest 400 ms window
     double truePeak = 0;      // dBTP, loudest of the channels
+    double range = 0;         // loudness range, LU (0 for sounds shorter than one 3 s window)
     double dcOffset = 0;      // mean sample value, full scale = 1
 };
 
@@ -22,5 +23,10 @@ SoundLevels measureLevels(const std::vector<float>& samples, int channels);
 double integratedLoudness(const std::vector<float>& samples, int channels);
 
 double decibelsToGain(double db);
+
+// How a mono sound fares on small speakers: its loudest 400 ms window (LUFS) after a 12 dB/octave
+// high-pass at `cutoffHz`, which removes what such speakers cannot play.
+inline constexpr double kSmallSpeakerCutoff = 250.0;
+double highPassedMomentaryMax(const std::vector<float>& mono, double cutoffHz = kSmallSpeakerCutoff);
 
 } // namespace burrowix::mkdata

@@ -6,7 +6,10 @@
 
 namespace burrowix::mkdata {
 
-inline constexpr double kMusicLoudness = -16.0;     // LUFS, integrated
+// The music sits under the effects: at the default volumes (music at 70 plays at about -4.25 dB,
+// effects at 70 at -15 dB) even the quietest effects' loudest moments are at or above it.
+inline constexpr double kMusicLoudness = -30.0;     // LUFS, integrated
+inline constexpr double kDefaultMusicGainDb = -4.25;
 inline constexpr double kMusicPeakCeiling = -1.0;   // dBTP, after encoding
 
 // Interleaved stereo at 44100 Hz.

@@ -83,8 +83,9 @@ std::vector<float> renderSong(const Song& song, const std::string& soundFont, st
     std::vector<Event> events;
     for (const Part& p : song.parts)
         for (const Note& n : p.notes) {
-            events.push_back({tickFrame(song, n.tick), 1, p.channel, n.key, n.velocity});
-            events.push_back({tickFrame(song, n.tick + n.length), 0, p.channel, n.key, 0});
+            const long late = std::lround(n.late * kSampleRate);
+            events.push_back({tickFrame(song, n.tick) + late, 1, p.channel, n.key, n.velocity});
+            events.push_back({tickFrame(song, n.tick + n.length) + late, 0, p.channel, n.key, 0});
         }
     std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
         return a.frame != b.frame ? a.frame < b.frame : a.order < b.order;

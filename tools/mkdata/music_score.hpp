@@ -20,6 +20,7 @@ struct Note {
     int length = 0;  // ticks the key is held
     int key = 60;    // MIDI key number
     int velocity = 100;
+    double late = 0;  // seconds the player comes in after the grid (humanised timing)
 };
 
 struct Part {

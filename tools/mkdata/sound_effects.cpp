@@ -57,89 +57,163 @@ Samples pluck(Wave wave, double hz, double seconds, double decay, double brightn
     return s;
 }
 
+// A burst of short band-passed noise grains scattered over [from, to) seconds with falling size:
+// gravel, crumbling earth, debris and the sputter of a fuse.
+Samples grains(int count, double from, double to, double loHz, double hiHz, double grainDecay, std::uint32_t seed,
+               double thinning = 1.0)
+{
+    Samples out;
+    Scatter r(seed);
+    for (int i = 0; i < count; ++i) {
+        const double at = from + (to - from) * std::pow(r.next(), thinning);
+        const double centre = r.between(loHz, hiHz);
+        const double size = r.between(0.35, 1.0) * (1.0 - 0.7 * (at - from) / std::max(1e-6, to - from));
+        mixInto(out, click(centre, grainDecay * 6, grainDecay, r.state | 1u, 2.0), at, size);
+    }
+    return out;
+}
+
+// A broadband crack, a roar that sweeps down through 2 kHz-200 Hz, a low body and a sizzling tail
+// with debris falling back.
 Samples explosion()
 {
     constexpr double kLength = 1.1;
-    Samples body = noise(kLength, 11);
-    filter(body, FilterMode::LowPass, {2400, 140, 0.7}, 0.8);
-    envelope(body, 0.003, 0.28);
-    saturate(body, 2.0);
-    Samples out = body;
-    mixInto(out, thump(95, 32, kLength, 0.35), 0, 0.9);
-    // Crumble: small debris clicks thinning out after the blast.
-    std::uint32_t seed = 101;
-    for (int i = 0; i < 34; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        const double at = 0.08 + 0.85 * std::pow((seed >> 8) / 16777216.0, 1.6);
-        const double centre = 500 + 1400 * ((seed >> 4) % 1000) / 1000.0;
-        mixInto(out, click(centre, 0.04, 0.008, seed, 2.5), at, 0.55 * (1.0 - at / kLength));
-    }
+    Samples out;
+    Samples crack = noise(0.05, 9);
+    filter(crack, FilterMode::HighPass, {900, 900, 0}, 0.7);
+    envelope(crack, 0.0003, 0.009);
+    mixInto(out, crack, 0, 0.8);
+
+    Samples roar = noise(kLength, 11);
+    filter(roar, FilterMode::BandPass, {2000, 220, 0.55}, 0.9);
+    envelope(roar, 0.004, 0.24);
+    saturate(roar, 5.0);
+    // The grit of the saturation stays in the roar's band instead of hissing above it.
+    filter(roar, FilterMode::LowPass, {4000, 900, 0.5}, 0.7);
+    mixInto(out, roar, 0.002, 0.9);
+
+    mixInto(out, thump(90, 38, 0.8, 0.22), 0, 0.55);
+
+    Samples sizzle = noise(kLength, 13);
+    filter(sizzle, FilterMode::HighPass, {3200, 5200, 0.8}, 0.8);
+    envelopeAhr(sizzle, 0.12, 0.25, 0.6);
+    Samples crackle = grains(60, 0.15, 1.0, 2500, 7000, 0.0015, 17, 1.3);
+    Samples tail = sizzle;
+    scale(tail, 0.12);
+    mixInto(tail, crackle, 0, 0.5);
+    mixInto(out, tail, 0.05, 1.0);
+    mixInto(out, grains(30, 0.1, 0.9, 500, 1900, 0.008, 101, 1.6), 0, 0.5);
+    out.resize(static_cast<std::size_t>(frames(kLength)));
     return out;
 }
 
+// A rock knock in the 300-900 Hz band and a short gravel crunch over a dull thump.
 Samples stoneFall()
 {
-    Samples out = thump(120, 48, 0.3, 0.07);
-    Samples dust = noise(0.3, 21);
-    filter(dust, FilterMode::LowPass, {900, 250, 0.1}, 0.7);
-    envelope(dust, 0.001, 0.045);
-    mixInto(out, dust, 0, 0.9);
-    mixInto(out, click(1600, 0.05, 0.01, 22), 0.012, 0.25);
+    Samples out = thump(110, 55, 0.32, 0.04);
+    scale(out, 0.4);
+    mixInto(out, struck({{340, 0.7, 0.03}, {520, 0.6, 0.022}, {810, 0.45, 0.014}, {1130, 0.2, 0.008}}, 0.3), 0.001, 0.9);
+    Samples knock = noise(0.06, 21);
+    filter(knock, FilterMode::BandPass, {650, 450, 0.04}, 1.2);
+    envelope(knock, 0.0005, 0.012);
+    mixInto(out, knock, 0, 0.9);
+    mixInto(out, grains(26, 0.008, 0.2, 1200, 3600, 0.003, 23, 1.4), 0.004, 0.55);
+    out.resize(static_cast<std::size_t>(frames(0.32)));
     return out;
 }
 
+// A heavy, damped metal clunk: a short low-mid body and inharmonic partials that die fast.
 Samples nuggetFall()
 {
-    Samples out = thump(170, 110, 0.3, 0.05);
-    for (double partial : {610.0, 1375.0, 2210.0})
-        mixInto(out, shaped(tone(Wave::Sine, partial, 0.3), 0.0008, 0.055 + 40.0 / partial), 0, 0.35);
-    mixInto(out, click(3000, 0.02, 0.004, 31), 0, 0.4);
+    Samples out = thump(150, 95, 0.3, 0.035);
+    scale(out, 0.5);
+    mixInto(out, struck({{265, 0.6, 0.05}, {640, 0.55, 0.035}, {1090, 0.6, 0.03}, {1730, 0.45, 0.022},
+                         {2470, 0.3, 0.014}, {3390, 0.15, 0.008}}, 0.3), 0, 0.8);
+    Samples hit = noise(0.04, 31);
+    filter(hit, FilterMode::BandPass, {900, 900, 0}, 0.9);
+    envelope(hit, 0.0004, 0.006);
+    mixInto(out, hit, 0, 0.8);
+    // A second, smaller knock as the nugget settles.
+    mixInto(out, struck({{270, 0.5, 0.03}, {655, 0.3, 0.02}, {1110, 0.2, 0.014}}, 0.15), 0.075, 0.45);
     return out;
 }
 
-Samples coin()
+// Gold: two small heavy pieces clinking together, then a softer third, warm rather than shrill.
+Samples goldClink()
 {
-    Samples out = pluck(Wave::Square, midiHz(B5), 0.09, 0.2, 0.9);
-    mixInto(out, pluck(Wave::Square, midiHz(E6), 0.36, 0.14, 0.9), 0.075);
-    mixInto(out, chime(midiHz(E7), 0.36, 0.1, 0.4), 0.075, 0.35);
+    const std::vector<Mode> gold = {{1870, 0.8, 0.09}, {2540, 0.5, 0.07}, {3980, 0.4, 0.05}, {5510, 0.25, 0.03}};
+    Samples out;
+    mixInto(out, struck(gold, 0.4), 0, 0.8);
+    mixInto(out, click(4200, 0.01, 0.0015, 35), 0, 0.5);
+    mixInto(out, struck(gold, 0.32, 1.07), 0.07, 0.6);
+    mixInto(out, click(4600, 0.01, 0.0015, 36), 0.07, 0.35);
+    mixInto(out, struck(gold, 0.2, 0.96), 0.16, 0.3);
+    mixInto(out, shaped(tone(Wave::Sine, 620, 0.3), 0.001, 0.05), 0, 0.25);
+    out.resize(static_cast<std::size_t>(frames(0.4)));
     return out;
 }
 
+// Three crystals that cannot be mistaken for each other: one clear glass ping, a quick rising
+// sparkle of three glints, and a deeper two-note chime.
 Samples mineral(int variant)
 {
-    if (variant == 2) {
-        Samples out = chime(midiHz(A6), 0.42, 0.16, 1.0);
-        mixInto(out, chime(midiHz(E7), 0.33, 0.15, 1.0), 0.09);
+    if (variant == 0) {
+        const double f = midiHz(A6);
+        return struck({{f, 0.8, 0.2}, {f * 2.32, 0.35, 0.09}, {f * 4.25, 0.2, 0.04}, {f * 6.1, 0.1, 0.02}}, 0.42);
+    }
+    if (variant == 1) {
+        Samples out;
+        const int keys[] = {C7, E7, A6 + 12};
+        for (int i = 0; i < 3; ++i) {
+            const double f = midiHz(keys[i]);
+            mixInto(out, struck({{f, 0.7, 0.05 + 0.05 * i}, {f * 2.7, 0.25, 0.02}}, 0.3), 0.045 * i, 0.8);
+            mixInto(out, click(7000, 0.008, 0.001, 45 + i), 0.045 * i, 0.25);
+        }
+        out.resize(static_cast<std::size_t>(frames(0.4)));
         return out;
     }
-    const double hz = midiHz(variant == 0 ? A6 : D7);
-    Samples out = chime(hz, 0.42, 0.14, 1.0);
-    mixInto(out, chime(hz * 1.5, 0.42, 0.09, 0.5), 0, 0.3);
+    Samples out = chime(midiHz(E6), 0.45, 0.12, 0.8);
+    mixInto(out, chime(midiHz(B5), 0.33, 0.13, 0.7), 0.11, 0.9);
+    out.resize(static_cast<std::size_t>(frames(0.45)));
     return out;
 }
 
-// Gun-like mechanical handling: a slide back, a lock forward, in three variations.
+// A wood knock: a few short, widely spaced modes and a dry strike.
+Samples woodKnock(double pitch, double seconds, std::uint32_t seed)
+{
+    Samples out = struck({{210 * pitch, 0.8, 0.025}, {560 * pitch, 0.6, 0.016}, {1020 * pitch, 0.35, 0.009},
+                          {1650 * pitch, 0.15, 0.005}}, seconds);
+    mixInto(out, click(2400 * pitch, 0.02, 0.002, seed, 1.0), 0, 0.35);
+    return out;
+}
+
+// Weapon pickups: a leather ammunition pouch with its brass buckle, a wooden crate lid with its
+// contents rattling, and a brass cartridge clip snapped home.
 Samples addWeapon(int variant)
 {
     Samples out;
     if (variant == 0) {
-        mixInto(out, click(2200, 0.06, 0.012, 41), 0.0, 0.9);
-        mixInto(out, thump(240, 150, 0.1, 0.03), 0.0, 0.4);
-        mixInto(out, click(3400, 0.06, 0.01, 42), 0.17, 1.0);
-        mixInto(out, thump(300, 180, 0.25, 0.05), 0.17, 0.55);
+        Samples rustle = noise(0.16, 41);
+        filter(rustle, FilterMode::BandPass, {700, 1500, 0.14}, 1.4);
+        envelopeAhr(rustle, 0.03, 0.06, 0.07);
+        mixInto(out, rustle, 0, 0.7);
+        mixInto(out, grains(10, 0.0, 0.14, 900, 2200, 0.004, 42), 0, 0.3);
+        mixInto(out, thump(190, 120, 0.15, 0.03), 0.16, 0.7);
+        mixInto(out, struck({{2350, 0.6, 0.04}, {3620, 0.4, 0.03}, {5100, 0.2, 0.02}}, 0.25), 0.17, 0.5);
+        mixInto(out, struck({{2420, 0.4, 0.03}, {3700, 0.3, 0.02}}, 0.2), 0.25, 0.3);
     } else if (variant == 1) {
-        for (int i = 0; i < 3; ++i)
-            mixInto(out, click(2800 + 300 * i, 0.03, 0.006, 51 + i), 0.05 * i, 0.7);
-        mixInto(out, click(1800, 0.08, 0.018, 55), 0.2, 1.0);
-        mixInto(out, thump(220, 120, 0.3, 0.06), 0.2, 0.6);
+        mixInto(out, woodKnock(0.7, 0.2, 51), 0, 1.0);
+        mixInto(out, grains(16, 0.07, 0.3, 500, 1600, 0.005, 52), 0, 0.45);
+        mixInto(out, woodKnock(0.62, 0.3, 53), 0.23, 1.1);
+        mixInto(out, thump(160, 100, 0.25, 0.04), 0.23, 0.6);
     } else {
-        Samples slide = noise(0.18, 61);
-        filter(slide, FilterMode::BandPass, {1200, 4200, 0.18}, 3.0);
-        envelopeAhr(slide, 0.02, 0.1, 0.06);
-        mixInto(out, thump(200, 130, 0.12, 0.035), 0.0, 0.5);
-        mixInto(out, slide, 0.02, 0.5);
-        mixInto(out, click(3800, 0.07, 0.012, 62), 0.22, 1.0);
-        mixInto(out, chime(1850, 0.25, 0.05, 0.6), 0.22, 0.18);
+        Samples slide = noise(0.14, 61);
+        filter(slide, FilterMode::BandPass, {1500, 3800, 0.14}, 2.5);
+        envelopeAhr(slide, 0.02, 0.08, 0.04);
+        mixInto(out, slide, 0, 0.45);
+        mixInto(out, click(3400, 0.05, 0.006, 62), 0.15, 0.9);
+        mixInto(out, struck({{1180, 0.6, 0.12}, {2870, 0.45, 0.07}, {4450, 0.25, 0.04}}, 0.3), 0.15, 0.55);
+        mixInto(out, thump(260, 170, 0.2, 0.035), 0.15, 0.5);
     }
     return out;
 }
@@ -174,23 +248,28 @@ Samples grenadeThrow()
     return out;
 }
 
+// A sputtering fuse: irregular pops and spits over a faint crackle, then the remote's two beeps.
 Samples tntPlaced()
 {
-    Samples hiss = noise(0.28, 101);
-    filter(hiss, FilterMode::HighPass, {3500, 3500, 0}, 0.7);
-    envelopeAhr(hiss, 0.01, 0.2, 0.07);
-    Samples out = hiss;
-    scale(out, 0.35);
-    std::uint32_t seed = 7;
-    for (int i = 0; i < 9; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        mixInto(out, click(5000, 0.01, 0.0015, seed), 0.01 + 0.025 * i + ((seed >> 20) % 10) * 0.001, 0.5);
+    Samples out;
+    Scatter r(7);
+    for (double at = 0.005; at < 0.28;) {
+        const double size = r.between(0.25, 1.0);
+        mixInto(out, click(r.between(1800, 5200), 0.02, r.between(0.0015, 0.004), r.state | 1u, 1.8), at, size);
+        // Now and then a pop comes with a spit of sparks right after it.
+        if (r.next() < 0.3)
+            mixInto(out, grains(4, 0.0, 0.02, 4000, 8000, 0.0008, r.state | 1u), at + 0.004, 0.4 * size);
+        at += r.between(0.012, 0.045);
     }
+    Samples bed = noise(0.28, 101);
+    filter(bed, FilterMode::HighPass, {3000, 3000, 0}, 0.7);
+    envelopeAhr(bed, 0.01, 0.22, 0.05);
+    mixInto(out, bed, 0, 0.015);
     for (int i = 0; i < 2; ++i) {
         Samples beep = tone(Wave::Square, 1760, 0.06);
         filter(beep, FilterMode::LowPass, {5000, 5000, 0}, 0.7);
         envelopeAhr(beep, 0.003, 0.045, 0.01);
-        mixInto(out, beep, 0.3 + 0.08 * i, 0.28);
+        mixInto(out, beep, 0.3 + 0.08 * i, 0.2);
     }
     return out;
 }
@@ -278,12 +357,18 @@ Samples infoBlip()
     return out;
 }
 
+// A brass ratchet: four pawl clicks on a ringing brass wheel, the last one landing home.
 Samples weaponChange()
 {
     Samples out;
-    for (int i = 0; i < 3; ++i)
-        mixInto(out, click(3000 - 400 * i, 0.045, 0.007, 131 + i, 2.0), 0.04 * i, 1.0);
-    mixInto(out, thump(400, 260, 0.06, 0.015), 0.08, 0.35);
+    const std::vector<Mode> brass = {{1460, 0.5, 0.03}, {2330, 0.45, 0.02}, {3870, 0.3, 0.012}, {5200, 0.15, 0.006}};
+    for (int i = 0; i < 4; ++i) {
+        const double at = 0.026 * i;
+        mixInto(out, click(3300 + 250 * i, 0.02, 0.0018, 131 + i, 1.5), at, i == 3 ? 0.8 : 0.5);
+        mixInto(out, struck(brass, 0.08, 1.0 + 0.015 * i), at, i == 3 ? 0.9 : 0.45);
+    }
+    mixInto(out, thump(420, 300, 0.06, 0.012), 0.078, 0.35);
+    out.resize(static_cast<std::size_t>(frames(0.16)));
     return out;
 }
 
@@ -301,12 +386,25 @@ Samples nothingHappens()
     return out;
 }
 
-Samples menuClick()
+// The menu buttons are wooden: one small dry knock.
+Samples menuClick() { return woodKnock(1.6, 0.1, 141); }
+
+// Digging: a soft crumble of earth, a little different each time. Variants differ in grain seed,
+// pitch and length so that a run of digs does not sound like one sample repeated.
+Samples dig(int variant)
 {
-    Samples out = tone(Wave::Sine, {1500, 900, 0.03}, 0.11);
-    envelope(out, 0.001, 0.022);
-    mixInto(out, click(2500, 0.02, 0.003, 141, 1.0), 0, 0.3);
-    filter(out, FilterMode::LowPass, {6000, 6000, 0}, 0.7);
+    const double seconds = 0.16 + 0.02 * variant;
+    Samples out = noise(seconds, 151 + variant);
+    filter(out, FilterMode::LowPass, {1400.0 - 150.0 * variant, 500.0, seconds * 0.6}, 0.8);
+    filter(out, FilterMode::LowPass, {2400, 2400, 0}, 0.7);
+    envelopeAhr(out, 0.012, 0.03, seconds - 0.05);
+    scale(out, 0.35);
+    Samples crumbs = grains(14 + 3 * variant, 0.0, seconds * 0.8, 400 + 100 * variant, 1500 - 100 * variant, 0.004,
+                            157 + 11 * variant, 1.2);
+    filter(crumbs, FilterMode::LowPass, {3000, 3000, 0}, 0.7);
+    mixInto(out, crumbs, 0, 0.6);
+    mixInto(out, thump(150 - 15 * variant, 100, 0.08, 0.02), 0, 0.35);
+    out.resize(static_cast<std::size_t>(frames(seconds)));
     return out;
 }
 
@@ -321,55 +419,83 @@ void squeezePeaks(Samples& s, double knee, double ceiling)
     }
 }
 
-// Brings the loudest 400 ms window to the effect's target; when the peaks would then pass the
+// Brings the loudest 400 ms window to the tier's loudness; when the peaks would then pass the
 // ceiling, they are rounded off and the level measured again.
 void level(SoundEffect& e)
 {
     finishEffect(e.samples);
-    const double target = e.accent ? kAccentLoudness : kEffectLoudness;
+    const double target = tierLoudness(e.tier);
     const double ceiling = kEffectPeakCeiling - 0.3;
-    for (int pass = 0; pass < 6; ++pass) {
+    for (int pass = 0; pass < 10; ++pass) {
         const SoundLevels now = measureLevels(e.samples, 1);
         const double gainDb = target - now.momentaryMax;
         if (now.truePeak + gainDb <= ceiling) {
             scale(e.samples, decibelsToGain(gainDb));
+            removeMean(e.samples);
             return;
         }
         scale(e.samples, decibelsToGain(gainDb));
-        squeezePeaks(e.samples, decibelsToGain(ceiling - 4.0), decibelsToGain(ceiling - 0.3));
+        squeezePeaks(e.samples, decibelsToGain(ceiling - 6.0), decibelsToGain(ceiling - 0.3));
     }
     // Still too peaky: keep the ceiling and let the report show the shortfall.
     const SoundLevels now = measureLevels(e.samples, 1);
     scale(e.samples, decibelsToGain(std::min(target - now.momentaryMax, ceiling - now.truePeak)));
+    removeMean(e.samples);
 }
 
 } // namespace
 
+double tierLoudness(Tier tier)
+{
+    switch (tier) {
+    case Tier::Blast: return -7.0;
+    case Tier::Landing: return -10.0;
+    case Tier::Pickup: return -14.0;
+    case Tier::Interface: return -18.0;
+    }
+    return -18.0;
+}
+
+const char* tierName(Tier tier)
+{
+    switch (tier) {
+    case Tier::Blast: return "blast";
+    case Tier::Landing: return "landing";
+    case Tier::Pickup: return "pickup";
+    case Tier::Interface: return "interface";
+    }
+    return "?";
+}
+
 std::vector<SoundEffect> makeSoundEffects()
 {
+    using enum Tier;
     std::vector<SoundEffect> effects = {
-        {"explosion01.wav", explosion(), true},
-        {"stonefall.wav", stoneFall()},
-        {"nuggetfall.wav", nuggetFall()},
-        {"nugget01.wav", coin()},
-        {"mineral01.wav", mineral(0)},
-        {"mineral02.wav", mineral(1)},
-        {"mineral03.wav", mineral(2)},
-        {"addweapon01.wav", addWeapon(0)},
-        {"addweapon02.wav", addWeapon(1)},
-        {"addweapon03.wav", addWeapon(2)},
-        {"mine01.wav", mineLaid()},
-        {"shot01.wav", shot()},
-        {"grenade01.wav", grenadeThrow()},
-        {"tnt01.wav", tntPlaced()},
-        {"bottle01.wav", bottle()},
-        {"life01.wav", lifeGained()},
-        {"loser01.wav", loser(), true},
-        {"winner01.wav", winner(), true},
-        {"info01.wav", infoBlip()},
-        {"weaponchange01.wav", weaponChange()},
-        {"menu01.wav", menuClick()},
-        {"nothing01.wav", nothingHappens()},
+        {"explosion01.wav", explosion(), Blast},
+        {"stonefall.wav", stoneFall(), Landing},
+        {"nuggetfall.wav", nuggetFall(), Landing},
+        {"nugget01.wav", goldClink(), Pickup},
+        {"mineral01.wav", mineral(0), Pickup},
+        {"mineral02.wav", mineral(1), Pickup},
+        {"mineral03.wav", mineral(2), Pickup},
+        {"addweapon01.wav", addWeapon(0), Pickup},
+        {"addweapon02.wav", addWeapon(1), Pickup},
+        {"addweapon03.wav", addWeapon(2), Pickup},
+        {"mine01.wav", mineLaid(), Landing},
+        {"shot01.wav", shot(), Landing},
+        {"grenade01.wav", grenadeThrow(), Landing},
+        {"tnt01.wav", tntPlaced(), Landing},
+        {"bottle01.wav", bottle(), Pickup},
+        {"life01.wav", lifeGained(), Pickup},
+        {"loser01.wav", loser(), Landing},
+        {"winner01.wav", winner(), Landing},
+        {"info01.wav", infoBlip(), Interface},
+        {"weaponchange01.wav", weaponChange(), Interface},
+        {"menu01.wav", menuClick(), Interface},
+        {"dig01.wav", dig(0), Interface},
+        {"dig02.wav", dig(1), Interface},
+        {"dig03.wav", dig(2), Interface},
+        {"nothing01.wav", nothingHappens(), Interface},
     };
     for (SoundEffect& e : effects)
         level(e);

@@ -77,8 +77,9 @@ bool soundFontLicence(const std::string& copyrightPath, std::string& text, std::
         error = "cannot read " + copyrightPath;
         return false;
     }
-    text = "The music tracks (back1.ogg to back4.ogg in standart.pak) were rendered with the Fluid (R3)\n"
-           "General MIDI SoundFont, whose copyright and licence follow.\n\n" +
+    text = "The music tracks (back1.ogg to back4.ogg in standart.pak) were rendered with the General MIDI\n"
+           "soundfont of the Debian package musescore-general-soundfont-small, whose copyright and licence\n"
+           "follow.\n\n" +
            std::string(std::istreambuf_iterator<char>(in), {});
     return true;
 }
@@ -86,12 +87,13 @@ bool soundFontLicence(const std::string& copyrightPath, std::string& text, std::
 bool makeSoundMembers(const SoundOptions& options, std::vector<PackEntry>& members, std::string& error)
 {
     if (options.report)
-        std::printf("%-20s %7s %9s %9s %9s %7s %9s\n", "sound", "seconds", "int LUFS", "short max",
-                    "mom max", "peak dB", "dc");
+        std::printf("%-20s %7s %9s %9s %9s %7s %9s   %s\n", "sound", "seconds", "int LUFS", "short max",
+                    "mom max", "peak dB", "dc", "250 Hz hp, tier / seam");
     for (const SoundEffect& e : makeSoundEffects()) {
         members.push_back({e.fileName, encodeWav(e.samples)});
         if (options.report)
-            std::printf("%s\n", formatLevels(e.fileName, measureLevels(e.samples, 1)).c_str());
+            std::printf("%s   hp %6.1f  %s\n", formatLevels(e.fileName, measureLevels(e.samples, 1)).c_str(),
+                        highPassedMomentaryMax(e.samples), tierName(e.tier));
         if (!spectrogram(options, e.fileName, e.samples, 1, error))
             return false;
     }
@@ -123,9 +125,9 @@ bool makeSoundMembers(const SoundOptions& options, std::vector<PackEntry>& membe
             }
             if (options.report) {
                 const LoopSeam seam = measureLoopSeam(decoded->samples, decoded->channels);
-                std::printf("%s   seam %.4f (%.2f x typical)\n",
-                            formatLevels(songs[i].fileName, measureLevels(decoded->samples, decoded->channels)).c_str(),
-                            seam.step, seam.ratio());
+                const SoundLevels levels = measureLevels(decoded->samples, decoded->channels);
+                std::printf("%s   range %.1f LU, seam %.4f (%.2f x typical)\n",
+                            formatLevels(songs[i].fileName, levels).c_str(), levels.range, seam.step, seam.ratio());
             }
             if (!spectrogram(options, songs[i].fileName, decoded->samples, decoded->channels, error))
                 return false;

@@ -1,5 +1,5 @@
 #pragma once
-// The standard pack's sound members: the 22 effects as WAV and the four music tracks as Ogg Vorbis,
+// The standard pack's sound members: the effects as WAV and the four music tracks as Ogg Vorbis,
 // with an optional level report and spectrograms for reviewing them.
 #include "platform/archive/pack_writer.hpp"
 

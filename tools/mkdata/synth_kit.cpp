@@ -72,6 +72,33 @@ Samples fmBell(double hz, double ratio, double index, double indexDecay, double 
     return out;
 }
 
+Samples struck(const std::vector<Mode>& modes, double seconds, double detune)
+{
+    Samples out(static_cast<std::size_t>(frames(seconds)));
+    for (const Mode& m : modes) {
+        const double w = kTwoPi * m.hz * detune / kSampleRate;
+        if (m.hz * detune >= 0.45 * kSampleRate)
+            continue;
+        // Rotating phasor with a per-sample decay: exact and cheaper than sin and exp per sample.
+        const double r = std::exp(-1.0 / (m.decay * kSampleRate));
+        double c = std::cos(w), s = std::sin(w), re = 1.0, im = 0.0, a = m.amplitude;
+        for (float& v : out) {
+            v = static_cast<float>(v + a * im);
+            const double nre = re * c - im * s;
+            im = re * s + im * c;
+            re = nre;
+            a *= r;
+        }
+    }
+    return out;
+}
+
+double Scatter::next()
+{
+    state = state * 1664525u + 1013904223u;
+    return (state >> 8) / 16777216.0;
+}
+
 Samples noise(double seconds, std::uint32_t seed)
 {
     Samples out(static_cast<std::size_t>(frames(seconds)));
@@ -154,6 +181,21 @@ void saturate(Samples& s, double drive)
     const double norm = std::tanh(drive);
     for (float& v : s)
         v = static_cast<float>(std::tanh(v * drive) / norm);
+}
+
+void removeMean(Samples& s)
+{
+    if (s.size() < 3)
+        return;
+    double sum = 0, weights = 0;
+    const double n = static_cast<double>(s.size() - 1);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        sum += s[i];
+        weights += 0.5 - 0.5 * std::cos(kTwoPi * i / n);
+    }
+    const double per = sum / weights;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = static_cast<float>(s[i] - per * (0.5 - 0.5 * std::cos(kTwoPi * i / n)));
 }
 
 void finishEffect(Samples& s, double fadeInMs, double fadeOutMs)

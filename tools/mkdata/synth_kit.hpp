@@ -29,6 +29,25 @@ inline Samples tone(Wave wave, double hz, double seconds) { return tone(wave, {h
 // `index` to zero with the time constant `indexDecay`: bells, chimes and metal.
 Samples fmBell(double hz, double ratio, double index, double indexDecay, double seconds);
 
+// One mode of a struck body: a sine at `hz` that starts at `amplitude` and decays with time constant
+// `decay` (seconds).
+struct Mode {
+    double hz = 0, amplitude = 0, decay = 0;
+};
+// A struck body as a sum of decaying modes: wood, stone and metal differ in their mode frequencies
+// and in how fast the upper modes die. `detune` multiplies every frequency (1 = as given).
+Samples struck(const std::vector<Mode>& modes, double seconds, double detune = 1.0);
+
+// A small seeded generator for the effects' own scatter (grain times, pop sizes): every sound comes
+// out the same on every run, and nothing here touches the game's random sequence.
+struct Scatter {
+    std::uint32_t state;
+    explicit Scatter(std::uint32_t seed) : state(seed ? seed : 1u) {}
+    // Uniform in [0, 1).
+    double next();
+    double between(double lo, double hi) { return lo + (hi - lo) * next(); }
+};
+
 // White noise from a fixed seed, so every run makes the same sound.
 Samples noise(double seconds, std::uint32_t seed);
 
@@ -49,6 +68,10 @@ void mixInto(Samples& dst, const Samples& src, double atSeconds, double gain = 1
 void scale(Samples& s, double gain);
 // Soft saturation for grit (drive 1 = mild).
 void saturate(Samples& s, double drive);
+
+// Takes out the sound's mean (its DC offset) under a Hann-shaped window, so that both ends stay at
+// zero; struck modes and rounded peaks leave short sounds with an offset a high-pass cannot remove.
+void removeMean(Samples& s);
 
 // Removes DC with a gentle high-pass and fades the first and last milliseconds so that neither end
 // clicks.

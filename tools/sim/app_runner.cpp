@@ -126,7 +126,8 @@ const char* effectName(int handle)
         {e.effectWeaponChange, "weaponChange"}, {e.effectStoneFall, "stoneFall"}, {e.effectNuggetFall, "nuggetFall"},
         {e.effectMine, "mine"},           {e.effectShot, "shot"},             {e.effectTnt, "tnt"},
         {e.effectGrenade, "grenade"},     {e.effectBottle, "bottle"},         {e.effectInfo, "info"},
-        {e.effectNothing, "nothing"}};
+        {e.effectNothing, "nothing"},     {e.effectDig1, "dig1"},             {e.effectDig2, "dig2"},
+        {e.effectDig3, "dig3"}};
     for (const auto& [h, name] : names)
         if (h == handle)
             return name;

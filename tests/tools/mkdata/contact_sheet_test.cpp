@@ -58,7 +58,7 @@ TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPictureAndASpectrogramPerS
         sounds += png && sound;
     }
     EXPECT_EQ(count, 127 + 3 * 6 + 3);
-    EXPECT_EQ(sounds, 22 + 4);
+    EXPECT_EQ(sounds, 25 + 4);
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-explosion01.wav.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-back4.ogg.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "standart-h1.bmp.png"));

@@ -1,6 +1,7 @@
 // The music: the lead-sheet writer, the four songs as written, the loop folding and levelling, and
 // the encoded tracks in the generated standard pack.
 #include "loudness.hpp"
+#include "music_arranging.hpp"
 #include "music_mastering.hpp"
 #include "music_render.hpp"
 #include "music_score.hpp"
@@ -83,8 +84,8 @@ TEST(MkdataSongs, AreWholeSongsThatGetFasterAndBusierWithTheDifficulty)
         SCOPED_TRACE(song.fileName);
         EXPECT_EQ(song.fileName, "back" + std::to_string(i + 1) + ".ogg");
         EXPECT_TRUE(song.faults.empty()) << song.faults.front();
-        EXPECT_GE(song.loopSeconds(), 60.0);
-        EXPECT_LE(song.loopSeconds(), 150.0);
+        EXPECT_GE(song.loopSeconds(), 180.0);
+        EXPECT_LE(song.loopSeconds(), 240.0);
         bool drums = false;
         std::set<int> channels;
         for (const Part& p : song.parts) {
@@ -111,6 +112,103 @@ TEST(MkdataSongs, AreWholeSongsThatGetFasterAndBusierWithTheDifficulty)
     }
 }
 
+TEST(MkdataSongs, NoStretchOfEightBarsIsHeardMoreThanTwice)
+{
+    for (const Song& song : composeSongs()) {
+        SCOPED_TRACE(song.fileName);
+        EXPECT_LE(mostRepeats(song, 8), 2);
+        // Nor in any one part: no theme, riff, bass line or groove comes back a third time unchanged.
+        for (const Part& p : song.parts)
+            EXPECT_LE(mostRepeats(song, 8, p.channel), 2) << "channel " << p.channel;
+    }
+}
+
+TEST(MkdataSongs, ArePlayedWithDynamicsAndHumanTiming)
+{
+    for (const Song& song : composeSongs()) {
+        SCOPED_TRACE(song.fileName);
+        // The loudest eight bars are clearly louder than the quietest.
+        std::vector<double> sum(static_cast<std::size_t>(song.bars / 8)), count(sum.size());
+        std::set<int> velocities;
+        std::set<long> lateness;
+        for (const Part& p : song.parts)
+            for (const Note& n : p.notes) {
+                const std::size_t block = static_cast<std::size_t>(n.tick / (8 * kTicksPerBar));
+                if (block < sum.size()) {
+                    sum[block] += n.velocity;
+                    ++count[block];
+                }
+                velocities.insert(n.velocity);
+                lateness.insert(std::lround(n.late * 10000));
+                EXPECT_GE(n.late, 0.0);
+                EXPECT_LT(n.late, 0.02);
+            }
+        double quietest = 1e9, loudest = 0;
+        for (std::size_t b = 0; b < sum.size(); ++b)
+            if (count[b] > 0) {
+                quietest = std::min(quietest, sum[b] / count[b]);
+                loudest = std::max(loudest, sum[b] / count[b]);
+            }
+        EXPECT_LT(quietest, 0.8 * loudest);
+        EXPECT_GT(velocities.size(), 40u);
+        EXPECT_GT(lateness.size(), 40u);
+    }
+}
+
+TEST(MkdataArranging, RepeatsTransposingHumanisingAndFills)
+{
+    // Two bars of melody and a one-bar groove, written out for 12 bars: melody ABABAB..., so every
+    // 8-bar stretch starting on an even bar is the same and so is every one starting on an odd bar.
+    Song song{"t.ogg", 120, 12, {}, {}};
+    SongWriter w(song);
+    w.chords(0, "C | C | C | C | C | C | C | C | C | C | C | C");
+    Part& lead = w.part(0, 0, 100, 64);
+    Part& drums = w.part(kDrumChannel, 0, 100, 64);
+    for (int bar = 0; bar < 12; bar += 2)
+        w.melody(lead, bar, "C5:16 | E5:16", 90);
+    w.drum(drums, 0, 12, 36, "x...x...x...x...", 100);
+    EXPECT_EQ(mostRepeats(song, 8), 3);  // starts 0, 2, 4 (and 1, 3 for the other phase)
+    EXPECT_EQ(mostRepeats(song, 8, kDrumChannel), 5);
+    EXPECT_EQ(mostRepeats(song, 8, 5), 0);  // a silent channel repeats nothing
+
+    // Moving bars 4-5 up breaks the stretches that contain them; the drums stay where they are.
+    transpose(song, 4, 6, 2);
+    EXPECT_EQ(lead.notes[4].key, 74);
+    EXPECT_EQ(lead.notes[5].key, 78);
+    EXPECT_EQ(lead.notes[3].key, 76);
+    EXPECT_EQ(drums.notes[16].key, 36);
+    EXPECT_EQ(mostRepeats(song, 8), 1);
+    EXPECT_EQ(mostRepeats(song, 8, kDrumChannel), 5);
+
+    // Fills replace the last beat of every fourth bar and make the groove vary.
+    addFills(drums, 0, 12, 4, 90, 5);
+    EXPECT_LT(mostRepeats(song, 8, kDrumChannel), 5);
+    for (const Note& n : drums.notes)
+        if (n.tick / kTicksPerBar == 3 && n.tick % kTicksPerBar >= 3 * kTicksPerBeat) {
+            EXPECT_TRUE(n.key == 36 || n.key == 38 || (n.key >= 43 && n.key <= 50)) << n.key;
+        }
+
+    // Humanising is repeatable, and changes velocities and timing without moving notes on the grid.
+    Song a = song, b = song;
+    humanise(a, 9);
+    humanise(b, 9);
+    std::set<int> velocities;
+    for (std::size_t i = 0; i < a.parts[0].notes.size(); ++i) {
+        EXPECT_EQ(a.parts[0].notes[i].velocity, b.parts[0].notes[i].velocity);
+        EXPECT_EQ(a.parts[0].notes[i].late, b.parts[0].notes[i].late);
+        EXPECT_EQ(a.parts[0].notes[i].tick, song.parts[0].notes[i].tick);
+        EXPECT_GT(a.parts[0].notes[i].late, 0.0);
+        velocities.insert(a.parts[0].notes[i].velocity);
+    }
+    EXPECT_GT(velocities.size(), 3u);
+
+    // A crescendo over bars 0-12 from half to full strength.
+    Song c = song;
+    shapeDynamics(c, {{0, 12, 0.5, 1.0}});
+    EXPECT_EQ(c.parts[0].notes.front().velocity, 45);
+    EXPECT_GT(c.parts[0].notes.back().velocity, 80);
+}
+
 TEST(MkdataMusicLoop, TheRenderedTailContinuesAtTheStart)
 {
     // Four frames of loop, then a tail of five frames that wraps round once.
@@ -128,7 +226,7 @@ TEST(MkdataMusicLoop, LevellingHitsTheTargetAndLimitsPeaksAcrossTheLoopPoint)
     // A quiet tone with loud clicks, one of them in the very last frames: the limiter must already
     // be pulling the gain down at the start, where the loop continues after that click.
     Samples tone1 = tone(Wave::Sine, 220, 8.0);
-    scale(tone1, 0.05);
+    scale(tone1, 0.01);
     std::vector<float> stereo;
     for (float v : tone1) {
         stereo.push_back(v);
@@ -197,9 +295,11 @@ TEST(MkdataMusicTracks, TheGeneratedStandardPackHoldsFourLevelledSeamlessLoops)
         EXPECT_EQ(track->channels, 2);
         EXPECT_EQ(track->rate, 44100);
         const SoundLevels levels = measureLevels(track->samples, 2);
-        EXPECT_GE(levels.seconds, 60.0);
-        EXPECT_LE(levels.seconds, 150.0);
+        EXPECT_GE(levels.seconds, 180.0);
+        EXPECT_LE(levels.seconds, 240.0);
         EXPECT_NEAR(levels.integrated, kMusicLoudness, 1.0);
+        // Sections rise and fall.
+        EXPECT_GE(levels.range, 5.0);
         EXPECT_LE(levels.truePeak, kMusicPeakCeiling);
         EXPECT_LT(std::abs(levels.dcOffset), 0.001);
         // The join is no bigger a step than the music's own sample-to-sample motion.

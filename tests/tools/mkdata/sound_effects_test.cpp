@@ -1,6 +1,7 @@
 // The synthesised sound effects: their files as the game's effect bank parses them, their lengths
 // against the catalogue, their levels, and the measuring and filtering they are made with.
 #include "loudness.hpp"
+#include "music_mastering.hpp"
 #include "sound_effects.hpp"
 #include "synth_kit.hpp"
 #include "wav_writer.hpp"
@@ -137,61 +138,151 @@ const std::map<std::string, Expected>& catalogue()
         {"life01.wav", {0.5, 0.8}},        {"loser01.wav", {1.5, 2.5}},      {"winner01.wav", {1.5, 2.5}},
         {"info01.wav", {0.15, 0.25}},      {"weaponchange01.wav", {0.1, 0.2}}, {"menu01.wav", {0.05, 0.15}},
         {"nothing01.wav", {0.12, 0.25}},
+        {"dig01.wav", {0.1, 0.25}},        {"dig02.wav", {0.1, 0.25}},       {"dig03.wav", {0.1, 0.25}},
     };
     return table;
 }
 
-TEST(MkdataSoundEffects, EveryEffectHasItsLengthALevelWithTheOthersAndCleanEnds)
+const std::vector<SoundEffect>& effects()
 {
-    const std::vector<SoundEffect> effects = makeSoundEffects();
-    ASSERT_EQ(effects.size(), catalogue().size());
-    for (const SoundEffect& e : effects) {
+    static const std::vector<SoundEffect> all = makeSoundEffects();
+    return all;
+}
+
+const SoundEffect& effect(const std::string& name)
+{
+    for (const SoundEffect& e : effects())
+        if (e.fileName == name)
+            return e;
+    ADD_FAILURE() << "no effect " << name;
+    return effects().front();
+}
+
+TEST(MkdataSoundEffects, EveryEffectHasItsLengthItsTiersLoudnessAndCleanEnds)
+{
+    ASSERT_EQ(effects().size(), catalogue().size());
+    for (const SoundEffect& e : effects()) {
         SCOPED_TRACE(e.fileName);
         ASSERT_TRUE(catalogue().count(e.fileName));
         const Expected& want = catalogue().at(e.fileName);
         const SoundLevels l = measureLevels(e.samples, 1);
         EXPECT_GE(l.seconds, want.minSeconds);
         EXPECT_LE(l.seconds, want.maxSeconds);
-        EXPECT_GE(l.momentaryMax, kEffectLoudness - 2.0);
-        EXPECT_LE(l.momentaryMax, (e.accent ? kEffectLoudness + 3.0 : kEffectLoudness + 2.0));
+        EXPECT_GE(l.momentaryMax, tierLoudness(e.tier) - 1.0);
+        EXPECT_LE(l.momentaryMax, tierLoudness(e.tier) + 0.5);
         EXPECT_LE(l.truePeak, kEffectPeakCeiling);
         EXPECT_LT(std::abs(l.dcOffset), 0.001);
         EXPECT_LT(std::abs(e.samples.front()), 1e-3);
         EXPECT_LT(std::abs(e.samples.back()), 1e-3);
     }
-    // Only the explosion and the two jingles are accents.
-    int accents = 0;
-    for (const SoundEffect& e : effects)
-        accents += e.accent;
-    EXPECT_EQ(accents, 3);
 }
 
-TEST(MkdataSoundEffects, TheGeneratedStandardPackHoldsEveryEffectAsTheBankWantsIt)
+TEST(MkdataSoundEffects, TiersRunFromTheExplosionDownToTheInterfaceAndStayOverTheMusic)
 {
-#ifndef BURROWIX_DATA_GENERATED
-    GTEST_SKIP() << "this build does not generate the game data (BURROWIX_DATA=OFF)";
-#else
-    PackArchive pack(std::string(BURROWIX_GAME_DIR) + "/standart.pak");
-    for (const auto& [name, expected] : catalogue()) {
-        SCOPED_TRACE(name);
-        const int index = pack.findMember(name);
-        ASSERT_GE(index, 0);
-        EXPECT_EQ(pack.member(index)->name, name);
-        std::vector<std::uint8_t> bytes;
-        ASSERT_TRUE(pack.readMember(index, bytes));
-        bool ok = false;
-        const WaveImage image = parsed(bytes, ok);
-        ASSERT_TRUE(ok);
-        EXPECT_EQ(image.format.channels, 1);
-        EXPECT_EQ(image.format.bitsPerSample, 16);
-        EXPECT_EQ(image.format.samplesPerSec, 44100u);
-        ASSERT_GT(image.format.blockAlign, 0);
-        EXPECT_GT(image.length, 0u);
-        EXPECT_EQ(image.length % image.format.blockAlign, 0u);
-        EXPECT_NEAR(image.length / 2.0 / 44100.0, (expected.minSeconds + expected.maxSeconds) / 2,
-                    (expected.maxSeconds - expected.minSeconds) / 2 + 1e-9);
+    EXPECT_EQ(effect("explosion01.wav").tier, Tier::Blast);
+    for (const char* name : {"stonefall.wav", "nuggetfall.wav"})
+        EXPECT_EQ(effect(name).tier, Tier::Landing) << name;
+    for (const char* name : {"nugget01.wav", "mineral01.wav", "addweapon01.wav", "life01.wav"})
+        EXPECT_EQ(effect(name).tier, Tier::Pickup) << name;
+    for (const char* name : {"menu01.wav", "weaponchange01.wav", "dig01.wav", "dig02.wav", "dig03.wav"})
+        EXPECT_EQ(effect(name).tier, Tier::Interface) << name;
+    int blasts = 0;
+    for (const SoundEffect& e : effects())
+        blasts += e.tier == Tier::Blast;
+    EXPECT_EQ(blasts, 1);
+
+    EXPECT_GT(tierLoudness(Tier::Blast), tierLoudness(Tier::Landing));
+    EXPECT_GT(tierLoudness(Tier::Landing), tierLoudness(Tier::Pickup));
+    EXPECT_GT(tierLoudness(Tier::Pickup), tierLoudness(Tier::Interface));
+    EXPECT_NEAR(tierLoudness(Tier::Blast) - tierLoudness(Tier::Interface), 12.0, 1.0);
+    // At the default volumes the quietest tier's loudest moment is no quieter than the music.
+    EXPECT_GE(tierLoudness(Tier::Interface) + kDefaultEffectGainDb, kMusicLoudness + kDefaultMusicGainDb);
+}
+
+TEST(MkdataSoundEffects, FourExplosionsCloseTogetherOverTheMusicDoNotClipAtTheDefaultVolumes)
+{
+    Samples sum;
+    for (int i = 0; i < 4; ++i)
+        mixInto(sum, effect("explosion01.wav").samples, 0.04 * i, decibelsToGain(kDefaultEffectGainDb));
+    float peak = 0;
+    for (float v : sum)
+        peak = std::max(peak, std::abs(v));
+    const double musicPeak = decibelsToGain(kMusicPeakCeiling + kDefaultMusicGainDb);
+    EXPECT_LT(peak + musicPeak, 1.0);
+}
+
+TEST(MkdataSoundEffects, OnSmallSpeakersEveryEffectKeepsItsLoudness)
+{
+    for (const SoundEffect& e : effects()) {
+        const double full = measureLevels(e.samples, 1).momentaryMax;
+        EXPECT_GE(highPassedMomentaryMax(e.samples), full - 6.0) << e.fileName;
     }
-#endif
+    // The filter itself: a 60 Hz hum all but vanishes, a 1 kHz tone is untouched.
+    const Samples hum = tone(Wave::Sine, 60, 1.0), mid = tone(Wave::Sine, 1000, 1.0);
+    EXPECT_LT(highPassedMomentaryMax(hum), measureLevels(hum, 1).momentaryMax - 20.0);
+    EXPECT_NEAR(highPassedMomentaryMax(mid), measureLevels(mid, 1).momentaryMax, 0.5);
+}
+
+// Energy in twelve third-octave-spaced bands from 150 Hz to 12 kHz, normalised to unit length.
+std::vector<double> bandProfile(const Samples& s)
+{
+    std::vector<double> bands;
+    double norm = 0;
+    for (int b = 0; b < 12; ++b) {
+        const double centre = 150.0 * std::pow(2.0, b * 6.3 / 11.0);
+        Samples band = s;
+        filter(band, FilterMode::BandPass, {centre, centre, 0}, 2.0);
+        double e = 0;
+        for (float v : band)
+            e += static_cast<double>(v) * v;
+        bands.push_back(e);
+        norm += e * e;
+    }
+    for (double& e : bands)
+        e /= std::sqrt(norm);
+    return bands;
+}
+
+double similarity(const Samples& a, const Samples& b)
+{
+    const std::vector<double> pa = bandProfile(a), pb = bandProfile(b);
+    double dot = 0;
+    for (std::size_t i = 0; i < pa.size(); ++i)
+        dot += pa[i] * pb[i];
+    return dot;
+}
+
+TEST(MkdataSoundEffects, TheVariantsOfOneEventSoundClearlyDifferent)
+{
+    const std::vector<std::vector<std::string>> groups = {
+        {"mineral01.wav", "mineral02.wav", "mineral03.wav"},
+        {"addweapon01.wav", "addweapon02.wav", "addweapon03.wav"},
+        {"nugget01.wav", "nuggetfall.wav", "stonefall.wav"},
+    };
+    for (const auto& group : groups)
+        for (std::size_t i = 0; i < group.size(); ++i)
+            for (std::size_t j = i + 1; j < group.size(); ++j)
+                EXPECT_LT(similarity(effect(group[i]).samples, effect(group[j]).samples), 0.9)
+                    << group[i] << " against " << group[j];
+    // The digging sounds are variations of one sound: alike in colour, never the same samples.
+    const Samples& a = effect("dig01.wav").samples;
+    const Samples& b = effect("dig02.wav").samples;
+    EXPECT_GT(similarity(a, b), 0.8);
+    EXPECT_NE(a.size(), b.size());
+}
+
+// The stone's landing is heard as a knock and a crunch, not only as a thump below 150 Hz.
+TEST(MkdataSoundEffects, TheStoneKnocksAndCrunchesOverItsThump)
+{
+    const Samples& stone = effect("stonefall.wav").samples;
+    Samples low = stone;
+    filter(low, FilterMode::LowPass, {150, 150, 0}, 0.7071);
+    double all = 0, below = 0;
+    for (std::size_t i = 0; i < stone.size(); ++i) {
+        all += static_cast<double>(stone[i]) * stone[i];
+        below += static_cast<double>(low[i]) * low[i];
+    }
+    EXPECT_LT(below / all, 0.4);
 }
 
 } // namespace
