@@ -22,6 +22,14 @@ std::string levelMemberName(int levelIndex)
     return std::to_string(levelIndex + 1) + ".ml_";
 }
 
+std::uint32_t nextLevelSeed()
+{
+    // Every attempt gets its own course, from the clock (a replay records the seed it was played
+    // with); a manual clock gives the same seeds on every run.
+    const std::uint32_t ticks = app.clock ? std::uint32_t(app.clock->ticks()) : 0;
+    return ticks * 2654435761u + 1u;
+}
+
 void startLevel(int levelIndex)
 {
     levelPresentation.gameOverPending = 0;
@@ -38,6 +46,7 @@ void startLevel(int levelIndex)
     World& w = *world.theWorld;
     w.viewWidth = 20;
     w.viewHeight = 15;
+    w.seed = nextLevelSeed();
 
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
