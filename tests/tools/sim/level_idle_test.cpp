@@ -33,13 +33,6 @@ int part(const std::string& state, const std::string& object, const std::string&
     return at == std::string::npos ? -9999 : jsonInt(state.substr(at), name);
 }
 
-// Levels whose roofs of stones still fall on their enemies at the start and whose solutions need
-// rewriting with the roof mended; listed so that every other level is held to the rule.
-bool stillToMend(int pack, int n)
-{
-    return pack == 2 && n == 5;
-}
-
 class LevelIdle : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(LevelIdle, TwentySecondsWithoutInputKillNothingDestroyNoGoldAndMoveNoGoal)
@@ -52,8 +45,6 @@ TEST_P(LevelIdle, TwentySecondsWithoutInputKillNothingDestroyNoGoldAndMoveNoGoal
     const fs::path source = kLevels / (name + ".txt");
     if (!fs::exists(source))
         GTEST_SKIP() << name << " does not exist";
-    if (stillToMend(pack, n))
-        GTEST_SKIP() << name << " still gives enemies away at the start";
     const bool enemiesMayDie = test::readText(source).find("; idle: enemies die") != std::string::npos;
     std::istringstream script("state\nframes " + std::to_string(kIdleMs / kFrameMs + 1) + "\nstate\n");
     std::ostringstream out, err;
