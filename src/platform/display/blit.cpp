@@ -127,8 +127,8 @@ DisplayResult fillThenBlit(Surface* dst, std::uint32_t fill, const Surface* src,
         if (y < src->height()) {
             const std::uint32_t* s = src->row(y);
             if (keyed) {
-                for (; x < covered; ++x)
-                    d[x] = s[x] == key ? fill : s[x];
+                pixelRows().overFill(d, s, std::size_t(covered), key, fill);
+                x = covered;
             } else {
                 std::memmove(d, s, std::size_t(covered) * 4);
                 x = covered;

@@ -29,6 +29,12 @@ void fillPlain(std::uint32_t* d, std::size_t n, std::uint32_t pixel)
         d[i] = pixel;
 }
 
+void overFillPlain(std::uint32_t* d, const std::uint32_t* s, std::size_t n, std::uint32_t key, std::uint32_t fill)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        d[i] = s[i] == key ? fill : s[i];
+}
+
 #ifdef BURROWIX_X86_ROWS
 
 // A vector whose source pixels are all the key leaves the destination untouched (no load, no
@@ -76,6 +82,20 @@ void fillSse2(std::uint32_t* d, std::size_t n, std::uint32_t pixel)
     fillPlain(d + i, n - i, pixel);
 }
 
+void overFillSse2(std::uint32_t* d, const std::uint32_t* s, std::size_t n, std::uint32_t key, std::uint32_t fill)
+{
+    const __m128i k = _mm_set1_epi32(static_cast<int>(key));
+    const __m128i f = _mm_set1_epi32(static_cast<int>(fill));
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i isKey = _mm_cmpeq_epi32(p, k);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                         _mm_or_si128(_mm_and_si128(isKey, f), _mm_andnot_si128(isKey, p)));
+    }
+    overFillPlain(d + i, s + i, n - i, key, fill);
+}
+
 __attribute__((target("avx2"))) void keyedCopyAvx2(std::uint32_t* d, const std::uint32_t* s, std::size_t n,
                                                    std::uint32_t key)
 {
@@ -113,10 +133,23 @@ __attribute__((target("avx2"))) void fillAvx2(std::uint32_t* d, std::size_t n, s
     fillSse2(d + i, n - i, pixel);
 }
 
+__attribute__((target("avx2"))) void overFillAvx2(std::uint32_t* d, const std::uint32_t* s, std::size_t n,
+                                                  std::uint32_t key, std::uint32_t fill)
+{
+    const __m256i k = _mm256_set1_epi32(static_cast<int>(key));
+    const __m256i f = _mm256_set1_epi32(static_cast<int>(fill));
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(p, f, _mm256_cmpeq_epi32(p, k)));
+    }
+    overFillSse2(d + i, s + i, n - i, key, fill);
+}
+
 constexpr PixelRowKernels kAll[] = {
-    {"plain", keyedCopyPlain, orOntoPlain, fillPlain},
-    {"sse2", keyedCopySse2, orOntoSse2, fillSse2},
-    {"avx2", keyedCopyAvx2, orOntoAvx2, fillAvx2},
+    {"plain", keyedCopyPlain, orOntoPlain, fillPlain, overFillPlain},
+    {"sse2", keyedCopySse2, orOntoSse2, fillSse2, overFillSse2},
+    {"avx2", keyedCopyAvx2, orOntoAvx2, fillAvx2, overFillAvx2},
 };
 
 std::size_t runnableCount()
@@ -127,7 +160,7 @@ std::size_t runnableCount()
 
 #else
 
-constexpr PixelRowKernels kAll[] = {{"plain", keyedCopyPlain, orOntoPlain, fillPlain}};
+constexpr PixelRowKernels kAll[] = {{"plain", keyedCopyPlain, orOntoPlain, fillPlain, overFillPlain}};
 
 std::size_t runnableCount() { return 1; }
 

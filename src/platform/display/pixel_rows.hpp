@@ -15,12 +15,16 @@ using KeyedRowFn = void (*)(std::uint32_t* d, const std::uint32_t* s, std::size_
 using OrRowFn = KeyedRowFn;
 // d[i] = pixel for every i.
 using FillRowFn = void (*)(std::uint32_t* d, std::size_t n, std::uint32_t pixel);
+// d[i] = s[i] == key ? fill : s[i]: a keyed picture over a filled row, each pixel written once.
+using OverFillRowFn = void (*)(std::uint32_t* d, const std::uint32_t* s, std::size_t n, std::uint32_t key,
+                               std::uint32_t fill);
 
 struct PixelRowKernels {
     const char* name;
     KeyedRowFn keyedCopy;
     OrRowFn orOnto;
     FillRowFn fill;
+    OverFillRowFn overFill;
 };
 
 // The plain loops, always available.

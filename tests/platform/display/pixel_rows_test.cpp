@@ -50,6 +50,10 @@ TEST(PixelRows, EveryVersionGivesThePlainLoopsPixels)
                     kernels[k].fill(filled.data() + 1, n, 0xABCDEF);
                     for (std::size_t i = 0; i < filled.size(); ++i)
                         ASSERT_EQ(filled[i], i >= 1 && i <= n ? 0xABCDEFu : under[i]) << "fill n=" << n;
+                    auto over = under, overWant = under;
+                    kernels[k].overFill(over.data() + 1, src.data() + offset, n, kKey, 0x123456);
+                    plain.overFill(overWant.data() + 1, src.data() + offset, n, kKey, 0x123456);
+                    ASSERT_EQ(over, overWant) << "over fill n=" << n;
                     for (int op = 0; op < 2; ++op) {
                         auto want = under, got = under;
                         const auto fn = op ? &PixelRowKernels::orOnto : &PixelRowKernels::keyedCopy;
