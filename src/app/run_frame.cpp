@@ -4,8 +4,10 @@
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
+#include "platform/gui/gui_state.hpp"
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 
@@ -48,6 +50,19 @@ DisplayResult clearFrame(Surface* back)
     return r;
 }
 
+// Whether this frame can differ from the one composed last. A still screen shows the same picture
+// until input arrives or the screen or display changes, unless something on it moves by itself:
+// the next frame of an animated pointer, the name field's caret, the difficulty dialog, a pending
+// rebuild.
+bool frameMayDiffer()
+{
+    if (app.frameChanged || !screenEntry(app.currentScreen).still ||
+        !theDisplay.backBuffer || theDisplay.backBuffer->isLost())
+        return true;
+    return app.snapshotCountdown != 0 || screenFlow.nameEntryState == 1 || dispatch::difficultyDialogState() == 2 ||
+           (app.cursorVisible && theGui.pointer.frameDue(app.frameClock));
+}
+
 void copyBackBufferToSnapshot()
 {
     Surface* snapshot = dispatch::snapshotSurface();
@@ -61,7 +76,10 @@ void copyBackBufferToSnapshot()
 
 void startSnapshotCountdownOnRestore()
 {
-    theDisplay.restoreSteps.restoreSnapshot = [] { app.snapshotCountdown = 1; };
+    theDisplay.restoreSteps.restoreSnapshot = [] {
+        app.snapshotCountdown = 1;
+        app.frameChanged = 1;
+    };
 }
 
 void RunFrame()
@@ -81,13 +99,23 @@ void RunFrame()
     if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
         dispatch::leaveLogoScreen();
 
+    // Nothing to compose or present: the screen keeps the last frame, which is this one.
+    if (!frameMayDiffer()) {
+        app.lastFrameTime = now;
+        return;
+    }
+    app.frameChanged = 0;
+
     const DisplayResult cleared = clearFrame(theDisplay.backBuffer.get());
     if (cleared == DisplayResult::SurfaceLost) {
         restoreAllSurfaces(theDisplay);
+        app.frameChanged = 1;
         return;
     }
-    if (cleared != DisplayResult::Ok)
+    if (cleared != DisplayResult::Ok) {
+        app.frameChanged = 1;
         return;
+    }
 
     const bool dialogOpen = dispatch::difficultyDialogState() == 2;
     if (app.worldReady && (app.currentScreen == ScreenGame || app.currentScreen == ScreenLevelChoice)) {
@@ -124,7 +152,9 @@ void RunFrame()
     if (app.cursorVisible)
         dispatch::drawPointer(app.mouseX, app.mouseY, app.frameClock);
 
-    presentFrame(theDisplay);
+    // A frame that did not reach the screen is composed again next time.
+    if (presentFrame(theDisplay) != DisplayResult::Ok)
+        app.frameChanged = 1;
     app.lastFrameTime = now;
 }
 

@@ -86,6 +86,7 @@ void SetScreen(int target)
     const int from = app.currentScreen;
     app.cursorVisible = entering.cursorVisible;
     app.currentScreen = target;
+    app.frameChanged = 1;
     if (entering.enter)
         entering.enter(from);
 }

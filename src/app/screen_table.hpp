@@ -36,6 +36,9 @@ struct ScreenEntry {
     bool backgroundKeyed = false;
     // The game's own pointer is drawn on this screen.
     int cursorVisible = 1;
+    // The screen's picture changes only through input or a change of screen: with neither since the
+    // last frame, the frame is neither composed nor presented again.
+    bool still = false;
     // Per-target work after `currentScreen` is set; `from` is the screen that was left.
     void (*enter)(int from) = nullptr;
     // Drawing each frame, after the level preview or the game frame and before the widgets.

@@ -153,8 +153,6 @@ int InitApplication(StartupDevices devices)
 
 void firstFrameInit()
 {
-    if (app.clock)
-        app.clock->sleep(50);
     addGamePointerShapes(theGui.pointer, theDisplay);
     createGameFonts(theDisplay.backBuffer.get());
     theGui.clock = app.clock;

@@ -34,6 +34,7 @@ void onDestroy()
 
 void WindowProc(const Message& message)
 {
+    app.frameChanged = 1;
     switch (message.type) {
     case MessageType::Activate:
         app.appActive = message.minimised() ? 0 : 1;

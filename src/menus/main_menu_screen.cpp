@@ -52,6 +52,7 @@ void registerMainMenuScreen()
     menu.background = [] { return kMainMenuImage; };
     menu.backgroundKeyed = true;
     menu.keyDown = keyDown;
+    menu.still = true;
     registerScreen(ScreenMainMenu, menu);
 }
 

@@ -57,6 +57,9 @@ struct AppState {
     int soundOn = 0;
     int musicOn = 0;
     int snapshotCountdown = 0;
+    // Something the frame shows may have changed since the last composed frame (input arrived, the
+    // screen or the display changed); a still screen composes a frame only then.
+    int frameChanged = 1;
     int mouseX = 0;
     int mouseY = 0;
 

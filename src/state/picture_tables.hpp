@@ -17,6 +17,13 @@ inline constexpr int kInterfaceImageCount = 50;
 inline constexpr int kExppointsImageCount = 20;
 inline constexpr int kAddweaponImageCount = 10;
 
+// Sprite slots that hold no cell kind's picture: slot k is otherwise kind k's (world/cell_kind.hpp
+// gives each kind its slot and checks that none lands on these).
+inline constexpr int kSlotBackground = 21;        // the theme's "backgr.jpg", block pictures 0..2
+inline constexpr int kSlotSuperDigger = 23;       // "h1_.bmp", the digger in super mode
+inline constexpr int kSlotCrawlerSecondLook = 24; // "enemy1_.bmp": crawler look 4, the hatching egg
+inline constexpr int kSlotBlockBackground = 25;   // the theme's "backgr_.jpg", block pictures 3..4
+
 // Interface slots with a fixed role.
 inline constexpr int kLogoImage = 9;
 inline constexpr int kPreviewSpritesImage = 22;

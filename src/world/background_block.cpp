@@ -47,7 +47,7 @@ void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, cons
     const int column = pictureNumber == kEyesPicture ? 0 : pictureNumber;
     if (column < 0 || column > 3)
         return;
-    Surface* sheet = m < 3 ? thePictures.spriteImages[21].get() : thePictures.spriteImages[25].get();
+    Surface* sheet = m < 3 ? thePictures.spriteImages[kSlotBackground].get() : thePictures.spriteImages[kSlotBlockBackground].get();
     const int band = m < 3 ? m : m - 3;
     const Rect r{source.left + column * 200, source.top + band * 200, source.right + column * 200,
                  source.bottom + band * 200};

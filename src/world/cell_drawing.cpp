@@ -16,10 +16,8 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kSlotCrawlerExtra = 24;
-constexpr int kSlotEarthSheet = 0;
-
-Surface* sprite(int slot) { return thePictures.spriteImages[std::size_t(slot)].get(); }
+Surface* slotSheet(int slot) { return thePictures.spriteImages[std::size_t(slot)].get(); }
+Surface* sprite(CellKind kind) { return slotSheet(kindSlot(kind)); }
 
 template <typename Table>
 Surface* entry(const Table& table, std::int32_t index)
@@ -39,20 +37,16 @@ void drawSquare(Surface* target, Surface* sheet, int col, int row, const Rect& s
 
 void drawPreviewCell(const Cell& c, int px, int py, std::int32_t kind, const Rect& source, Surface* target)
 {
-    if (kind == KindEmpty || kind == KindBottle || kind == KindUnused || kind == KindBlastStone || kind < 0 ||
-        kind >= kKindCount)
+    const KindTraits& t = kindTraits(kind);
+    if (t.kind != kind || t.previewColumn < 0)
         return;
-    int col = kind == KindEgg ? KindStone : kind;
+    const int col = t.previewColumn;
     int row = 0;
-    switch (kind) {
-    case KindWall:
-    case KindCrawler:
-    case KindMineral:
-    case KindWeaponPickup:
-    case KindStalker: row = c.param; break;
-    case KindEarth:
-    case KindStone: row = currentLevelLook(); break;
-    default: break;
+    switch (t.previewRow) {
+    case PreviewRow::Param: row = c.param; break;
+    case PreviewRow::LevelLook: row = currentLevelLook(); break;
+    case PreviewRow::Top:
+    case PreviewRow::None: break;
     }
     Surface* sheet = thePictures.interfaceImages[kPreviewSpritesImage].get();
     drawSquare(target, sheet, col, row, source, px, py, 20);
@@ -81,14 +75,14 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
     case KindGold:
         drawSquare(target, sprite(KindGold), std::min(frame, 19), 0, source, px, py, size);
         break;
-    case KindLooseEarth: drawSquare(target, sprite(kSlotEarthSheet), 5, 0, source, px, py, size); break;
+    case KindLooseEarth: drawSquare(target, sprite(KindEarth), 5, 0, source, px, py, size); break;
     case KindCrawler:
         if (param == 4) {
-            drawSquare(target, sprite(kSlotCrawlerExtra), frame, 6, source, px, py, size);
+            drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frame, 6, source, px, py, size);
         } else {
             const int heading = levelChoice ? 0 : direction + 1;
             if (param == 3)
-                drawSquare(target, sprite(kSlotCrawlerExtra), frameB, heading, source, px, py, size);
+                drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frameB, heading, source, px, py, size);
             else if (param >= 0 && param <= 2)
                 drawSquare(target, sprite(KindCrawler), frameB, 5 * param + heading, source, px, py, size);
         }
@@ -98,7 +92,7 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
         break;
     case KindMine:
     case KindTnt:
-        drawSquare(target, sprite(drawKind), frame, 0, source, px, py, size);
+        drawSquare(target, sprite(CellKind(drawKind)), frame, 0, source, px, py, size);
         break;
     case KindMissile:
         drawSquare(target, sprite(KindMissile), direction, frame, source, px, py, size);
@@ -114,7 +108,7 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
     }
     case KindEgg:
         if (eggState == 2)
-            drawSquare(target, sprite(kSlotCrawlerExtra), frame, 5, source, px, py, size);
+            drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frame, 5, source, px, py, size);
         else
             drawSquare(target, sprite(KindStone), frame, 5, source, px, py, size);
         break;

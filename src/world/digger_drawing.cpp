@@ -2,6 +2,7 @@
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
 
@@ -19,7 +20,7 @@ Surface* diggerSheet(const World& w, const Digger& d)
         // In the last second the normal look shows every other 100 ms.
         if (age > 2000 && (age / 100) % 2 == 1)
             return thePictures.diggerPicture.get();
-        return thePictures.spriteImages[23].get();
+        return thePictures.spriteImages[kSlotSuperDigger].get();
     }
     return thePictures.diggerPicture.get();
 }
@@ -44,7 +45,7 @@ void drawDigger(const World& w, const Digger& d, Surface* target)
     if (d.digging) {
         // The earth is drawn only where the bite mask is transparent, so the eaten part shows the
         // tunnel background behind it and the rest keeps the earth's own look.
-        Surface* earth = thePictures.spriteImages[0].get();
+        Surface* earth = thePictures.spriteImages[kindSlot(KindEarth)].get();
         const int look = w.look();
         const Rect ground{0, look * size, size, look * size + size};
         const int offset = d.direction == 0 || d.direction == 2 ? d.offsetX : d.offsetY;

@@ -135,20 +135,8 @@ void afterMarking(World& w, Digger& d, const Blast& blast)
 
 bool isChainKind(std::int32_t kind, bool withShots)
 {
-    switch (kind) {
-    case KindCrawler:
-    case KindBomb:
-    case KindMine:
-    case KindMissile:
-    case KindWalker:
-    case KindEgg:
-    case KindTnt:
-    case KindStalker:
-    case KindGrenade:
-    case KindTimeBomb: return true;
-    case KindShot: return withShots;
-    default: return false;
-    }
+    const Chains chains = kindTraits(kind).chains;
+    return chains == Chains::Yes || (withShots && chains == Chains::WithShots);
 }
 
 void explodeAround(World& w, Digger& d, int i)
@@ -185,8 +173,7 @@ void explodeSingle(World& w, Digger& d, int i)
         return;
     Cell& c = w.cells[i];
     // Earth, stone and whatever chains (shots apart) burst on their own.
-    const bool bursts = c.kind == KindEarth || c.kind == KindStone || isChainKind(c.kind, false);
-    if (bursts && c.destructible)
+    if (kindTraits(c.kind).burstsAlone && c.destructible)
         Blast(w, nullptr).mark(c, 0);
     clearExploding(w);
     if (!d.superMode)

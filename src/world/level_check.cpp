@@ -41,25 +41,19 @@ std::vector<std::string> checkLevel(const LevelFile& level)
                 if (borderGaps++ == 0)
                     firstGap = at(x, y);
             }
-            if (kind == KindShot || kind == KindGrenade)
+            const LevelUse use = kindTraits(kind).use;
+            if (kind == kindTraits(kind).kind && use == LevelUse::MadeByGame)
                 problems.push_back("kind " + std::to_string(kind) + " at " + at(x, y) +
                                    " is made only by the game");
-            else if (kind == KindMissile || kind == KindTimeBomb)
+            else if (kind == kindTraits(kind).kind && use == LevelUse::GoesOffAtOnce)
                 problems.push_back("kind " + std::to_string(kind) + " at " + at(x, y) +
                                    " goes off at once and has no picture of its own");
             else if (!isLevelKind(kind))
                 problems.push_back("code " + std::to_string(kind) + " at " + at(x, y) + " is not a cell kind");
-            else if (kind == KindWall && (param < 0 || param > 3))
-                problems.push_back("wall shape " + std::to_string(param) + " at " + at(x, y) + " is not 0..3");
-            else if (kind == KindStone && param != 0 && param != 1)
-                problems.push_back("stone set " + std::to_string(param) + " at " + at(x, y) + " is not 0 or 1");
-            else if (kind == KindMineral && (param < 0 || param > 5))
-                problems.push_back("mineral type " + std::to_string(param) + " at " + at(x, y) +
-                                   " has no picture (use 0..5)");
-            else if (kind == KindWeaponPickup && param != 1 && param != 3 && param != 4 && param != 6 &&
-                     param != 7)
-                problems.push_back("weapon pickup " + std::to_string(param) + " at " + at(x, y) +
-                                   " is not one of 1, 3, 4, 6, 7");
+            else if (const KindTraits& t = kindTraits(kind); !t.paramRule.empty() && kindSymbol(kind, param) == '?')
+                // The parameters a map symbol stands for are the ones with a picture.
+                problems.push_back(std::string(t.paramName) + " " + std::to_string(param) + " at " + at(x, y) +
+                                   std::string(t.paramRule));
         }
     }
     if (borderGaps)

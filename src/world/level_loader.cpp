@@ -18,18 +18,15 @@ constexpr std::int32_t kCrawlerLooks[5][2] = {{1, 3}, {0, 1}, {0, 3}, {2, 3}, {1
 
 int firstFrameRange(const Cell& c)
 {
-    switch (c.kind) {
-    case KindStone: return 5;
-    case KindGold: return 40;
-    case KindBomb: return 10;
-    case KindMine: return 7;
-    case KindHeart: return 2;
-    case KindEgg: return 5;
-    case KindMineral: return mineralFrames(c.param);
-    case KindWeaponPickup: return pickupFrames(c.param);
-    case KindBlastStone: return c.param == 0 ? kBlastStoneFrames : -1; // only the clearing stone animates
-    default: return -1; // no random first frame
+    const KindTraits& t = kindTraits(c.kind);
+    switch (t.firstFrame) {
+    case FirstFrame::Random: return t.firstFrames;
+    case FirstFrame::MineralFrames: return mineralFrames(c.param);
+    case FirstFrame::PickupFrames: return pickupFrames(c.param);
+    case FirstFrame::ClearingStone: return c.param == 0 ? t.firstFrames : -1; // only the clearing stone animates
+    case FirstFrame::Zero: break;
     }
+    return -1; // no random first frame
 }
 
 void makeEmptyWorld(World& w)

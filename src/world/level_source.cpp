@@ -13,32 +13,20 @@ namespace burrowix {
 namespace {
 
 struct Symbol {
-    char ch;
     std::int32_t kind;
     std::int32_t param;
 };
 
-// '@' is Empty with the digger's start on it; '?' is given by a "cell" line.
-constexpr std::array<Symbol, 31> kSymbols = {{
-    {':', KindEarth, 0},        {'.', KindEmpty, 0},        {'O', KindStone, 0},
-    {'Q', KindStone, 1},        {'#', KindWall, 3},         {'(', KindWall, 0},
-    {'^', KindWall, 1},         {')', KindWall, 2},         {'$', KindGold, 0},
-    {'%', KindLooseEarth, 0},   {'c', KindCrawler, 0},      {'w', KindWalker, 0},
-    {'s', KindStalker, 0},      {'e', KindEgg, 0},          {'b', KindBomb, 0},
-    {'m', KindMine, 0},         {'T', KindTnt, 0},          {'+', KindHeart, 0},
-    {'0', KindMineral, 0},      {'1', KindMineral, 1},      {'2', KindMineral, 2},
-    {'3', KindMineral, 3},      {'4', KindMineral, 4},      {'5', KindMineral, 5},
-    {'M', KindWeaponPickup, 1}, {'S', KindWeaponPickup, 3}, {'G', KindWeaponPickup, 4},
-    {'N', KindWeaponPickup, 6}, {'B', KindWeaponPickup, 7}, {'X', KindBlastStone, 0},
-    {'x', KindBlastStone, 1},
-}};
-
-const Symbol* symbolFor(char ch)
+// The kind and parameter of a map symbol; '@' (Empty with the digger's start on it) and '?' (given by
+// a "cell" line) are the map's own marks.
+std::optional<Symbol> symbolFor(char ch)
 {
-    for (const Symbol& s : kSymbols)
-        if (s.ch == ch)
-            return &s;
-    return nullptr;
+    if (ch == ' ')
+        return std::nullopt;
+    for (const KindTraits& t : kKinds)
+        if (const std::size_t p = t.symbols.find(ch); p != std::string_view::npos)
+            return Symbol{t.kind, std::int32_t(p)};
+    return std::nullopt;
 }
 
 std::string_view trim(std::string_view s)
@@ -104,10 +92,7 @@ struct Parser {
 
 char levelSymbol(std::int32_t kind, std::int32_t param)
 {
-    for (const Symbol& s : kSymbols)
-        if (s.kind == kind && (s.param == param || (!kindHasParam(kind) && param == 0)))
-            return s.ch;
-    return '?';
+    return kindSymbol(kind, param);
 }
 
 std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& error)
@@ -259,7 +244,7 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
                 startMarked = true;
                 level.startX = std::int32_t(x);
                 level.startY = std::int32_t(y);
-            } else if (const Symbol* s = symbolFor(ch)) {
+            } else if (const std::optional<Symbol> s = symbolFor(ch)) {
                 kind = s->kind;
                 param = s->param;
             } else {

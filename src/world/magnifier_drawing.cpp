@@ -26,16 +26,23 @@ int place(int c, int f, int mouse)
     return mouse - 80 + c * 40 - (c > 0 ? 2 * f : 0);
 }
 
+// The level cell under the middle of the magnifier and the mouse's fraction of a preview cell.
+struct MagnifierPlace {
+    int cellX, cellY, fx, fy;
+};
+
+MagnifierPlace magnifierPlace(const World& w, int mouseX, int mouseY)
+{
+    const int mx = mouseX - screenFlow.previewOriginX + 40;
+    const int my = mouseY - screenFlow.previewOriginY + 40;
+    return {mx / 20 - 2 + w.viewX, my / 20 - 2 + w.viewY, mx % 20, my % 20};
+}
+
 } // namespace
 
 std::vector<MagnifierCell> magnifierCells(const World& w, int mouseX, int mouseY)
 {
-    const int mx = mouseX - screenFlow.previewOriginX + 40;
-    const int my = mouseY - screenFlow.previewOriginY + 40;
-    const int mcx = mx / 20 - 2 + w.viewX;
-    const int mcy = my / 20 - 2 + w.viewY;
-    const int fx = mx % 20;
-    const int fy = my % 20;
+    const auto [mcx, mcy, fx, fy] = magnifierPlace(w, mouseX, mouseY);
     std::vector<MagnifierCell> cells;
     for (int c = 0; c < 5; ++c) {
         for (int r = 0; r < 5; ++r) {
@@ -71,12 +78,7 @@ void animateMagnifierCells(World& w, int mouseX, int mouseY, const CellMotion& m
 
 void drawMagnifier(const World& w, const Digger* d, Surface* target, int mouseX, int mouseY)
 {
-    const int mx = mouseX - screenFlow.previewOriginX + 40;
-    const int my = mouseY - screenFlow.previewOriginY + 40;
-    const int mcx = mx / 20 - 2 + w.viewX;
-    const int mcy = my / 20 - 2 + w.viewY;
-    const int fx = mx % 20;
-    const int fy = my % 20;
+    const auto [mcx, mcy, fx, fy] = magnifierPlace(w, mouseX, mouseY);
 
     for (const BackgroundBlock& block : w.blocks)
         block.drawInMagnifier(target, mouseX, mouseY);

@@ -1,8 +1,11 @@
 #include "app/run_frame.hpp"
 
 #include "app/frame_dispatch.hpp"
+#include "app/screen_table.hpp"
+#include "app/window_procedure.hpp"
 #include "frame_test_support.hpp"
 #include "platform/display/blit.hpp"
+#include "platform/gui/gui_state.hpp"
 
 namespace burrowix {
 namespace {
@@ -130,10 +133,105 @@ TEST_F(RunFrameTest, FirstFrameInitialisesOnceAndStartsTheLogoTime)
     clock.set(5000);
     RunFrame();
     EXPECT_EQ(app.firstFrame, 0);
-    EXPECT_EQ(app.screenEnterTime, 5050u) << "start-up sleeps 50 ms through the clock first";
+    EXPECT_EQ(app.screenEnterTime, 5000u) << "the first frame starts at once, without a pause";
     clock.set(5060);
     RunFrame();
-    EXPECT_EQ(app.screenEnterTime, 5050u);
+    EXPECT_EQ(app.screenEnterTime, 5000u);
+}
+
+} // namespace
+} // namespace burrowix
+
+namespace burrowix {
+namespace {
+
+// A screen number no real screen uses.
+constexpr int kTestScreen = 9;
+int drawsOfTestScreen = 0;
+
+class StillScreenTest : public test::ShellFixture {
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        theGui.reset();
+        drawsOfTestScreen = 0;
+        ScreenEntry entry;
+        entry.still = true;
+        entry.drawFrame = [](Surface* back) {
+            ++drawsOfTestScreen;
+            fillRect(back, nullptr, 0x445566);
+        };
+        registerScreen(kTestScreen, entry);
+        app.currentScreen = kTestScreen;
+    }
+    void TearDown() override
+    {
+        registerScreen(kTestScreen, ScreenEntry{});
+        theGui.reset();
+        ShellFixture::TearDown();
+    }
+    // Runs one due frame at `t`.
+    void frameAt(Ticks t)
+    {
+        clock.set(t);
+        RunFrame();
+    }
+};
+
+TEST_F(StillScreenTest, ComposesAndPresentsOnlyAfterSomethingChanged)
+{
+    frameAt(100);
+    EXPECT_EQ(frames.size(), 1u);
+    EXPECT_EQ(drawsOfTestScreen, 1);
+    frameAt(200);
+    frameAt(300);
+    EXPECT_EQ(frames.size(), 1u) << "nothing changed: nothing presented";
+    EXPECT_EQ(drawsOfTestScreen, 1) << "nor composed";
+    EXPECT_EQ(app.lastFrameTime, 300u) << "the pacing goes on as if the frames ran";
+    EXPECT_EQ(theDisplay.backBuffer->pixel(5, 5), 0x445566u) << "the back buffer keeps the frame";
+
+    // Input, a change of screen or a lost display each bring one new frame.
+    WindowProc(Message{MessageType::MouseMove, 0, 0});
+    frameAt(400);
+    frameAt(500);
+    EXPECT_EQ(drawsOfTestScreen, 2);
+    EXPECT_EQ(frames, (std::vector<Ticks>{100, 400}));
+
+    loseAllSurfaces(theDisplay);
+    frameAt(600);
+    frameAt(700);
+    frameAt(800);
+    EXPECT_EQ(drawsOfTestScreen, 3) << "the frame after the restore is composed";
+}
+
+TEST_F(StillScreenTest, ThingsThatMoveByThemselvesKeepComposing)
+{
+    frameAt(100);
+    // An animated pointer changes picture when its next frame is due, and only then.
+    theGui.pointer.shapes.push_back(PointerShape{8, 8, 1, 2, 0, 0, -1});
+    theGui.pointer.current = 0;
+    app.cursorVisible = 1;
+    frameAt(200);
+    EXPECT_EQ(drawsOfTestScreen, 2);
+    EXPECT_EQ(theGui.pointer.frame, 1);
+    frameAt(290);
+    EXPECT_EQ(drawsOfTestScreen, 2) << "the pointer's frame shows for more than 100 ms";
+    frameAt(330);
+    EXPECT_EQ(drawsOfTestScreen, 3);
+    EXPECT_EQ(theGui.pointer.frame, 2);
+    // A still pointer never is.
+    theGui.pointer.shapes[0].lastFrame = 0;
+    frameAt(600);
+    EXPECT_EQ(drawsOfTestScreen, 3);
+
+    // Screens that are not still compose every frame, as the game screen does.
+    ScreenEntry moving;
+    moving.drawFrame = [](Surface*) { ++drawsOfTestScreen; };
+    registerScreen(kTestScreen, moving);
+    frameAt(700);
+    frameAt(800);
+    EXPECT_EQ(drawsOfTestScreen, 5);
 }
 
 } // namespace

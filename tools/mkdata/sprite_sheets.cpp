@@ -6,8 +6,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "state/picture_tables.hpp"
+#include "world/cell_kind.hpp"
+
 namespace burrowix::mkdata {
 namespace {
+
+// The file name of the sheet the game draws a kind from.
+const char* spriteName(CellKind kind) { return kSpriteImageNames[std::size_t(kindSlot(kind))]; }
 
 constexpr double kTau = 2 * M_PI;
 
@@ -239,7 +245,7 @@ Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb k
 void addDiggerSheets(PictureList& out)
 {
     const std::pair<const char*, BrannokStyle> looks[] = {
-        {"h1.bmp", BrannokStyle::Normal}, {"h1_.bmp", BrannokStyle::Super}, {"h1__.bmp", BrannokStyle::Hit}};
+        {"h1.bmp", BrannokStyle::Normal}, {kSpriteImageNames[kSlotSuperDigger], BrannokStyle::Super}, {"h1__.bmp", BrannokStyle::Hit}};
     for (auto [name, style] : looks) {
         Canvas c(360, 800);
         diggerSheet(c.cr(), style);
@@ -259,7 +265,7 @@ void addEnemySheets(PictureList& out)
                 for (int h = 0; h < 4; ++h)
                     inCell(c.cr(), f, look * 5 + 1 + h, [&] { drawCrawler(c.cr(), look, Heading(h), f / 16.0); });
             }
-        sheet(out, "enemy1.bmp", c, kKeyGreen);
+        sheet(out, spriteName(KindCrawler), c, kKeyGreen);
     }
     {
         Canvas c(640, 280);
@@ -303,7 +309,7 @@ void addEnemySheets(PictureList& out)
             });
         for (int f = 0; f < 11; ++f)
             inCell(c.cr(), f, 6, [&] { drawHatchling(c.cr(), f / 11.0); });
-        sheet(out, "enemy1_.bmp", c, kKeyGreen);
+        sheet(out, kSpriteImageNames[kSlotCrawlerSecondLook], c, kKeyGreen);
     }
     {
         Canvas c(400, 240);
@@ -312,7 +318,7 @@ void addEnemySheets(PictureList& out)
         for (int r = 0; r < 6; ++r)
             for (int f = 0; f < 10; ++f)
                 inCell(c.cr(), f, r, [&] { drawWalker(c.cr(), rows[r].first, rows[r].second, f / 10.0); });
-        sheet(out, "enemy2.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindWalker), c, kKeyBlack);
     }
     {
         Canvas c(240, 320);
@@ -321,7 +327,7 @@ void addEnemySheets(PictureList& out)
                 inCell(c.cr(), f, look * 2, [&] { drawStalker(c.cr(), look, false, f / 6.0); });
                 inCell(c.cr(), f, look * 2 + 1, [&] { drawStalker(c.cr(), look, true, f / 6.0); });
             }
-        sheet(out, "enemy4.bmp", c, kKeyGreen);
+        sheet(out, spriteName(KindStalker), c, kKeyGreen);
     }
 }
 
@@ -331,42 +337,42 @@ void addItemSheets(PictureList& out)
         Canvas c(800, 40);
         for (int f = 0; f < 20; ++f)
             inCell(c.cr(), f, 0, [&] { drawNugget(c.cr(), f < 19 ? f / 18.0 : -1); });
-        sheet(out, "gold.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindGold), c, kKeyBlack);
     }
     {
         Canvas c(400, 40);
         for (int f = 0; f < 10; ++f)
             inCell(c.cr(), f, 0, [&] { drawBomb(c.cr(), f / 10.0); });
-        sheet(out, "bomb.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindBomb), c, kKeyBlack);
     }
     {
         Canvas c(280, 40);
         for (int f = 0; f < 7; ++f)
             inCell(c.cr(), f, 0, [&] { drawMine(c.cr(), f); });
-        sheet(out, "mine.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindMine), c, kKeyBlack);
     }
     {
         Canvas c(80, 40);
         inCell(c.cr(), 0, 0, [&] { drawHeart(c.cr(), 1.0); });
         inCell(c.cr(), 1, 0, [&] { drawHeart(c.cr(), 1.18); });
-        sheet(out, "heart.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindHeart), c, kKeyBlack);
     }
     {
         Canvas c(240, 40);
         for (int f = 0; f < 6; ++f)
             inCell(c.cr(), f, 0, [&] { drawTnt(c.cr(), f); });
-        sheet(out, "tnt.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindTnt), c, kKeyBlack);
     }
     {
         Canvas c(480, 40);
         for (int f = 0; f < 12; ++f)
             inCell(c.cr(), f, 0, [&] { drawGrenade(c.cr(), f / 12.0); });
-        sheet(out, "grenade.bmp", c, kKeyBlack);
+        sheet(out, spriteName(KindGrenade), c, kKeyBlack);
     }
     {
         Canvas c(160, 120);
         shotSheet(c.cr());
-        sheet(out, "sh.bmp", c, kKeyBlack, false);
+        sheet(out, spriteName(KindShot), c, kKeyBlack, false);
     }
     {
         // The shared placeholder: read under a black and a green key for slots levels never use.

@@ -187,18 +187,21 @@ public:
         pump();
     }
 
-    // Moves the clock on to the next frame and runs it; false when nothing was presented.
+    // Moves the clock on to the next frame and runs it; false when no frame ran. A frame of a still
+    // screen that showed nothing new runs without being presented.
     bool nextFrame()
     {
         const long before = presented_;
-        for (int tries = 0; tries < 100 && presented_ == before && !ended_; ++tries) {
+        const Ticks lastFrame = app.lastFrameTime;
+        auto ran = [&] { return presented_ != before || app.lastFrameTime != lastFrame; };
+        for (int tries = 0; tries < 100 && !ran() && !ended_; ++tries) {
             const int wait = msUntilNextFrame(clock_.ticks(), app.lastFrameTime, app.frameInterval);
             clock_.advance(std::uint32_t(wait > 0 ? wait : 1));
             pump();
             if (!ended_)
                 RunFrame();
         }
-        return presented_ != before;
+        return ran();
     }
 
     void runFor(std::uint32_t ms)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/display/pixel_rows.hpp"
+
 namespace burrowix {
 
 namespace {
@@ -70,16 +72,11 @@ DisplayResult blitFast(Surface* dst, int x, int y, const Surface* src, const Rec
         return DisplayResult::Ok;
 
     if (useSourceKey && src->hasColorKey()) {
+        // Within one surface the rows may overlap, which only the plain loop walks as before.
+        const KeyedRowFn copyRow = src == dst ? plainPixelRows().keyedCopy : pixelRows().keyedCopy;
         const std::uint32_t key = src->colorKey();
-        for (int j = 0; j < c.height; ++j) {
-            const std::uint32_t* s = src->row(c.srcY + j) + c.srcX;
-            std::uint32_t* d = dst->row(c.dstY + j) + c.dstX;
-            for (int i = 0; i < c.width; ++i) {
-                const std::uint32_t p = s[i];
-                if (p != key)
-                    d[i] = p;
-            }
-        }
+        for (int j = 0; j < c.height; ++j)
+            copyRow(dst->row(c.dstY + j) + c.dstX, src->row(c.srcY + j) + c.srcX, std::size_t(c.width), key);
         return DisplayResult::Ok;
     }
     const std::size_t bytes = static_cast<std::size_t>(c.width) * 4;
@@ -130,14 +127,14 @@ DisplayResult fillThenBlit(Surface* dst, std::uint32_t fill, const Surface* src,
         if (y < src->height()) {
             const std::uint32_t* s = src->row(y);
             if (keyed) {
-                for (; x < covered; ++x)
-                    d[x] = s[x] == key ? fill : s[x];
+                pixelRows().overFill(d, s, std::size_t(covered), key, fill);
+                x = covered;
             } else {
                 std::memmove(d, s, std::size_t(covered) * 4);
                 x = covered;
             }
         }
-        std::fill(d + x, d + dst->width(), fill);
+        pixelRows().fill(d + x, std::size_t(dst->width() - x), fill);
     }
     return DisplayResult::Ok;
 }
@@ -151,15 +148,9 @@ DisplayResult blitOr(Surface* dst, int x, int y, const Surface* src, const Rect*
     Clipped c;
     if (!clipCopy(*dst, x, y, *src, srcRect, c))
         return DisplayResult::Ok;
-    for (int j = 0; j < c.height; ++j) {
-        const std::uint32_t* s = src->row(c.srcY + j) + c.srcX;
-        std::uint32_t* d = dst->row(c.dstY + j) + c.dstX;
-        for (int i = 0; i < c.width; ++i) {
-            const std::uint32_t p = s[i];
-            if (p != sourceKey)
-                d[i] |= p;
-        }
-    }
+    const OrRowFn orRow = src == dst ? plainPixelRows().orOnto : pixelRows().orOnto;
+    for (int j = 0; j < c.height; ++j)
+        orRow(dst->row(c.dstY + j) + c.dstX, src->row(c.srcY + j) + c.srcX, std::size_t(c.width), sourceKey);
     return DisplayResult::Ok;
 }
 
@@ -216,8 +207,9 @@ DisplayResult fillRect(Surface* dst, const Rect* rect, std::uint32_t pixel)
     if (rr <= l || b <= t)
         return DisplayResult::Ok;
     if (dst->bitsPerPixel() == 32) {
+        const FillRowFn fillRow = pixelRows().fill;
         for (int y = t; y < b; ++y)
-            std::fill(dst->row(y) + l, dst->row(y) + rr, pixel);
+            fillRow(dst->row(y) + l, std::size_t(rr - l), pixel);
     } else {
         for (int y = t; y < b; ++y)
             for (int x = l; x < rr; ++x)
@@ -249,10 +241,9 @@ void stretchPixels(const PixelView& dst, const Rect& dstRect, const ConstPixelVi
         const std::uint32_t p = src.pixels[std::size_t(srcRect.top) * src.pitch + srcRect.left];
         if (key && p == *key)
             return;
-        for (std::int64_t y = y0; y < y1; ++y) {
-            std::uint32_t* d = dst.pixels + std::size_t(y) * dst.pitch;
-            std::fill(d + x0, d + x1, p);
-        }
+        const FillRowFn fillRow = pixelRows().fill;
+        for (std::int64_t y = y0; y < y1; ++y)
+            fillRow(dst.pixels + std::size_t(y) * dst.pitch + x0, std::size_t(x1 - x0), p);
         return;
     }
 

@@ -116,10 +116,10 @@ void setColorKey(Surface* surface, std::uint32_t rgb)
         surface->setColorKeyPixel(colorMatch(surface, rgb));
 }
 
-void presentFrame(Display& display)
+DisplayResult presentFrame(Display& display)
 {
     if (!display.presenter || !display.backBuffer)
-        return;
+        return DisplayResult::Failed;
     for (;;) {
         DisplayResult r = display.backBuffer->checkReady();
         if (r == DisplayResult::Ok) {
@@ -129,10 +129,10 @@ void presentFrame(Display& display)
         }
         if (r == DisplayResult::SurfaceLost) {
             restoreAllSurfaces(display);
-            return;
+            return r;
         }
         if (r != DisplayResult::StillDrawing)
-            return;
+            return r;
     }
 }
 

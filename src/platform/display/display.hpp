@@ -89,7 +89,8 @@ void setColorKey(Surface* surface, std::uint32_t rgb);
 
 // Presents the back buffer: restores every surface on a loss (no second attempt this frame), tries
 // again while the device is busy, stops on anything else.
-void presentFrame(Display& display = theDisplay);
+// Ok when the frame reached the screen.
+DisplayResult presentFrame(Display& display = theDisplay);
 
 // Restores every surface after a loss and lets the other subsystems reload what lived in them.
 DisplayResult restoreAllSurfaces(Display& display = theDisplay);

@@ -40,6 +40,14 @@ public:
     // Advances an animated shape (each frame shows for more than kPointerFrameTime) and draws the
     // current frame with its hot spot at (x, y), clipped to the screen.
     void drawPointer(Surface* target, int x, int y, Ticks now);
+    // Drawing the pointer at `now` would show its next frame: between such times every frame
+    // shows the same picture.
+    bool frameDue(Ticks now) const
+    {
+        return current >= 0 && current < static_cast<int>(shapes.size()) &&
+               shapes[static_cast<std::size_t>(current)].lastFrame != 0 &&
+               elapsedMoreThan(now, lastChange, kPointerFrameTime);
+    }
     void clearShapes();
 };
 

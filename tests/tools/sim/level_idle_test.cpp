@@ -6,22 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <tuple>
+#include <string>
 
-#include "sim_runner.hpp"
 #include "support/json_fields.hpp"
+#include "support/shipped_levels.hpp"
 #include "support/temp_dir.hpp"
 
 namespace burrowix {
 namespace {
 
-namespace fs = std::filesystem;
 using test::jsonInt;
 
-const fs::path kLevels = fs::path(BURROWIX_SOURCE_DIR) / "data/levels";
 constexpr int kIdleMs = 20000;
 // At game speed 15 a frame falls due every 26 ms.
 constexpr int kSpeed = 15, kFrameMs = 41 - kSpeed;
@@ -33,35 +29,17 @@ int part(const std::string& state, const std::string& object, const std::string&
     return at == std::string::npos ? -9999 : jsonInt(state.substr(at), name);
 }
 
-// Levels whose roofs of stones still fall on their enemies at the start and whose solutions need
-// rewriting with the roof mended; listed so that every other level is held to the rule.
-bool stillToMend(int pack, int n)
-{
-    return (pack == 1 && (n == 2 || n == 5 || n == 25)) || (pack == 2 && (n == 2 || n == 3 || n == 5));
-}
-
-class LevelIdle : public ::testing::TestWithParam<std::tuple<int, int>> {};
+class LevelIdle : public test::ShippedLevelTest {};
 
 TEST_P(LevelIdle, TwentySecondsWithoutInputKillNothingDestroyNoGoldAndMoveNoGoal)
 {
-#ifndef BURROWIX_DATA_GENERATED
-    GTEST_SKIP() << "this build does not generate the game data";
-#endif
-    const auto [pack, n] = GetParam();
-    const std::string name = "pack" + std::to_string(pack) + "/" + std::to_string(n);
-    const fs::path source = kLevels / (name + ".txt");
-    if (!fs::exists(source))
-        GTEST_SKIP() << name << " does not exist";
-    if (stillToMend(pack, n))
-        GTEST_SKIP() << name << " still gives enemies away at the start";
-    const bool enemiesMayDie = test::readText(source).find("; idle: enemies die") != std::string::npos;
-    std::istringstream script("state\nframes " + std::to_string(kIdleMs / kFrameMs + 1) + "\nstate\n");
+    const bool enemiesMayDie = test::readText(source()).find("; idle: enemies die") != std::string::npos;
     std::ostringstream out, err;
-    ASSERT_EQ(runSimTool({"level", source.string(), "--difficulty", std::to_string(pack), "--index",
-                          std::to_string(n - 1), "--speed", std::to_string(kSpeed), "--data", BURROWIX_GAME_DIR},
-                         script, out, err),
+    ASSERT_EQ(play("state\nframes " + std::to_string(kIdleMs / kFrameMs + 1) + "\nstate\n", out, err,
+                   {"--speed", std::to_string(kSpeed)}),
               0)
         << err.str();
+    const std::string name = this->name();
     std::istringstream lines(out.str());
     std::string first, last;
     std::getline(lines, first);
@@ -80,11 +58,7 @@ TEST_P(LevelIdle, TwentySecondsWithoutInputKillNothingDestroyNoGoldAndMoveNoGoal
     EXPECT_EQ(jsonInt(last, "levelEnding"), 0) << name << " ended by itself";
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, LevelIdle, ::testing::Combine(::testing::Range(0, 3), ::testing::Range(1, 31)),
-                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
-                             return "pack" + std::to_string(std::get<0>(info.param)) + "_level" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Levels, LevelIdle, test::everyShippedLevel(), test::shippedLevelTestName);
 
 } // namespace
 } // namespace burrowix
