@@ -12,6 +12,11 @@ void gameScreenKeyDown(const Message& message);
 // A key-up message (any screen).
 void gameKeyUp(const Message& message);
 
+// What a game action does when its key goes down or up; the attempt's recording notes it. A replay
+// being watched calls them for its recorded actions.
+void gameActionDown(int action);
+void gameActionUp(int action);
+
 // The kind `placeWeapon` lays for a weapon of the HUD (0 shot, 1 grenade, 2 mine, 3 TNT, 4 bottle).
 int weaponKind(int weapon);
 

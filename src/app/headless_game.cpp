@@ -2,6 +2,8 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
+#include "app/replay_playback.hpp"
+#include "app/replay_recording.hpp"
 #include "app/startup_diagnosis.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
@@ -56,6 +58,8 @@ void resetGameState()
     levelPresentation.reset();
     screenFlow.reset();
     theRecords.reset();
+    attemptRecording.reset();
+    resetReplayPlayback();
     // The looks draw random numbers (the eyes, animations, sound variants): a run starts from the
     // same sequence and eye timing whatever ran before it.
     theEyeLids.reset();

@@ -5,6 +5,8 @@
 
 #include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/replay_playback.hpp"
+#include "app/replay_recording.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
@@ -12,10 +14,23 @@
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
 #include "world/digger.hpp"
+#include "world/level_file.hpp"
 #include "world/level_loader.hpp"
+#include "world/replay_file.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
+
+namespace {
+
+std::uint64_t startedHash = 0;
+
+} // namespace
+
+std::uint64_t startedLevelHash()
+{
+    return startedHash;
+}
 
 std::string levelMemberName(int levelIndex)
 {
@@ -32,6 +47,11 @@ std::uint32_t nextLevelSeed()
 
 void startLevel(int levelIndex)
 {
+    startLevelWithSeed(levelIndex, nextLevelSeed());
+}
+
+void startLevelWithSeed(int levelIndex, std::uint32_t seed)
+{
     levelPresentation.gameOverPending = 0;
     screenFlow.levelChoiceKeysEnabled = 0;
     // Fresh effect handles for the level; voices that finished during the last one go.
@@ -46,7 +66,7 @@ void startLevel(int levelIndex)
     World& w = *world.theWorld;
     w.viewWidth = 20;
     w.viewHeight = 15;
-    w.seed = nextLevelSeed();
+    w.seed = seed;
 
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
@@ -56,6 +76,15 @@ void startLevel(int levelIndex)
             path = *extracted;
     }
     loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty);
+    const std::optional<LevelFile> level = w.loaded ? readLevelFile(path) : std::nullopt;
+    startedHash = level ? levelContentHash(*level) : 0;
+    // Every attempt on the game screen is recorded, against the content of the level it plays.
+    if (app.currentScreen == ScreenGame && app.cellSize == 40 && !replayIsPlaying()) {
+        w.levelIndex = levelIndex;
+        beginAttemptRecording(w, startedHash, theRecords.hallOfFame);
+    } else {
+        abandonAttemptRecording();
+    }
     if (theCatalogue.currentPack)
         theCatalogue.currentPack->removeTempFileByName(member);
 

@@ -15,5 +15,10 @@ std::uint32_t nextLevelSeed();
 
 // Builds the world of level `levelIndex` of the current level pack and makes it current.
 void startLevel(int levelIndex);
+// The content fingerprint (levelContentHash) of the level the last start read; 0 when it did not load.
+std::uint64_t startedLevelHash();
+
+// The same with the rules' generator started from `seed` (a replay's).
+void startLevelWithSeed(int levelIndex, std::uint32_t seed);
 
 } // namespace burrowix

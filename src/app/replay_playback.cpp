@@ -1,0 +1,186 @@
+#include "app/replay_playback.hpp"
+
+#include <string>
+
+#include "app/game_frame.hpp"
+#include "app/game_keys.hpp"
+#include "app/level_start.hpp"
+#include "app/replay_recording.hpp"
+#include "app/screen_flow.hpp"
+#include "platform/display/blit.hpp"
+#include "platform/display/display.hpp"
+#include "platform/display/surface.hpp"
+#include "platform/system/messages.hpp"
+#include "platform/text/fonts.hpp"
+#include "platform/text/game_fonts.hpp"
+#include "records/records.hpp"
+#include "state/app_state.hpp"
+#include "state/game_screen_state.hpp"
+#include "state/level_presentation_state.hpp"
+#include "state/screen_flow_state.hpp"
+#include "world/world.hpp"
+
+namespace burrowix {
+
+namespace {
+
+struct ReplayPlayback {
+    bool playing = false;
+    Replay replay;
+    std::size_t next = 0;   ///< the first change not yet fed in
+    std::uint32_t frame = 0; ///< frames run so far
+    std::uint32_t step = 0;  ///< ms from one replay frame to the next
+    Ticks clock = 0;         ///< the replay's own clock: its set-up's, then its last frame's
+    int speed = 1;
+    Ticks endedAt = 0;       ///< when its last frame ran (real clock), 0 while it runs
+    HallOfFame savedRecord;  ///< the player's running record, put back at the end
+    int savedWeapon = 0;
+};
+
+ReplayPlayback playback;
+
+constexpr std::uint32_t kTitleColor = 0x3CAFD2; // the menus' label colour
+constexpr std::uint32_t kHintColor = 0x969696;
+constexpr std::uint32_t kPlateColor = 0x101820;
+constexpr Rect kMark{320, 6, 480, 62};
+constexpr int kBorder = 2;
+// The last picture stays this long before the level choice comes back.
+constexpr std::int32_t kEndHold = 1500;
+
+bool finished(const World* w)
+{
+    return !w || w->won || playback.frame >= playback.replay.header.frames;
+}
+
+// The changes recorded before frame `playback.frame`, at the last frame's clock.
+void feedChanges()
+{
+    const std::vector<ReplayChange>& changes = playback.replay.changes;
+    app.frameClock = playback.clock;
+    while (playback.next < changes.size() && changes[playback.next].frame == playback.frame) {
+        const ReplayChange& c = changes[playback.next++];
+        switch (c.kind) {
+        case ReplayChange::Press: gameActionDown(int(c.value)); break;
+        case ReplayChange::Release: gameActionUp(int(c.value)); break;
+        case ReplayChange::Step: playback.step = c.value; break;
+        }
+    }
+}
+
+void drawMark(Surface* target)
+{
+    const Rect outer{kMark.left - kBorder, kMark.top - kBorder, kMark.right + kBorder, kMark.bottom + kBorder};
+    fillRect(target, &outer, colorMatch(target, kTitleColor));
+    fillRect(target, &kMark, colorMatch(target, kPlateColor));
+    const int centreX = (kMark.left + kMark.right) / 2;
+    drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 19, "Replay", kTitleColor);
+    const std::string hint = std::to_string(playback.speed) + "x  Space: speed  Esc: end";
+    drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 44, hint.c_str(), kHintColor);
+}
+
+} // namespace
+
+bool replayIsPlaying()
+{
+    return playback.playing;
+}
+
+int replaySpeed()
+{
+    return playback.speed;
+}
+
+bool startReplayPlayback(const Replay& replay)
+{
+    abandonAttemptRecording();
+    playback = ReplayPlayback{};
+    playback.replay = replay;
+    playback.savedRecord = theRecords.hallOfFame;
+    playback.savedWeapon = gameScreen.currentWeapon;
+    playback.playing = true;
+
+    const ReplayHeader& h = replay.header;
+    HallOfFame& live = theRecords.hallOfFame;
+    live.score = h.startScore;
+    live.lives = h.startLives;
+    for (int i = 0; i < kReplayWeapons; ++i)
+        live.ammunition[std::size_t(kReplayAmmunitionSlots[i])] = h.startAmmunition[std::size_t(i)];
+    gameScreen.currentWeapon = 0;
+    gameScreen.heldLeft = gameScreen.heldUp = gameScreen.heldRight = gameScreen.heldDown = 0;
+    gameScreen.wantedDirection = 0;
+    screenFlow.levelNumber = h.level;
+
+    SetScreen(ScreenGame);
+    // The game screen set up an attempt of its own; the replay's is built again from its seed.
+    startLevelWithSeed(h.level, h.seed);
+    if (!world.theWorld || !world.theWorld->loaded) {
+        stopReplayPlayback();
+        return false;
+    }
+    // Play starts at once: no level-start panel holds it.
+    LevelPresentationState& s = levelPresentation;
+    s.panels = {};
+    s.hudShown = 1;
+    s.hudSlide = 1;
+    s.hudOffset = 10;
+    gameScreen.frozen = 0;
+    gameScreen.showPointer = 0;
+    app.cursorVisible = 0;
+    playback.clock = app.frameClock;
+    playback.step = std::uint32_t(nominalFrameStep(h.gameSpeed));
+    return true;
+}
+
+void replayKeyDown(std::uint32_t key)
+{
+    if (key == Key::Escape)
+        stopReplayPlayback();
+    else if (key == Key::Space)
+        playback.speed = playback.speed >= 4 ? 1 : playback.speed * 2;
+}
+
+void runReplayFrame(Surface* backBuffer)
+{
+    const Ticks realClock = app.frameClock;
+    for (int i = 0; i < playback.speed && !finished(world.theWorld.get()); ++i) {
+        feedChanges();
+        playback.clock += playback.step;
+        app.frameClock = playback.clock;
+        stepGameWorld(backBuffer);
+        ++playback.frame;
+    }
+    if (finished(world.theWorld.get())) {
+        if (playback.endedAt == 0)
+            playback.endedAt = realClock == 0 ? 1 : realClock;
+        // The last picture, held: the rules stand still.
+        gameScreen.frozen = 1;
+        app.frameClock = playback.clock;
+        stepGameWorld(backBuffer);
+    }
+    app.frameClock = realClock;
+    drawMark(backBuffer);
+    if (playback.endedAt != 0 && elapsedMoreThan(realClock, playback.endedAt, kEndHold))
+        stopReplayPlayback();
+}
+
+void resetReplayPlayback()
+{
+    playback = ReplayPlayback{};
+}
+
+void stopReplayPlayback()
+{
+    if (!playback.playing)
+        return;
+    playback.playing = false;
+    theRecords.hallOfFame = playback.savedRecord;
+    gameScreen.currentWeapon = playback.savedWeapon;
+    gameScreen.heldLeft = gameScreen.heldUp = gameScreen.heldRight = gameScreen.heldDown = 0;
+    gameScreen.frozen = 0;
+    levelPresentation.levelEnding = 0;
+    levelPresentation.panels = {};
+    SetScreen(ScreenLevelChoice);
+    app.cursorVisible = 1;
+}
+
+} // namespace burrowix
