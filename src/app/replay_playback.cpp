@@ -1,5 +1,6 @@
 #include "app/replay_playback.hpp"
 
+#include <cstdio>
 #include <string>
 
 #include "app/game_frame.hpp"
@@ -18,6 +19,7 @@
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/digger.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -40,9 +42,9 @@ struct ReplayPlayback {
 ReplayPlayback playback;
 
 constexpr std::uint32_t kTitleColor = 0x3CAFD2; // the menus' label colour
-constexpr std::uint32_t kHintColor = 0x969696;
+constexpr std::uint32_t kHintColor = 0xC8C8C8;
 constexpr std::uint32_t kPlateColor = 0x101820;
-constexpr Rect kMark{320, 6, 480, 62};
+constexpr Rect kMark{270, 4, 530, 76};
 constexpr int kBorder = 2;
 // The last picture stays this long before the level choice comes back.
 constexpr std::int32_t kEndHold = 1500;
@@ -73,9 +75,22 @@ void drawMark(Surface* target)
     fillRect(target, &outer, colorMatch(target, kTitleColor));
     fillRect(target, &kMark, colorMatch(target, kPlateColor));
     const int centreX = (kMark.left + kMark.right) / 2;
-    drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 19, "Replay", kTitleColor);
+    drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 22, "Replay", kTitleColor);
     const std::string hint = std::to_string(playback.speed) + "x  Space: speed  Esc: end";
-    drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 44, hint.c_str(), kHintColor);
+    drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 54, hint.c_str(), kHintColor);
+}
+
+// One line on standard error: whether the replay came to the end it recorded (its result, score,
+// frames and final grid), which a replay of this program's own rules always should.
+void reportEnd()
+{
+    const World* w = world.theWorld.get();
+    const ReplayHeader& h = playback.replay.header;
+    const bool same = w && world.theDigger && w->won == (h.result == ReplayResult::Won) &&
+                      theRecords.hallOfFame.score == h.score && playback.frame == h.frames &&
+                      gridHash(*w, world.theDigger->cellIndex(*w)) == h.gridHash;
+    std::fprintf(stderr, "burrowix: the replay of pack %d level %d %s after %u frames\n", h.pack, h.level + 1,
+                 same ? "ended as recorded" : "did not end as recorded", playback.frame);
 }
 
 } // namespace
@@ -150,8 +165,10 @@ void runReplayFrame(Surface* backBuffer)
         ++playback.frame;
     }
     if (finished(world.theWorld.get())) {
-        if (playback.endedAt == 0)
+        if (playback.endedAt == 0) {
             playback.endedAt = realClock == 0 ? 1 : realClock;
+            reportEnd();
+        }
         // The last picture, held: the rules stand still.
         gameScreen.frozen = 1;
         app.frameClock = playback.clock;
