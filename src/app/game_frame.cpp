@@ -4,7 +4,7 @@
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/world_reports.hpp"
 #include "state/level_presentation_state.hpp"

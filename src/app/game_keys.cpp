@@ -3,7 +3,7 @@
 #include "app/game_pause.hpp"
 #include "app/hud.hpp"
 #include "app/message_panels.hpp"
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/world_reports.hpp"

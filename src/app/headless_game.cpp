@@ -2,7 +2,7 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/startup_diagnosis.hpp"
 #include "platform/display/display.hpp"

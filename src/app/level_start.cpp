@@ -5,7 +5,7 @@
 
 #include "app/level_presentation.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"

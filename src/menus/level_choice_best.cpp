@@ -6,7 +6,7 @@
 
 #include "app/level_start.hpp"
 #include "app/pack_catalogue.hpp"
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_store.hpp"
 #include "app/screen_widgets.hpp"
 #include "platform/text/fonts.hpp"

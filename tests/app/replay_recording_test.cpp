@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/replay_store.hpp"
 #include "world/replay_file.hpp"

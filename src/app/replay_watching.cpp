@@ -1,4 +1,4 @@
-#include "app/replay_playback.hpp"
+#include "app/replay_watching.hpp"
 
 #include <cstdio>
 #include <string>
@@ -26,7 +26,7 @@ namespace burrowix {
 
 namespace {
 
-struct ReplayPlayback {
+struct ReplayWatching {
     bool playing = false;
     Replay replay;
     std::size_t next = 0;   ///< the first change not yet fed in
@@ -39,7 +39,7 @@ struct ReplayPlayback {
     int savedWeapon = 0;
 };
 
-ReplayPlayback playback;
+ReplayWatching watching;
 
 constexpr std::uint32_t kTitleColor = 0x3CAFD2; // the menus' label colour
 constexpr std::uint32_t kHintColor = 0xC8C8C8;
@@ -51,20 +51,20 @@ constexpr std::int32_t kEndHold = 1500;
 
 bool finished(const World* w)
 {
-    return !w || w->won || playback.frame >= playback.replay.header.frames;
+    return !w || w->won || watching.frame >= watching.replay.header.frames;
 }
 
-// The changes recorded before frame `playback.frame`, at the last frame's clock.
+// The changes recorded before frame `watching.frame`, at the last frame's clock.
 void feedChanges()
 {
-    const std::vector<ReplayChange>& changes = playback.replay.changes;
-    app.frameClock = playback.clock;
-    while (playback.next < changes.size() && changes[playback.next].frame == playback.frame) {
-        const ReplayChange& c = changes[playback.next++];
+    const std::vector<ReplayChange>& changes = watching.replay.changes;
+    app.frameClock = watching.clock;
+    while (watching.next < changes.size() && changes[watching.next].frame == watching.frame) {
+        const ReplayChange& c = changes[watching.next++];
         switch (c.kind) {
         case ReplayChange::Press: gameActionDown(int(c.value)); break;
         case ReplayChange::Release: gameActionUp(int(c.value)); break;
-        case ReplayChange::Step: playback.step = c.value; break;
+        case ReplayChange::Step: watching.step = c.value; break;
         }
     }
 }
@@ -76,7 +76,7 @@ void drawMark(Surface* target)
     fillRect(target, &kMark, colorMatch(target, kPlateColor));
     const int centreX = (kMark.left + kMark.right) / 2;
     drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 22, "Replay", kTitleColor);
-    const std::string hint = std::to_string(playback.speed) + "x  Space: speed  Esc: end";
+    const std::string hint = std::to_string(watching.speed) + "x  Space: speed  Esc: end";
     drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 54, hint.c_str(), kHintColor);
 }
 
@@ -85,34 +85,34 @@ void drawMark(Surface* target)
 void reportEnd()
 {
     const World* w = world.theWorld.get();
-    const ReplayHeader& h = playback.replay.header;
+    const ReplayHeader& h = watching.replay.header;
     const bool same = w && world.theDigger && w->won == (h.result == ReplayResult::Won) &&
-                      theRecords.hallOfFame.score == h.score && playback.frame == h.frames &&
+                      theRecords.hallOfFame.score == h.score && watching.frame == h.frames &&
                       gridHash(*w, world.theDigger->cellIndex(*w)) == h.gridHash;
     std::fprintf(stderr, "burrowix: the replay of pack %d level %d %s after %u frames\n", h.pack, h.level + 1,
-                 same ? "ended as recorded" : "did not end as recorded", playback.frame);
+                 same ? "ended as recorded" : "did not end as recorded", watching.frame);
 }
 
 } // namespace
 
 bool replayIsPlaying()
 {
-    return playback.playing;
+    return watching.playing;
 }
 
 int replaySpeed()
 {
-    return playback.speed;
+    return watching.speed;
 }
 
 bool startReplayPlayback(const Replay& replay)
 {
     abandonAttemptRecording();
-    playback = ReplayPlayback{};
-    playback.replay = replay;
-    playback.savedRecord = theRecords.hallOfFame;
-    playback.savedWeapon = gameScreen.currentWeapon;
-    playback.playing = true;
+    watching = ReplayWatching{};
+    watching.replay = replay;
+    watching.savedRecord = theRecords.hallOfFame;
+    watching.savedWeapon = gameScreen.currentWeapon;
+    watching.playing = true;
 
     const ReplayHeader& h = replay.header;
     HallOfFame& live = theRecords.hallOfFame;
@@ -141,8 +141,8 @@ bool startReplayPlayback(const Replay& replay)
     gameScreen.frozen = 0;
     gameScreen.showPointer = 0;
     app.cursorVisible = 0;
-    playback.clock = app.frameClock;
-    playback.step = std::uint32_t(nominalFrameStep(h.gameSpeed));
+    watching.clock = app.frameClock;
+    watching.step = std::uint32_t(nominalFrameStep(h.gameSpeed));
     return true;
 }
 
@@ -151,47 +151,47 @@ void replayKeyDown(std::uint32_t key)
     if (key == Key::Escape)
         stopReplayPlayback();
     else if (key == Key::Space)
-        playback.speed = playback.speed >= 4 ? 1 : playback.speed * 2;
+        watching.speed = watching.speed >= 4 ? 1 : watching.speed * 2;
 }
 
 void runReplayFrame(Surface* backBuffer)
 {
     const Ticks realClock = app.frameClock;
-    for (int i = 0; i < playback.speed && !finished(world.theWorld.get()); ++i) {
+    for (int i = 0; i < watching.speed && !finished(world.theWorld.get()); ++i) {
         feedChanges();
-        playback.clock += playback.step;
-        app.frameClock = playback.clock;
+        watching.clock += watching.step;
+        app.frameClock = watching.clock;
         stepGameWorld(backBuffer);
-        ++playback.frame;
+        ++watching.frame;
     }
     if (finished(world.theWorld.get())) {
-        if (playback.endedAt == 0) {
-            playback.endedAt = realClock == 0 ? 1 : realClock;
+        if (watching.endedAt == 0) {
+            watching.endedAt = realClock == 0 ? 1 : realClock;
             reportEnd();
         }
         // The last picture, held: the rules stand still.
         gameScreen.frozen = 1;
-        app.frameClock = playback.clock;
+        app.frameClock = watching.clock;
         stepGameWorld(backBuffer);
     }
     app.frameClock = realClock;
     drawMark(backBuffer);
-    if (playback.endedAt != 0 && elapsedMoreThan(realClock, playback.endedAt, kEndHold))
+    if (watching.endedAt != 0 && elapsedMoreThan(realClock, watching.endedAt, kEndHold))
         stopReplayPlayback();
 }
 
 void resetReplayPlayback()
 {
-    playback = ReplayPlayback{};
+    watching = ReplayWatching{};
 }
 
 void stopReplayPlayback()
 {
-    if (!playback.playing)
+    if (!watching.playing)
         return;
-    playback.playing = false;
-    theRecords.hallOfFame = playback.savedRecord;
-    gameScreen.currentWeapon = playback.savedWeapon;
+    watching.playing = false;
+    theRecords.hallOfFame = watching.savedRecord;
+    gameScreen.currentWeapon = watching.savedWeapon;
     gameScreen.heldLeft = gameScreen.heldUp = gameScreen.heldRight = gameScreen.heldDown = 0;
     gameScreen.frozen = 0;
     levelPresentation.levelEnding = 0;
