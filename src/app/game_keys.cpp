@@ -64,12 +64,26 @@ void gameScreenKeyDown(const Message& message)
 {
     if (!world.theDigger || pauseKeyDown(message) || panelKeyDown(message.wParam))
         return;
-    Digger& d = *world.theDigger;
     if (message.wParam == Key::Escape) {
         openExitPanel();
         return;
     }
-    const int action = actionOf(message);
+    gameActionDown(actionOf(message));
+}
+
+void replayActionDown(int action)
+{
+    // The panels take a replayed action as they took the key that made it.
+    if (!world.theDigger || panelKeyDown(0))
+        return;
+    gameActionDown(action);
+}
+
+void gameActionDown(int action)
+{
+    if (!world.theDigger)
+        return;
+    Digger& d = *world.theDigger;
     if (const int arrow = arrowOf(action); arrow >= 0) {
         d.lastInputTime = app.frameClock;
         gameScreen.showPointer = 0;
@@ -116,7 +130,11 @@ void gameScreenKeyDown(const Message& message)
 
 void gameKeyUp(const Message& message)
 {
-    const int action = actionOf(message);
+    gameActionUp(actionOf(message));
+}
+
+void gameActionUp(int action)
+{
     if (const int arrow = arrowOf(action); arrow >= 0)
         gameScreen.releaseArrow(arrow);
     else if ((action == ActionTnt || (action == ActionFire && gameScreen.currentWeapon == kTntWeapon)) && world.theWorld)
