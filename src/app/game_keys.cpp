@@ -125,6 +125,14 @@ void gameScreenKeyDown(const Message& message)
     gameActionDown(actionOf(message));
 }
 
+void replayActionDown(int action)
+{
+    // The panels take a replayed action as they took the key that made it.
+    if (!world.theDigger || panelKeyDown(0))
+        return;
+    gameActionDown(action);
+}
+
 void gameActionDown(int action)
 {
     if (!world.theDigger)

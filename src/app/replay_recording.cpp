@@ -38,8 +38,7 @@ void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOf
     h.player = replayPlayerName();
     h.startScore = live.score;
     h.startLives = live.lives;
-    for (int i = 0; i < kReplayWeapons; ++i)
-        h.startAmmunition[std::size_t(i)] = live.ammunition[std::size_t(kReplayAmmunitionSlots[i])];
+    h.startAmmunition = live.ammunition;
     a.recorder = ReplayRecorder(h.gameSpeed);
     a.lastFrameClock = app.frameClock;
     a.active = true;

@@ -28,9 +28,6 @@ struct AttemptRecording {
 
 extern AttemptRecording attemptRecording;
 
-// The HUD weapons' slots in the running record's ammunition, in the header's order.
-inline constexpr int kReplayAmmunitionSlots[kReplayWeapons] = {3, 4, 1, 6, 7};
-
 // Starts recording an attempt at `w`, just set up from `level` (pack, level index, difficulty and
 // speed from the catalogue and the options), with `live` as the running record it starts from.
 // The selected weapon and the held arrow are written as the first frame's actions.

@@ -118,8 +118,7 @@ bool startReplayPlayback(const Replay& replay)
     HallOfFame& live = theRecords.hallOfFame;
     live.score = h.startScore;
     live.lives = h.startLives;
-    for (int i = 0; i < kReplayWeapons; ++i)
-        live.ammunition[std::size_t(kReplayAmmunitionSlots[i])] = h.startAmmunition[std::size_t(i)];
+    live.ammunition = h.startAmmunition;
     gameScreen.currentWeapon = 0;
     gameScreen.heldLeft = gameScreen.heldUp = gameScreen.heldRight = gameScreen.heldDown = 0;
     gameScreen.wantedDirection = 0;

@@ -6,7 +6,7 @@
 //   "BXRP", u16 version (1), u64 level content hash, u8 pack, u8 level index, u8 difficulty,
 //   u8 game speed, u32 seed, i64 date (seconds since 1970, UTC), u8 name length + name,
 //   u8 result, i32 score, u32 frames, u64 final grid hash, i32 start score, i32 start lives,
-//   i32 x 5 start ammunition, u32 input length + input bytes, and nothing after them.
+//   i32 x 10 start ammunition, u32 input length + input bytes, and nothing after them.
 // The input is a list of changes, each the run of frames that ran unchanged before it and what
 // changed: an action pressed or released, or the frame step (the ms from one frame's clock to the
 // next, at first the game speed's step). One byte holds the run (0..6; 7 means a count follows),
@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "records/hall_of_fame.hpp"
+
 namespace burrowix {
 
 struct LevelFile;
@@ -29,7 +31,6 @@ inline constexpr std::uint16_t kReplayVersion = 1;
 // The actions a replay holds: the moves, fire, next weapon, the five weapons, the HUD and giving up
 // (the first GameAction values; pausing leaves no trace in the rules).
 inline constexpr int kReplayActions = 13;
-inline constexpr int kReplayWeapons = 5;
 
 enum class ReplayResult : std::uint8_t { Won = 0, Died = 1, Unfinished = 2 };
 
@@ -48,7 +49,7 @@ struct ReplayHeader {
     std::uint64_t gridHash = 0;  ///< gridHash of the world at the end
     std::int32_t startScore = 0; ///< the running record the level started with
     std::int32_t startLives = 0;
-    std::array<std::int32_t, kReplayWeapons> startAmmunition{};
+    std::array<std::int32_t, HallOfFame::kWeapons> startAmmunition{};
 
     bool operator==(const ReplayHeader&) const = default;
 };

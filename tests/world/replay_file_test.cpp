@@ -31,7 +31,7 @@ Replay sampleReplay()
     h.gridHash = 0xFEDCBA9876543210ull;
     h.startScore = 4500;
     h.startLives = 3;
-    h.startAmmunition = {10, 0, 3, 1, 2};
+    h.startAmmunition = {10, 0, 3, 1, 2, 0, 0, 7, 0, 9};
     // Runs of 0, 1, 6, 7, 127, 128 and many thousand frames, every action, and step changes.
     r.changes = {{0, ReplayChange::Press, 2},       {1, ReplayChange::Release, 2},
                  {7, ReplayChange::Press, 12},      {14, ReplayChange::Step, 25},
@@ -110,7 +110,7 @@ TEST(ReplayFile, TheRecorderKeepsEveryActionAndOnlyTheStepsThatChange)
 
 // The byte offsets of a replay with an empty name.
 constexpr std::size_t kVersionAt = 4, kDifficultyAt = 16, kSpeedAt = 17, kNameAt = 30, kResultAt = 31,
-                      kFramesAt = 36, kInputLengthAt = 76, kInputAt = 80;
+                      kFramesAt = 36, kInputLengthAt = 96, kInputAt = 100;
 
 std::vector<std::uint8_t> plainReplayBytes()
 {
