@@ -10,6 +10,7 @@
 #include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/replay_store.hpp"
+#include "state/level_presentation_state.hpp"
 #include "world/replay_file.hpp"
 
 namespace burrowix::test {
@@ -113,6 +114,32 @@ TEST_F(ReplayRecording, AWonAttemptBecomesTheBestReplayAndPlaysBackToTheSameEndA
     EXPECT_EQ(at4x, (at1x + 3) / 4) << "4x runs four replay frames a game frame";
     watch(*best, 2, same);
     EXPECT_TRUE(same) << "2x";
+}
+
+TEST_F(ReplayRecording, TheWeaponALevelStartsWithIsPartOfItsReplay)
+{
+    // The selected weapon carries over from the level before; a replay starts from the first one.
+    startGame(1, {kCorridorAndStalker, kCorridorAndStalker});
+    winByKeys();
+    ASSERT_EQ(gameScreen.currentWeapon, 1);
+    ASSERT_TRUE(runUntil([] { return levelPresentation.levelEnding == 2; }, 2000));
+    runFor(1600);
+    dismissPanel(PanelLevelComplete);
+    ASSERT_TRUE(runUntil([] { return screenFlow.levelNumber == 1 && levelPresentation.panels[PanelLevelStart].up; }, 2000));
+    dismissStartPanels();
+    press(Key::Space); // fires the selected weapon: a grenade, not a shot
+    runFor(600);
+    keyDown(Key::Right);
+    for (int i = 0; i < 2000 && !world.theWorld->won; ++i)
+        unevenFrame(i);
+    keyUp(Key::Right);
+    ASSERT_TRUE(world.theWorld->won);
+
+    const std::optional<Replay> best = readBestReplay(1, 1);
+    ASSERT_TRUE(best);
+    bool same = false;
+    watch(*best, 1, same);
+    EXPECT_TRUE(same);
 }
 
 TEST_F(ReplayRecording, OnlyAWinThatBeatsTheStoredBestReplacesIt)

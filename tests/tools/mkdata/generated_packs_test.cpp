@@ -64,7 +64,7 @@ const std::vector<Entry>& standardEntries()
             {"lc2", {300, 100}}, {"gsup", {140, 50}}, {"gsminus", {60, 40}}, {"gsplus", {60, 40}}, {"soundtxt", {180, 40}},
             {"svolup", {150, 50}}, {"musictxt", {180, 40}}, {"mvolup", {150, 50}}, {"exityes", {150, 80}},
             {"exitno", {150, 80}}, {"gomm", {150, 60}}, {"gogmm", {150, 60}}, {"yes", {80, 27}}, {"no", {80, 27}},
-            {"keys", {150, 60}},    {"defaults", {150, 60}}};
+            {"keys", {150, 60}},    {"defaults", {150, 60}}, {"watch", {125, 60}}};
         for (auto [stem, size] : hover)
             for (int h = 0; h < 2; ++h)
                 e.push_back({std::string(stem) + std::to_string(h) + ".bmp", kGreen, size.first, size.second});
@@ -181,8 +181,8 @@ TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAndIsBigEnou
         if (n.ends_with(".bmp") || n.ends_with(".jpg"))
             pictures.insert(n);
     }
-    EXPECT_EQ(standardEntries().size(), 127u);
-    EXPECT_EQ(pictures.size(), 127u);
+    EXPECT_EQ(standardEntries().size(), 129u);
+    EXPECT_EQ(pictures.size(), 129u);
     for (const Entry& e : standardEntries()) {
         SCOPED_TRACE(e.name);
         ASSERT_TRUE(pictures.count(e.name));
@@ -523,7 +523,7 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     }
     for (const char* stem : {"newgame", "options", "halloffame", "mainhelp", "exit", "mainmenu", "nglc", "lc0", "lc1",
                              "lc2", "gsup", "gsminus", "gsplus", "soundtxt", "svolup", "musictxt", "mvolup", "exityes",
-                             "exitno", "gomm", "gogmm", "yes", "no", "keys", "defaults"}) {
+                             "exitno", "gomm", "gogmm", "yes", "no", "keys", "defaults", "watch"}) {
         const Bitmap normal = pic(std::string(stem) + "0.bmp"), hover = pic(std::string(stem) + "1.bmp");
         ASSERT_EQ(normal.width, hover.width) << stem;
         ASSERT_EQ(normal.height, hover.height) << stem;
