@@ -25,6 +25,8 @@ const std::string kCorridorAndStalker = "gold 1 1\nkill 0 0\nmap\n" + std::strin
 
 class ReplayRecording : public GameScreenFixture {
 protected:
+    std::array<std::int32_t, HallOfFame::kWeapons> ammunitionAtWin{};
+
     void TearDown() override
     {
         stopReplayPlayback();
@@ -58,6 +60,7 @@ protected:
     // world reached the recorded end (score and grid) then.
     int watch(const Replay& replay, int speed, bool& endedAsRecorded)
     {
+        ammunitionAtWin = {};
         endedAsRecorded = false;
         EXPECT_TRUE(startReplayPlayback(replay));
         for (int s = 1; s < speed; s *= 2)
@@ -70,6 +73,7 @@ protected:
             if (!seenWin && world.theWorld && world.theWorld->won) {
                 seenWin = true;
                 callsToWin = calls + 1;
+                ammunitionAtWin = record().ammunition;
                 endedAsRecorded = record().score == replay.header.score &&
                                   gridHash(*world.theWorld, digger().cellIndex(*world.theWorld)) ==
                                       replay.header.gridHash;
@@ -116,9 +120,9 @@ TEST_F(ReplayRecording, AWonAttemptBecomesTheBestReplayAndPlaysBackToTheSameEndA
     EXPECT_TRUE(same) << "2x";
 }
 
-TEST_F(ReplayRecording, TheWeaponALevelStartsWithIsPartOfItsReplay)
+TEST_F(ReplayRecording, TheNextLevelAfterAWinIsRecordedAndReplaysToItsEnd)
 {
-    // The selected weapon carries over from the level before; a replay starts from the first one.
+    // The next level starts with the record and the selected weapon the win left.
     startGame(1, {kCorridorAndStalker, kCorridorAndStalker});
     winByKeys();
     ASSERT_EQ(gameScreen.currentWeapon, 1);
@@ -127,19 +131,21 @@ TEST_F(ReplayRecording, TheWeaponALevelStartsWithIsPartOfItsReplay)
     dismissPanel(PanelLevelComplete);
     ASSERT_TRUE(runUntil([] { return screenFlow.levelNumber == 1 && levelPresentation.panels[PanelLevelStart].up; }, 2000));
     dismissStartPanels();
-    press(Key::Space); // fires the selected weapon: a grenade, not a shot
+    press(Key::Space); // fires the selected weapon
     runFor(600);
     keyDown(Key::Right);
     for (int i = 0; i < 2000 && !world.theWorld->won; ++i)
         unevenFrame(i);
     keyUp(Key::Right);
     ASSERT_TRUE(world.theWorld->won);
+    const auto ammunition = record().ammunition;
 
     const std::optional<Replay> best = readBestReplay(1, 1);
     ASSERT_TRUE(best);
     bool same = false;
     watch(*best, 1, same);
     EXPECT_TRUE(same);
+    EXPECT_EQ(ammunitionAtWin, ammunition) << "the same ammunition was used";
 }
 
 TEST_F(ReplayRecording, OnlyAWinThatBeatsTheStoredBestReplacesIt)
