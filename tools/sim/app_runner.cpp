@@ -27,6 +27,7 @@
 #include "platform/display/display.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "platform/system/main_window.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
 #include "png_file.hpp"
@@ -157,7 +158,10 @@ public:
         // real one (effects chosen at random draw only when sound is available).
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         auto presenter = std::make_unique<CountingPresenter>(presented_);
-        InitApplication({&clock_, &events_, nullptr, std::move(presenter)});
+        // A window that is never opened: its settings are read, changed and saved as the game's are.
+        window_.settingsPath = kWindowSettingsFile;
+        window_.settings = readWindowSettings(window_.settingsPath);
+        InitApplication({&clock_, &events_, &window_, std::move(presenter)});
         if (!theDisplay.isSetUp()) {
             err << "the program did not start (no packs, or a picture is missing)\n";
             return false;
@@ -262,7 +266,8 @@ public:
           << ",\"dialogY\":" << levelChoice.dialogY
           << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
           << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine
-          << ",\"paused\":" << app.paused
+          << ",\"paused\":" << app.paused << ",\"fullScreen\":" << window_.settings.fullScreen
+          << ",\"scaling\":" << quoted(scalingModeName(window_.settings.scaling))
           << ",\"focus\":" << quoted(theGui.focused && theGui.focused->name ? theGui.focused->name : "")
           << ",\"widgets\":[";
         const std::vector<std::string> widgets = visibleWidgetNames();
@@ -290,6 +295,7 @@ private:
     std::ostream& out_;
     ManualClock clock_{0};
     QueuedEvents events_;
+    MainWindow window_;
     long presented_ = 0;
     bool ended_ = false;
     std::vector<std::string> effects_;

@@ -38,8 +38,9 @@ WidgetInput routeWidgetInput(const Message& m)
     WidgetList& root = theGui.rootList;
     switch (m.type) {
     case MessageType::MouseMove:
-        // The pointer takes the focus back: the hover looks follow it again.
-        if (theGui.focused) {
+        // The pointer takes the focus back: the hover looks follow it again. A window that moved
+        // under a still pointer leaves the focus where it is.
+        if (theGui.focused && !m.pointerStill()) {
             theGui.focused->showFocus(false);
             theGui.focused = nullptr;
         }

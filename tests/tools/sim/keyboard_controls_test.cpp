@@ -90,10 +90,11 @@ TEST_F(KeyboardControls, EveryOptionsWidgetAnswersTheKeysAndThePointerTakesTheFo
     script += "key Down\nkey Left\nkey Left\nstate\n";                  // sound volume
     script += "key Down\nkey Enter\nstate\nkey Enter\n";                // music switch
     script += "key Down\nkey Left\nstate\n";                            // music volume
+    script += "key Down\nkey Space\nstate\nkey Down\nkey Enter\nstate\n";  // the display switches
     script += "key Down\nstate\nkey Down\nkey Down\nkey Up\nstate\nmove 700 20\nstate\n"; // round, then the mouse
     script += "key Down\nkey Up\nkey Enter\nframes 1\nstate\n";
     const auto s = run(script);
-    ASSERT_EQ(s.size(), 11u);
+    ASSERT_EQ(s.size(), 13u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 3) << "Tab twice and Space: Options";
     EXPECT_EQ(focus(s[1]), "GameSpeed");
     EXPECT_EQ(option(s[2], "gameSpeed"), option(s[1], "gameSpeed") + 1) << "Right on a gauge's row steps it";
@@ -106,11 +107,39 @@ TEST_F(KeyboardControls, EveryOptionsWidgetAnswersTheKeysAndThePointerTakesTheFo
     EXPECT_EQ(option(s[5], "musicEnabled"), 1 - option(s[1], "musicEnabled"));
     EXPECT_EQ(focus(s[6]), "Music");
     EXPECT_LT(option(s[6], "musicVolume"), option(s[1], "musicVolume"));
-    EXPECT_EQ(focus(s[7]), "ImageControls");
-    EXPECT_EQ(focus(s[8]), "ImageMainMenu") << "Down past the last row wraps, Up comes back";
-    EXPECT_EQ(focus(s[9]), "") << "moving the mouse hands the focus back to the pointer";
-    EXPECT_EQ(jsonInt(s[9], "screen"), 3);
-    EXPECT_EQ(jsonInt(s[10], "screen"), 0) << "Down focuses the first row again, Up wraps to Main Menu";
+    EXPECT_EQ(focus(s[7]), "FullScreenTxt");
+    EXPECT_EQ(jsonInt(s[1], "fullScreen"), 1) << "a first start is full screen";
+    EXPECT_EQ(jsonInt(s[7], "fullScreen"), 0);
+    EXPECT_EQ(focus(s[8]), "ScalingTxt");
+    EXPECT_EQ(jsonText(s[1], "scaling"), "fit");
+    EXPECT_EQ(jsonText(s[8], "scaling"), "integer");
+    EXPECT_EQ(focus(s[9]), "ImageControls");
+    EXPECT_EQ(focus(s[10]), "ImageMainMenu") << "Down past the last row wraps, Up comes back";
+    EXPECT_EQ(focus(s[11]), "") << "moving the mouse hands the focus back to the pointer";
+    EXPECT_EQ(jsonInt(s[11], "screen"), 3);
+    EXPECT_EQ(jsonInt(s[12], "screen"), 0) << "Down focuses the first row again, Up wraps to Main Menu";
+}
+
+TEST_F(KeyboardControls, TheDisplaySwitchesAreSavedAndTheNextStartReadsThemBack)
+{
+    const std::string toDisplayRows = kToMainMenu + "key Tab\nkey Tab\nkey Space\nframes 1\n" +
+                                      "key Up\nkey Up\nkey Up\nstate\n";
+    const auto first = run(toDisplayRows + "key Space\nkey Up\nkey Space\nstate\n");
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(focus(first[0]), "ScalingTxt") << "the display rows come just before Controls and Main Menu";
+    EXPECT_EQ(jsonText(first[1], "scaling"), "integer");
+    EXPECT_EQ(jsonInt(first[1], "fullScreen"), 0);
+    std::ifstream saved(work.file("settings.ini"));
+    std::stringstream text;
+    text << saved.rdbuf();
+    EXPECT_NE(text.str().find("display = window"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("scaling = integer"), std::string::npos) << text.str();
+
+    const auto second = run(toDisplayRows + "key Enter\nstate\n");
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(jsonInt(second[0], "fullScreen"), 0) << "read back at the start";
+    EXPECT_EQ(jsonText(second[0], "scaling"), "integer");
+    EXPECT_EQ(jsonText(second[1], "scaling"), "fit") << "the switch shows the setting read, so one press turns it off";
 }
 
 TEST_F(KeyboardControls, TheHallOfFameHelpAndExitScreensAreLeftByTheirFocusedButtons)
