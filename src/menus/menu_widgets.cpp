@@ -154,8 +154,9 @@ struct TaggedSpec {
 const TaggedSpec kTaggedButtons[] = {
     {"LevelMinus", 1, 90, 225, "btn_left.bmp", levelMinus},
     {"LevelPlus", 2, 640, 225, "btn_right.bmp", levelPlus},
-    {"PackMinus", 1, 337, 28, "btn_up.bmp", packMinus},
-    {"PackPlus", 2, 337, 478, "btn_down.bmp", packPlus},
+    // The harder pack above, the easier below, as in the difficulty dialog.
+    {"PackMinus", 1, 337, 478, "btn_down.bmp", packMinus},
+    {"PackPlus", 2, 337, 28, "btn_up.bmp", packPlus},
 };
 
 void add(Widget* widget)

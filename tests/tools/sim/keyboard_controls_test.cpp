@@ -166,19 +166,20 @@ TEST_F(KeyboardControls, ANewPlayerChoosesADifficultyAndStartsALevelByKeys)
 {
     std::string script = kToMainMenu + "key Right\nkey Space\nframes 3\nms 1500\nstate\n";
     script += "key Down\nstate\nkey Down\nstate\nkey Enter\nframes 2\nstate\n";
-    script += "key Down\nms 1000\nstate\n";
+    script += "key Up\nms 1000\nstate\nkey Down\nms 1000\nstate\n";
     script += "key Tab\nstate\nkey Tab\nkey Space\nframes 2\nstate\n";
     const auto s = run(script);
-    ASSERT_EQ(s.size(), 7u);
+    ASSERT_EQ(s.size(), 8u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 2);
     EXPECT_EQ(jsonInt(s[0], "difficultyDialogState"), 2);
     EXPECT_EQ(focus(s[1]), "LC00") << "Hard is the dialog's top button";
     EXPECT_EQ(focus(s[2]), "LC01") << "Down goes towards Easy";
     EXPECT_EQ(jsonInt(s[3], "difficultyDialogState"), 0);
     EXPECT_EQ(jsonInt(s[3], "difficulty"), 1);
-    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Down on the level choice steps to the next pack";
-    EXPECT_EQ(focus(s[5]), "ImageMainMenuLC");
-    EXPECT_EQ(jsonInt(s[6], "screen"), 1) << "Tab to Start and Space: the level starts";
+    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Up on the level choice goes towards Hard, as in the dialog";
+    EXPECT_EQ(jsonInt(s[5], "difficulty"), 1) << "and Down towards Easy";
+    EXPECT_EQ(focus(s[6]), "ImageMainMenuLC");
+    EXPECT_EQ(jsonInt(s[7], "screen"), 1) << "Tab to Start and Space: the level starts";
 }
 
 // Into the first level and past its two panels, then a walk to the right.
