@@ -1,7 +1,8 @@
 #pragma once
 // The key bindings kept in `settings.ini`: read at start-up into `keyBindings`, written when the
 // Controls screen changes them. A bad entry (an unknown action or key name, Esc, a key bound twice)
-// leaves that action its default key, with one line on standard error.
+// leaves that action its default key, with one line on standard error. `key.ACTION = none` leaves
+// the action without a key: so an action whose default another action took is written.
 
 #include <string>
 #include <utility>
