@@ -9,6 +9,7 @@
 #include "app/screen_widgets.hpp"
 #include "menus/controls_screen.hpp"
 #include "menus/controls_state.hpp"
+#include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -70,15 +71,6 @@ void select(int row)
     showButtonFocus();
 }
 
-void restoreDefaults()
-{
-    playMenuClick();
-    keyBindings.reset();
-    controls.capturing = 0;
-    controls.message = saveKeyBindings(kWindowSettingsFile) ? "Every key is back to its default"
-                                                            : "The keys could not be saved";
-}
-
 // A key pressed while the row waits for its new key.
 void takeKey(const Message& message)
 {
@@ -130,7 +122,7 @@ void keyDown(const Message& message)
     case Key::Tab: select(controls.selected + 1); break;
     case Key::Enter:
     case Key::Space: activateRow(); break;
-    case Key::Escape: backToOptions(); break;
+    case Key::Escape: clickToScreen(ScreenOptions); break;
     default: break;
     }
 }
@@ -184,21 +176,13 @@ void enter(int)
 
 } // namespace
 
-void clickToControls()
-{
-    playMenuClick();
-    SetScreen(ScreenControls);
-}
-
-void backToOptions()
-{
-    playMenuClick();
-    SetScreen(ScreenOptions);
-}
-
 void restoreDefaultKeys()
 {
-    restoreDefaults();
+    playMenuClick();
+    keyBindings.reset();
+    controls.capturing = 0;
+    controls.message = saveKeyBindings(kWindowSettingsFile) ? "Every key is back to its default"
+                                                            : "The keys could not be saved";
 }
 
 void registerControlsScreen()

@@ -52,8 +52,7 @@ void run(Widget*)
 template <int Screen>
 void clickTo(Widget*)
 {
-    playMenuClick();
-    SetScreen(Screen);
+    clickToScreen(Screen);
 }
 
 template <int Difficulty>
@@ -139,9 +138,9 @@ const HoverSpec kHoverButtons[] = {
     {"ImageYes", 478, 53, "yes0.bmp", "yes1.bmp", panelYes},
     {"ImageNo", 478, 87, "no0.bmp", "no1.bmp", panelNo},
     {"ImageMainMenu", 51, 386, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
-    {"ImageControls", 205, 386, "keys0.bmp", "keys1.bmp", run<clickToControls>},
+    {"ImageControls", 205, 386, "keys0.bmp", "keys1.bmp", clickTo<ScreenControls>},
     {"ImageDefaults", 335, 515, "defaults0.bmp", "defaults1.bmp", run<restoreDefaultKeys>},
-    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", run<backToOptions>},
+    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", clickTo<ScreenOptions>},
 };
 
 struct TaggedSpec {

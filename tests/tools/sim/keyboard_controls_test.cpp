@@ -182,6 +182,40 @@ TEST_F(KeyboardControls, ANewPlayerChoosesADifficultyAndStartsALevelByKeys)
     EXPECT_EQ(jsonInt(s[7], "screen"), 1) << "Tab to Start and Space: the level starts";
 }
 
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(KeyboardControls, KeysAreChangedOnTheControlsScreenRefusedWhenTakenAndRestoredByDefaults)
+{
+    const std::string toControls = kToMainMenu + "key Tab\nkey Tab\nkey Space\nframes 1\nkey Up\nkey Up\n" +
+                                   "key Enter\nframes 1\nstate\n";
+    // Move right takes D; D for Move down is refused, Esc cancels; Esc again leaves for the options.
+    const auto s = run(toControls + "key Down\nkey Down\nkey Enter\nkey D\nframes 1\n" +
+                       "key Down\nkey Enter\nkey D\nkey Esc\nframes 1\nstate\nkey Esc\nframes 1\nstate\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 4) << "Controls, reached from its button on the options";
+    EXPECT_EQ(jsonInt(s[1], "screen"), 4) << "Esc while a row waits only cancels the wait";
+    EXPECT_EQ(jsonInt(s[2], "screen"), 3);
+    const std::string saved = fileText(work.file("settings.ini"));
+    EXPECT_NE(saved.find("key.right = D\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("key.down = Down\n"), std::string::npos) << "a taken key is refused:\n" << saved;
+    EXPECT_NE(saved.find("display = fullscreen"), std::string::npos) << "the window's lines stay";
+
+    // Up from the first row wraps to the buttons: Options back, then Defaults.
+    const auto d = run(toControls + "key Up\nstate\nkey Up\nstate\nkey Enter\nframes 1\nstate\n");
+    ASSERT_EQ(d.size(), 4u);
+    EXPECT_EQ(focus(d[1]), "ImageOptionsBack");
+    EXPECT_EQ(focus(d[2]), "ImageDefaults");
+    EXPECT_EQ(jsonInt(d[3], "screen"), 4);
+    const std::string restored = fileText(work.file("settings.ini"));
+    EXPECT_NE(restored.find("key.right = Right\n"), std::string::npos) << restored;
+}
+
 // Into the first level and past its two panels, then a walk to the right.
 const std::string kIntoPlay = kToMainMenu + "key Enter\nframes 3\nkey Enter\nframes 2\n" +
                               "key Space\nkey Space\nms 1100\nkey Space\nkey Space\nms 1100\nms 800\n" +
