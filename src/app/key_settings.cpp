@@ -81,20 +81,27 @@ KeyEntries entriesOf(const KeyBindings& bindings)
     return entries;
 }
 
-void loadKeyBindings(const std::string& path)
+void useKeyBindings(const KeyEntries& entries, const std::string& path)
 {
     std::vector<std::string> warnings;
-    keyBindings = bindingsFromEntries(readKeySettings(path), warnings);
+    keyBindings = bindingsFromEntries(entries, warnings);
     for (const std::string& w : warnings)
         std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
+}
+
+void loadKeyBindings(const std::string& path)
+{
+    useKeyBindings(readKeySettings(path), path);
 }
 
 bool saveKeyBindings(const std::string& path)
 {
     const KeyEntries entries = entriesOf(keyBindings);
-    if (app.mainWindow)
-        app.mainWindow->settings.keys = entries;
-    return writeKeySettings(path, entries);
+    if (!app.mainWindow)
+        return writeKeySettings(path, entries);
+    // The window holds the file's other settings as they are now.
+    app.mainWindow->settings.keys = entries;
+    return writeWindowSettings(path, app.mainWindow->settings);
 }
 
 } // namespace burrowix

@@ -19,6 +19,9 @@ KeyBindings bindingsFromEntries(const KeyEntries& entries, std::vector<std::stri
 // Every action's entry, in the table's order.
 KeyEntries entriesOf(const KeyBindings& bindings);
 
+// Sets `keyBindings` from the key lines of the settings file at `path`, already read; warnings go
+// to standard error prefixed with the path.
+void useKeyBindings(const KeyEntries& entries, const std::string& path);
 // Reads `keyBindings` from the settings file at `path`.
 void loadKeyBindings(const std::string& path);
 // Writes `keyBindings` into the settings file at `path`, keeping its other settings, and into the

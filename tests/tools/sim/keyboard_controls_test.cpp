@@ -3,6 +3,7 @@
 // which leaves the level exactly where it stopped however long it lasts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -214,6 +215,24 @@ TEST_F(KeyboardControls, KeysAreChangedOnTheControlsScreenRefusedWhenTakenAndRes
     EXPECT_EQ(jsonInt(d[3], "screen"), 4);
     const std::string restored = fileText(work.file("settings.ini"));
     EXPECT_NE(restored.find("key.right = Right\n"), std::string::npos) << restored;
+}
+
+// The window's settings and the keys come from one reading of the file: a folder in its place is
+// reported once, and the game starts with the defaults.
+TEST_F(KeyboardControls, TheSettingsFileIsReadOnceAtTheStart)
+{
+    std::filesystem::create_directory(work.file("settings.ini"));
+    ::testing::internal::CaptureStderr();
+    const auto s = run(kToMainMenu + "state\n");
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 0);
+    EXPECT_EQ(jsonInt(s[0], "fullScreen"), 1);
+    std::size_t reports = 0;
+    for (std::size_t at = errors.find("not a regular file"); at != std::string::npos;
+         at = errors.find("not a regular file", at + 1))
+        ++reports;
+    EXPECT_EQ(reports, 1u) << errors;
 }
 
 // Into the first level and past its two panels, then a walk to the right.
