@@ -44,7 +44,13 @@ WidgetInput routeWidgetInput(const Message& m)
             theGui.focused->showFocus(false);
             theGui.focused = nullptr;
         }
-        return result(root.mouseMoveAll(m.mouseX(), m.mouseY(), !root.anyPressed()));
+        {
+            const int handled = root.mouseMoveAll(m.mouseX(), m.mouseY(), !root.anyPressed());
+            // The move set every hover look for the pointer; a focus that stays keeps its look.
+            if (theGui.focused)
+                theGui.focused->showFocus(true);
+            return result(handled);
+        }
     case MessageType::LeftButtonDown:
         return result(mouseButtonDown(m, kLeftButton));
     case MessageType::RightButtonDown:

@@ -295,8 +295,10 @@ TEST_F(ScrollBarTest, OnlyAPointerThatMovesTakesTheFocusBack)
     t->showFocus(true);
     routeWidgetInput(Message{MessageType::MouseMove, Message::kPointerStillBit, mousePosition(300, 200)});
     EXPECT_EQ(theGui.focused, t);
+    EXPECT_TRUE(t->hover) << "and so does its look, though the pointer is elsewhere";
     send(MessageType::MouseMove, 300, 201);
     EXPECT_EQ(theGui.focused, nullptr);
+    EXPECT_FALSE(t->hover);
 }
 
 } // namespace
