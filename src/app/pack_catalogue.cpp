@@ -204,7 +204,7 @@ void PackCatalogue::stepLevelPack(int direction)
         return;
     if (direction < 0 ? difficulty < 1 : difficulty >= levelPackCount - 1)
         return;
-    call(hooks.startPreviewSlide, direction < 0 ? 2 : 1);
+    call(hooks.startPreviewSlide, direction);
     difficulty += direction;
     currentPackPath.clear();
     const PackInfo* current = selectedLevelPackInfo();

@@ -22,7 +22,7 @@ struct CatalogueHooks {
     std::function<void()> reloadPackPicture;   // interface picture 26 from "pack1.bmp"
     std::function<void()> reloadThemePictures; // the theme pictures of the selected theme
     std::function<bool()> previewBusy;         // the preview is sliding or not yet captured
-    std::function<void(int)> startPreviewSlide; // 2 towards the previous pack, 1 towards the next
+    std::function<void(int)> startPreviewSlide; // -1 towards the previous pack, +1 towards the next
 };
 
 class PackCatalogue {

@@ -133,7 +133,11 @@ int InitApplication(StartupDevices devices)
     app.clearPicture = thePictures.allPicture.get();
 
     readOptions();
-    loadKeyBindings(kWindowSettingsFile);
+    // The window read the settings file before it opened: its key lines come from there.
+    if (app.mainWindow)
+        useKeyBindings(app.mainWindow->settings.keys, kWindowSettingsFile);
+    else
+        loadKeyBindings(kWindowSettingsFile);
     const Options& options = theRecords.options;
     app.musicOn = options.musicEnabled;
     app.soundOn = options.soundEnabled;

@@ -323,8 +323,9 @@ void drawMagnifierOverlay(Surface* back)
     app.cursorVisible = 0;
 }
 
-// The arrows choose the level and the pack; Tab reaches the two buttons. In the difficulty dialog
-// the arrows move between its buttons, top to bottom as on the screen.
+// The arrows choose the level and the pack (Up the harder one, as Hard is the dialog's top button);
+// Tab reaches the two buttons. In the difficulty dialog the arrows move between its buttons, top to
+// bottom as on the screen.
 constexpr FocusItem kFocus[] = {{"ImageMainMenuLC"}, {"ImageStart"}};
 constexpr FocusItem kDialogFocus[] = {{"LC00"}, {"LC01"}, {"LC02"}};
 
@@ -352,8 +353,8 @@ void keyDown(const Message& message)
     case Key::PageDown: levelStepForward(5); break;
     case Key::Home: levelFirst(); break;
     case Key::End: levelLastUnlocked(); break;
-    case Key::Up: theCatalogue.previousLevelPack(); break;
-    case Key::Down: theCatalogue.nextLevelPack(); break;
+    case Key::Up: theCatalogue.nextLevelPack(); break;
+    case Key::Down: theCatalogue.previousLevelPack(); break;
     default: break;
     }
 }

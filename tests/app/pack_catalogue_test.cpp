@@ -45,7 +45,7 @@ struct Recorder {
     CatalogueHooks hooks()
     {
         return {[this] { ++levelStarts; }, [this] { ++packPictures; }, [this] { ++themeReloads; },
-                [this] { return busy; }, [this](int kind) { ++slides; lastSlide = kind; }};
+                [this] { return busy; }, [this](int direction) { ++slides; lastSlide = direction; }};
     }
 };
 
@@ -188,7 +188,7 @@ TEST(PackCatalogue, SteppingMovesTheDifficultyByOneWhateverPackItFinds)
     EXPECT_EQ(cat.difficulty, 1);
     EXPECT_EQ(cat.selectedLevelPack, 1);
     EXPECT_EQ(cat.selectedTheme, 3); // the standard pack has no description: t2 is record 3
-    EXPECT_EQ(rec.lastSlide, 1);
+    EXPECT_EQ(rec.lastSlide, +1);
     EXPECT_EQ(rec.themeReloads, 1);
     EXPECT_EQ(rec.levelStarts, 1);
     EXPECT_EQ(rec.packPictures, 1);
@@ -201,7 +201,7 @@ TEST(PackCatalogue, SteppingMovesTheDifficultyByOneWhateverPackItFinds)
     EXPECT_EQ(cat.difficulty, 0);
     EXPECT_EQ(cat.selectedLevelPack, 0);
     EXPECT_EQ(cat.selectedTheme, 2);
-    EXPECT_EQ(rec.lastSlide, 2);
+    EXPECT_EQ(rec.lastSlide, -1);
     cat.previousLevelPack();
     EXPECT_EQ(rec.slides, 2);
 }

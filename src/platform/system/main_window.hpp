@@ -42,8 +42,11 @@ struct MainWindow {
     // A presenter that shows back buffers in this window.
     std::unique_ptr<FramePresenter> makePresenter();
     // Full screen on the desktop, or a resizable window of the largest whole multiple of 800 x 600
-    // that fits it; the choice is saved.
-    void toggleFullScreen();
+    // that fits it; the choice is saved. Without a window (a headless run) only the setting changes.
+    void setFullScreen(bool on);
+    void toggleFullScreen() { setFullScreen(!settings.fullScreen); }
+    // Fit or whole multiples only; saved. Frames shown from now on are placed anew.
+    void setScaling(ScalingMode mode);
     // A mouse position in window pixels as a position on the 800 x 600 picture (may lie outside).
     void windowToPicture(int& x, int& y) const;
 };
@@ -84,15 +87,17 @@ private:
 };
 
 // Scales the changed rows of the back buffer into the window's own pixels and updates just those
-// rows of the window.
+// rows of the window. It follows `*scaling` (the window's setting, which outlives it) from frame
+// to frame.
 class WindowSurfacePresenter : public WindowPresenterBase {
 public:
-    WindowSurfacePresenter(SDL_Window* window, ScalingMode scaling, std::string pathName);
+    WindowSurfacePresenter(SDL_Window* window, const ScalingMode* scaling, std::string pathName);
     DisplayResult present(const Surface& backBuffer) override;
 
 private:
     SDL_Window* window_;
-    ScalingMode scaling_;
+    const ScalingMode* scaling_;
+    ScalingMode placedWith_ = ScalingMode::Fit;
     int windowW_ = 0;
     int windowH_ = 0;
     Rect dest_;
