@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "world/background_block.hpp"
 #include "world/cell_kind.hpp"
 #include "world/level_check.hpp"
 #include "world/level_file.hpp"
@@ -45,8 +46,7 @@ struct LevelProps {
 // The sizes the editor makes and resizes to.
 inline constexpr std::int32_t kMinEditWidth = 20, kMinEditHeight = 15;
 inline constexpr std::int32_t kMaxEditWidth = kMaxCheckedWidth, kMaxEditHeight = kMaxCheckedHeight;
-// Background blocks cover 5 x 5 cells and show one of five looks (4: the watching eyes).
-inline constexpr std::int32_t kBlockCells = 5;
+// Background blocks (kBlockCells square) show one of five looks (4: the watching eyes).
 inline constexpr std::int32_t kBlockLooks = 5;
 // The themes the game ships.
 inline constexpr std::int32_t kEditThemes = 3;
