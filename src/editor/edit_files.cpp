@@ -3,13 +3,11 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include "common/atomic_file.hpp"
+#include "platform/system/regular_file.hpp"
 
 namespace burrowix {
 
@@ -56,28 +54,22 @@ std::optional<EditLevel> editLevelFromBytes(std::span<const std::uint8_t> bytes,
 std::optional<EditLevel> readEditLevel(const std::string& path, std::string& error)
 {
     // Only a regular file: opening a named pipe would wait for a writer.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        error = path + ": " + std::strerror(errno);
+    std::uint64_t size = 0;
+    FilePtr f = openRegularFile(path, &size);
+    if (!f) {
+        const int why = errno;
+        const std::string kind = nonRegularKind(path);
+        error = path + ": " + (kind.empty() ? std::string(std::strerror(why)) : "not a regular file but " + kind);
         return std::nullopt;
     }
-    if (!S_ISREG(st.st_mode)) {
-        error = path + ": not a regular file";
+    if (size > kMaxSourceBytes) {
+        error = path + ": larger than any level";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) {
+        error = path + ": cannot be read whole";
         return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-        if (bytes.size() > kMaxSourceBytes) {
-            error = path + ": larger than any level";
-            return std::nullopt;
-        }
     }
     std::optional<EditLevel> level =
         endsWithLevelFileName(path)
