@@ -41,8 +41,10 @@ std::optional<OwnLevelPack> parseOwnLevelPack(std::string_view bytes, std::strin
         std::size_t length = 0;
         const char* digits = line.data() + std::min(line.size(), kLevelWord.size());
         const auto r = std::from_chars(digits, line.data() + line.size(), length);
+        // The length as encodeOwnLevelPack writes it: digits only, no leading zero.
+        const bool leadingZero = r.ptr - digits > 1 && *digits == '0';
         if (eol == std::string_view::npos || !line.starts_with(kLevelWord) || r.ec != std::errc() ||
-            r.ptr != line.data() + line.size()) {
+            r.ptr != line.data() + line.size() || leadingZero) {
             reason = "the line before level " + n + " is not \"level\" and its length";
             return std::nullopt;
         }

@@ -165,6 +165,9 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
                 return p.fail("the " + std::string(key) + " is longer than " + std::to_string(kMaxNoteLength) +
                               " bytes"),
                        std::nullopt;
+            for (char ch : value)
+                if (std::uint8_t(ch) < 32 || ch == 127)
+                    return p.fail("the " + std::string(key) + " holds a control character"), std::nullopt;
             (key == "title" ? noted.title : noted.hint) = std::string(value);
             continue;
         }

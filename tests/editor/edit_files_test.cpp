@@ -139,6 +139,7 @@ TEST(LevelSourceNotes, TitleHintAndThemeLines)
              {"hint " + std::string(201, 'x') + "\n", "longer than 200"},
              {"theme 7\n", "theme 7 is not 0..6"},
              {"theme\n", "takes 1 numbers"},
+             {"title a\tb\n", "the title holds a control character"},
          }) {
         EXPECT_FALSE(parseLevelSource(text + map, error, &notes)) << text;
         EXPECT_NE(error.find(message), std::string::npos) << error;

@@ -46,6 +46,7 @@ TEST(OwnLevels, DamageIsNamed)
              {good + "level 2", "before level 3"},
              {good + "levels 2\nab\n", "before level 3"},
              {good + "level -1\n\n", "before level 3"},
+             {good + "level 01\nx\n", "before level 3"},
              {good + "level 99999999999999999999\n", "before level 3"},
              {good + "level 2000000\n", "level 3 is longer"},
              {good + "level 1\nab\n", "level 3 is not as long"},
