@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/level_presentation.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
@@ -16,6 +17,22 @@
 #include "world/world.hpp"
 
 namespace burrowix {
+
+namespace {
+
+// What every level start ends with, from a pack or from the own levels.
+void finishLevelStart(World& w, int levelIndex)
+{
+    w.levelIndex = levelIndex;
+    screenFlow.levelNumber = levelIndex;
+    refreshCellViewCoordinates(w);
+
+    app.worldReady = w.loaded ? 1 : 0;
+    screenFlow.nameEntryState = 0;
+    screenFlow.levelChoiceKeysEnabled = 1;
+}
+
+} // namespace
 
 std::string levelMemberName(int levelIndex)
 {
@@ -41,6 +58,16 @@ void startLevel(int levelIndex)
 
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
+    if (theCatalogue.ownPackSelected) {
+        // The own levels are held in memory.
+        if (std::size_t(levelIndex) < ownLevelPack.levels.size())
+            setUpLevel(w, ownLevelPack.levels[std::size_t(levelIndex)].file, levelIndex, app.cellSize,
+                       theCatalogue.difficulty);
+        else
+            setUpLevel(w, LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
+        finishLevelStart(w, levelIndex);
+        return;
+    }
     std::string path = member;
     if (theCatalogue.currentPack) {
         if (std::optional<std::string> extracted = theCatalogue.currentPack->extractByName(member))
@@ -49,14 +76,7 @@ void startLevel(int levelIndex)
     loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty);
     if (theCatalogue.currentPack)
         theCatalogue.currentPack->removeTempFileByName(member);
-
-    w.levelIndex = levelIndex;
-    screenFlow.levelNumber = levelIndex;
-    refreshCellViewCoordinates(w);
-
-    app.worldReady = w.loaded ? 1 : 0;
-    screenFlow.nameEntryState = 0;
-    screenFlow.levelChoiceKeysEnabled = 1;
+    finishLevelStart(w, levelIndex);
 }
 
 } // namespace burrowix

@@ -2,6 +2,7 @@
 
 #include "app/game_screen.hpp"
 #include "app/key_settings.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
 #include "app/record_files.hpp"
@@ -99,6 +100,7 @@ int InitApplication(StartupDevices devices)
     world.reset();
     thePictures.reset();
     theCatalogue.reset();
+    ownLevelPack.reset();
     theGui.reset();
     destroyFonts();
     theFontFiles.reset();
@@ -169,6 +171,7 @@ void firstFrameInit()
     loadEffectTable();
     readHallOfFame();
     readProgress();
+    ownLevelPack.load();
     theRecords.startNewGameValues();
     startGameMusic(app.mainWindow, app.musicOn, theRecords.options.musicVolume);
     app.firstFrame = 0;

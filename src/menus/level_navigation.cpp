@@ -22,7 +22,7 @@ int lastLevel()
 
 int unlockedLevels()
 {
-    return theRecords.progress.unlockedLevels(theCatalogue.difficulty);
+    return theCatalogue.unlockedLevels();
 }
 
 // Shows level `level`, the new preview sliding in from the left (`slide` 2) or the right (1).
