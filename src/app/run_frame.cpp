@@ -82,6 +82,12 @@ void startSnapshotCountdownOnRestore()
     };
 }
 
+void presentBackgroundNow()
+{
+    if (theDisplay.backBuffer && clearFrame(theDisplay.backBuffer.get()) == DisplayResult::Ok)
+        presentFrame(theDisplay);
+}
+
 void RunFrame()
 {
     if (app.firstFrame)

@@ -7,6 +7,11 @@ namespace burrowix {
 
 void RunFrame();
 
+// Composes the current screen's background alone and presents it at once, outside the frame pace:
+// the first picture reaches the screen while start-up loads the rest. The frames that follow
+// compose the whole screen as usual.
+void presentBackgroundNow();
+
 // Makes a display restore start the countdown after which the frame rebuilds the level-choice
 // snapshot and the widgets.
 void startSnapshotCountdownOnRestore();

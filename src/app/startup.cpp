@@ -124,6 +124,14 @@ int InitApplication(StartupDevices devices)
     connectPictures();
     connectEffects();
 
+    // The logo goes on screen first; everything else loads behind it.
+    app.currentScreen = ScreenLogo;
+    loadLogoPictures(theDisplay, theCatalogue, thePictures);
+    if (thePictures.allPicture && thePictures.interfaceImages[kLogoImage]) {
+        app.clearPicture = thePictures.allPicture.get();
+        presentBackgroundNow();
+    }
+
     std::string missingPicture;
     const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures, &missingPicture);
     if (!missing.empty()) {
