@@ -27,6 +27,7 @@
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "world/world.hpp"
@@ -98,6 +99,7 @@ int InitApplication(StartupDevices devices)
     levelPresentation.reset();
     world.reset();
     thePictures.reset();
+    stillFrame.reset();
     theCatalogue.reset();
     theGui.reset();
     destroyFonts();
