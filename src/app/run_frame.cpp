@@ -1,5 +1,7 @@
 #include "app/run_frame.hpp"
 
+#include <algorithm>
+
 #include "app/frame_dispatch.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
@@ -108,6 +110,11 @@ void redrawPointerOnly(Ticks now)
         if (!r.empty())
             blitFast(back, r.left, r.top, stillFrame.underPointer.get(), &r, false);
     drawPointerLast();
+    if (theDisplay.presenter) {
+        const int top = old.empty() ? fresh.top : fresh.empty() ? old.top : std::min(old.top, fresh.top);
+        const int bottom = std::max(old.empty() ? 0 : old.bottom, fresh.empty() ? 0 : fresh.bottom);
+        theDisplay.presenter->onlyRowsMayChange(top, bottom);
+    }
     if (presentFrame(theDisplay) != DisplayResult::Ok)
         app.frameChanged = 1;
     app.lastFrameTime = now;

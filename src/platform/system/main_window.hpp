@@ -55,6 +55,7 @@ public:
     explicit WindowPresenterBase(std::string pathName) : pathName_(std::move(pathName)) {}
     void screenContentsLost() override { changes_.forgetAll(); }
     void frameShown() override;
+    void onlyRowsMayChange(int top, int bottom) override { changes_.limitNextTo({top, bottom}); }
 
     // Run once, right after the second frame has been shown: the first is the picture shown
     // while start-up still loads, the second the first one the frame loop presents.
