@@ -59,12 +59,17 @@ DisplayResult clearFrame(Surface* back)
 // when the screen under it is kept.
 enum class FrameWork { Nothing, PointerOnly, Whole };
 
+// The screen has to be composed whatever the time: something changed, or it is not still.
+bool mustCompose()
+{
+    return app.frameChanged || !screenEntry(app.currentScreen).still || !theDisplay.backBuffer ||
+           theDisplay.backBuffer->isLost() || app.snapshotCountdown != 0 || screenFlow.nameEntryState == 1 ||
+           dispatch::difficultyDialogState() == 2;
+}
+
 FrameWork frameWork()
 {
-    if (app.frameChanged || !screenEntry(app.currentScreen).still ||
-        !theDisplay.backBuffer || theDisplay.backBuffer->isLost())
-        return FrameWork::Whole;
-    if (app.snapshotCountdown != 0 || screenFlow.nameEntryState == 1 || dispatch::difficultyDialogState() == 2)
+    if (mustCompose())
         return FrameWork::Whole;
     if (!app.cursorVisible || !theGui.pointer.frameDue(app.frameClock))
         return FrameWork::Nothing;
@@ -143,6 +148,26 @@ void presentBackgroundNow()
 {
     if (theDisplay.backBuffer && clearFrame(theDisplay.backBuffer.get()) == DisplayResult::Ok)
         presentFrame(theDisplay);
+}
+
+int msUntilFrameWork(Ticks now)
+{
+    if (app.firstFrame || app.paused || mustCompose())
+        return 0;
+    const Ticks clock = now - app.pausedTicks;
+    // A change is due at the first tick more than `d` after `since`.
+    auto until = [clock](Ticks since, std::int32_t d) {
+        const std::int64_t wait = std::int64_t(d) + 1 - std::int32_t(clock - since);
+        return int(std::clamp<std::int64_t>(wait, 0, kStillScreenWait));
+    };
+    int wait = kStillScreenWait;
+    const PointerSet& pointer = theGui.pointer;
+    if (app.cursorVisible && pointer.current >= 0 && pointer.current < int(pointer.shapes.size()) &&
+        pointer.shapes[std::size_t(pointer.current)].lastFrame != 0)
+        wait = std::min(wait, until(pointer.lastChange, kPointerFrameTime));
+    if (app.currentScreen == ScreenLogo)
+        wait = std::min(wait, until(app.screenEnterTime, kLogoTime));
+    return wait;
 }
 
 void RunFrame()

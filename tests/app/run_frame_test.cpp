@@ -1,5 +1,9 @@
 #include "app/run_frame.hpp"
 
+#include <algorithm>
+
+#include "app/main_loop.hpp"
+
 #include "app/frame_dispatch.hpp"
 #include "app/screen_table.hpp"
 #include "app/window_procedure.hpp"
@@ -293,6 +297,37 @@ TEST_F(StillScreenTest, APointerFrameRepaintsOnlyThePointerWithTheWholeFramesPix
     screenAt(700);
     EXPECT_EQ(drawsOfTestScreen, 3);
     EXPECT_EQ(theDisplay.backBuffer->pixel(799, 55), 0x445566u);
+}
+
+// With nothing due, the loop waits for input or the next timed change instead of waking every frame.
+TEST_F(StillScreenTest, TheLoopSleepsUntilInputOrThePointersNextPicture)
+{
+    app.frameInterval = 25;
+    clock.set(1000);
+    app.lastFrameTime = 1000;
+    events.at(2600, {MessageType::KeyDown, 'A'});
+    events.at(4000, {MessageType::Close});
+    runMessageLoop();
+    EXPECT_EQ(frames, (std::vector<Ticks>{1026, 2600})) << "input brings its frame at once";
+    EXPECT_LE(events.waits.size(), 12u);
+    EXPECT_EQ(*std::max_element(events.waits.begin(), events.waits.end()), kStillScreenWait);
+}
+
+TEST_F(StillScreenTest, AnAnimatedPointerWakesTheLoopExactlyForItsNextPicture)
+{
+    theGui.pointer.shapes.push_back(PointerShape{8, 8, 1, 2, 0, 0, -1});
+    theGui.pointer.current = 0;
+    app.cursorVisible = 1;
+    app.frameInterval = 25;
+    clock.set(1000);
+    app.lastFrameTime = 1000;
+    events.at(1500, {MessageType::Close});
+    ASSERT_TRUE(theDisplay.isSetUp());
+    runMessageLoop();
+    ASSERT_EQ(frames.size(), 5u);
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], 1026u + 101u * i) << i;
+    EXPECT_EQ(drawsOfTestScreen, 1);
 }
 
 } // namespace
