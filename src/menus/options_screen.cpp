@@ -77,6 +77,7 @@ void registerOptionsScreen()
     options.background = [] { return kBackground; };
     options.drawOverlay = drawGauges;
     options.keyDown = keyDown;
+    options.still = true;
     registerScreen(ScreenOptions, options);
 }
 
