@@ -11,6 +11,7 @@
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 #include "world/digger.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
@@ -56,6 +57,7 @@ void resetGameState()
     levelPresentation.reset();
     screenFlow.reset();
     theRecords.reset();
+    stillFrame.reset();
     // The eyes draw random numbers: a run must not inherit their timing from an earlier one.
     theEyeLids.reset();
 }

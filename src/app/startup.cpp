@@ -28,6 +28,7 @@
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "world/world.hpp"
@@ -99,6 +100,7 @@ int InitApplication(StartupDevices devices)
     levelPresentation.reset();
     world.reset();
     thePictures.reset();
+    stillFrame.reset();
     theCatalogue.reset();
     ownLevelPack.reset();
     theGui.reset();
@@ -125,6 +127,14 @@ int InitApplication(StartupDevices devices)
     }
     connectPictures();
     connectEffects();
+
+    // The logo goes on screen first; everything else loads behind it.
+    app.currentScreen = ScreenLogo;
+    loadLogoPictures(theDisplay, theCatalogue, thePictures);
+    if (thePictures.allPicture && thePictures.interfaceImages[kLogoImage]) {
+        app.clearPicture = thePictures.allPicture.get();
+        presentBackgroundNow();
+    }
 
     std::string missingPicture;
     const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures, &missingPicture);

@@ -101,6 +101,7 @@ void registerOptionsScreen()
     options.drawFrame = drawSwitches;
     options.drawOverlay = drawGauges;
     options.keyDown = keyDown;
+    options.still = true;
     registerScreen(ScreenOptions, options);
 }
 

@@ -164,10 +164,10 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
         presenter = std::make_unique<WindowSurfacePresenter>(window, &settings.scaling, pathName);
     if (settings.fullScreen) {
         // SDL waits up to 100 ms after a full-screen request for the window to change, and a
-        // window that covers the desktop already never does: asked after the first frame, that
-        // wait does not hold up the first picture.
+        // window that covers the desktop already never does: asked once start-up is over, that
+        // wait holds up neither the first picture nor the loading behind it.
         SDL_Window* w = window;
-        presenter->afterFirstFrame = [w] { SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP); };
+        presenter->afterStartup = [w] { SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP); };
     }
     if (presenter->restoreDevice() != DisplayResult::Ok)
         return nullptr;
@@ -176,13 +176,14 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
 
 void WindowPresenterBase::frameShown()
 {
-    if (firstFrameLogged_)
+    if (framesShown_ >= 2)
         return;
-    firstFrameLogged_ = true;
-    std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
-                 pathName_.c_str());
-    if (afterFirstFrame)
-        afterFirstFrame();
+    if (++framesShown_ == 1) {
+        std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
+                     pathName_.c_str());
+    } else if (afterStartup) {
+        afterStartup();
+    }
 }
 
 RendererPresenter::RendererPresenter(SDL_Renderer* renderer, std::string pathName)

@@ -58,16 +58,18 @@ public:
     explicit WindowPresenterBase(std::string pathName) : pathName_(std::move(pathName)) {}
     void screenContentsLost() override { changes_.forgetAll(); }
     void frameShown() override;
+    void onlyRowsMayChange(int top, int bottom) override { changes_.limitNextTo({top, bottom}); }
 
-    // Run once, right after the first frame has been shown.
-    std::function<void()> afterFirstFrame;
+    // Run once, right after the second frame has been shown: the first is the picture shown
+    // while start-up still loads, the second the first one the frame loop presents.
+    std::function<void()> afterStartup;
 
 protected:
     FrameChangeTracker changes_;
 
 private:
     std::string pathName_;
-    bool firstFrameLogged_ = false;
+    int framesShown_ = 0;
 };
 
 // Uploads the changed rows of the back buffer into a streaming texture and presents it.
