@@ -99,6 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(pak.readMember(i, bytes), "in-memory read failed");
             check(bytes.size() <= pak.member(i)->size, "read more than the member's size");
             check(fileBytes(*copy) == bytes, "copy differs from the member's bytes");
+            const PackArchive::MemberView view = pak.viewMember(i);
+            check(bytes.empty() || view.file, "a member with bytes has no view");
+            check(std::vector<std::uint8_t>(view.data, view.data + view.size) == bytes,
+                  "the view differs from the member's bytes");
         }
         pak.removeTempFiles();
         check(entriesIn(gCopies) == 0, "a unique copy was left behind");

@@ -13,6 +13,7 @@
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 #include "world/digger.hpp"
 #include "world/level_file.hpp"
 #include "world/level_loader.hpp"
@@ -60,6 +61,7 @@ void resetGameState()
     theRecords.reset();
     attemptRecording.reset();
     resetReplayPlayback();
+    stillFrame.reset();
     // The looks draw random numbers (the eyes, animations, sound variants): a run starts from the
     // same sequence and eye timing whatever ran before it.
     theEyeLids.reset();

@@ -19,6 +19,9 @@ int actionNamed(const std::string& name)
     return -1;
 }
 
+// An action left without a key (its default went to another) is written so that it reads back so.
+constexpr const char* kNoKey = "none";
+
 } // namespace
 
 KeyBindings bindingsFromEntries(const KeyEntries& entries, std::vector<std::string>& warnings)
@@ -29,18 +32,24 @@ KeyBindings bindingsFromEntries(const KeyEntries& entries, std::vector<std::stri
     for (const auto& [name, value] : entries) {
         const int action = actionNamed(name);
         if (action < 0) {
-            warnings.push_back("key." + name + ": no such action");
+            warnings.push_back("key." + shownLine(name) + ": no such action");
+            continue;
+        }
+        if (value == kNoKey) {
+            bindings.keys[std::size_t(action)] = 0;
+            chosen[std::size_t(action)] = true;
             continue;
         }
         const std::uint32_t key = keyFromName(value);
+        const std::string entry = "key." + name + " = " + shownLine(value);
         if (key == 0 || key == Key::Escape) {
-            warnings.push_back("key." + name + " = " + value + ": " + (key ? "Esc is kept for the exit panel" : "no such key") +
-                               ", " + keyName(kGameActions[std::size_t(action)].defaultKey) + " used");
+            warnings.push_back(entry + ": " + (key ? "Esc is kept for the exit panel" : "no such key") + ", " +
+                               keyName(kGameActions[std::size_t(action)].defaultKey) + " used");
             continue;
         }
         if (const int earlier = bindings.actionOf(key); earlier >= 0 && chosen[std::size_t(earlier)]) {
-            warnings.push_back("key." + name + " = " + value + ": already " + kGameActions[std::size_t(earlier)].title +
-                               ", " + keyName(kGameActions[std::size_t(action)].defaultKey) + " used");
+            warnings.push_back(entry + ": already " + kGameActions[std::size_t(earlier)].title + ", " +
+                               keyName(kGameActions[std::size_t(action)].defaultKey) + " used");
             continue;
         }
         bindings.keys[std::size_t(action)] = key;
@@ -68,24 +77,31 @@ KeyEntries entriesOf(const KeyBindings& bindings)
 {
     KeyEntries entries;
     for (std::size_t i = 0; i < bindings.keys.size(); ++i)
-        entries.emplace_back(kGameActions[i].settingName, keyName(bindings.keys[i]));
+        entries.emplace_back(kGameActions[i].settingName, bindings.keys[i] ? keyName(bindings.keys[i]) : kNoKey);
     return entries;
+}
+
+void useKeyBindings(const KeyEntries& entries, const std::string& path)
+{
+    std::vector<std::string> warnings;
+    keyBindings = bindingsFromEntries(entries, warnings);
+    for (const std::string& w : warnings)
+        std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
 }
 
 void loadKeyBindings(const std::string& path)
 {
-    std::vector<std::string> warnings;
-    keyBindings = bindingsFromEntries(readKeySettings(path), warnings);
-    for (const std::string& w : warnings)
-        std::fprintf(stderr, "burrowix: %s: %s\n", path.c_str(), w.c_str());
+    useKeyBindings(readKeySettings(path), path);
 }
 
 bool saveKeyBindings(const std::string& path)
 {
     const KeyEntries entries = entriesOf(keyBindings);
-    if (app.mainWindow)
-        app.mainWindow->settings.keys = entries;
-    return writeKeySettings(path, entries);
+    if (!app.mainWindow)
+        return writeKeySettings(path, entries);
+    // The window holds the file's other settings as they are now.
+    app.mainWindow->settings.keys = entries;
+    return writeWindowSettings(path, app.mainWindow->settings);
 }
 
 } // namespace burrowix

@@ -1,7 +1,8 @@
 #pragma once
 // The key bindings kept in `settings.ini`: read at start-up into `keyBindings`, written when the
 // Controls screen changes them. A bad entry (an unknown action or key name, Esc, a key bound twice)
-// leaves that action its default key, with one line on standard error.
+// leaves that action its default key, with one line on standard error. `key.ACTION = none` leaves
+// the action without a key: so an action whose default another action took is written.
 
 #include <string>
 #include <utility>
@@ -18,6 +19,9 @@ KeyBindings bindingsFromEntries(const KeyEntries& entries, std::vector<std::stri
 // Every action's entry, in the table's order.
 KeyEntries entriesOf(const KeyBindings& bindings);
 
+// Sets `keyBindings` from the key lines of the settings file at `path`, already read; warnings go
+// to standard error prefixed with the path.
+void useKeyBindings(const KeyEntries& entries, const std::string& path);
 // Reads `keyBindings` from the settings file at `path`.
 void loadKeyBindings(const std::string& path);
 // Writes `keyBindings` into the settings file at `path`, keeping its other settings, and into the

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/level_presentation.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
@@ -24,6 +25,18 @@ namespace burrowix {
 namespace {
 
 std::uint64_t startedHash = 0;
+
+// What every level start ends with, from a pack or from the own levels.
+void finishLevelStart(World& w, int levelIndex)
+{
+    w.levelIndex = levelIndex;
+    screenFlow.levelNumber = levelIndex;
+    refreshCellViewCoordinates(w);
+
+    app.worldReady = w.loaded ? 1 : 0;
+    screenFlow.nameEntryState = 0;
+    screenFlow.levelChoiceKeysEnabled = 1;
+}
 
 } // namespace
 
@@ -70,6 +83,19 @@ void startLevelWithSeed(int levelIndex, std::uint32_t seed)
 
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
+    if (theCatalogue.ownPackSelected) {
+        // The own levels are held in memory.
+        if (std::size_t(levelIndex) < ownLevelPack.levels.size())
+            setUpLevel(w, ownLevelPack.levels[std::size_t(levelIndex)].file, levelIndex, app.cellSize,
+                       theCatalogue.difficulty);
+        else
+            setUpLevel(w, LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
+        // Replays are kept per shipped pack and level; an own level's attempt is not recorded.
+        startedHash = 0;
+        abandonAttemptRecording();
+        finishLevelStart(w, levelIndex);
+        return;
+    }
     std::string path = member;
     if (theCatalogue.currentPack) {
         if (std::optional<std::string> extracted = theCatalogue.currentPack->extractByName(member))
@@ -87,14 +113,7 @@ void startLevelWithSeed(int levelIndex, std::uint32_t seed)
     }
     if (theCatalogue.currentPack)
         theCatalogue.currentPack->removeTempFileByName(member);
-
-    w.levelIndex = levelIndex;
-    screenFlow.levelNumber = levelIndex;
-    refreshCellViewCoordinates(w);
-
-    app.worldReady = w.loaded ? 1 : 0;
-    screenFlow.nameEntryState = 0;
-    screenFlow.levelChoiceKeysEnabled = 1;
+    finishLevelStart(w, levelIndex);
 }
 
 } // namespace burrowix

@@ -1,5 +1,7 @@
 #include "app/main_loop.hpp"
 
+#include <algorithm>
+
 #include "app/run_frame.hpp"
 #include "app/window_procedure.hpp"
 #include "platform/system/event_source.hpp"
@@ -31,7 +33,9 @@ int runMessageLoop()
         RunFrame();
         if (!app.appActive)
             continue;
-        const int wait = msUntilNextFrame(app.clock->ticks(), app.lastFrameTime, app.frameInterval);
+        // A still screen with nothing due waits for input or its next timed change.
+        const Ticks now = app.clock->ticks();
+        const int wait = std::max(msUntilNextFrame(now, app.lastFrameTime, app.frameInterval), msUntilFrameWork(now));
         if (wait > 0)
             app.events->wait(wait);
     }

@@ -1,6 +1,11 @@
 #include "app/pack_catalogue.hpp"
 
+#include <algorithm>
+
+#include "app/own_level_pack.hpp"
 #include "platform/archive/open_packs.hpp"
+#include "records/records.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 
@@ -42,6 +47,7 @@ void PackCatalogue::reset()
     difficulty = 0;
     currentLevelCount = 0;
     currentPackNumber = 0;
+    ownPackSelected = false;
     standardPackName = "standart.pak";
     currentPackPath.clear();
     standardPack.reset();
@@ -154,10 +160,20 @@ const PackInfo* PackCatalogue::selectedThemeInfo() const
 
 void PackCatalogue::copyLevelPackInfo()
 {
+    if (ownPackSelected) {
+        currentLevelCount = std::int32_t(ownLevelPack.levels.size());
+        currentPackNumber = difficulty;
+        return;
+    }
     if (const PackInfo* pack = selectedLevelPackInfo()) {
         currentLevelCount = pack->levelCount;
         currentPackNumber = pack->packNumber;
     }
+}
+
+std::int32_t PackCatalogue::unlockedLevels() const
+{
+    return ownPackSelected ? std::int32_t(ownLevelPack.levels.size()) : theRecords.progress.unlockedLevels(difficulty);
 }
 
 int PackCatalogue::findLevelPack(std::int32_t number) const
@@ -198,13 +214,35 @@ void PackCatalogue::selectLevelPackByNumber()
         applyLevelPackSelection(index, previousTheme);
 }
 
+bool PackCatalogue::stepOwnPack(int direction)
+{
+    if (ownPackSelected) {
+        // Back from the own levels to the pack of the difficulty they were played at.
+        if (direction > 0)
+            return true;
+        call(hooks.startPreviewSlide, 2);
+        ownPackSelected = false;
+        selectLevelPackByNumber();
+        return true;
+    }
+    if (direction < 0 || difficulty < levelPackCount - 1 || ownLevelPack.levels.empty())
+        return false;
+    call(hooks.startPreviewSlide, 1);
+    ownPackSelected = true;
+    screenFlow.levelNumber = std::min(screenFlow.levelNumber, std::int32_t(ownLevelPack.levels.size()) - 1);
+    call(hooks.startCurrentLevel);
+    return true;
+}
+
 void PackCatalogue::stepLevelPack(int direction)
 {
     if (hooks.previewBusy && hooks.previewBusy())
         return;
+    if (stepOwnPack(direction))
+        return;
     if (direction < 0 ? difficulty < 1 : difficulty >= levelPackCount - 1)
         return;
-    call(hooks.startPreviewSlide, direction < 0 ? 2 : 1);
+    call(hooks.startPreviewSlide, direction);
     difficulty += direction;
     currentPackPath.clear();
     const PackInfo* current = selectedLevelPackInfo();

@@ -22,7 +22,7 @@ struct CatalogueHooks {
     std::function<void()> reloadPackPicture;   // interface picture 26 from "pack1.bmp"
     std::function<void()> reloadThemePictures; // the theme pictures of the selected theme
     std::function<bool()> previewBusy;         // the preview is sliding or not yet captured
-    std::function<void(int)> startPreviewSlide; // 2 towards the previous pack, 1 towards the next
+    std::function<void(int)> startPreviewSlide; // -1 towards the previous pack, +1 towards the next
 };
 
 class PackCatalogue {
@@ -50,6 +50,9 @@ public:
     std::unique_ptr<PackArchive> standardPack;
     std::unique_ptr<PackArchive> currentPack;
     std::int32_t currentPackKind = kStandard;
+    // The player's own levels are chosen, one step past the last level pack; they are played at
+    // the difficulty chosen before, and every one of them is open.
+    bool ownPackSelected = false;
     CatalogueHooks hooks;
 
     PackCatalogue() = default;
@@ -71,6 +74,9 @@ public:
     void openCurrentPackOn(const std::string& fileName);
 
     void copyLevelPackInfo();
+    // Levels of the chosen pack that may be started: the level progress of a shipped pack, all
+    // of the own levels.
+    std::int32_t unlockedLevels() const;
     void selectLevelPackByNumber();
     void previousLevelPack() { stepLevelPack(-1); }
     void nextLevelPack() { stepLevelPack(+1); }
@@ -87,6 +93,8 @@ private:
     int findLevelPack(std::int32_t number) const;
     void applyLevelPackSelection(int index, std::int32_t previousTheme);
     void stepLevelPack(int direction);
+    // A step into or out of the own levels; false when the step is between shipped packs.
+    bool stepOwnPack(int direction);
 };
 
 extern PackCatalogue theCatalogue;

@@ -110,6 +110,14 @@ void reloadPackPicture(Display& display, PackCatalogue& catalogue, PictureTables
     setKey(picture, kBlack);
 }
 
+void loadLogoPictures(Display& display, PackCatalogue& catalogue, PictureTables& p)
+{
+    catalogue.useStandardPack();
+    const PictureRequest requests[] = {{&p.allPicture, "all.bmp"},
+                                       {&p.interfaceImages[kLogoImage], kInterfaceImageNames[kLogoImage]}};
+    loadBitmapSurfaces(display, requests);
+}
+
 std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& p,
                                 std::string* missingName)
 {
@@ -127,6 +135,7 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
         requests.push_back({&p.exppointsImages[i], kExppointsImageNames[i]});
     for (int i = 0; i < kAddweaponImageCount; ++i)
         requests.push_back({&p.addweaponImages[i], kAddweaponImageNames[i]});
+    std::erase_if(requests, [](const PictureRequest& r) { return *r.slot != nullptr; });
     loadBitmapSurfaces(display, requests);
 
     loadThemePictures(display, catalogue, p);

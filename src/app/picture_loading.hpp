@@ -12,9 +12,13 @@ namespace burrowix {
 class PackCatalogue;
 struct Display;
 
-// Loads every picture start-up needs, sets their colour keys and the back buffer's, and returns
-// the message of the first missing essential picture ("" when all are there); `missingName`, when
-// given, receives that picture's file name. The theme pictures come from the catalogue's selected
+// The two pictures the logo screen shows, "all.bmp" (the clear colour) and "logo.jpg", from the
+// standard pack, so that the logo can be on screen while the rest loads; no keys yet.
+void loadLogoPictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures);
+
+// Loads every picture start-up needs (those already loaded stay), sets their colour keys and the
+// back buffer's, and returns the message of the first missing essential picture ("" when all are
+// there); `missingName`, when given, receives that picture's file name. The theme pictures come from the catalogue's selected
 // theme pack, "pack1.bmp" from its selected level pack.
 std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, PictureTables& pictures,
                                 std::string* missingName = nullptr);

@@ -1,5 +1,7 @@
 #include "app/run_frame.hpp"
 
+#include <algorithm>
+
 #include "app/frame_dispatch.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
@@ -8,6 +10,7 @@
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 
 namespace burrowix {
 
@@ -50,17 +53,76 @@ DisplayResult clearFrame(Surface* back)
     return r;
 }
 
-// Whether this frame can differ from the one composed last. A still screen shows the same picture
-// until input arrives or the screen or display changes, unless something on it moves by itself:
-// the next frame of an animated pointer, the name field's caret, the difficulty dialog, a pending
-// rebuild.
-bool frameMayDiffer()
+// What this frame has to do. A still screen shows the same picture until input arrives or the
+// screen or display changes, unless something on it moves by itself: the name field's caret, the
+// difficulty dialog, a pending rebuild, or the animated pointer, whose next picture alone is drawn
+// when the screen under it is kept.
+enum class FrameWork { Nothing, PointerOnly, Whole };
+
+// The screen has to be composed whatever the time: something changed, or it is not still.
+bool mustCompose()
 {
-    if (app.frameChanged || !screenEntry(app.currentScreen).still ||
-        !theDisplay.backBuffer || theDisplay.backBuffer->isLost())
-        return true;
-    return app.snapshotCountdown != 0 || screenFlow.nameEntryState == 1 || dispatch::difficultyDialogState() == 2 ||
-           (app.cursorVisible && theGui.pointer.frameDue(app.frameClock));
+    return app.frameChanged || !screenEntry(app.currentScreen).still || !theDisplay.backBuffer ||
+           theDisplay.backBuffer->isLost() || app.snapshotCountdown != 0 || screenFlow.nameEntryState == 1 ||
+           dispatch::difficultyDialogState() == 2;
+}
+
+FrameWork frameWork()
+{
+    if (mustCompose())
+        return FrameWork::Whole;
+    if (!app.cursorVisible || !theGui.pointer.frameDue(app.frameClock))
+        return FrameWork::Nothing;
+    const Surface* under = stillFrame.underPointer.get();
+    const Surface* back = theDisplay.backBuffer.get();
+    return stillFrame.valid && under && under->width() == back->width() && under->height() == back->height() &&
+                   !under->isLost()
+               ? FrameWork::PointerOnly
+               : FrameWork::Whole;
+}
+
+// Keeps the composed screen of a still screen before the pointer goes on it; any other screen's
+// frame makes the kept one stale.
+void keepScreenUnderPointer(Surface* back)
+{
+    stillFrame.valid = false;
+    if (!screenEntry(app.currentScreen).still || !app.cursorVisible)
+        return;
+    std::unique_ptr<Surface>& under = stillFrame.underPointer;
+    if (!under || under->width() != back->width() || under->height() != back->height())
+        under = std::make_unique<Surface>(back->width(), back->height());
+    stillFrame.valid = blitFast(under.get(), 0, 0, back, nullptr, false) == DisplayResult::Ok;
+}
+
+// The pointer drawn last, over the screen; where it went is kept for the next pointer-only frame.
+void drawPointerLast()
+{
+    stillFrame.pointerRect = {};
+    if (!app.cursorVisible)
+        return;
+    stillFrame.pointerRect = theGui.pointer.coveredRect(app.mouseX, app.mouseY);
+    dispatch::drawPointer(app.mouseX, app.mouseY, app.frameClock);
+}
+
+// The pointer's next picture over the kept screen: the squares of the last and the new pointer are
+// copied back and the pointer drawn, which gives the pixels a whole frame would.
+void redrawPointerOnly(Ticks now)
+{
+    Surface* back = theDisplay.backBuffer.get();
+    const Rect old = stillFrame.pointerRect;
+    const Rect fresh = theGui.pointer.coveredRect(app.mouseX, app.mouseY);
+    for (const Rect& r : {old, fresh})
+        if (!r.empty())
+            blitFast(back, r.left, r.top, stillFrame.underPointer.get(), &r, false);
+    drawPointerLast();
+    if (theDisplay.presenter) {
+        const int top = old.empty() ? fresh.top : fresh.empty() ? old.top : std::min(old.top, fresh.top);
+        const int bottom = std::max(old.empty() ? 0 : old.bottom, fresh.empty() ? 0 : fresh.bottom);
+        theDisplay.presenter->onlyRowsMayChange(top, bottom);
+    }
+    if (presentFrame(theDisplay) != DisplayResult::Ok)
+        app.frameChanged = 1;
+    app.lastFrameTime = now;
 }
 
 void copyBackBufferToSnapshot()
@@ -82,6 +144,32 @@ void startSnapshotCountdownOnRestore()
     };
 }
 
+void presentBackgroundNow()
+{
+    if (theDisplay.backBuffer && clearFrame(theDisplay.backBuffer.get()) == DisplayResult::Ok)
+        presentFrame(theDisplay);
+}
+
+int msUntilFrameWork(Ticks now)
+{
+    if (app.firstFrame || app.paused || mustCompose())
+        return 0;
+    const Ticks clock = now - app.pausedTicks;
+    // A change is due at the first tick more than `d` after `since`.
+    auto until = [clock](Ticks since, std::int32_t d) {
+        const std::int64_t wait = std::int64_t(d) + 1 - std::int32_t(clock - since);
+        return int(std::clamp<std::int64_t>(wait, 0, kStillScreenWait));
+    };
+    int wait = kStillScreenWait;
+    const PointerSet& pointer = theGui.pointer;
+    if (app.cursorVisible && pointer.current >= 0 && pointer.current < int(pointer.shapes.size()) &&
+        pointer.shapes[std::size_t(pointer.current)].lastFrame != 0)
+        wait = std::min(wait, until(pointer.lastChange, kPointerFrameTime));
+    if (app.currentScreen == ScreenLogo)
+        wait = std::min(wait, until(app.screenEnterTime, kLogoTime));
+    return wait;
+}
+
 void RunFrame()
 {
     if (app.firstFrame)
@@ -99,12 +187,18 @@ void RunFrame()
     if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
         dispatch::leaveLogoScreen();
 
+    const FrameWork work = frameWork();
     // Nothing to compose or present: the screen keeps the last frame, which is this one.
-    if (!frameMayDiffer()) {
+    if (work == FrameWork::Nothing) {
         app.lastFrameTime = now;
         return;
     }
+    if (work == FrameWork::PointerOnly) {
+        redrawPointerOnly(now);
+        return;
+    }
     app.frameChanged = 0;
+    stillFrame.valid = false;
 
     const DisplayResult cleared = clearFrame(theDisplay.backBuffer.get());
     if (cleared == DisplayResult::SurfaceLost) {
@@ -149,8 +243,8 @@ void RunFrame()
     if (dispatch::difficultyDialogState() != 2)
         dispatch::runMagnifier();
 
-    if (app.cursorVisible)
-        dispatch::drawPointer(app.mouseX, app.mouseY, app.frameClock);
+    keepScreenUnderPointer(theDisplay.backBuffer.get());
+    drawPointerLast();
 
     // A frame that did not reach the screen is composed again next time.
     if (presentFrame(theDisplay) != DisplayResult::Ok)

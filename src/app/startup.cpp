@@ -2,6 +2,7 @@
 
 #include "app/game_screen.hpp"
 #include "app/key_settings.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
 #include "app/record_files.hpp"
@@ -27,6 +28,7 @@
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
+#include "state/still_frame_state.hpp"
 #include "state/game_screen_state.hpp"
 #include "state/level_presentation_state.hpp"
 #include "world/world.hpp"
@@ -98,7 +100,9 @@ int InitApplication(StartupDevices devices)
     levelPresentation.reset();
     world.reset();
     thePictures.reset();
+    stillFrame.reset();
     theCatalogue.reset();
+    ownLevelPack.reset();
     theGui.reset();
     destroyFonts();
     theFontFiles.reset();
@@ -124,6 +128,14 @@ int InitApplication(StartupDevices devices)
     connectPictures();
     connectEffects();
 
+    // The logo goes on screen first; everything else loads behind it.
+    app.currentScreen = ScreenLogo;
+    loadLogoPictures(theDisplay, theCatalogue, thePictures);
+    if (thePictures.allPicture && thePictures.interfaceImages[kLogoImage]) {
+        app.clearPicture = thePictures.allPicture.get();
+        presentBackgroundNow();
+    }
+
     std::string missingPicture;
     const std::string missing = loadStartupPictures(theDisplay, theCatalogue, thePictures, &missingPicture);
     if (!missing.empty()) {
@@ -133,7 +145,11 @@ int InitApplication(StartupDevices devices)
     app.clearPicture = thePictures.allPicture.get();
 
     readOptions();
-    loadKeyBindings(kWindowSettingsFile);
+    // The window read the settings file before it opened: its key lines come from there.
+    if (app.mainWindow)
+        useKeyBindings(app.mainWindow->settings.keys, kWindowSettingsFile);
+    else
+        loadKeyBindings(kWindowSettingsFile);
     const Options& options = theRecords.options;
     app.musicOn = options.musicEnabled;
     app.soundOn = options.soundEnabled;
@@ -165,6 +181,7 @@ void firstFrameInit()
     loadEffectTable();
     readHallOfFame();
     readProgress();
+    ownLevelPack.load();
     theRecords.startNewGameValues();
     startGameMusic(app.mainWindow, app.musicOn, theRecords.options.musicVolume);
     app.firstFrame = 0;

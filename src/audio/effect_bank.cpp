@@ -35,23 +35,46 @@ void EffectBank::reset()
     volume = 100;
 }
 
-int EffectBank::loadEffect(const std::string& name, const std::string& fileName)
+namespace {
+
+// The WAV image of "fileName": the standard pack's member seen in place, else the file of that name
+// on disk (a copy of the member when the pack cannot be mapped). False when there is none.
+bool viewEffectFile(const std::string& fileName, EffectEntry& entry)
 {
-    if (!soundDevice.device)
-        return -1;
+    if (standardPack) {
+        const int index = standardPack->findMember(fileName);
+        PackArchive::MemberView member = standardPack->viewMember(index);
+        if (member.file) {
+            entry.view = std::move(member.file);
+            return parseWaveImage(member.data, member.size, entry.wave);
+        }
+    }
     std::string path = fileName;
     if (standardPack) {
         if (auto copy = standardPack->extractByName(fileName, true))
             path = *copy;
     }
+    auto file = std::make_shared<MappedFile>();
+    if (!file->map(path))
+        return false;
+    entry.view = std::move(file);
+    return parseWaveImage(entry.view->data(), entry.view->size(), entry.wave);
+}
+
+} // namespace
+
+int EffectBank::loadEffect(const std::string& name, const std::string& fileName)
+{
+    if (!soundDevice.device)
+        return -1;
     int handle = -1;
     auto entry = std::make_unique<EffectEntry>();
-    if (entry->view.map(path) && parseWaveImage(entry->view.data(), entry->view.size(), entry->wave)) {
+    if (viewEffectFile(fileName, *entry)) {
         entry->name = name.substr(0, 99);
         entries.push_back(std::move(entry));
         handle = static_cast<int>(entries.size()) - 1;
     }
-    // The view outlives the temporary copy.
+    // A view outlives a temporary copy.
     if (standardPack)
         standardPack->removeTempFiles();
     return handle;

@@ -1,5 +1,6 @@
 #pragma once
-// The bank of sound effects: WAV files kept as read-only memory views, and the voices playing them.
+// The bank of sound effects: WAV files kept as read-only memory views (of the standard pack itself for
+// its members, of the file on disk otherwise), and the voices playing them.
 // Every play makes a new buffer holding its own copy of the samples, so copies of one effect overlap
 // and keep sounding when the bank's entries are released.
 
@@ -16,7 +17,7 @@ class MixerBuffer;
 
 struct EffectEntry {
     std::string name; // at most 99 characters
-    MappedFile view;
+    std::shared_ptr<const MappedFile> view; // the WAV file, or the whole pack holding it
     WaveImage wave;   // points into `view`
 };
 
@@ -34,7 +35,8 @@ public:
     virtual void reapVoices();
     virtual ~EffectBank();
 
-    // Loads "fileName" from the standard pack (or the disk) as effect `name`: its handle, or -1.
+    // Loads "fileName" from the standard pack (or the disk) as effect `name`: its handle, or -1. A pack
+    // member is read in place, through the pack's mapping, without a temporary copy.
     int loadEffect(const std::string& name, const std::string& fileName);
     // Starts a new voice of the effect: its index in `voices`, or -1.
     int playEffect(int handle, int loop);

@@ -9,6 +9,7 @@
 #include "app/screen_widgets.hpp"
 #include "menus/controls_screen.hpp"
 #include "menus/controls_state.hpp"
+#include "menus/menu_actions.hpp"
 #include "menus/menu_screens.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -28,19 +29,22 @@ ControlsState controls;
 
 namespace {
 
-constexpr int kBackground = 33; // "optback.jpg", the options' picture
+constexpr int kBackground = 46; // "keysback.jpg": the title and the board the table is drawn on
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageDefaults", "ImageOptionsBack"};
 // The rows after the actions: the two buttons, in the order Down reaches them.
 constexpr const char* kButtonRows[] = {"ImageDefaults", "ImageOptionsBack"};
 constexpr int kRowCount = kGameActionCount + 2;
 
-constexpr int kTop = 112, kRowHeight = 26;
+// The board's dark inside in the picture, and the table's rows and columns on it.
+constexpr int kTop = 116, kRowHeight = 26;
 constexpr int kTitleX = 110, kKeyX = 390, kPadX = 520;
-constexpr Rect kPanel{90, 76, 790, 112 + kGameActionCount * kRowHeight + 34};
+constexpr Rect kPanel{90, 76, 790, 506};
+// Below the last row's bar, the message line (centred 18 above the board's bottom) needs 36 pixels.
+static_assert(kTop + kGameActionCount * kRowHeight - kRowHeight / 2 + 36 <= kPanel.bottom,
+              "the message line fits on the board below the rows");
 constexpr std::uint32_t kTextColor = 0x3CAFD2, kChosenColor = 0xFFFFFF, kWaitColor = 0x5AE0FF,
-                        kHeadColor = 0x969696, kMessageColor = 0x4040FF, kPanelColor = 0x08101A,
-                        kBarColor = 0x1A2A3A;
+                        kHeadColor = 0x969696, kMessageColor = 0x4040FF, kBarColor = 0x1A2A3A;
 
 int rowAt(int x, int y)
 {
@@ -65,15 +69,6 @@ void select(int row)
 {
     controls.selected = (row % kRowCount + kRowCount) % kRowCount;
     showButtonFocus();
-}
-
-void restoreDefaults()
-{
-    playMenuClick();
-    keyBindings.reset();
-    controls.capturing = 0;
-    controls.message = saveKeyBindings(kWindowSettingsFile) ? "Every key is back to its default"
-                                                            : "The keys could not be saved";
 }
 
 // A key pressed while the row waits for its new key.
@@ -127,7 +122,7 @@ void keyDown(const Message& message)
     case Key::Tab: select(controls.selected + 1); break;
     case Key::Enter:
     case Key::Space: activateRow(); break;
-    case Key::Escape: backToOptions(); break;
+    case Key::Escape: clickToScreen(ScreenOptions); break;
     default: break;
     }
 }
@@ -162,7 +157,6 @@ void drawRow(Surface* back, int row)
 
 void draw(Surface* back)
 {
-    fillRect(back, &kPanel, colorMatch(back, kPanelColor));
     const int headY = kTop - kRowHeight - 4;
     drawText(kFontSmall, 0, 1, kAlignStart, kAlignCentre, back, kTitleX, headY, "Action", kHeadColor);
     drawText(kFontSmall, 0, 1, kAlignStart, kAlignCentre, back, kKeyX, headY, "Key", kHeadColor);
@@ -171,7 +165,7 @@ void draw(Surface* back)
         drawRow(back, row);
     if (!controls.message.empty())
         drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, back, (kPanel.left + kPanel.right) / 2,
-                 kPanel.bottom - 16, controls.message.c_str(), kMessageColor);
+                 kPanel.bottom - 18, controls.message.c_str(), kMessageColor);
 }
 
 void enter(int)
@@ -182,21 +176,13 @@ void enter(int)
 
 } // namespace
 
-void clickToControls()
-{
-    playMenuClick();
-    SetScreen(ScreenControls);
-}
-
-void backToOptions()
-{
-    playMenuClick();
-    SetScreen(ScreenOptions);
-}
-
 void restoreDefaultKeys()
 {
-    restoreDefaults();
+    playMenuClick();
+    keyBindings.reset();
+    controls.capturing = 0;
+    controls.message = saveKeyBindings(kWindowSettingsFile) ? "Every key is back to its default"
+                                                            : "The keys could not be saved";
 }
 
 void registerControlsScreen()

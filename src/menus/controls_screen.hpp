@@ -1,10 +1,8 @@
 #pragma once
-// The Controls screen's buttons: the way in from the options, the way back, and the defaults.
+// The Controls screen's Defaults button.
 
 namespace burrowix {
 
-void clickToControls();
-void backToOptions();
 // Every action gets its default key again, saved at once.
 void restoreDefaultKeys();
 

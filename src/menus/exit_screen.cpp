@@ -36,6 +36,7 @@ void registerExitScreen()
     exit.widgets = kWidgets;
     exit.background = [] { return kBackground; };
     exit.keyDown = keyDown;
+    exit.still = true;
     registerScreen(ScreenExit, exit);
 }
 

@@ -76,6 +76,7 @@ void registerHallOfFameScreen()
     hall.enter = fillLabels;
     hall.background = [] { return kBackground; };
     hall.keyDown = keyDown;
+    hall.still = true;
     registerScreen(ScreenHallOfFame, hall);
 }
 

@@ -4,8 +4,10 @@
 // the pointer. On the first visit the difficulty dialog covers it (difficulty_dialog.cpp).
 
 #include <algorithm>
+#include <string>
 
 #include "app/level_start.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
@@ -22,6 +24,8 @@
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "platform/text/fonts.hpp"
+#include "platform/text/game_fonts.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -169,7 +173,7 @@ void drawSign(Surface* back)
 
 void drawLockMark(Surface* back)
 {
-    if (screenFlow.levelNumber <= theRecords.progress.unlockedLevels(theCatalogue.difficulty) - 1)
+    if (screenFlow.levelNumber <= theCatalogue.unlockedLevels() - 1)
         return;
     // While sliding, the mark is cut where it would leave the window, with a margin on the side the
     // preview enters from.
@@ -272,6 +276,19 @@ void drawNumbers(Surface* back)
     drawPiece(back, kDigits, 47, 119, levelCell);
 }
 
+// Under the Down button, when the own levels are chosen: which pack this is and the level's title.
+void drawOwnPackLine(Surface* back)
+{
+    if (!theCatalogue.ownPackSelected)
+        return;
+    std::string line = "Own levels";
+    const std::size_t level = std::size_t(std::max(0, screenFlow.levelNumber));
+    if (level < ownLevelPack.levels.size() && !ownLevelPack.levels[level].notes.title.empty())
+        line += ": " + ownLevelPack.levels[level].notes.title;
+    constexpr std::uint32_t kOwnLineColor = 0x5AE0FF; // light gold (red in the lowest byte)
+    drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, back, 400, 560, line.c_str(), kOwnLineColor);
+}
+
 void draw(Surface* back)
 {
     if (levelChoice.difficultyDialogState == 2 && theRecords.difficultyPromptPending == 1) {
@@ -287,6 +304,7 @@ void draw(Surface* back)
     drawFullScreen(back, kFrame, true);
     drawNumbers(back);
     drawLevelBest(back);
+    drawOwnPackLine(back);
     if (theRecords.difficultyPromptPending == 1 && levelChoice.difficultyDialogState < 2) {
         levelChoice.difficultyDialogState = 2;
         levelChoice.dialogDropping = 1;
@@ -326,8 +344,9 @@ void drawMagnifierOverlay(Surface* back)
     app.cursorVisible = 0;
 }
 
-// The arrows choose the level and the pack; Tab reaches the two buttons. In the difficulty dialog
-// the arrows move between its buttons, top to bottom as on the screen.
+// The arrows choose the level and the pack (Up the harder one, as Hard is the dialog's top button);
+// Tab reaches the two buttons. In the difficulty dialog the arrows move between its buttons, top to
+// bottom as on the screen.
 constexpr FocusItem kFocus[] = {{"ImageMainMenuLC"}, {"ImageStart"}};
 constexpr FocusItem kDialogFocus[] = {{"LC00"}, {"LC01"}, {"LC02"}};
 
@@ -355,8 +374,8 @@ void keyDown(const Message& message)
     case Key::PageDown: levelStepForward(5); break;
     case Key::Home: levelFirst(); break;
     case Key::End: levelLastUnlocked(); break;
-    case Key::Up: theCatalogue.previousLevelPack(); break;
-    case Key::Down: theCatalogue.nextLevelPack(); break;
+    case Key::Up: theCatalogue.nextLevelPack(); break;
+    case Key::Down: theCatalogue.previousLevelPack(); break;
     default: break;
     }
 }

@@ -22,7 +22,7 @@ int lastLevel()
 
 int unlockedLevels()
 {
-    return theRecords.progress.unlockedLevels(theCatalogue.difficulty);
+    return theCatalogue.unlockedLevels();
 }
 
 // Shows level `level`, the new preview sliding in from the left (`slide` 2) or the right (1).
@@ -83,7 +83,10 @@ void connectPackNavigation()
 {
     CatalogueHooks& hooks = theCatalogue.hooks;
     hooks.previewBusy = [] { return levelChoice.busy(); };
-    hooks.startPreviewSlide = [](int slide) {
+    hooks.startPreviewSlide = [](int direction) {
+        // Harder packs lie upwards, as Hard is the difficulty dialog's top button: the next pack's
+        // preview comes down from above (slide 2), the previous one up from below.
+        const int slide = direction > 0 ? 2 : 1;
         levelChoice.previewSlideKind = 2;
         levelChoice.previewSlideStart = app.frameClock;
         levelChoice.previewSlideY = slide;

@@ -31,6 +31,7 @@ void registerLogoScreen()
     logo.background = [] { return kLogoImage; };
     logo.keyDown = toMainMenu;
     logo.leftButtonDown = toMainMenu;
+    logo.still = true;
     registerScreen(ScreenLogo, logo);
 }
 

@@ -39,10 +39,15 @@ void backToMainMenu()
     screenFlow.gameOverKind = -1;
 }
 
-void clickToMainMenu()
+void clickToScreen(int screen)
 {
     playMenuClick();
-    SetScreen(ScreenMainMenu);
+    SetScreen(screen);
+}
+
+void clickToMainMenu()
+{
+    clickToScreen(ScreenMainMenu);
 }
 
 void requestClose()

@@ -9,6 +9,8 @@ void backToMainMenu();
 // Stores the game-over name field's text (or "Player") with the pending score in the hall of fame
 // and closes the field.
 void storeEnteredName();
+// Click, then `screen`: what a menu button or Esc that only changes the screen does.
+void clickToScreen(int screen);
 // Click, then the main menu (the options, hall of fame and help screens' Esc, the exit screen's No).
 void clickToMainMenu();
 // Click, then the close request to the main window (the program ends through the close work).

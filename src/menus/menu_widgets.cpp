@@ -53,8 +53,7 @@ void run(Widget*)
 template <int Screen>
 void clickTo(Widget*)
 {
-    playMenuClick();
-    SetScreen(Screen);
+    clickToScreen(Screen);
 }
 
 template <int Difficulty>
@@ -86,6 +85,14 @@ void soundSwitch(Widget* w)
 void musicSwitch(Widget* w)
 {
     setMusicSwitch(w->state != 0);
+}
+void fullScreenSwitch(Widget* w)
+{
+    setFullScreenSwitch(w->state != 0);
+}
+void scalingSwitch(Widget* w)
+{
+    setIntegerScalingSwitch(w->state != 0);
 }
 void panelYes(Widget*)
 {
@@ -133,9 +140,9 @@ const HoverSpec kHoverButtons[] = {
     {"ImageYes", 478, 53, "yes0.bmp", "yes1.bmp", panelYes},
     {"ImageNo", 478, 87, "no0.bmp", "no1.bmp", panelNo},
     {"ImageMainMenu", 51, 386, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
-    {"ImageControls", 51, 300, "keys0.bmp", "keys1.bmp", run<clickToControls>},
+    {"ImageControls", 205, 386, "keys0.bmp", "keys1.bmp", clickTo<ScreenControls>},
     {"ImageDefaults", 335, 515, "defaults0.bmp", "defaults1.bmp", run<restoreDefaultKeys>},
-    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", run<backToOptions>},
+    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", clickTo<ScreenOptions>},
 };
 
 struct TaggedSpec {
@@ -148,8 +155,9 @@ struct TaggedSpec {
 const TaggedSpec kTaggedButtons[] = {
     {"LevelMinus", 1, 90, 225, "btn_left.bmp", levelMinus},
     {"LevelPlus", 2, 640, 225, "btn_right.bmp", levelPlus},
-    {"PackMinus", 1, 337, 28, "btn_up.bmp", packMinus},
-    {"PackPlus", 2, 337, 478, "btn_down.bmp", packPlus},
+    // The harder pack above, the easier below, as in the difficulty dialog.
+    {"PackMinus", 1, 337, 478, "btn_down.bmp", packMinus},
+    {"PackPlus", 2, 337, 28, "btn_up.bmp", packPlus},
 };
 
 void add(Widget* widget)
@@ -180,6 +188,18 @@ void createMenuWidgets()
     music->state = theRecords.options.musicEnabled ? 1 : 0;
     add(music);
     add(new HoverButton(display, 386, 321, "MusicTxt", "musictxt0.bmp", "musictxt1.bmp", true, nullptr, nullptr));
+    // The display switches beside the sound's, in the same style: a check box over its caption.
+    auto* fullScreen = new ToggleButton(display, 44, 110, "FullScreenBtn", "", 2, "soundon.bmp", nullptr,
+                                        fullScreenSwitch);
+    fullScreen->state = fullScreenOn() ? 1 : 0;
+    add(fullScreen);
+    add(new HoverButton(display, 44, 110, "FullScreenTxt", "fullscreentxt0.bmp", "fullscreentxt1.bmp", true,
+                        nullptr, nullptr));
+    auto* scaling = new ToggleButton(display, 44, 168, "ScalingBtn", "", 2, "soundon.bmp", nullptr, scalingSwitch);
+    scaling->state = integerScalingOn() ? 1 : 0;
+    add(scaling);
+    add(new HoverButton(display, 44, 168, "ScalingTxt", "scalingtxt0.bmp", "scalingtxt1.bmp", true, nullptr,
+                        nullptr));
 
     for (const TaggedSpec& b : kTaggedButtons)
         add(new TaggedButton(display, b.x, b.y, b.name, "", 2, b.picture, nullptr, b.onClick, b.tag));

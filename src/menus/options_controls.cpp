@@ -2,6 +2,8 @@
 
 #include "app/screen_flow.hpp"
 #include "app/sound_controls.hpp"
+#include "platform/display/display.hpp"
+#include "platform/system/main_window.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 
@@ -43,6 +45,14 @@ void stepMusicVolume(int step)
         options().musicVolume = volume + step;
     setMusicVolume(options().musicVolume);
     playMenuClick();
+}
+
+// The whole picture goes to the window again: its place and size changed.
+void displayChanged()
+{
+    if (theDisplay.presenter)
+        theDisplay.presenter->screenContentsLost();
+    app.frameChanged = 1;
 }
 
 } // namespace
@@ -90,6 +100,31 @@ void setMusicSwitch(bool on)
         stopMusicTrack();
     app.musicOn = on ? 1 : 0;
     options().musicEnabled = on ? 1 : 0;
+}
+
+void setFullScreenSwitch(bool on)
+{
+    if (app.mainWindow)
+        app.mainWindow->setFullScreen(on);
+    displayChanged();
+}
+
+void setIntegerScalingSwitch(bool on)
+{
+    if (app.mainWindow)
+        app.mainWindow->setScaling(on ? ScalingMode::Integer : ScalingMode::Fit);
+    displayChanged();
+}
+
+bool fullScreenOn()
+{
+    return app.mainWindow ? app.mainWindow->settings.fullScreen : WindowSettings{}.fullScreen;
+}
+
+bool integerScalingOn()
+{
+    const ScalingMode mode = app.mainWindow ? app.mainWindow->settings.scaling : WindowSettings{}.scaling;
+    return mode == ScalingMode::Integer;
 }
 
 int gameSpeedFrame()

@@ -1,5 +1,5 @@
-// The options screen: its picture, the switches and steps for sound and music, and the three
-// value gauges drawn after the widgets.
+// The options screen: its picture, the switches and steps for sound and music, the display
+// switches, and the three value gauges drawn after the widgets.
 
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
@@ -10,6 +10,8 @@
 #include "menus/options_controls.hpp"
 #include "menus/screen_drawing.hpp"
 #include "platform/display/pixel_format.hpp"
+#include "platform/gui/gui_state.hpp"
+#include "platform/gui/widget.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/screen_flow_state.hpp"
@@ -24,7 +26,8 @@ constexpr int kGaugeWidth = 82, kGaugeHeight = 69, kGaugeX = 611;
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}, {kGauges, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageMainMenu", "SoundBtn",   "MusicBtn",  "GameSpeed", "GameSpeedMinus",
                                     "GameSpeedPlus", "MusicTxt",   "SoundTxt",  "SoundMinus", "SoundPlus",
-                                    "Sound",         "MusicMinus", "MusicPlus", "Music",     "ImageControls"};
+                                    "Sound",         "MusicMinus", "MusicPlus", "Music",     "ImageControls",
+                                    "FullScreenBtn", "FullScreenTxt", "ScalingBtn", "ScalingTxt"};
 
 // Top to bottom; the switches show the focus on their captions, the gauges on their titles.
 constexpr FocusItem kFocus[] = {
@@ -33,14 +36,34 @@ constexpr FocusItem kFocus[] = {
     {"Sound", nullptr, "SoundMinus", "SoundPlus"},
     {"MusicTxt", "MusicBtn"},
     {"Music", nullptr, "MusicMinus", "MusicPlus"},
+    {"FullScreenTxt", "FullScreenBtn"},
+    {"ScalingTxt", "ScalingBtn"},
     {"ImageControls"},
     {"ImageMainMenu"},
 };
+
+// The display switches follow the window, which Alt+Enter and F11 change too.
+void showDisplaySwitches()
+{
+    const std::pair<const char*, bool> switches[] = {{"FullScreenBtn", fullScreenOn()},
+                                                     {"ScalingBtn", integerScalingOn()}};
+    for (const auto& [name, on] : switches) {
+        const Widget* w = theGui.rootList.findByName(name);
+        if (w && (w->state != 0) != on)
+            setWidgetState(name, on ? 1 : 0);
+    }
+}
 
 void enter(int)
 {
     setWidgetState("SoundBtn", theRecords.options.soundEnabled);
     setWidgetState("MusicBtn", theRecords.options.musicEnabled);
+    showDisplaySwitches();
+}
+
+void drawSwitches(Surface*)
+{
+    showDisplaySwitches();
 }
 
 void drawGauge(Surface* backBuffer, int frame, int y)
@@ -75,8 +98,10 @@ void registerOptionsScreen()
     options.widgets = kWidgets;
     options.enter = enter;
     options.background = [] { return kBackground; };
+    options.drawFrame = drawSwitches;
     options.drawOverlay = drawGauges;
     options.keyDown = keyDown;
+    options.still = true;
     registerScreen(ScreenOptions, options);
 }
 

@@ -22,7 +22,7 @@ const std::array<const char*, kInterfaceImageCount> kInterfaceImageNames = {
     "scroll1.jpg",    "scroll2.jpg",     "magnifier.bmp",  "optback.jpg",    "tmp.bmp",
     "curr_weap.bmp",  "brannoksign.bmp", "pointer2.bmp",   "arrows0_.bmp",   "exitbgr.jpg",
     "gobgr.jpg",      "eyes.bmp",        "difficulty.bmp", "gohf1.bmp",      "gogood.jpg",
-    "controls.bmp",   nullptr,           "h1__.bmp",       "tmp.bmp",        "tmp.bmp",
+    "controls.bmp",   "keysback.jpg",    "h1__.bmp",       "tmp.bmp",        "tmp.bmp",
 };
 
 const std::array<const char*, kExppointsImageCount> kExppointsImageNames = {

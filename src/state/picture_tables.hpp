@@ -31,7 +31,7 @@ inline constexpr int kPreviewBackgroundImage = 23;
 inline constexpr int kMainMenuImage = 25;
 inline constexpr int kPackImage = 26;
 
-// File names by slot; null for the interface slots 27 and 46, which are never used.
+// File names by slot; null for the interface slot 27, which is never used.
 extern const std::array<const char*, kSpriteImageCount> kSpriteImageNames;
 extern const std::array<const char*, kInterfaceImageCount> kInterfaceImageNames;
 extern const std::array<const char*, kExppointsImageCount> kExppointsImageNames;

@@ -1,6 +1,5 @@
 #include "world/level_check.hpp"
 
-#include <tuple>
 
 #include "world/cell_kind.hpp"
 
@@ -22,8 +21,9 @@ std::vector<std::string> checkLevel(const LevelFile& level)
     if (w < 20 || h < 15)
         problems.push_back("the level is " + std::to_string(w) + " x " + std::to_string(h) +
                            " cells; it must be at least 20 x 15");
-    if (std::int64_t(w) * h > 20000)
-        problems.push_back("the level has more than 20000 cells");
+    if (std::int64_t(w) * h > std::int64_t(kMaxCheckedWidth) * kMaxCheckedHeight)
+        problems.push_back("the level has more than " + std::to_string(kMaxCheckedWidth * kMaxCheckedHeight) +
+                           " cells");
     if (level.shortFile)
         problems.push_back("the file ends early; the missing values read as 0");
 
@@ -67,7 +67,9 @@ std::vector<std::string> checkLevel(const LevelFile& level)
         }
 
     const std::int32_t sx = level.startX, sy = level.startY;
-    if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
+    if (sx == kNoStart && sy == kNoStart) {
+        problems.push_back("no start position");
+    } else if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
         problems.push_back("the start " + at(sx, sy) + " is outside the level");
     } else {
         if (level.kinds[std::size_t(sy) * std::size_t(w) + std::size_t(sx)] != KindEmpty)
@@ -77,16 +79,22 @@ std::vector<std::string> checkLevel(const LevelFile& level)
                                                           "view would show cells beyond the level)");
     }
 
-    for (auto [on, goal, name, count] :
-         {std::tuple{level.goldGoalOn, level.goldGoal, "gold", gold}, {level.killGoalOn, level.killGoal, "kill", enemies}}) {
-        if (on != 0 && on != 1)
-            problems.push_back(std::string("the ") + name + " goal switch is " + std::to_string(on) +
-                               "; only 0 and 1 can be won");
-        if (on == 1 && goal > count)
-            problems.push_back(std::string("the ") + name + " goal " + std::to_string(goal) + " is more than the " +
-                               std::to_string(count) + (name[0] == 'g' ? " nuggets" : " enemies") + " in the level");
-        if (on == 1 && (goal < 0 || goal > 99))
-            problems.push_back(std::string("the ") + name + " goal " + std::to_string(goal) + " is not 0..99");
+    struct Goal {
+        std::int32_t on, goal;
+        const char *name, *one, *many;
+        int count;
+    };
+    for (const Goal& g : {Goal{level.goldGoalOn, level.goldGoal, "gold", "nugget", "nuggets", gold},
+                          Goal{level.killGoalOn, level.killGoal, "kill", "enemy", "enemies", enemies}}) {
+        const std::string name = g.name;
+        if (g.on != 0 && g.on != 1)
+            problems.push_back("the " + name + " goal switch is " + std::to_string(g.on) + "; only 0 and 1 can be won");
+        if (g.on == 1 && g.goal > g.count)
+            problems.push_back("the " + name + " goal is " + std::to_string(g.goal) + " but there " +
+                               (g.count == 1 ? "is 1 " + std::string(g.one)
+                                             : "are " + std::to_string(g.count) + " " + g.many));
+        if (g.on == 1 && (g.goal < 0 || g.goal > 99))
+            problems.push_back("the " + name + " goal " + std::to_string(g.goal) + " is not 0..99");
     }
     return problems;
 }

@@ -10,6 +10,11 @@
 
 namespace burrowix {
 
+// The start position of a level that has none yet (both coordinates); the check says so in words.
+inline constexpr std::int32_t kNoStart = -1;
+// The largest level the check passes: 200 x 200 cells.
+inline constexpr std::int32_t kMaxCheckedWidth = 200, kMaxCheckedHeight = 200;
+
 // Every problem found, one sentence each; empty for a good level.
 std::vector<std::string> checkLevel(const LevelFile& level);
 

@@ -77,6 +77,26 @@ bool hexBytes(std::string_view s, std::vector<std::uint8_t>& out)
     return true;
 }
 
+// "title" or "hint" when the line starts with that word, "" otherwise.
+std::string_view noteKey(std::string_view line)
+{
+    for (std::string_view key : {std::string_view("title"), std::string_view("hint")})
+        if (line.starts_with(key) && (line.size() == key.size() || line[key.size()] == ' ' || line[key.size()] == '\t'))
+            return key;
+    return {};
+}
+
+// A note as one source line: control characters become spaces, outer blanks go, and it is cut to
+// kMaxNoteLength bytes, so the text reads back as written.
+std::string oneLine(std::string_view note)
+{
+    std::string out(trim(note.substr(0, kMaxNoteLength)));
+    for (char& ch : out)
+        if (std::uint8_t(ch) < 32 || ch == 127)
+            ch = ' ';
+    return std::string(trim(out));
+}
+
 struct Parser {
     std::string& error;
     int lineNo = 0;
@@ -95,10 +115,12 @@ char levelSymbol(std::int32_t kind, std::int32_t param)
     return kindSymbol(kind, param);
 }
 
-std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& error)
+std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& error, LevelNotes* notes)
 {
     Parser p{error};
     LevelFile level;
+    LevelNotes noted;
+    bool haveTitle = false, haveHint = false, haveTheme = false;
     std::vector<std::string> mapRows;
     std::vector<int> mapLines;
     std::vector<std::vector<std::int32_t>> blockRows;
@@ -130,6 +152,23 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
             }
             mapRows.emplace_back(line);
             mapLines.push_back(p.lineNo);
+            continue;
+        }
+        // A title or hint is the rest of its line, ';' included.
+        if (const std::string_view key = noteKey(line); section == Section::Header && !key.empty()) {
+            bool& seen = key == "title" ? haveTitle : haveHint;
+            if (seen)
+                return p.fail("second \"" + std::string(key) + "\" line"), std::nullopt;
+            seen = true;
+            const std::string_view value = trim(line.substr(key.size()));
+            if (value.size() > kMaxNoteLength)
+                return p.fail("the " + std::string(key) + " is longer than " + std::to_string(kMaxNoteLength) +
+                              " bytes"),
+                       std::nullopt;
+            for (char ch : value)
+                if (std::uint8_t(ch) < 32 || ch == 127)
+                    return p.fail("the " + std::string(key) + " holds a control character"), std::nullopt;
+            (key == "title" ? noted.title : noted.hint) = std::string(value);
             continue;
         }
         const std::vector<std::string_view> w = words(line);
@@ -173,6 +212,13 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
             if (haveStart || !ints(2, {&level.startX, &level.startY}))
                 return haveStart ? (p.fail("second \"start\" line"), std::nullopt) : std::nullopt;
             haveStart = true;
+        } else if (key == "theme") {
+            if (haveTheme || !ints(1, {&noted.theme}))
+                return haveTheme ? (p.fail("second \"theme\" line"), std::nullopt) : std::nullopt;
+            if (noted.theme < 0 || noted.theme > kMaxThemeNumber)
+                return p.fail("theme " + std::to_string(noted.theme) + " is not 0.." + std::to_string(kMaxThemeNumber)),
+                       std::nullopt;
+            haveTheme = true;
         } else if (key == "cell") {
             std::int32_t x = 0, y = 0, kind = 0, param = 0;
             if (w.size() == 4) {
@@ -276,6 +322,8 @@ std::optional<LevelFile> parseLevelSource(std::string_view text, std::string& er
             level.blocks.insert(level.blocks.end(), row.begin(), row.end());
         }
     }
+    if (notes)
+        *notes = std::move(noted);
     return level;
 }
 
@@ -287,9 +335,15 @@ std::optional<std::vector<std::uint8_t>> compileLevelSource(std::string_view tex
     return encodeLevelFile(*level);
 }
 
-std::string decompileLevel(const LevelFile& level)
+std::string decompileLevel(const LevelFile& level, const LevelNotes& notes)
 {
     std::ostringstream out;
+    if (!notes.title.empty())
+        out << "title " << oneLine(notes.title) << '\n';
+    if (!notes.hint.empty())
+        out << "hint " << oneLine(notes.hint) << '\n';
+    if (notes.theme >= 0)
+        out << "theme " << notes.theme << '\n';
     out << "gold " << level.goldGoalOn << ' ' << level.goldGoal << '\n';
     out << "kill " << level.killGoalOn << ' ' << level.killGoal << '\n';
     if (level.reserved1 || level.reserved2 || level.reserved3)

@@ -40,6 +40,15 @@ TEST(KeySettings, GoodEntriesBindAndBadOnesFallBackToTheDefaultWithOneWarningEac
     EXPECT_NE(warnings[0].find("key.left = Nope: no such key, Left used"), std::string::npos) << warnings[0];
     EXPECT_NE(warnings[1].find("key.jump: no such action"), std::string::npos) << warnings[1];
     EXPECT_NE(warnings[3].find("key.shots = Q: already Pause, F1 used"), std::string::npos) << warnings[3];
+
+    // A huge name or key is cut in its warning, as the settings file's other lines are.
+    warnings.clear();
+    bindingsFromEntries({{std::string(100000, 'x'), "A"}, {"fire", std::string(100000, 'y')}}, warnings);
+    ASSERT_EQ(warnings.size(), 2u);
+    for (const std::string& w : warnings) {
+        EXPECT_LT(w.size(), 200u);
+        EXPECT_NE(w.find("(100000 bytes)"), std::string::npos) << w;
+    }
 }
 
 TEST(KeySettings, AnActionWhoseDefaultIsTakenTooIsLeftWithoutAKeyRatherThanSharingOne)
@@ -52,6 +61,10 @@ TEST(KeySettings, AnActionWhoseDefaultIsTakenTooIsLeftWithoutAKeyRatherThanShari
     EXPECT_EQ(keyOf(b, ActionFire), 0u);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("left without a key"), std::string::npos) << warnings[0];
+    // Saved and read back, the same keys come back without a word.
+    warnings.clear();
+    EXPECT_EQ(bindingsFromEntries(entriesOf(b), warnings).keys, b.keys);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
     for (int a = 0; a < kGameActionCount; ++a) {
         for (int c = 0; c < a; ++c) {
             if (b.keys[std::size_t(a)] != 0) {

@@ -1,7 +1,10 @@
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/pack_info.hpp"
 #include "common/le_io.hpp"
 #include "platform/archive/pack_writer.hpp"
+#include "records/records.hpp"
+#include "state/screen_flow_state.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -45,7 +48,7 @@ struct Recorder {
     CatalogueHooks hooks()
     {
         return {[this] { ++levelStarts; }, [this] { ++packPictures; }, [this] { ++themeReloads; },
-                [this] { return busy; }, [this](int kind) { ++slides; lastSlide = kind; }};
+                [this] { return busy; }, [this](int direction) { ++slides; lastSlide = direction; }};
     }
 };
 
@@ -188,7 +191,7 @@ TEST(PackCatalogue, SteppingMovesTheDifficultyByOneWhateverPackItFinds)
     EXPECT_EQ(cat.difficulty, 1);
     EXPECT_EQ(cat.selectedLevelPack, 1);
     EXPECT_EQ(cat.selectedTheme, 3); // the standard pack has no description: t2 is record 3
-    EXPECT_EQ(rec.lastSlide, 1);
+    EXPECT_EQ(rec.lastSlide, +1);
     EXPECT_EQ(rec.themeReloads, 1);
     EXPECT_EQ(rec.levelStarts, 1);
     EXPECT_EQ(rec.packPictures, 1);
@@ -201,7 +204,7 @@ TEST(PackCatalogue, SteppingMovesTheDifficultyByOneWhateverPackItFinds)
     EXPECT_EQ(cat.difficulty, 0);
     EXPECT_EQ(cat.selectedLevelPack, 0);
     EXPECT_EQ(cat.selectedTheme, 2);
-    EXPECT_EQ(rec.lastSlide, 2);
+    EXPECT_EQ(rec.lastSlide, -1);
     cat.previousLevelPack();
     EXPECT_EQ(rec.slides, 2);
 }
@@ -233,6 +236,55 @@ TEST(PackCatalogue, SteppingThroughThreePacksStopsAtTheLast)
     cat.difficulty = 1;
     cat.selectLevelPackByNumber();
     EXPECT_EQ(cat.packCatalogue[cat.selectedLevelPack].packNumber, 1);
+}
+
+TEST(PackCatalogue, TheOwnLevelsLieOneStepPastTheLastPackAndAreAllOpen)
+{
+    TempDir dir;
+    std::vector<std::string> names{"standart.pak"};
+    writePack(dir, "standart.pak", nullptr);
+    for (int n = 0; n < 2; ++n) {
+        const PackInfo p = levelPack(n, 0);
+        names.push_back("l" + std::to_string(n) + ".pak");
+        writePack(dir, names.back(), &p);
+    }
+    PackCatalogue cat;
+    Recorder rec;
+    cat.hooks = rec.hooks();
+    cat.folder = dir.path().string();
+    ASSERT_EQ(cat.build(names), 1);
+    theRecords.reset();
+    ownLevelPack.reset();
+    screenFlow.levelNumber = 9;
+
+    cat.nextLevelPack();
+    cat.nextLevelPack(); // no own levels: nothing past the last pack
+    EXPECT_FALSE(cat.ownPackSelected);
+    EXPECT_EQ(cat.difficulty, 1);
+
+    ownLevelPack.levels.resize(3);
+    const int starts = rec.levelStarts;
+    cat.nextLevelPack();
+    ASSERT_TRUE(cat.ownPackSelected);
+    EXPECT_EQ(cat.difficulty, 1); // played at the difficulty chosen before
+    EXPECT_EQ(screenFlow.levelNumber, 2); // the level number kept inside the own levels
+    EXPECT_EQ(rec.levelStarts, starts + 1);
+    EXPECT_EQ(rec.lastSlide, 1);
+    cat.copyLevelPackInfo();
+    EXPECT_EQ(cat.currentLevelCount, 3);
+    EXPECT_EQ(cat.unlockedLevels(), 3);
+    cat.nextLevelPack();
+    EXPECT_TRUE(cat.ownPackSelected);
+
+    cat.previousLevelPack();
+    EXPECT_FALSE(cat.ownPackSelected);
+    EXPECT_EQ(rec.lastSlide, 2);
+    EXPECT_EQ(cat.packCatalogue[cat.selectedLevelPack].packNumber, 1);
+    cat.copyLevelPackInfo();
+    EXPECT_EQ(cat.currentLevelCount, 30);
+    EXPECT_EQ(cat.unlockedLevels(), theRecords.progress.unlockedLevels(1));
+    ownLevelPack.reset();
+    screenFlow.reset();
 }
 
 } // namespace

@@ -1,11 +1,17 @@
 #include "app/run_frame.hpp"
 
+#include <algorithm>
+
+#include "app/main_loop.hpp"
+
 #include "app/frame_dispatch.hpp"
 #include "app/screen_table.hpp"
 #include "app/window_procedure.hpp"
 #include "frame_test_support.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/gui/gui_state.hpp"
+#include "platform/image/image_fixtures.hpp"
+#include "state/screen_flow_state.hpp"
 
 namespace burrowix {
 namespace {
@@ -208,30 +214,120 @@ TEST_F(StillScreenTest, ComposesAndPresentsOnlyAfterSomethingChanged)
 TEST_F(StillScreenTest, ThingsThatMoveByThemselvesKeepComposing)
 {
     frameAt(100);
-    // An animated pointer changes picture when its next frame is due, and only then.
-    theGui.pointer.shapes.push_back(PointerShape{8, 8, 1, 2, 0, 0, -1});
-    theGui.pointer.current = 0;
-    app.cursorVisible = 1;
+    // The name field's caret blinks: the screen composes every frame while a name is entered.
+    screenFlow.nameEntryState = 1;
     frameAt(200);
-    EXPECT_EQ(drawsOfTestScreen, 2);
-    EXPECT_EQ(theGui.pointer.frame, 1);
-    frameAt(290);
-    EXPECT_EQ(drawsOfTestScreen, 2) << "the pointer's frame shows for more than 100 ms";
-    frameAt(330);
+    frameAt(300);
     EXPECT_EQ(drawsOfTestScreen, 3);
-    EXPECT_EQ(theGui.pointer.frame, 2);
-    // A still pointer never is.
-    theGui.pointer.shapes[0].lastFrame = 0;
-    frameAt(600);
+    screenFlow.nameEntryState = 0;
+    frameAt(400);
     EXPECT_EQ(drawsOfTestScreen, 3);
 
     // Screens that are not still compose every frame, as the game screen does.
     ScreenEntry moving;
     moving.drawFrame = [](Surface*) { ++drawsOfTestScreen; };
     registerScreen(kTestScreen, moving);
-    frameAt(700);
-    frameAt(800);
+    frameAt(500);
+    frameAt(600);
     EXPECT_EQ(drawsOfTestScreen, 5);
+}
+
+// An animated pointer on a still screen: a frame is presented when its next picture is due, and only
+// then, drawn over the kept screen without composing it, with the pixels a whole frame would give.
+TEST_F(StillScreenTest, APointerFrameRepaintsOnlyThePointerWithTheWholeFramesPixels)
+{
+    // A sheet of two 8 x 8 frames: frame 0 red with a keyed (green) corner, frame 1 blue.
+    std::vector<std::uint32_t> sheet(16 * 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            sheet[std::size_t(y * 16 + x)] = x >= 8 ? 0x0000FF : x < 2 && y < 2 ? 0x00FF00 : 0xFF0000;
+    const std::string path = recordsDir.file("pointer.bmp");
+    test::writeBytes(path, test::makeBmp24(16, 8, sheet));
+    ASSERT_EQ(theGui.pointer.addShape(theDisplay, path.c_str(), 8, 8, 1, 2, 2), 0);
+    theGui.pointer.current = 0;
+    app.cursorVisible = 1;
+    app.mouseX = 796; // partly off the right edge
+    app.mouseY = 50;
+    app.frameChanged = 1;
+
+    auto screenAt = [&](Ticks t) {
+        frameAt(t);
+        const Surface& back = *theDisplay.backBuffer;
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x)
+                pixels.push_back(back.pixel(x, y));
+        return pixels;
+    };
+    screenAt(100);
+    EXPECT_EQ(drawsOfTestScreen, 1);
+    screenAt(150);
+    EXPECT_EQ(frames.size(), 2u);
+    EXPECT_EQ(drawsOfTestScreen, 1) << "the screen under the pointer was not composed again";
+    EXPECT_EQ(theDisplay.backBuffer->pixel(799, 55), 0x0000FFu);
+    screenAt(230);
+    EXPECT_EQ(frames.size(), 2u) << "the pointer's picture shows for more than 100 ms";
+    const std::vector<std::uint32_t> pointerOnly = screenAt(280);
+    EXPECT_EQ(frames.size(), 3u);
+    EXPECT_EQ(drawsOfTestScreen, 1);
+    EXPECT_EQ(theDisplay.backBuffer->pixel(794, 48), 0x445566u) << "the keyed corner shows the screen";
+    EXPECT_EQ(theDisplay.backBuffer->pixel(799, 55), 0xFF0000u);
+    EXPECT_EQ(theDisplay.backBuffer->pixel(793, 55), 0x445566u);
+
+    // The same moment composed whole.
+    theGui.pointer.frame = 1;
+    theGui.pointer.lastChange = 150;
+    app.frameChanged = 1;
+    app.lastFrameTime = 200;
+    EXPECT_EQ(screenAt(280), pointerOnly);
+    EXPECT_EQ(drawsOfTestScreen, 2);
+
+    // The next pointer frame again only repaints the pointer; a still pointer never needs a frame.
+    screenAt(400);
+    EXPECT_EQ(drawsOfTestScreen, 2);
+    EXPECT_EQ(theDisplay.backBuffer->pixel(799, 55), 0x0000FFu);
+    theGui.pointer.shapes[0].lastFrame = 0;
+    screenAt(600);
+    EXPECT_EQ(frames.size(), 5u);
+
+    // Moving the mouse composes the whole screen, leaving nothing of the pointer behind.
+    theGui.pointer.shapes[0].lastFrame = 1;
+    WindowProc(Message{MessageType::MouseMove, 0, 0});
+    app.mouseX = 100;
+    screenAt(700);
+    EXPECT_EQ(drawsOfTestScreen, 3);
+    EXPECT_EQ(theDisplay.backBuffer->pixel(799, 55), 0x445566u);
+}
+
+// With nothing due, the loop waits for input or the next timed change instead of waking every frame.
+TEST_F(StillScreenTest, TheLoopSleepsUntilInputOrThePointersNextPicture)
+{
+    app.frameInterval = 25;
+    clock.set(1000);
+    app.lastFrameTime = 1000;
+    events.at(2600, {MessageType::KeyDown, 'A'});
+    events.at(4000, {MessageType::Close});
+    runMessageLoop();
+    EXPECT_EQ(frames, (std::vector<Ticks>{1026, 2600})) << "input brings its frame at once";
+    EXPECT_LE(events.waits.size(), 12u);
+    EXPECT_EQ(*std::max_element(events.waits.begin(), events.waits.end()), kStillScreenWait);
+}
+
+TEST_F(StillScreenTest, AnAnimatedPointerWakesTheLoopExactlyForItsNextPicture)
+{
+    theGui.pointer.shapes.push_back(PointerShape{8, 8, 1, 2, 0, 0, -1});
+    theGui.pointer.current = 0;
+    app.cursorVisible = 1;
+    app.frameInterval = 25;
+    clock.set(1000);
+    app.lastFrameTime = 1000;
+    events.at(1500, {MessageType::Close});
+    ASSERT_TRUE(theDisplay.isSetUp());
+    runMessageLoop();
+    ASSERT_EQ(frames.size(), 5u);
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], 1026u + 101u * i) << i;
+    EXPECT_EQ(drawsOfTestScreen, 1);
 }
 
 } // namespace

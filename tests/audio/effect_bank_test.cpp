@@ -3,6 +3,13 @@
 #include "audio/mixer.hpp"
 #include "audio_test_support.hpp"
 #include "common/random.hpp"
+#include "platform/archive/open_packs.hpp"
+#include "platform/archive/pack_archive.hpp"
+#include "platform/archive/pack_writer.hpp"
+#include "support/tmpdir_env.hpp"
+
+#include <cstring>
+#include <filesystem>
 
 namespace burrowix {
 namespace {
@@ -163,6 +170,39 @@ TEST_F(EffectBankTest, DiggingSoundsVaryWithoutTouchingTheRandomSequence)
     EXPECT_EQ(played.size(), 60u);
     EXPECT_EQ(theEffects.digCount, count);
     theEffects.player = nullptr;
+}
+
+TEST_F(EffectBankTest, PackMembersAreReadInPlaceAndSoundAfterThePackIsGone)
+{
+    std::filesystem::create_directory(dir.file("tmp"));
+    test::TmpDirEnv tmpEnv(dir.file("tmp"));
+    const std::vector<std::uint8_t> wav = test::wavOf16(std::vector<std::int16_t>(2 * 50, 1234), 2, 44100);
+    ASSERT_TRUE(writePackArchive(dir.file("standart.pak"), {{"other.bin", {1, 2, 3}}, {"Zap.wav", wav}}));
+    // A file of the same name on disk is not what loads: the pack comes first.
+    constantWav("zap.wav", 10, 7);
+    auto pack = std::make_unique<PackArchive>(dir.file("standart.pak"));
+    standardPack = pack.get();
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const int zap = effectBank.loadEffect("zap", "zap.wav");
+    const int again = effectBank.loadEffect("zap", "zap.wav");
+    std::filesystem::current_path(here);
+    ASSERT_EQ(zap, 2);
+    ASSERT_EQ(again, 3);
+    EXPECT_EQ(effectBank.entries[2]->view, effectBank.entries[3]->view) << "one mapping of the pack";
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("tmp"))) << "no temporary copy was made";
+
+    standardPack = nullptr;
+    pack.reset();
+    const WaveImage& wave = effectBank.entries[2]->wave;
+    ASSERT_EQ(wave.length, 200u);
+    std::int16_t first = 0;
+    std::memcpy(&first, wave.samples, 2);
+    EXPECT_EQ(first, 1234);
+    ASSERT_EQ(effectBank.playEffect(zap, 0), 0);
+    std::vector<std::int16_t> out(2 * 10);
+    theMixer().mix(out.data(), 10);
+    EXPECT_NE(out[0], 0);
 }
 
 TEST_F(EffectBankTest, TableLoadsInOrderWithMissingFilesAtMinusOne)

@@ -2,10 +2,11 @@
 // Every program-wide object back to how the program starts, for tests that must not see what an
 // earlier test left behind: the shell's, game screen's, screen flow's and level presentation's state,
 // the records, the world, the effect handles, the pictures, the pack catalogue (its hooks and folder
-// too), the random numbers and the watching eyes. The display is left alone: tests that set one up
+// too), the own levels, the random numbers and the watching eyes. The display is left alone: tests that set one up
 // release it themselves.
 
 #include "app/headless_game.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "audio/effect_handles.hpp"
 #include "common/random.hpp"
@@ -22,6 +23,7 @@ inline void resetProgramState()
     theCatalogue.reset();
     theCatalogue.hooks = {};
     theCatalogue.folder.clear();
+    ownLevelPack.reset();
     theRandom.reset();
     theEyeLids.reset();
 }

@@ -128,7 +128,7 @@ TEST(LevelCheck, ListsEveryProblemOfABadLevel)
     EXPECT_TRUE(has("at least 20 x 15"));
     EXPECT_TRUE(has("kind 14 at (2, 2) is made only by the game"));
     EXPECT_TRUE(has("the start cell (0, 0) is not empty"));
-    EXPECT_TRUE(has("the gold goal 3 is more than the 1 nuggets"));
+    EXPECT_TRUE(has("the gold goal is 3 but there is 1 nugget"));
     EXPECT_FALSE(has("kill goal"));
 }
 

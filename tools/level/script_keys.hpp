@@ -1,6 +1,7 @@
 #pragma once
-// The key names of level scripts (recorded by burrowix-level play, played by burrowix-sim): Left Up Right Down Space
-// Tab Esc Enter Insert F1..F12.
+// The key names of level scripts (recorded by burrowix-level play, played by burrowix-sim): the
+// names settings.ini gives keys (platform/system/key_names.hpp): Left Up Right Down Space Tab Esc
+// Enter Insert F1..F12, letters, digits and the rest.
 
 #include <cstdint>
 #include <string>

@@ -448,23 +448,70 @@ Picture difficultyDialog()
     return p;
 }
 
+// The options: the sound board on the right; on the left the display board, Brannok under its
+// lantern, and the Main Menu and Controls buttons side by side at y 386 below him.
 Picture optionsBackground()
 {
     Canvas c(800, 600);
     cairo_t* cr = c.cr();
     caveBackdrop(cr, 41, hex(0x80B0FF));
-    lanternAt(cr, 150, 200, hex(0));
     signBoard(cr, 250, 8, 300, 62, "OPTIONS", 42);
     drawWoodPlate(cr, 370, 75, 415, 440, false, 18);
     pathRoundRect(cr, 384, 89, 387, 412, 12);
     setColor(cr, hex(0x24180F));
     cairo_fill(cr);
+    // The display switches' board (check boxes at (44, 110) and (44, 168)).
+    drawWoodPlate(cr, 24, 90, 330, 134, false, 16);
+    pathRoundRect(cr, 36, 102, 306, 110, 10);
+    setColor(cr, hex(0x24180F));
+    cairo_fill(cr);
+    // A lantern hanging from the board's lower edge lights Brannok.
+    radialGlow(cr, 290, 276, 90, withAlpha(hex(0xFFC860), 0.35));
+    cairo_new_path(cr);
+    cairo_move_to(cr, 290, 224);
+    cairo_line_to(cr, 290, 256);
+    setColor(cr, hex(0x5A5F66));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    drawLantern(cr, 290, 264, 1.6, true);
+    groundShadow(cr, 150, 378, 56);
     cairo_save(cr);
-    cairo_translate(cr, 70, 250);
-    cairo_scale(cr, 4, 4);
+    cairo_translate(cr, 86, 250);
+    cairo_scale(cr, 3.2, 3.2);
     drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 3});
     cairo_restore(cr);
     return screen("optback.jpg", c);
+}
+
+// The Controls screen: its own title, and the board the action table is drawn on, rows from y 86
+// to 463 and the message line at 494; its two buttons stand below the board at y 515, and Brannok
+// with a game controller sits at the right end of that row.
+Picture controlsBackground()
+{
+    Canvas c(800, 600);
+    cairo_t* cr = c.cr();
+    caveBackdrop(cr, 47, hex(0x80B0FF));
+    signBoard(cr, 250, 8, 300, 62, "CONTROLS", 42);
+    drawWoodPlate(cr, 76, 68, 728, 446, false, 18);
+    pathRoundRect(cr, 90, 76, 700, 430, 12);
+    setColor(cr, hex(0x24180F));
+    cairo_fill(cr);
+    // Column rules between the action, key and controller columns.
+    for (double x : {380.0, 510.0}) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, 88);
+        cairo_line_to(cr, x, 470);
+        setColor(cr, hex(0x3A2A1A));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    groundShadow(cr, 660, 590, 48);
+    cairo_save(cr);
+    cairo_translate(cr, 610, 508);
+    cairo_scale(cr, 2.1, 2.1);
+    drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0});
+    cairo_restore(cr);
+    return screen("keysback.jpg", c);
 }
 
 Picture optionGauges()
@@ -664,6 +711,7 @@ void addMenuScreens(PictureList& out)
     out.push_back(startMarker());
     out.push_back(difficultyDialog());
     out.push_back(optionsBackground());
+    out.push_back(controlsBackground());
     out.push_back(optionGauges());
     out.push_back(hallOfFame());
     out.push_back(helpBackground());

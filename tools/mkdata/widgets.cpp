@@ -44,7 +44,10 @@ void button(PictureList& out, const std::string& stem, int w, int h, const std::
             text = hover ? hex(pal::glow) : hex(pal::glowText);
             break;
         }
-        const double left = stem == "soundtxt" || stem == "musictxt" ? 48 : 0;
+        // Switch captions leave room on the left for their check box, which lies on top there.
+        const bool switchCaption =
+            stem == "soundtxt" || stem == "musictxt" || stem == "fullscreentxt" || stem == "scalingtxt";
+        const double left = switchCaption ? 48 : 0;
         if (caption == "-" || caption == "+") {
             // Signs drawn as bars: a font's hyphen is too thin to read as "minus".
             const double cx = w / 2.0, cy = h / 2.0, a = 12, b = 3;
@@ -140,6 +143,8 @@ void addWidgets(PictureList& out)
     button(out, "svolup", 150, 50, "Sound Volume", Look::Caption, 24);
     button(out, "musictxt", 180, 40, "Music", Look::Caption, 28);
     button(out, "mvolup", 150, 50, "Music Volume", Look::Caption, 24);
+    button(out, "fullscreentxt", 290, 40, "Full Screen", Look::Caption, 28);
+    button(out, "scalingtxt", 290, 40, "Integer Scaling", Look::Caption, 28);
     button(out, "exityes", 150, 80, "Yes", Look::Wood, 40);
     button(out, "exitno", 150, 80, "No", Look::Wood, 40);
     button(out, "gomm", 150, 60, "Main Menu", Look::Wood);

@@ -27,6 +27,8 @@
 #include "platform/display/display.hpp"
 #include "platform/system/clock.hpp"
 #include "platform/system/event_source.hpp"
+#include "platform/system/key_names.hpp"
+#include "platform/system/main_window.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
 #include "png_file.hpp"
@@ -42,33 +44,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct NamedKey {
-    const char* name;
-    std::uint32_t code;
-};
-constexpr NamedKey kKeys[] = {
-    {"Left", Key::Left},       {"Up", Key::Up},         {"Right", Key::Right},       {"Down", Key::Down},
-    {"PageUp", Key::PageUp},   {"PageDown", Key::PageDown}, {"Home", Key::Home},     {"End", Key::End},
-    {"Space", Key::Space},     {"Tab", Key::Tab},       {"Esc", Key::Escape},        {"Enter", Key::Enter},
-    {"Backspace", Key::Backspace}, {"Insert", Key::Insert}, {"Delete", Key::Delete},
-};
-
+// Scripts name keys as settings.ini does: "Left", "Esc", "F1", "P", "5", "PageUp" ...
 std::optional<std::uint32_t> keyCode(const std::string& name)
 {
-    for (const NamedKey& k : kKeys)
-        if (name == k.name)
-            return k.code;
-    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F') {
-        const int n = std::atoi(name.c_str() + 1);
-        if (n >= 1 && n <= 12 && name.find_first_not_of("0123456789", 1) == std::string::npos)
-            return Key::F1 + std::uint32_t(n - 1);
-    }
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
-        return Key::A + std::uint32_t(name[0] - 'A');
-    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
-        return Key::A + std::uint32_t(name[0] - 'a');
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
-        return Key::Digit0 + std::uint32_t(name[0] - '0');
+    if (const std::uint32_t key = keyFromName(name))
+        return key;
     return std::nullopt;
 }
 
@@ -157,7 +137,10 @@ public:
         // real one (effects chosen at random draw only when sound is available).
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         auto presenter = std::make_unique<CountingPresenter>(presented_);
-        InitApplication({&clock_, &events_, nullptr, std::move(presenter)});
+        // A window that is never opened: its settings are read, changed and saved as the game's are.
+        window_.settingsPath = kWindowSettingsFile;
+        window_.settings = readWindowSettings(window_.settingsPath);
+        InitApplication({&clock_, &events_, &window_, std::move(presenter)});
         if (!theDisplay.isSetUp()) {
             err << "the program did not start (no packs, or a picture is missing)\n";
             return false;
@@ -262,7 +245,8 @@ public:
           << ",\"dialogY\":" << levelChoice.dialogY
           << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
           << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine
-          << ",\"paused\":" << app.paused
+          << ",\"paused\":" << app.paused << ",\"fullScreen\":" << window_.settings.fullScreen
+          << ",\"scaling\":" << quoted(scalingModeName(window_.settings.scaling))
           << ",\"focus\":" << quoted(theGui.focused && theGui.focused->name ? theGui.focused->name : "")
           << ",\"widgets\":[";
         const std::vector<std::string> widgets = visibleWidgetNames();
@@ -290,6 +274,7 @@ private:
     std::ostream& out_;
     ManualClock clock_{0};
     QueuedEvents events_;
+    MainWindow window_;
     long presented_ = 0;
     bool ended_ = false;
     std::vector<std::string> effects_;

@@ -300,6 +300,23 @@ bool PackArchive::readMember(int index, std::vector<std::uint8_t>& out)
     return true;
 }
 
+PackArchive::MemberView PackArchive::viewMember(int index)
+{
+    const PackMember* m = member(index);
+    if (!m)
+        return {};
+    if (!mapping_) {
+        FilePtr local(nullptr, &std::fclose);
+        std::FILE* source = acquire(local);
+        auto file = std::make_shared<MappedFile>();
+        if (!source || !file->mapDescriptor(::fileno(source)))
+            return {};
+        mapping_ = std::move(file);
+    }
+    const std::uint64_t present = bytesPresent(m->offset, m->size, mapping_->size());
+    return {mapping_, mapping_->data() + (present ? m->offset : 0), static_cast<std::size_t>(present)};
+}
+
 bool PackArchive::matchesFile(std::FILE* f) const
 {
     const Directory now = readDirectory(f);
@@ -346,6 +363,7 @@ bool PackArchive::rewrite(const std::vector<Planned>& plan)
     members_ = std::move(dir.members);
     dataSize_ = dir.dataSize;
     wellFormed_ = dir.wellFormed;
+    mapping_.reset(); // views made before keep the old file
     if (heldOpen_)
         handle_ = std::move(fresh);
     return true;

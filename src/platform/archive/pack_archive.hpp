@@ -7,6 +7,7 @@
 // so a failure leaves the old archive as it was. The layout is described in pack_writer.hpp.
 
 #include "platform/archive/pack_member.hpp"
+#include "platform/system/mapped_file.hpp"
 
 #include <cstdint>
 #include <cstdio>
@@ -68,6 +69,17 @@ public:
     // archive that cannot be opened.
     bool readMember(int index, std::vector<std::uint8_t>& out);
 
+    // A member's bytes present in the file, seen through one read-only mapping of the whole archive
+    // that every view shares: no copy and no temporary file. The mapping is made at the first view
+    // and outlives the archive and its later rewrites. Null `file` for a bad index or an archive
+    // that cannot be mapped.
+    struct MemberView {
+        std::shared_ptr<const MappedFile> file;
+        const std::uint8_t* data = nullptr;
+        std::size_t size = 0;
+    };
+    MemberView viewMember(int index);
+
     // Appends the file at `filePath` as a new member named after the part of the path behind its
     // last '/' or '\\'. Creates the archive when it does not exist. Returns the new member's index,
     // or -1 (archive unchanged) when the name is already a member or unusable, the file cannot be
@@ -116,6 +128,7 @@ private:
     std::vector<PackMember> members_;
     std::uint32_t dataSize_ = 0;
     bool wellFormed_ = false;
+    std::shared_ptr<const MappedFile> mapping_;
 };
 
 } // namespace burrowix

@@ -31,6 +31,9 @@ public:
     virtual void screenContentsLost() {}
     // Called after each composed frame that present() accepted (not the set-up's black one).
     virtual void frameShown() {}
+    // The next frame differs from the one presented last at most in rows [top, bottom): a presenter
+    // that looks for changed rows need not look at the others.
+    virtual void onlyRowsMayChange(int /*top*/, int /*bottom*/) {}
 };
 
 // What the other subsystems rebuild after a display loss, in the order restoreAllSurfaces runs

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/display/surface.hpp"
 
@@ -21,8 +22,11 @@ const std::vector<RowRange>& FrameChangeTracker::changedRows(const Surface& fram
         valid_ = false;
     }
     const std::size_t rowBytes = std::size_t(w) * sizeof(std::uint32_t);
+    const bool limited = std::exchange(limited_, false) && valid_;
     for (int top = 0; top < h; top += kBandRows) {
         const int bottom = std::min(h, top + kBandRows);
+        if (limited && (bottom <= limit_.top || top >= limit_.bottom))
+            continue;
         bool differs = !valid_;
         for (int y = top; y < bottom && !differs; ++y)
             differs = std::memcmp(frame.row(y), &last_[std::size_t(y) * std::size_t(w)], rowBytes) != 0;

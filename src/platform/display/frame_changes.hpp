@@ -27,6 +27,9 @@ public:
     const std::vector<RowRange>& changedRows(const Surface& frame);
     // The next call reports the whole frame (the screen lost what it showed, or its size changed).
     void forgetAll() { valid_ = false; }
+    // The caller knows that the next frame differs from the last one at most in `rows`: the next
+    // call compares only the bands those rows touch.
+    void limitNextTo(RowRange rows) { limit_ = rows; limited_ = true; }
 
 private:
     std::vector<std::uint32_t> last_;
@@ -34,6 +37,8 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool valid_ = false;
+    RowRange limit_;
+    bool limited_ = false;
 };
 
 } // namespace burrowix

@@ -38,12 +38,19 @@ WidgetInput routeWidgetInput(const Message& m)
     WidgetList& root = theGui.rootList;
     switch (m.type) {
     case MessageType::MouseMove:
-        // The pointer takes the focus back: the hover looks follow it again.
-        if (theGui.focused) {
+        // The pointer takes the focus back: the hover looks follow it again. A window that moved
+        // under a still pointer leaves the focus where it is.
+        if (theGui.focused && !m.pointerStill()) {
             theGui.focused->showFocus(false);
             theGui.focused = nullptr;
         }
-        return result(root.mouseMoveAll(m.mouseX(), m.mouseY(), !root.anyPressed()));
+        {
+            const int handled = root.mouseMoveAll(m.mouseX(), m.mouseY(), !root.anyPressed());
+            // The move set every hover look for the pointer; a focus that stays keeps its look.
+            if (theGui.focused)
+                theGui.focused->showFocus(true);
+            return result(handled);
+        }
     case MessageType::LeftButtonDown:
         return result(mouseButtonDown(m, kLeftButton));
     case MessageType::RightButtonDown:

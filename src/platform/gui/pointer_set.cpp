@@ -67,6 +67,17 @@ void PointerSet::drawPointer(Surface* target, int x, int y, Ticks now)
     blitFast(target, left + cutLeft, top + cutTop, sheet, &source, true);
 }
 
+Rect PointerSet::coveredRect(int x, int y) const
+{
+    if (current < 0 || current >= static_cast<int>(shapes.size()))
+        return {};
+    const PointerShape& s = shapes[static_cast<std::size_t>(current)];
+    const int left = x - s.hotX, top = y - s.hotY;
+    Rect r{std::max(left, 0), std::max(top, 0), std::min(left + s.frameWidth, kScreenWidth),
+           std::min(top + s.frameHeight, kScreenHeight)};
+    return r.empty() ? Rect{} : r;
+}
+
 void PointerSet::clearShapes()
 {
     shapes.clear();

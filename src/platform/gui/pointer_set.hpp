@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/display/display_result.hpp"
 #include "platform/system/clock.hpp"
 
 namespace burrowix {
@@ -48,6 +49,9 @@ public:
                shapes[static_cast<std::size_t>(current)].lastFrame != 0 &&
                elapsedMoreThan(now, lastChange, kPointerFrameTime);
     }
+    // The part of the screen the current shape's frame covers with its hot spot at (x, y), whether
+    // or not its sheet is there; empty when no shape is selected.
+    Rect coveredRect(int x, int y) const;
     void clearShapes();
 };
 

@@ -59,6 +59,17 @@ void SdlEventSource::translate(const SDL_Event& event)
     }
     std::vector<Message> messages;
     translateEvent(mapped, messages);
+    if (event.type == SDL_MOUSEMOTION && !messages.empty()) {
+        // A window that moves or changes size under a still pointer (full screen switched on or
+        // off) reports a motion as well; the pointer's place on the desktop tells them apart.
+        int x = 0, y = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        if (pointerKnown_ && x == pointerX_ && y == pointerY_)
+            messages.back().wParam |= Message::kPointerStillBit;
+        pointerKnown_ = true;
+        pointerX_ = x;
+        pointerY_ = y;
+    }
     queue_.insert(queue_.end(), messages.begin(), messages.end());
 }
 

@@ -47,6 +47,10 @@ private:
 
     GamepadInput gamepads_;
     SDL_Keycode swallowedKeyUp_ = 0; // the release of a key that toggled full screen
+    // The pointer's place on the desktop at the last motion, to tell a moving window from a moving pointer.
+    bool pointerKnown_ = false;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
 
     std::deque<Message> queue_;
 };

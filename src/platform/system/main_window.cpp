@@ -161,13 +161,13 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
     if (renderer)
         presenter = std::make_unique<RendererPresenter>(renderer, pathName);
     else
-        presenter = std::make_unique<WindowSurfacePresenter>(window, settings.scaling, pathName);
+        presenter = std::make_unique<WindowSurfacePresenter>(window, &settings.scaling, pathName);
     if (settings.fullScreen) {
         // SDL waits up to 100 ms after a full-screen request for the window to change, and a
-        // window that covers the desktop already never does: asked after the first frame, that
-        // wait does not hold up the first picture.
+        // window that covers the desktop already never does: asked once start-up is over, that
+        // wait holds up neither the first picture nor the loading behind it.
         SDL_Window* w = window;
-        presenter->afterFirstFrame = [w] { SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP); };
+        presenter->afterStartup = [w] { SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP); };
     }
     if (presenter->restoreDevice() != DisplayResult::Ok)
         return nullptr;
@@ -176,13 +176,14 @@ std::unique_ptr<FramePresenter> MainWindow::makePresenter()
 
 void WindowPresenterBase::frameShown()
 {
-    if (firstFrameLogged_)
+    if (framesShown_ >= 2)
         return;
-    firstFrameLogged_ = true;
-    std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
-                 pathName_.c_str());
-    if (afterFirstFrame)
-        afterFirstFrame();
+    if (++framesShown_ == 1) {
+        std::fprintf(stderr, "burrowix: first frame shown %ld ms after start, %s\n", millisecondsSinceProcessStart(),
+                     pathName_.c_str());
+    } else if (afterStartup) {
+        afterStartup();
+    }
 }
 
 RendererPresenter::RendererPresenter(SDL_Renderer* renderer, std::string pathName)
@@ -233,7 +234,7 @@ DisplayResult RendererPresenter::present(const Surface& backBuffer)
     return DisplayResult::Ok;
 }
 
-WindowSurfacePresenter::WindowSurfacePresenter(SDL_Window* window, ScalingMode scaling, std::string pathName)
+WindowSurfacePresenter::WindowSurfacePresenter(SDL_Window* window, const ScalingMode* scaling, std::string pathName)
     : WindowPresenterBase(std::move(pathName)), window_(window), scaling_(scaling)
 {
 }
@@ -247,11 +248,12 @@ DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
         return DisplayResult::Failed;
     const bool sameLayout = target->format->format == SDL_PIXELFORMAT_RGB888 ||
                             target->format->format == SDL_PIXELFORMAT_ARGB8888;
-    if (target->w != windowW_ || target->h != windowH_) {
-        // A new size: black bars around the picture's new place, and the whole picture again.
+    if (target->w != windowW_ || target->h != windowH_ || *scaling_ != placedWith_) {
+        // A new size or scaling: black bars around the picture's new place, and the whole picture again.
         windowW_ = target->w;
         windowH_ = target->h;
-        dest_ = placePicture(windowW_, windowH_, backBuffer.width(), backBuffer.height(), scaling_);
+        placedWith_ = *scaling_;
+        dest_ = placePicture(windowW_, windowH_, backBuffer.width(), backBuffer.height(), *scaling_);
         columnMap_.assign(std::size_t(std::max(dest_.width(), 0)), 0);
         makeColumnMap(backBuffer.width(), dest_, columnMap_.data());
         SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
@@ -307,18 +309,18 @@ DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
     return DisplayResult::Ok;
 }
 
-void MainWindow::toggleFullScreen()
+void MainWindow::setFullScreen(bool on)
 {
-    if (!window)
+    if (on == settings.fullScreen)
         return;
-    if (settings.fullScreen) {
+    if (window && !on) {
         SDL_SetWindowFullscreen(window, 0);
         SDL_SetWindowBordered(window, SDL_TRUE);
         SDL_SetWindowResizable(window, SDL_TRUE);
         const Size size = desktopWindowSize();
         SDL_SetWindowSize(window, size.width, size.height);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    } else {
+    } else if (window) {
         // Covering the desktop first makes it full screen also where no window manager honours
         // the request.
         const Size desktop = desktopSize();
@@ -327,7 +329,18 @@ void MainWindow::toggleFullScreen()
         SDL_SetWindowSize(window, desktop.width, desktop.height);
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
-    settings.fullScreen = !settings.fullScreen;
+    settings.fullScreen = on;
+    if (!settingsPath.empty())
+        writeWindowSettings(settingsPath, settings);
+}
+
+void MainWindow::setScaling(ScalingMode mode)
+{
+    if (mode == settings.scaling)
+        return;
+    settings.scaling = mode;
+    if (renderer)
+        SDL_RenderSetIntegerScale(renderer, mode == ScalingMode::Integer ? SDL_TRUE : SDL_FALSE);
     if (!settingsPath.empty())
         writeWindowSettings(settingsPath, settings);
 }

@@ -42,8 +42,11 @@ struct MainWindow {
     // A presenter that shows back buffers in this window.
     std::unique_ptr<FramePresenter> makePresenter();
     // Full screen on the desktop, or a resizable window of the largest whole multiple of 800 x 600
-    // that fits it; the choice is saved.
-    void toggleFullScreen();
+    // that fits it; the choice is saved. Without a window (a headless run) only the setting changes.
+    void setFullScreen(bool on);
+    void toggleFullScreen() { setFullScreen(!settings.fullScreen); }
+    // Fit or whole multiples only; saved. Frames shown from now on are placed anew.
+    void setScaling(ScalingMode mode);
     // A mouse position in window pixels as a position on the 800 x 600 picture (may lie outside).
     void windowToPicture(int& x, int& y) const;
 };
@@ -55,16 +58,18 @@ public:
     explicit WindowPresenterBase(std::string pathName) : pathName_(std::move(pathName)) {}
     void screenContentsLost() override { changes_.forgetAll(); }
     void frameShown() override;
+    void onlyRowsMayChange(int top, int bottom) override { changes_.limitNextTo({top, bottom}); }
 
-    // Run once, right after the first frame has been shown.
-    std::function<void()> afterFirstFrame;
+    // Run once, right after the second frame has been shown: the first is the picture shown
+    // while start-up still loads, the second the first one the frame loop presents.
+    std::function<void()> afterStartup;
 
 protected:
     FrameChangeTracker changes_;
 
 private:
     std::string pathName_;
-    bool firstFrameLogged_ = false;
+    int framesShown_ = 0;
 };
 
 // Uploads the changed rows of the back buffer into a streaming texture and presents it.
@@ -84,15 +89,17 @@ private:
 };
 
 // Scales the changed rows of the back buffer into the window's own pixels and updates just those
-// rows of the window.
+// rows of the window. It follows `*scaling` (the window's setting, which outlives it) from frame
+// to frame.
 class WindowSurfacePresenter : public WindowPresenterBase {
 public:
-    WindowSurfacePresenter(SDL_Window* window, ScalingMode scaling, std::string pathName);
+    WindowSurfacePresenter(SDL_Window* window, const ScalingMode* scaling, std::string pathName);
     DisplayResult present(const Surface& backBuffer) override;
 
 private:
     SDL_Window* window_;
-    ScalingMode scaling_;
+    const ScalingMode* scaling_;
+    ScalingMode placedWith_ = ScalingMode::Fit;
     int windowW_ = 0;
     int windowH_ = 0;
     Rect dest_;

@@ -30,11 +30,18 @@ bool MappedFile::map(const std::string& path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
-    struct stat st {};
-    void* view = MAP_FAILED;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-        view = mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    const bool mapped = mapDescriptor(fd);
     ::close(fd);
+    return mapped;
+}
+
+bool MappedFile::mapDescriptor(int fd)
+{
+    unmap();
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0)
+        return false;
+    void* view = mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     if (view == MAP_FAILED)
         return false;
     data_ = static_cast<const std::uint8_t*>(view);

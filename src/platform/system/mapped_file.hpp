@@ -19,6 +19,8 @@ public:
 
     // False (and nothing mapped) when the file is missing, not a regular file, empty or unmappable.
     bool map(const std::string& path);
+    // The same for a file already open for reading; the descriptor stays open and is the caller's.
+    bool mapDescriptor(int fd);
     void unmap();
 
     const std::uint8_t* data() const { return data_; }

@@ -2,7 +2,9 @@
 // The window messages the game reacts to, in the shape its window procedure expects: a kind, a
 // wParam and an lParam with the meanings of the classic desktop messages.
 //   Activate: wParam low word 1 active / 0 inactive, high word non-zero when minimised.
-//   Mouse messages: lParam low word x, high word y (screen coordinates, 800 x 600).
+//   Mouse messages: lParam low word x, high word y (screen coordinates, 800 x 600); a MouseMove's
+//   wParam has kPointerStillBit when the pointer stood still and the window moved or changed size
+//   under it.
 //   KeyDown / KeyUp: wParam the virtual-key number (Key below); lParam bit 30 set on auto-repeat,
 //   bit 29 when a game controller made the key.
 //   Char: wParam the character code.
@@ -41,8 +43,10 @@ struct Message {
     int mouseY() const { return static_cast<std::int16_t>(lParam >> 16); }
     bool minimised() const { return (wParam >> 16) != 0; }
     bool fromController() const { return (lParam & kFromControllerBit) != 0; }
+    bool pointerStill() const { return (wParam & kPointerStillBit) != 0; }
 
     static constexpr std::uint32_t kFromControllerBit = 1u << 29;
+    static constexpr std::uint32_t kPointerStillBit = 1u << 30;
 };
 
 inline std::uint32_t mousePosition(int x, int y)

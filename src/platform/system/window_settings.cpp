@@ -20,15 +20,14 @@ std::string_view trim(std::string_view s)
     return s.substr(first, last - first + 1);
 }
 
-// A line as a warning shows it: long ones are cut, so a huge line does not flood standard error.
+} // namespace
+
 std::string shownLine(std::string_view line)
 {
     if (line.size() <= kLongestShownLine)
         return std::string(line);
     return std::string(line.substr(0, kLongestShownLine)) + "... (" + std::to_string(line.size()) + " bytes)";
 }
-
-} // namespace
 
 WindowSettings parseWindowSettings(std::string_view text, std::vector<std::string>& warnings)
 {

@@ -29,6 +29,10 @@ struct WindowSettings {
     bool operator==(const WindowSettings&) const = default;
 };
 
+// A line, or a part of one, as a warning shows it: cut to kLongestShownLine characters with its
+// length added, so that a huge line does not flood standard error.
+std::string shownLine(std::string_view line);
+
 // The settings in `text`; each line that is skipped adds one warning naming its line number.
 WindowSettings parseWindowSettings(std::string_view text, std::vector<std::string>& warnings);
 std::string formatWindowSettings(const WindowSettings& settings);

@@ -67,6 +67,15 @@ TEST_F(PackArchiveRead, ListsAndReadsAWellFormedArchiveInBothOpenModes)
         ASSERT_TRUE(a.readMember(1, bytes));
         EXPECT_EQ(bytes, bytesOf("level one"));
         EXPECT_FALSE(a.readMember(-1, bytes));
+        // Views share one mapping and make no copy.
+        const PackArchive::MemberView one = a.viewMember(1), last = a.viewMember(2);
+        ASSERT_TRUE(one.file);
+        EXPECT_EQ(std::vector<std::uint8_t>(one.data, one.data + one.size), bytesOf("level one"));
+        EXPECT_EQ(std::vector<std::uint8_t>(last.data, last.data + last.size), bytesOf("OggS..."));
+        EXPECT_EQ(one.file, last.file);
+        EXPECT_FALSE(a.viewMember(3).file);
+        EXPECT_FALSE(a.viewMember(-1).file);
+        EXPECT_TRUE(filesIn(dir.file("tmp")).empty());
     }
 }
 
@@ -141,6 +150,13 @@ TEST_F(PackArchiveRead, LyingHeadersAndEntriesStopAtTheFirstEntryThatDoesNotFit)
     std::vector<std::uint8_t> z;
     ASSERT_TRUE(a.readMember(2, z));
     EXPECT_EQ(z, std::vector<std::uint8_t>(file.begin() + 8, file.end()));
+    auto viewed = [&a](int i) {
+        const PackArchive::MemberView v = a.viewMember(i);
+        return std::vector<std::uint8_t>(v.data, v.data + v.size);
+    };
+    EXPECT_EQ(viewed(0), std::vector<std::uint8_t>(file.begin() + 6, file.end()));
+    EXPECT_TRUE(viewed(1).empty());
+    EXPECT_EQ(viewed(2), z);
 }
 
 TEST_F(PackArchiveRead, EveryPrefixOfAnArchiveListsOnlyItsWholeEntries)

@@ -113,6 +113,21 @@ TEST_P(PackArchiveWrite, TemporaryCopiesFollowTheirMembersThroughRewrites)
     EXPECT_TRUE(filesIn(tmp.folder()).empty());
 }
 
+TEST_P(PackArchiveWrite, ViewsKeepTheOldBytesAndNewViewsSeeTheRewrite)
+{
+    writeBytes(pakPath, buildPackArchive({{"drop", bytesOf("dd")}, {"last", bytesOf("ll")}}));
+    PackArchive pak(pakPath, hold());
+    const PackArchive::MemberView before = pak.viewMember(1);
+    ASSERT_TRUE(before.file);
+    EXPECT_EQ(pak.removeMemberByName("drop"), 1);
+    EXPECT_EQ(std::string(before.data, before.data + before.size), "ll");
+    const PackArchive::MemberView after = pak.viewMember(0);
+    ASSERT_TRUE(after.file);
+    EXPECT_NE(after.file, before.file);
+    EXPECT_EQ(std::string(after.data, after.data + after.size), "ll");
+    EXPECT_FALSE(pak.viewMember(1).file);
+}
+
 TEST_P(PackArchiveWrite, RefusesToWriteFromAStaleOrUnreadableDirectory)
 {
     writeBytes(pakPath, buildPackArchive({{"one", bytesOf("1")}, {"two", bytesOf("22")}}));

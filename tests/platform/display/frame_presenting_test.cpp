@@ -32,6 +32,27 @@ TEST(FrameChanges, ReportsTheWholeFrameFirstThenOnlyChangedBandsMerged)
     EXPECT_EQ(tracker.changedRows(frame), (std::vector<RowRange>{{0, 600}}));
 }
 
+TEST(FrameChanges, ALimitedCompareLooksOnlyAtTheBandsItTouchesAndOnlyOnce)
+{
+    Surface frame(800, 600);
+    FrameChangeTracker tracker;
+    tracker.limitNextTo({100, 110});
+    EXPECT_EQ(tracker.changedRows(frame), (std::vector<RowRange>{{0, 600}})) << "nothing shown yet: all";
+
+    frame.setPixel(5, 103, 1);
+    frame.setPixel(5, 300, 2); // outside the promise: not looked at
+    tracker.limitNextTo({100, 110});
+    EXPECT_EQ(tracker.changedRows(frame), (std::vector<RowRange>{{96, 104}}));
+    // Without a limit the next compare sees the rest again, and the kept copy is up to date.
+    EXPECT_EQ(tracker.changedRows(frame), (std::vector<RowRange>{{296, 304}}));
+    tracker.limitNextTo({0, 0});
+    frame.setPixel(5, 0, 3);
+    EXPECT_TRUE(tracker.changedRows(frame).empty());
+    tracker.forgetAll();
+    tracker.limitNextTo({0, 8});
+    EXPECT_EQ(tracker.changedRows(frame), (std::vector<RowRange>{{0, 600}})) << "a forgotten screen gets all";
+}
+
 TEST(FrameChanges, AFrameOfAnotherSizeIsSentWholeAndAnOddHeightEndsInAShortBand)
 {
     FrameChangeTracker tracker;

@@ -285,5 +285,21 @@ TEST_F(ScrollBarTest, AToggleButtonFlipsOnlyOnAClick)
     EXPECT_EQ(changes, 2);
 }
 
+// The keyboard's focus stays while the window moves under a still pointer (full screen switched by
+// a key) and goes back to the pointer when the pointer itself moves.
+TEST_F(ScrollBarTest, OnlyAPointerThatMovesTakesTheFocusBack)
+{
+    auto* t = new ToggleButton(theDisplay, 10, 10, "ScalingBtn", nullptr, 0, up.c_str(), nullptr, countChange);
+    theGui.rootList.append(t);
+    theGui.focused = t;
+    t->showFocus(true);
+    routeWidgetInput(Message{MessageType::MouseMove, Message::kPointerStillBit, mousePosition(300, 200)});
+    EXPECT_EQ(theGui.focused, t);
+    EXPECT_TRUE(t->hover) << "and so does its look, though the pointer is elsewhere";
+    send(MessageType::MouseMove, 300, 201);
+    EXPECT_EQ(theGui.focused, nullptr);
+    EXPECT_FALSE(t->hover);
+}
+
 } // namespace
 } // namespace burrowix

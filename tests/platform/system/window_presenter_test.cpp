@@ -71,7 +71,8 @@ void paintPattern(Surface& frame, std::uint32_t seed)
 TEST_F(WindowPresenterTest, WindowPixelsMatchEveryFrameAtOneToOne)
 {
     ASSERT_NE(openWindow(800, 600), nullptr);
-    WindowSurfacePresenter presenter(window_, ScalingMode::Fit, "window surface");
+    const ScalingMode fit = ScalingMode::Fit;
+    WindowSurfacePresenter presenter(window_, &fit, "window surface");
     Surface frame(800, 600);
     paintPattern(frame, 1);
     ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
@@ -94,7 +95,8 @@ TEST_F(WindowPresenterTest, WindowPixelsMatchEveryFrameAtOneToOne)
 TEST_F(WindowPresenterTest, ALargerWindowShowsTheScaledFrameWithBlackBars)
 {
     ASSERT_NE(openWindow(1000, 700), nullptr);
-    WindowSurfacePresenter presenter(window_, ScalingMode::Fit, "window surface");
+    ScalingMode scaling = ScalingMode::Fit;
+    WindowSurfacePresenter presenter(window_, &scaling, "window surface");
     Surface frame(800, 600);
     paintPattern(frame, 2);
     ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
@@ -107,6 +109,15 @@ TEST_F(WindowPresenterTest, ALargerWindowShowsTheScaledFrameWithBlackBars)
     paintPattern(frame, 3);
     ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
     expectWindowShows(frame, dest);
+
+    // Switched to whole multiples while running: the same unchanged frame lands 1:1 in the middle,
+    // with the rest of the old picture gone to black.
+    scaling = ScalingMode::Integer;
+    ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
+    expectWindowShows(frame, {100, 50, 900, 650});
+    EXPECT_EQ(windowPixel(50, 350), 0u);
+    EXPECT_EQ(windowPixel(500, 20), 0u);
+    EXPECT_EQ(windowPixel(950, 680), 0u);
 }
 
 TEST_F(WindowPresenterTest, RendererPathShowsTheSameFrame)
@@ -132,8 +143,9 @@ TEST_F(WindowPresenterTest, RendererPathShowsTheSameFrame)
 }
 
 // SDL holds up a full-screen request for a window that already covers the desktop, so the game's
-// full-screen window asks only once its first frame is out.
-TEST_F(WindowPresenterTest, AFullScreenWindowAsksForFullScreenRightAfterItsFirstFrame)
+// full-screen window asks only once start-up is over: after the picture shown while it loads, with
+// the frame loop's first frame.
+TEST_F(WindowPresenterTest, AFullScreenWindowAsksForFullScreenOnceStartupIsOver)
 {
     MainWindow main;
     main.settings.fullScreen = true;
@@ -153,6 +165,9 @@ TEST_F(WindowPresenterTest, AFullScreenWindowAsksForFullScreenRightAfterItsFirst
     paintPattern(frame, 5);
     ASSERT_EQ(presenter->present(frame), DisplayResult::Ok);
     EXPECT_FALSE(isFullScreen());
+    presenter->frameShown();
+    EXPECT_FALSE(isFullScreen());
+    ASSERT_EQ(presenter->present(frame), DisplayResult::Ok);
     presenter->frameShown();
     EXPECT_TRUE(isFullScreen());
     presenter.reset();

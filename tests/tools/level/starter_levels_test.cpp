@@ -59,7 +59,7 @@ TEST(LevelTool, CompileDecompileAndValidate)
     std::ostringstream problems;
     EXPECT_EQ(runLevelTool({"validate", dir.file("bad.txt")}, problems, err), 1);
     EXPECT_NE(problems.str().find("at least 20 x 15"), std::string::npos);
-    EXPECT_NE(problems.str().find("gold goal 5"), std::string::npos);
+    EXPECT_NE(problems.str().find("the gold goal is 5 but there are 0 nuggets"), std::string::npos);
     EXPECT_EQ(runLevelTool({"frobnicate"}, out, err), 2);
 }
 

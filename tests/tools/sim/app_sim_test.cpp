@@ -129,19 +129,25 @@ TEST_F(AppSim, ALockedLevelCannotBeStartedAndAnUnlockedOneStartsTheGame)
     EXPECT_NE(s[2].find("\"ammunition\":[0,7,9,10,7,6,5,4,3,2]"), std::string::npos) << s[2];
 }
 
+// Harder packs lie upwards, as Hard is the difficulty dialog's top button: Up and the upper arrow
+// step to the next pack, whose preview comes down from above; Down and the lower arrow go back.
 TEST_F(AppSim, UpAndDownStepThroughTheLevelPacksAndTheirThemes)
 {
     returningPlayer(0, 0);
-    const auto s = run("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Up\nframes 1\nstate\n"
-                       "key Down\nframes 1\nstate\nframes 30\nkey Down\nframes 30\nkey Down\nframes 30\nstate\n");
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(jsonInt(s[0], "difficulty"), 0) << "no pack before the first";
+    const auto s = run("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Down\nframes 1\nstate\n"
+                       "key Up\nframes 1\nstate\nframes 30\nkey Up\nframes 30\nkey Up\nframes 30\nstate\n"
+                       "click 400 508\nframes 30\nstate\nclick 400 58\nframes 1\nstate\n");
+    ASSERT_EQ(s.size(), 5u);
+    EXPECT_EQ(jsonInt(s[0], "difficulty"), 0) << "no pack below the first";
     EXPECT_EQ(jsonInt(s[1], "difficulty"), 1);
     EXPECT_EQ(jsonText(s[1], "pack"), "levels1.pak");
-    EXPECT_NE(s[1].find("\"previewOrigin\":[220,518]"), std::string::npos) << s[1];
-    EXPECT_EQ(jsonInt(s[2], "difficulty"), 2) << "no pack after the last";
+    EXPECT_NE(s[1].find("\"previewOrigin\":[220,-202]"), std::string::npos) << s[1];
+    EXPECT_EQ(jsonInt(s[2], "difficulty"), 2) << "no pack above the last";
     EXPECT_EQ(jsonText(s[2], "pack"), "levels2.pak");
     EXPECT_EQ(jsonText(s[2], "theme"), "theme2.pak");
+    EXPECT_EQ(jsonInt(s[3], "difficulty"), 1) << "the lower arrow: the easier pack";
+    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "the upper arrow: the harder pack";
+    EXPECT_NE(s[4].find("\"previewOrigin\":[220,-202]"), std::string::npos) << s[4];
 }
 
 TEST_F(AppSim, HelpScrollsAPageASecondWhileHeldStopsAtItsLastLineAndStartsAtTheTopOnTheNextVisit)

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "sim_runner.hpp"
+#include "support/program_state.hpp"
 #include "support/temp_dir.hpp"
 
 namespace burrowix {
@@ -29,6 +30,8 @@ TEST(GoldenScreens, FromTheLogoToAFrameOfPlayEveryScreenShowsTheRecordedPixels)
 #ifndef BURROWIX_DATA_GENERATED
     GTEST_SKIP() << "this build does not generate the game data";
 #endif
+    // From the program's first state, whatever ran before in this process.
+    test::resetProgramState();
     test::TempDir work;
     std::istringstream in(readText(kGolden / "script.txt"));
     std::ostringstream out, err;

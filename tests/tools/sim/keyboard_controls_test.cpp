@@ -3,6 +3,7 @@
 // which leaves the level exactly where it stopped however long it lasts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -90,10 +91,11 @@ TEST_F(KeyboardControls, EveryOptionsWidgetAnswersTheKeysAndThePointerTakesTheFo
     script += "key Down\nkey Left\nkey Left\nstate\n";                  // sound volume
     script += "key Down\nkey Enter\nstate\nkey Enter\n";                // music switch
     script += "key Down\nkey Left\nstate\n";                            // music volume
+    script += "key Down\nkey Space\nstate\nkey Down\nkey Enter\nstate\n";  // the display switches
     script += "key Down\nstate\nkey Down\nkey Down\nkey Up\nstate\nmove 700 20\nstate\n"; // round, then the mouse
     script += "key Down\nkey Up\nkey Enter\nframes 1\nstate\n";
     const auto s = run(script);
-    ASSERT_EQ(s.size(), 11u);
+    ASSERT_EQ(s.size(), 13u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 3) << "Tab twice and Space: Options";
     EXPECT_EQ(focus(s[1]), "GameSpeed");
     EXPECT_EQ(option(s[2], "gameSpeed"), option(s[1], "gameSpeed") + 1) << "Right on a gauge's row steps it";
@@ -106,11 +108,39 @@ TEST_F(KeyboardControls, EveryOptionsWidgetAnswersTheKeysAndThePointerTakesTheFo
     EXPECT_EQ(option(s[5], "musicEnabled"), 1 - option(s[1], "musicEnabled"));
     EXPECT_EQ(focus(s[6]), "Music");
     EXPECT_LT(option(s[6], "musicVolume"), option(s[1], "musicVolume"));
-    EXPECT_EQ(focus(s[7]), "ImageControls");
-    EXPECT_EQ(focus(s[8]), "ImageMainMenu") << "Down past the last row wraps, Up comes back";
-    EXPECT_EQ(focus(s[9]), "") << "moving the mouse hands the focus back to the pointer";
-    EXPECT_EQ(jsonInt(s[9], "screen"), 3);
-    EXPECT_EQ(jsonInt(s[10], "screen"), 0) << "Down focuses the first row again, Up wraps to Main Menu";
+    EXPECT_EQ(focus(s[7]), "FullScreenTxt");
+    EXPECT_EQ(jsonInt(s[1], "fullScreen"), 1) << "a first start is full screen";
+    EXPECT_EQ(jsonInt(s[7], "fullScreen"), 0);
+    EXPECT_EQ(focus(s[8]), "ScalingTxt");
+    EXPECT_EQ(jsonText(s[1], "scaling"), "fit");
+    EXPECT_EQ(jsonText(s[8], "scaling"), "integer");
+    EXPECT_EQ(focus(s[9]), "ImageControls");
+    EXPECT_EQ(focus(s[10]), "ImageMainMenu") << "Down past the last row wraps, Up comes back";
+    EXPECT_EQ(focus(s[11]), "") << "moving the mouse hands the focus back to the pointer";
+    EXPECT_EQ(jsonInt(s[11], "screen"), 3);
+    EXPECT_EQ(jsonInt(s[12], "screen"), 0) << "Down focuses the first row again, Up wraps to Main Menu";
+}
+
+TEST_F(KeyboardControls, TheDisplaySwitchesAreSavedAndTheNextStartReadsThemBack)
+{
+    const std::string toDisplayRows = kToMainMenu + "key Tab\nkey Tab\nkey Space\nframes 1\n" +
+                                      "key Up\nkey Up\nkey Up\nstate\n";
+    const auto first = run(toDisplayRows + "key Space\nkey Up\nkey Space\nstate\n");
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(focus(first[0]), "ScalingTxt") << "the display rows come just before Controls and Main Menu";
+    EXPECT_EQ(jsonText(first[1], "scaling"), "integer");
+    EXPECT_EQ(jsonInt(first[1], "fullScreen"), 0);
+    std::ifstream saved(work.file("settings.ini"));
+    std::stringstream text;
+    text << saved.rdbuf();
+    EXPECT_NE(text.str().find("display = window"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("scaling = integer"), std::string::npos) << text.str();
+
+    const auto second = run(toDisplayRows + "key Enter\nstate\n");
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(jsonInt(second[0], "fullScreen"), 0) << "read back at the start";
+    EXPECT_EQ(jsonText(second[0], "scaling"), "integer");
+    EXPECT_EQ(jsonText(second[1], "scaling"), "fit") << "the switch shows the setting read, so one press turns it off";
 }
 
 TEST_F(KeyboardControls, TheHallOfFameHelpAndExitScreensAreLeftByTheirFocusedButtons)
@@ -137,19 +167,72 @@ TEST_F(KeyboardControls, ANewPlayerChoosesADifficultyAndStartsALevelByKeys)
 {
     std::string script = kToMainMenu + "key Right\nkey Space\nframes 3\nms 1500\nstate\n";
     script += "key Down\nstate\nkey Down\nstate\nkey Enter\nframes 2\nstate\n";
-    script += "key Down\nms 1000\nstate\n";
+    script += "key Up\nms 1000\nstate\nkey Down\nms 1000\nstate\n";
     script += "key Tab\nstate\nkey Tab\nkey Space\nframes 2\nstate\n";
     const auto s = run(script);
-    ASSERT_EQ(s.size(), 7u);
+    ASSERT_EQ(s.size(), 8u);
     EXPECT_EQ(jsonInt(s[0], "screen"), 2);
     EXPECT_EQ(jsonInt(s[0], "difficultyDialogState"), 2);
     EXPECT_EQ(focus(s[1]), "LC00") << "Hard is the dialog's top button";
     EXPECT_EQ(focus(s[2]), "LC01") << "Down goes towards Easy";
     EXPECT_EQ(jsonInt(s[3], "difficultyDialogState"), 0);
     EXPECT_EQ(jsonInt(s[3], "difficulty"), 1);
-    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Down on the level choice steps to the next pack";
-    EXPECT_EQ(focus(s[5]), "ImageMainMenuLC");
-    EXPECT_EQ(jsonInt(s[6], "screen"), 1) << "Tab to Start and Space: the level starts";
+    EXPECT_EQ(jsonInt(s[4], "difficulty"), 2) << "Up on the level choice goes towards Hard, as in the dialog";
+    EXPECT_EQ(jsonInt(s[5], "difficulty"), 1) << "and Down towards Easy";
+    EXPECT_EQ(focus(s[6]), "ImageMainMenuLC");
+    EXPECT_EQ(jsonInt(s[7], "screen"), 1) << "Tab to Start and Space: the level starts";
+}
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(KeyboardControls, KeysAreChangedOnTheControlsScreenRefusedWhenTakenAndRestoredByDefaults)
+{
+    const std::string toControls = kToMainMenu + "key Tab\nkey Tab\nkey Space\nframes 1\nkey Up\nkey Up\n" +
+                                   "key Enter\nframes 1\nstate\n";
+    // Move right takes D; D for Move down is refused, Esc cancels; Esc again leaves for the options.
+    const auto s = run(toControls + "key Down\nkey Down\nkey Enter\nkey D\nframes 1\n" +
+                       "key Down\nkey Enter\nkey D\nkey Esc\nframes 1\nstate\nkey Esc\nframes 1\nstate\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 4) << "Controls, reached from its button on the options";
+    EXPECT_EQ(jsonInt(s[1], "screen"), 4) << "Esc while a row waits only cancels the wait";
+    EXPECT_EQ(jsonInt(s[2], "screen"), 3);
+    const std::string saved = fileText(work.file("settings.ini"));
+    EXPECT_NE(saved.find("key.right = D\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("key.down = Down\n"), std::string::npos) << "a taken key is refused:\n" << saved;
+    EXPECT_NE(saved.find("display = fullscreen"), std::string::npos) << "the window's lines stay";
+
+    // Up from the first row wraps to the buttons: Options back, then Defaults.
+    const auto d = run(toControls + "key Up\nstate\nkey Up\nstate\nkey Enter\nframes 1\nstate\n");
+    ASSERT_EQ(d.size(), 4u);
+    EXPECT_EQ(focus(d[1]), "ImageOptionsBack");
+    EXPECT_EQ(focus(d[2]), "ImageDefaults");
+    EXPECT_EQ(jsonInt(d[3], "screen"), 4);
+    const std::string restored = fileText(work.file("settings.ini"));
+    EXPECT_NE(restored.find("key.right = Right\n"), std::string::npos) << restored;
+}
+
+// The window's settings and the keys come from one reading of the file: a folder in its place is
+// reported once, and the game starts with the defaults.
+TEST_F(KeyboardControls, TheSettingsFileIsReadOnceAtTheStart)
+{
+    std::filesystem::create_directory(work.file("settings.ini"));
+    ::testing::internal::CaptureStderr();
+    const auto s = run(kToMainMenu + "state\n");
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 0);
+    EXPECT_EQ(jsonInt(s[0], "fullScreen"), 1);
+    std::size_t reports = 0;
+    for (std::size_t at = errors.find("not a regular file"); at != std::string::npos;
+         at = errors.find("not a regular file", at + 1))
+        ++reports;
+    EXPECT_EQ(reports, 1u) << errors;
 }
 
 // Into the first level and past its two panels, then a walk to the right.

@@ -1,0 +1,7 @@
+#include "state/still_frame_state.hpp"
+
+namespace burrowix {
+
+StillFrameState stillFrame;
+
+} // namespace burrowix
