@@ -4,6 +4,8 @@
 #include "app/hud.hpp"
 #include "app/level_end.hpp"
 #include "app/message_panels.hpp"
+#include "app/replay_watching.hpp"
+#include "app/replay_recording.hpp"
 #include "app/world_reports.hpp"
 #include "state/level_presentation_state.hpp"
 #include "platform/display/blit.hpp"
@@ -55,10 +57,10 @@ void panelsAndLevelEnd(Surface* backBuffer)
 
 } // namespace
 
-void RunGameFrame(Surface* backBuffer)
+bool stepGameWorld(Surface* backBuffer)
 {
     if (!world.theWorld || !world.theDigger)
-        return;
+        return false;
     World& w = *world.theWorld;
     FrameInput in;
     in.now = app.frameClock;
@@ -73,6 +75,21 @@ void RunGameFrame(Surface* backBuffer)
     if (!w.diggerDead)
         drawFailedFireCue(w, *world.theDigger, backBuffer);
     runHud(w, *world.theDigger, backBuffer);
+    return in.running;
+}
+
+void RunGameFrame(Surface* backBuffer)
+{
+    if (replayIsPlaying()) {
+        runReplayFrame(backBuffer);
+        return;
+    }
+    if (!world.theWorld || !world.theDigger)
+        return;
+    World& w = *world.theWorld;
+    const bool playRan = stepGameWorld(backBuffer);
+    if (world.theDigger)
+        recordFrame(w, world.theDigger->cellIndex(w), playRan, app.frameClock);
     // Death and the panels may start the level again: the world and the digger are new then.
     panelsAndLevelEnd(backBuffer);
     if (app.currentScreen == ScreenGame && world.theDigger)

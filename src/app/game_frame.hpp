@@ -9,6 +9,10 @@ class Surface;
 // Runs the game screen's frame onto `backBuffer` for the current world and digger.
 void RunGameFrame(Surface* backBuffer);
 
+// The frame's world step at app.frameClock with the held arrows, its events applied, and the HUD;
+// true when play ran (no panel held the game).
+bool stepGameWorld(Surface* backBuffer);
+
 // Step of the pointer's animation.
 inline constexpr int kPointerStep = 100;
 inline constexpr int kPointerFrames = 11;

@@ -3,6 +3,8 @@
 #include "app/game_pause.hpp"
 #include "app/hud.hpp"
 #include "app/message_panels.hpp"
+#include "app/replay_watching.hpp"
+#include "app/replay_recording.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/world_reports.hpp"
 #include "audio/effect_handles.hpp"
@@ -52,24 +54,10 @@ void fire(int weapon)
     applyWorldEvents(w);
 }
 
-} // namespace
-
-int weaponKind(int weapon)
+// What an action does, at the frame clock.
+void actOn(int action)
 {
-    static constexpr int kKinds[kWeaponCount] = {KindShot, KindGrenade, KindMine, KindTnt, KindBottle};
-    return weapon >= 0 && weapon < kWeaponCount ? kKinds[weapon] : -1;
-}
-
-void gameScreenKeyDown(const Message& message)
-{
-    if (!world.theDigger || pauseKeyDown(message) || panelKeyDown(message.wParam))
-        return;
     Digger& d = *world.theDigger;
-    if (message.wParam == Key::Escape) {
-        openExitPanel();
-        return;
-    }
-    const int action = actionOf(message);
     if (const int arrow = arrowOf(action); arrow >= 0) {
         d.lastInputTime = app.frameClock;
         gameScreen.showPointer = 0;
@@ -114,9 +102,59 @@ void gameScreenKeyDown(const Message& message)
     }
 }
 
+} // namespace
+
+int weaponKind(int weapon)
+{
+    static constexpr int kKinds[kWeaponCount] = {KindShot, KindGrenade, KindMine, KindTnt, KindBottle};
+    return weapon >= 0 && weapon < kWeaponCount ? kKinds[weapon] : -1;
+}
+
+void gameScreenKeyDown(const Message& message)
+{
+    if (replayIsPlaying()) {
+        replayKeyDown(message.wParam);
+        return;
+    }
+    if (!world.theDigger || pauseKeyDown(message) || panelKeyDown(message.wParam))
+        return;
+    if (message.wParam == Key::Escape) {
+        openExitPanel();
+        return;
+    }
+    gameActionDown(actionOf(message));
+}
+
+void replayActionDown(int action)
+{
+    // The panels take a replayed action as they took the key that made it.
+    if (!world.theDigger || panelKeyDown(0))
+        return;
+    gameActionDown(action);
+}
+
+void gameActionDown(int action)
+{
+    if (!world.theDigger)
+        return;
+    recordActionDown(action);
+    // While an attempt is recorded, an action acts at the last frame's clock, as it does when the
+    // replay is watched.
+    const Ticks now = app.frameClock;
+    app.frameClock = actionClock(now);
+    actOn(action);
+    app.frameClock = now;
+}
+
 void gameKeyUp(const Message& message)
 {
-    const int action = actionOf(message);
+    if (!replayIsPlaying())
+        gameActionUp(actionOf(message));
+}
+
+void gameActionUp(int action)
+{
+    recordActionUp(action);
     if (const int arrow = arrowOf(action); arrow >= 0)
         gameScreen.releaseArrow(arrow);
     else if ((action == ActionTnt || (action == ActionFire && gameScreen.currentWeapon == kTntWeapon)) && world.theWorld)

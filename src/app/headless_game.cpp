@@ -2,6 +2,8 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
+#include "app/replay_watching.hpp"
+#include "app/replay_recording.hpp"
 #include "app/startup_diagnosis.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
@@ -57,12 +59,16 @@ void resetGameState()
     levelPresentation.reset();
     screenFlow.reset();
     theRecords.reset();
+    attemptRecording.reset();
+    resetReplayPlayback();
     stillFrame.reset();
-    // The eyes draw random numbers: a run must not inherit their timing from an earlier one.
+    // The looks draw random numbers (the eyes, animations, sound variants): a run starts from the
+    // same sequence and eye timing whatever ran before it.
     theEyeLids.reset();
+    theRandom.reset();
 }
 
-bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval)
+bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval, std::uint32_t seed)
 {
     app.frameInterval = frameInterval;
     app.cellSize = 40;
@@ -72,6 +78,7 @@ bool startHeadlessLevel(const LevelFile& level, int index, int frameInterval)
     theRandom.reset();
     world.theWorld = std::make_unique<World>();
     world.theWorld->live = &theRecords.hallOfFame;
+    world.theWorld->seed = seed;
     setUpLevel(*world.theWorld, level, index, 40, theCatalogue.difficulty);
     app.worldReady = world.theWorld->loaded ? 1 : 0;
     return world.theWorld->loaded;

@@ -6,6 +6,8 @@
 #include "app/level_presentation.hpp"
 #include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/replay_watching.hpp"
+#include "app/replay_recording.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
@@ -13,12 +15,16 @@
 #include "state/level_presentation_state.hpp"
 #include "state/screen_flow_state.hpp"
 #include "world/digger.hpp"
+#include "world/level_file.hpp"
 #include "world/level_loader.hpp"
+#include "world/replay_file.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
 
 namespace {
+
+std::uint64_t startedHash = 0;
 
 // What every level start ends with, from a pack or from the own levels.
 void finishLevelStart(World& w, int levelIndex)
@@ -34,12 +40,30 @@ void finishLevelStart(World& w, int levelIndex)
 
 } // namespace
 
+std::uint64_t startedLevelHash()
+{
+    return startedHash;
+}
+
 std::string levelMemberName(int levelIndex)
 {
     return std::to_string(levelIndex + 1) + ".ml_";
 }
 
+std::uint32_t nextLevelSeed()
+{
+    // Every attempt gets its own course, from the clock (a replay records the seed it was played
+    // with); a manual clock gives the same seeds on every run.
+    const std::uint32_t ticks = app.clock ? std::uint32_t(app.clock->ticks()) : 0;
+    return ticks * 2654435761u + 1u;
+}
+
 void startLevel(int levelIndex)
+{
+    startLevelWithSeed(levelIndex, nextLevelSeed());
+}
+
+void startLevelWithSeed(int levelIndex, std::uint32_t seed)
 {
     levelPresentation.gameOverPending = 0;
     screenFlow.levelChoiceKeysEnabled = 0;
@@ -55,6 +79,7 @@ void startLevel(int levelIndex)
     World& w = *world.theWorld;
     w.viewWidth = 20;
     w.viewHeight = 15;
+    w.seed = seed;
 
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
@@ -65,6 +90,9 @@ void startLevel(int levelIndex)
                        theCatalogue.difficulty);
         else
             setUpLevel(w, LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
+        // Replays are kept per shipped pack and level; an own level's attempt is not recorded.
+        startedHash = 0;
+        abandonAttemptRecording();
         finishLevelStart(w, levelIndex);
         return;
     }
@@ -74,6 +102,15 @@ void startLevel(int levelIndex)
             path = *extracted;
     }
     loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty);
+    const std::optional<LevelFile> level = w.loaded ? readLevelFile(path) : std::nullopt;
+    startedHash = level ? levelContentHash(*level) : 0;
+    // Every attempt on the game screen is recorded, against the content of the level it plays.
+    if (app.currentScreen == ScreenGame && app.cellSize == 40 && !replayIsPlaying()) {
+        w.levelIndex = levelIndex;
+        beginAttemptRecording(w, startedHash, theRecords.hallOfFame);
+    } else {
+        abandonAttemptRecording();
+    }
     if (theCatalogue.currentPack)
         theCatalogue.currentPack->removeTempFileByName(member);
     finishLevelStart(w, levelIndex);

@@ -2,7 +2,7 @@
 // The sound effects by handle: an index into the effect bank, -1 while the effect is not loaded.
 // Every play site goes through playEffect, which plays only when sound effects are on, the device is
 // open and the handle is valid. Effects chosen at random draw their number only when the sound would
-// be heard (soundWouldPlay), so the sound settings decide how often the random generator is used.
+// be heard (soundWouldPlay), from the looks and sounds generator, never from the rules' own.
 
 #include <functional>
 

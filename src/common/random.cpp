@@ -4,9 +4,9 @@ namespace burrowix {
 
 RandomGenerator theRandom;
 
-int random(int n)
+int random(RandomGenerator& g, int n)
 {
-    const float unit = static_cast<float>(theRandom.draw()) / static_cast<float>(RandomGenerator::kMax);
+    const float unit = static_cast<float>(g.draw()) / static_cast<float>(RandomGenerator::kMax);
     if (n <= 0)
         return 0;
     const int value = static_cast<int>(unit * static_cast<float>(n));
@@ -14,9 +14,9 @@ int random(int n)
     return value >= n ? n - 1 : value;
 }
 
-float randomReal(float x)
+float randomReal(RandomGenerator& g, float x)
 {
-    return static_cast<float>(theRandom.draw()) / static_cast<float>(RandomGenerator::kMax) * x;
+    return static_cast<float>(g.draw()) / static_cast<float>(RandomGenerator::kMax) * x;
 }
 
 } // namespace burrowix

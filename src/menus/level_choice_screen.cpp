@@ -13,6 +13,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/difficulty_dialog.hpp"
+#include "menus/level_choice_best.hpp"
 #include "menus/level_choice_state.hpp"
 #include "menus/level_navigation.hpp"
 #include "menus/menu_focus.hpp"
@@ -120,6 +121,7 @@ void loadSnapshot()
 void enter(int from)
 {
     resetGame();
+    forgetLevelBest();
     screenFlow.previewOriginX = kPreviewRestX;
     screenFlow.previewOriginY = kPreviewRestY;
     app.cellSize = 20;
@@ -301,6 +303,7 @@ void draw(Surface* back)
     drawOldPreview(back);
     drawFullScreen(back, kFrame, true);
     drawNumbers(back);
+    drawLevelBest(back);
     drawOwnPackLine(back);
     if (theRecords.difficultyPromptPending == 1 && levelChoice.difficultyDialogState < 2) {
         levelChoice.difficultyDialogState = 2;

@@ -6,6 +6,7 @@
 #include "menus/controls_screen.hpp"
 #include "menus/difficulty_dialog.hpp"
 #include "menus/help_state.hpp"
+#include "menus/level_choice_best.hpp"
 #include "menus/level_navigation.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/options_controls.hpp"
@@ -131,6 +132,7 @@ const HoverSpec kHoverButtons[] = {
     {"Image05", 657, 425, "exit0.bmp", "exit1.bmp", clickTo<ScreenExit>},
     {"ImageMainMenuLC", 20, 467, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
     {"ImageStart", 661, 440, "nglc0.bmp", "nglc1.bmp", run<startGame>},
+    {"ImageWatch", 661, 372, "watch0.bmp", "watch1.bmp", run<watchBestReplay>},
     {"LC00", 304, 143, "lc00.bmp", "lc01.bmp", choose<2>},
     {"LC01", 304, 256, "lc10.bmp", "lc11.bmp", choose<1>},
     {"LC02", 304, 365, "lc20.bmp", "lc21.bmp", choose<0>},

@@ -89,11 +89,11 @@ int crawlerStep(World& w, Digger& d, int i)
 }
 
 // A straight walk with a 1 in 10 chance of a turn to one of three other ways (when free).
-int wander(const Around& a, int straight, int r0, int r1, int r2)
+int wander(RandomGenerator& g, const Around& a, int straight, int r0, int r1, int r2)
 {
-    if (random(10) != 5)
+    if (random(g, 10) != 5)
         return straight;
-    const int r = random(3);
+    const int r = random(g, 3);
     if (freeIn(a, r0) && r == 0)
         return r0;
     if (freeIn(a, r1) && r == 1)
@@ -103,9 +103,9 @@ int wander(const Around& a, int straight, int r0, int r1, int r2)
     return straight;
 }
 
-int pickOfThree(int d0, int d1, int d2)
+int pickOfThree(RandomGenerator& g, int d0, int d1, int d2)
 {
-    const int r = random(3);
+    const int r = random(g, 3);
     return r == 0 ? d0 : r == 1 ? d1 : d2;
 }
 
@@ -122,12 +122,12 @@ constexpr Turns kTurns[4] = {
 };
 
 // The Walker's and Stalker's 21 rules.
-int walkerStep(const World& w, int i)
+int walkerStep(World& w, int i)
 {
     const Around a = lookAround(w, i);
     const int heading = w.cells[std::size_t(i)].direction;
     if (heading == kLeft && !a.l && !a.r) {
-        const int r = random(2);
+        const int r = random(w.rules, 2);
         if (r == 0 && a.u)
             return kUp;
         if (r == 1 && a.d)
@@ -138,11 +138,11 @@ int walkerStep(const World& w, int i)
         return kStay;
     const Turns& turn = kTurns[heading];
     if (freeIn(a, heading))
-        return wander(a, heading, turn.side1, turn.side2, turn.back);
+        return wander(w.rules, a, heading, turn.side1, turn.side2, turn.back);
     // The heading is blocked.
     const bool side1 = freeIn(a, turn.side1), side2 = freeIn(a, turn.side2), back = freeIn(a, turn.back);
     if (side1 && side2 && back)
-        return pickOfThree(turn.side1, turn.side2, turn.back);
+        return pickOfThree(w.rules, turn.side1, turn.side2, turn.back);
     if (side1 && !side2)
         return turn.side1;
     if (!side1 && side2)

@@ -48,6 +48,7 @@ void makeEmptyWorld(World& w)
 void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
 {
     w.cellSize = cellSize;
+    w.rules.reset(w.seed);
     const std::uint64_t count = std::uint64_t(level.width) * std::uint64_t(level.height);
     if (level.width <= 0 || level.height <= 0 || level.kinds.size() != count || level.params.size() != count) {
         makeEmptyWorld(w);
@@ -69,13 +70,13 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
         c.kind = level.kinds[i];
         c.param = level.params[i];
         if (c.kind == KindMineral) {
-            c.variant = random(2);
+            c.variant = random(w.rules, 2);
             if (c.param > 2)
                 c.variant = 0;
         } else if (c.kind == KindStalker) {
-            c.param = random(4);
+            c.param = random(w.rules, 4);
         } else if (c.kind == KindCrawler) {
-            c.param = kCrawlerLooks[position][random(2)];
+            c.param = kCrawlerLooks[position][random(w.rules, 2)];
         }
         if (c.kind == KindWall && c.param == 3 && ++world.wallDecorCounter > 14) {
             world.wallDecorCounter = 0;
@@ -119,7 +120,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
         c.isEnemy = f.isEnemy;
         c.destructible = f.destructible;
         const int range = firstFrameRange(c);
-        c.frame = range >= 0 ? random(range) : 0;
+        c.frame = range >= 0 ? random(w.rules, range) : 0;
         w.enemiesAtStart += c.isEnemy;
     }
     w.loaded = true;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/random.hpp"
 #include "platform/system/clock.hpp"
 #include "records/hall_of_fame.hpp"
 #include "world/background_block.hpp"
@@ -45,6 +46,8 @@ public:
     bool tntLatch = false;     ///< the TNT key is held since it last fired: holding it fires no more
     bool effectsHeard = false; ///< set by the shell: sounds are heard, so a sound of three draws its pick
     std::vector<WorldEvent> events; ///< what happened since the shell last took the list
+    std::uint32_t seed = RandomGenerator::kDefaultSeed; ///< the seed the level was set up with
+    RandomGenerator rules; ///< every random choice of the rules draws from it, seeded at set-up
     HallOfFame ownRecord;           ///< the player's record of a world that was given none
     HallOfFame* live = &ownRecord;  ///< the player's running score, lives, ammunition and TNT (set by the shell)
 

@@ -48,8 +48,9 @@ struct WorldEvent {
 
 // Reports a sound at `cell` (-1: none).
 void reportSound(World& w, WorldSound sound, std::int32_t cell = -1);
-// Reports one of three sounds in a row starting at `first`, drawing random(3) only when the shell
-// says effects are heard (World::effectsHeard), as the game always has.
+// Reports one of three sounds in a row starting at `first`, drawing random(3) from the looks and
+// sounds generator only when the shell says effects are heard (World::effectsHeard): the rules'
+// own generator is never touched, so the sound setting cannot change how a level plays.
 void reportOneOfThree(World& w, WorldSound first, std::int32_t cell = -1);
 // Reports a level won, a hit or a death.
 void reportEvent(World& w, WorldEventKind kind, std::int32_t cell = -1);

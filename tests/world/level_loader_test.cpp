@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "common/le_io.hpp"
 #include "support/temp_dir.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
+#include "world/level_loader.hpp"
 #include "world_test_support.hpp"
 
 namespace burrowix {
@@ -177,7 +179,7 @@ TEST_F(LevelLoaderTest, RandomValuesAreDrawnInCellOrderThenFirstFrames)
     EXPECT_EQ(w.cells[7].frame, mineralFrame);
     EXPECT_EQ(w.cells[11].frame, stoneFrame);
     EXPECT_EQ(w.cells[12].frame, goldFrame);
-    EXPECT_EQ(theRandom.state, g.state);
+    EXPECT_EQ(w.rules.state, g.state);
 
     EXPECT_EQ(w.enemiesAtStart, 2);
     EXPECT_EQ(w.enemiesAlive, 2);
@@ -196,7 +198,7 @@ TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
     const int stoneFrame = int(float(g.draw()) / 32767.0f * 5.0f);
     EXPECT_EQ(w.cells[7].frame, stoneFrame);
     EXPECT_EQ(w.cells[6].frame, 0);
-    EXPECT_EQ(theRandom.state, g.state);
+    EXPECT_EQ(w.rules.state, g.state);
 
     test::resetWorldState();
     World& w2 = startWorld(levelFromMap({"#####", "#XO.#", "#####"}, 3, 1));
@@ -204,7 +206,18 @@ TEST_F(LevelLoaderTest, OnlyTheClearingBlastStoneDrawsAFirstFrame)
     const int blastFrame = int(float(g2.draw()) / 32767.0f * 7.0f);
     EXPECT_EQ(w2.cells[6].frame, blastFrame);
     g2.draw();
-    EXPECT_EQ(theRandom.state, g2.state);
+    EXPECT_EQ(w2.rules.state, g2.state);
+
+    // Another seed gives the level another course; the looks' generator is never drawn from.
+    test::resetWorldState();
+    theRandom.reset();
+    auto w3 = std::make_unique<World>();
+    w3->seed = 77;
+    setUpLevel(*w3, levelFromMap({"#####", "#XO.#", "#####"}, 3, 1), 0, 40, 0);
+    RandomGenerator g3;
+    g3.reset(77);
+    EXPECT_EQ(w3->cells[6].frame, int(float(g3.draw()) / 32767.0f * 7.0f));
+    EXPECT_EQ(theRandom.state, RandomGenerator::kDefaultSeed);
 }
 
 TEST_F(LevelLoaderTest, StartIsClampedAndUnknownKindsAreInertBlocks)

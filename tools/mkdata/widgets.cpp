@@ -132,6 +132,7 @@ void addWidgets(PictureList& out)
     button(out, "keys", 150, 60, "Controls");
     button(out, "defaults", 150, 60, "Defaults");
     button(out, "nglc", 125, 60, "Start");
+    button(out, "watch", 125, 60, "Watch");
     button(out, "lc0", 300, 100, "Hard", Look::Wood, 52);
     button(out, "lc1", 300, 100, "Medium", Look::Wood, 52);
     button(out, "lc2", 300, 100, "Easy", Look::Wood, 52);

@@ -9,6 +9,7 @@
 #include "app/game_frame.hpp"
 #include "app/game_keys.hpp"
 #include "state/game_screen_state.hpp"
+#include "state/key_bindings.hpp"
 #include "app/level_presentation.hpp"
 #include "state/level_presentation_state.hpp"
 #include "app/pack_catalogue.hpp"
@@ -72,6 +73,7 @@ void LevelSim::runDueFrame()
     app.frameClock = clock.ticks();
     if (!elapsedMoreThan(app.frameClock, app.lastFrameTime, app.frameInterval))
         return;
+    const Ticks step = app.frameClock - app.lastFrameTime;
     app.lastFrameTime = app.frameClock;
     ++frames_;
     Surface* back = theDisplay.backBuffer.get();
@@ -79,15 +81,24 @@ void LevelSim::runDueFrame()
     blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
     RunGameFrame(back);
     presentFrame(theDisplay);
+    if (recorder && !attemptEnd) {
+        recorder->frameRan(step);
+        if (won() || dead())
+            attemptEnd = currentReplayEnd(*this);
+    }
 }
 
 void LevelSim::keyDown(const std::string& key)
 {
+    if (recorder && !attemptEnd)
+        recorder->press(keyBindings.actionOf(scriptKeyCode(key)));
     gameScreenKeyDown(Message{MessageType::KeyDown, scriptKeyCode(key), 0});
 }
 
 void LevelSim::keyUp(const std::string& key)
 {
+    if (recorder && !attemptEnd)
+        recorder->release(keyBindings.actionOf(scriptKeyCode(key)));
     gameKeyUp(Message{MessageType::KeyUp, scriptKeyCode(key), 0});
 }
 

@@ -3,9 +3,11 @@
 // must be set up (world, digger, app state) before the first line.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "platform/system/clock.hpp"
+#include "replay_sim.hpp"
 
 namespace burrowix {
 
@@ -63,6 +65,11 @@ public:
     long frames() const { return frames_; }
 
     ManualClock clock{0};
+
+    // While set, every frame and the action of every key are recorded into it, up to the frame that
+    // ends the attempt (a win or the digger's death); `attemptEnd` then says how it ended.
+    ReplayRecorder* recorder = nullptr;
+    std::optional<ReplayEnd> attemptEnd;
 
 private:
     void runDueFrame();

@@ -35,8 +35,13 @@ namespace {
 int usage(std::ostream& err)
 {
     err << "usage: burrowix-sim level LEVEL [--difficulty D] [--index N] [--speed S] [--script FILE] "
-           "[--data DIR]\n"
+           "[--data DIR] [--record-replay FILE]\n"
            "       burrowix-sim app DATADIR [--script FILE] [--work DIR]\n"
+           "       burrowix-sim replay FILE [--data DIR] [--sound on|off]\n"
+           "       burrowix-sim record-solutions LEVELS OUTDIR\n"
+           "--record-replay writes the run as a replay, up to the frame that wins or loses; replay plays one\n"
+           "and checks that it ends as recorded (exit status 1 and what differed when not); record-solutions\n"
+           "writes LEVELS/packP/N.solution as OUTDIR/packP/N.rpl for every level that has one.\n"
         << kLevelScriptHelp;
     return 2;
 }
@@ -87,10 +92,29 @@ private:
     int lineNo_ = 0;
 };
 
-int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+// Takes "--record-replay FILE" out of the level's options.
+bool takeRecordOption(std::vector<std::string>& args, ReplayRecording& recording)
 {
+    for (std::size_t i = 2; i < args.size(); i += 2)
+        if (args[i] == "--record-replay") {
+            if (i + 1 >= args.size())
+                return false;
+            recording.path = args[i + 1];
+            args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i) + 2);
+            return true;
+        }
+    return true;
+}
+
+} // namespace
+
+int runLevel(const std::vector<std::string>& commandLine, std::istream& in, std::ostream& out, std::ostream& err,
+             const ReplayRecording* forced)
+{
+    std::vector<std::string> args = commandLine;
+    ReplayRecording recording = forced ? *forced : ReplayRecording{};
     LevelRunOptions options;
-    if (!parseLevelRunOptions(args, 2, true, options))
+    if (!takeRecordOption(args, recording) || !parseLevelRunOptions(args, 2, true, options))
         return usage(err);
     const std::optional<LevelFile> level = readLevelArgument(args, err);
     if (!level)
@@ -111,6 +135,10 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
         options = fromScript;
     }
     const int difficulty = options.difficulty, index = options.index, speed = options.speed;
+    if (!recording.path.empty() && (speed < 10 || speed > 19)) {
+        err << "--record-replay: a replay is played at game speed 10..19, not " << speed << '\n';
+        return 2;
+    }
 
     resetGameState();
     // The rules need no pictures: without the packs the level plays all the same, and only the
@@ -131,10 +159,19 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return 2;
     }
 
+    ReplayRecorder recorder(speed);
+    Replay replay;
+    if (!recording.path.empty()) {
+        sim.recorder = &recorder;
+        replay.header = startOfReplay(*level, recording);
+    }
+
     int status = 0;
     for (std::string line; status == 0 && script.next(line);)
         if (!sim.command(line, script.lineNo()))
             status = 2;
+    if (!recording.path.empty() && !finishReplay(replay, sim, recording.path, err))
+        status = 2;
     out.flush();
     world.reset();
     closeGameHeadless();
@@ -142,14 +179,16 @@ int runLevel(const std::vector<std::string>& args, std::istream& in, std::ostrea
     return status;
 }
 
-} // namespace
-
 int runSimTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (args.size() >= 2 && args[0] == "level")
         return runLevel(args, in, out, err);
     if (!args.empty() && args[0] == "app")
         return runAppSim(args, in, out, err);
+    if (!args.empty() && args[0] == "replay")
+        return runReplaySim(args, out, err);
+    if (!args.empty() && args[0] == "record-solutions")
+        return runRecordSolutions(args, out, err);
     return usage(err);
 }
 
