@@ -7,6 +7,7 @@
 
 #include "platform/display/display_result.hpp"
 #include "platform/system/clock.hpp"
+#include "world/direction.hpp"
 
 namespace burrowix {
 
@@ -20,9 +21,9 @@ public:
     std::int32_t param = 0;
     std::int32_t arrived = 0;
     std::int32_t moving = 0;
-    std::int32_t direction = 0;
-    std::int32_t lastDirection = 0;
-    std::int32_t facing = 0;
+    Direction direction = DirLeft;
+    Direction lastDirection = DirLeft;
+    Direction facing = DirLeft;
     std::int32_t falls = 0;
     std::int32_t rolls = 0;
     std::int32_t solid = 0;
@@ -53,13 +54,13 @@ public:
 
     // Turns the cell into an object the game lays (bomb, mine, missile, shot, TNT, grenade, time
     // bomb); other kinds are ignored.
-    virtual void makeKind(std::int32_t newKind, std::int32_t newDirection);
+    virtual void makeKind(std::int32_t newKind, Direction newDirection);
     // Forgets the content's motion and flags; mode 0 also empties the cell, mode 1 keeps the kind
     // (an explosion marking cells). Nothing happens to a cell whose x and y are both negative.
     virtual void clear(int mode);
     // Called on the destination right after content was copied in from the opposite neighbour;
     // the glide starts one cell of `cellSize` pixels away.
-    virtual void startGlide(std::int32_t newDirection, int cellSize);
+    virtual void startGlide(Direction newDirection, int cellSize);
     // One frame of a glide.
     virtual void glideStep();
     // Draws the content at (px, py) from the visible part `source` (cell coordinates) at `cellSize`

@@ -6,19 +6,23 @@
 #include <cstdint>
 
 #include "platform/system/clock.hpp"
+#include "world/direction.hpp"
 
 namespace burrowix {
 
 class Surface;
 class World;
 
+// The way the digger's pictures face: only left and right, kept while it steps up or down.
+enum DiggerFacing : std::int32_t { FacingLeft = 0, FacingRight = 1 };
+
 enum DiggerPose : std::int32_t { PoseWalking = 0, PoseDigging = 1, PoseIdle = 2, PosePushing = 3 };
 
 class Digger {
 public:
     std::int32_t x = 0, y = 0;
-    std::int32_t direction = 0;
-    std::int32_t facing = 0;
+    Direction direction = DirLeft;
+    std::int32_t facing = FacingLeft;
     std::int32_t moving = 0;
     std::int32_t ready = 0;
     std::int32_t viewCol = 0, viewRow = 0;
@@ -51,7 +55,7 @@ public:
     Ticks blinkStart = 0;      ///< when the hit that started the blink happened
     Ticks blinkToggleTime = 0; ///< when the blink last toggled
     Ticks failedFireTime = 0;               ///< when the last fire that did nothing went off (earth, wall, no ammunition)
-    std::int32_t failedFireDirection = -1; ///< where that fire went: the screen shows a puff there for a moment
+    Direction failedFireDirection = DirNone; ///< where that fire went: the screen shows a puff there for a moment
 
     Digger() = default;
     virtual ~Digger() = default;
@@ -76,15 +80,16 @@ std::int32_t classify(const World& w, std::int64_t index);
 // The arrow keys held in a frame and the one pressed last.
 struct Arrows {
     bool held[4] = {false, false, false, false}; ///< left, up, right, down
-    int wanted = 0;                              ///< the direction of the arrow pressed last
+    Direction wanted = DirLeft;                  ///< the direction of the arrow pressed last
 
     bool any() const { return held[0] || held[1] || held[2] || held[3]; }
+    bool isHeld(Direction d) const { return isDirection(d) && held[d]; }
 };
 
 // The step from the held arrow keys: steps 1 to 3 only while the game runs and the digger lives.
 void diggerStep(World& w, Digger& d, bool runMoves, const Arrows& arrows);
 // Starts one step in direction dir: moves the digger (or the view), clears or blasts the cell.
-void beginMove(World& w, Digger& d, std::int32_t dir);
+void beginMove(World& w, Digger& d, Direction dir);
 // One frame of the digger's glide and the view's glide with the parallax background.
 void diggerGlide(World& w, Digger& d);
 // The digger is hurt: a blink at the harder difficulties while health lasts, else death.

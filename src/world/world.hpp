@@ -23,7 +23,7 @@ public:
     std::int32_t viewX = 0, viewY = 0;
     std::int32_t scrollOffsetX = 0, scrollOffsetY = 0;
     std::int32_t scrolling = 0;
-    std::int32_t scrollDirection = 0;
+    Direction scrollDirection = DirLeft;
     std::int32_t enemiesAlive = 0;
     std::int32_t enemiesAtStart = 0;
     std::int32_t goldRemaining = 0;

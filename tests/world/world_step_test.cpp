@@ -55,7 +55,7 @@ protected:
                                                         "#:0:1:b:T:s:S:M::#", "#::::$::O::$:::::#", "#:::::::::::::::.#",
                                                         "##################"},
                                                        1, 2));
-        beginMove(w, *world.theDigger, 2); // the step to (2, 2) wakes the egg two cells on
+        beginMove(w, *world.theDigger, DirRight); // the step to (2, 2) wakes the egg two cells on
         std::vector<std::vector<std::int64_t>> states;
         for (int i = 0; i < frames; ++i) {
             app.frameClock += 26;
