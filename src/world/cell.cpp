@@ -59,7 +59,7 @@ void Cell::clear(int mode)
     direction = lastDirection = DirLeft;
     offsetX = offsetY = 0;
     armedTime = 0;
-    animHalf = 0;
+    animHalf = false;
     if (mode == 0)
         kind = KindEmpty;
 }
@@ -86,8 +86,8 @@ void Cell::glideStep()
     offsetX += stepX(direction) * speed;
     offsetY += stepY(direction) * speed;
     if (horizontal && (kind == KindStone || kind == KindGrenade)) {
-        rollToggle ^= 1;
-        if (rollToggle == 0) {
+        rollToggle = !rollToggle;
+        if (!rollToggle) {
             const int frames = kind == KindGrenade ? 12 : (param != 0 ? kSecondStoneSetFrames : 5);
             if (direction == DirLeft)
                 frame = frame - 1 < 0 ? frames - 1 : frame - 1;

@@ -46,8 +46,8 @@ void animateCrawler(Cell& c, const CellMotion& m)
     }
     if (every(m.now, c.frameTimeB, kindFrameDelay(KindCrawler))) {
         ++c.frameB;
-        if (c.frameB >= 16 || (c.frameB >= 8 && c.animHalf == 0)) {
-            c.animHalf ^= 1;
+        if (c.frameB >= 16 || (c.frameB >= 8 && !c.animHalf)) {
+            c.animHalf = !c.animHalf;
             c.frameB = 0;
         }
     }

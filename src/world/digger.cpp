@@ -389,7 +389,7 @@ void diggerIdleStep(Digger& d, bool frozen)
         return;
     d.idleTime = now;
     if (random(4) == 2)
-        d.idleReverse ^= 1;
+        d.idleReverse = !d.idleReverse;
     if (d.idleReverse)
         d.idleFrame = d.idleFrame - 1 < 0 ? d.idleFrames - 1 : d.idleFrame - 1;
     else
