@@ -69,6 +69,30 @@ protected:
     }
 };
 
+TEST_F(WorldStepTest, TheReportsOfABusyLevelFitTheRoomTheSetUpGaveThem)
+{
+    // The shell empties the list after every step, as here: the list set up with the level is the
+    // one every frame reports into, however much falls, explodes and sounds.
+    app.frameClock = 10000;
+    World& w = test::startWorld(test::levelFromMap({"##########", "#OOOOOOOO#", "#$$$$$$$$#", "#........#", "#bbbbbbbb#",
+                                                    "#........#", "##########"},
+                                                   1, 3));
+    const WorldEvent* const list = w.events.data();
+    ASSERT_GE(w.events.capacity(), kEventsReserved);
+    std::size_t reported = 0;
+    for (int i = 0; i < 200; ++i) {
+        app.frameClock += 26;
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        stepWorld(w, *world.theDigger, in, nullptr);
+        reported += w.events.size();
+        EXPECT_EQ(w.events.data(), list) << "frame " << i;
+        w.events.clear();
+    }
+    EXPECT_GT(reported, 0u) << "the level reported nothing, so it tested nothing";
+}
+
 TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
 {
     // With every picture present the drawing walks all its paths; the rules must end up the same
