@@ -42,7 +42,7 @@ void PackCatalogue::reset()
     difficulty = 0;
     currentLevelCount = 0;
     currentPackNumber = 0;
-    standardPackName = "standart.pak";
+    standardPackName = assets::kStandardPackName;
     currentPackPath.clear();
     standardPack.reset();
     currentPack.reset();
