@@ -19,17 +19,15 @@ constexpr int kSpecks = 5;
 
 void drawFailedFireCue(const World& w, const Digger& d, Surface* target)
 {
-    if (d.failedFireDirection < 0 || d.failedFireDirection > 3 || !target)
+    if (!isDirection(d.failedFireDirection) || !target)
         return;
     const int age = int(app.frameClock - d.failedFireTime);
     if (age < 0 || age >= kFireCueTime)
         return;
     // The middle of the digger's edge that faces the direction fired in.
-    static constexpr std::array<int, 4> dx = {-1, 0, 1, 0};
-    static constexpr std::array<int, 4> dy = {0, -1, 0, 1};
-    const int dir = d.failedFireDirection;
-    const int cx = d.viewCol * kCell + w.scrollOffsetX + d.offsetX + kCell / 2 + dx[std::size_t(dir)] * kCell / 2;
-    const int cy = d.viewRow * kCell + w.scrollOffsetY + d.offsetY + kCell / 2 + dy[std::size_t(dir)] * kCell / 2;
+    const int dx = stepX(d.failedFireDirection), dy = stepY(d.failedFireDirection);
+    const int cx = d.viewCol * kCell + w.scrollOffsetX + d.offsetX + kCell / 2 + dx * kCell / 2;
+    const int cy = d.viewRow * kCell + w.scrollOffsetY + d.offsetY + kCell / 2 + dy * kCell / 2;
     // The specks fan out back towards the digger and sideways along the edge, shrinking as they go.
     const int spread = 2 + age * 12 / kFireCueTime;
     const int size = age < kFireCueTime / 2 ? 4 : 3;
@@ -38,8 +36,8 @@ void drawFailedFireCue(const World& w, const Digger& d, Surface* target)
     for (int i = 0; i < kSpecks; ++i) {
         const int along = (i - kSpecks / 2) * spread; // along the edge
         const int back = (i % 2 ? spread : spread / 2);  // back towards the digger
-        const int x = cx + (dx[std::size_t(dir)] ? -dx[std::size_t(dir)] * back : along) - size / 2;
-        const int y = cy + (dy[std::size_t(dir)] ? -dy[std::size_t(dir)] * back : along) - size / 2;
+        const int x = cx + (dx ? -dx * back : along) - size / 2;
+        const int y = cy + (dy ? -dy * back : along) - size / 2;
         const Rect speck{x, y, x + size, y + size};
         fillRect(target, &speck, colour);
     }

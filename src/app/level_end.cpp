@@ -9,6 +9,7 @@
 #include "app/screen_flow.hpp"
 #include "app/screen_widgets.hpp"
 #include "audio/effect_handles.hpp"
+#include "common/asset_manifest.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -24,7 +25,7 @@ namespace {
 constexpr int kDeathDelay = 1000;
 constexpr int kFreezeDelay = 80;
 constexpr int kKeyDelay = 1500;
-constexpr int kMaxLevels = 30;
+constexpr int kMaxLevels = assets::kLevelsPerPack;
 
 LevelPresentationState& s = levelPresentation;
 

@@ -48,7 +48,7 @@ void PackCatalogue::reset()
     currentLevelCount = 0;
     currentPackNumber = 0;
     ownPackSelected = false;
-    standardPackName = "standart.pak";
+    standardPackName = assets::kStandardPackName;
     currentPackPath.clear();
     standardPack.reset();
     currentPack.reset();

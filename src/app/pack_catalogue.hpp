@@ -5,6 +5,7 @@
 // catalogue owns both archives and publishes them as the loaders' lookup archives.
 
 #include "app/pack_info.hpp"
+#include "common/asset_manifest.hpp"
 #include "platform/archive/pack_archive.hpp"
 
 #include <array>
@@ -45,7 +46,7 @@ public:
     std::int32_t difficulty = 0;
     std::int32_t currentLevelCount = 0;
     std::int32_t currentPackNumber = 0;
-    std::string standardPackName = "standart.pak";
+    std::string standardPackName{assets::kStandardPackName};
     std::string currentPackPath;
     std::unique_ptr<PackArchive> standardPack;
     std::unique_ptr<PackArchive> currentPack;

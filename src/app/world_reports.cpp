@@ -69,7 +69,7 @@ Arrows heldArrows()
     a.held[1] = gameScreen.heldUp != 0;
     a.held[2] = gameScreen.heldRight != 0;
     a.held[3] = gameScreen.heldDown != 0;
-    a.wanted = gameScreen.wantedDirection;
+    a.wanted = toDirection(gameScreen.wantedDirection);
     return a;
 }
 

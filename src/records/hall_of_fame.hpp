@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/asset_manifest.hpp"
+
 namespace burrowix {
 
 struct HallEntry {
@@ -18,7 +20,9 @@ struct HallEntry {
 
 class HallOfFame {
 public:
-    static constexpr int kLevelSlots = 90;   // 3 level sets x 30 levels
+    static constexpr int kLevelSlots = 90;   // 3 level sets x 30 levels: the layout of "score.dat"
+    static_assert(kLevelSlots == assets::kLevelPackCount * assets::kLevelsPerPack,
+                  "score.dat holds one slot per shipped level; another count changes its layout");
     static constexpr int kEntries = 20;      // 0..9 shown, 10..11 pushed down, 12..19 spare
     static constexpr int kShownRows = 10;
     static constexpr int kPromptEntry = 15;  // its score word stores difficultyPromptPending

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/asset_manifest.hpp"
+
 namespace burrowix {
 
 class LevelProgress {
@@ -23,7 +25,7 @@ public:
     // Winning the last unlocked level of a set unlocks the next one.
     void recordWin(int set, int level);
 
-    static constexpr std::int32_t kMaxUnlocked = 30;
+    static constexpr std::int32_t kMaxUnlocked = assets::kLevelsPerPack;
 
     // A short file leaves the later values as they were; unlocked counts are clamped to 1..30. False
     // when it does not open.

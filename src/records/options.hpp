@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/asset_manifest.hpp"
+
 namespace burrowix {
 
 struct Options {
@@ -31,7 +33,7 @@ inline constexpr std::size_t kOptionsFileSize = 28;
 inline constexpr std::int32_t kMinGameSpeed = 10, kMaxGameSpeed = 19;
 inline constexpr std::int32_t kMaxVolume = 100;
 inline constexpr std::int32_t kMaxDifficulty = 2;
-inline constexpr std::int32_t kStoredLevelCount = 30;
+inline constexpr std::int32_t kStoredLevelCount = assets::kLevelsPerPack;
 
 // Reads the file over `stored` in field order; a short file leaves the later fields as they were.
 // Speed, volumes and difficulty are clamped to their ranges, a level outside 0..29 becomes level 0.

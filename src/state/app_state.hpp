@@ -59,7 +59,7 @@ struct AppState {
     int snapshotCountdown = 0;
     // Something the frame shows may have changed since the last composed frame (input arrived, the
     // screen or the display changed); a still screen composes a frame only then.
-    int frameChanged = 1;
+    bool frameChanged = true;
     int mouseX = 0;
     int mouseY = 0;
 

@@ -16,7 +16,7 @@ int glideSpeed(std::int32_t kind)
     return kind == KindMissile || kind == KindShot ? 8 : 4;
 }
 
-void Cell::makeKind(std::int32_t newKind, std::int32_t newDirection)
+void Cell::makeKind(std::int32_t newKind, Direction newDirection)
 {
     struct Made {
         std::int32_t falls, rolls, solid, takesDirection;
@@ -42,7 +42,7 @@ void Cell::makeKind(std::int32_t newKind, std::int32_t newDirection)
     exploding = 0;
     blastFrame = 0;
     blastShown = 0;
-    direction = lastDirection = m.takesDirection ? newDirection : 0;
+    direction = lastDirection = m.takesDirection ? newDirection : DirLeft;
     if (newKind == KindGrenade) {
         frame = random(12);
         arrived = 1;
@@ -56,42 +56,25 @@ void Cell::clear(int mode)
     if (x < 0 && y < 0)
         return;
     falls = rolls = solid = isEnemy = moving = 0;
-    direction = lastDirection = 0;
+    direction = lastDirection = DirLeft;
     offsetX = offsetY = 0;
     armedTime = 0;
-    animHalf = 0;
+    animHalf = false;
     if (mode == 0)
         kind = KindEmpty;
 }
 
-void Cell::startGlide(std::int32_t newDirection, int cellSize)
+void Cell::startGlide(Direction newDirection, int cellSize)
 {
-    const int size = cellSize;
     moving = 1;
     direction = newDirection;
-    switch (newDirection) {
-    case 0:
-        --x;
-        --viewCol;
-        offsetX += size;
-        break;
-    case 1:
-        --y;
-        --viewRow;
-        offsetY += size;
-        break;
-    case 2:
-        ++x;
-        ++viewCol;
-        offsetX -= size;
-        break;
-    case 3:
-        ++y;
-        ++viewRow;
-        offsetY -= size;
-        break;
-    default: break;
-    }
+    // The content now belongs to the next cell and starts one cell back, where it was.
+    x += stepX(newDirection);
+    y += stepY(newDirection);
+    viewCol += stepX(newDirection);
+    viewRow += stepY(newDirection);
+    offsetX -= stepX(newDirection) * cellSize;
+    offsetY -= stepY(newDirection) * cellSize;
 }
 
 void Cell::glideStep()
@@ -99,32 +82,22 @@ void Cell::glideStep()
     if (!moving)
         return;
     const int speed = glideSpeed(kind);
-    const bool horizontal = direction == 0 || direction == 2;
-    switch (direction) {
-    case 0: offsetX -= speed; break;
-    case 1: offsetY -= speed; break;
-    case 2: offsetX += speed; break;
-    case 3: offsetY += speed; break;
-    default: break;
-    }
+    const bool horizontal = isHorizontal(direction);
+    offsetX += stepX(direction) * speed;
+    offsetY += stepY(direction) * speed;
     if (horizontal && (kind == KindStone || kind == KindGrenade)) {
-        rollToggle ^= 1;
-        if (rollToggle == 0) {
+        rollToggle = !rollToggle;
+        if (!rollToggle) {
             const int frames = kind == KindGrenade ? 12 : (param != 0 ? kSecondStoneSetFrames : 5);
-            if (direction == 0)
+            if (direction == DirLeft)
                 frame = frame - 1 < 0 ? frames - 1 : frame - 1;
             else
                 frame = frame + 1 >= frames ? 0 : frame + 1;
         }
     }
-    bool ended = false;
-    switch (direction) {
-    case 0: ended = offsetX < 1; break;
-    case 1: ended = offsetY < 1; break;
-    case 2: ended = offsetX >= 0; break;
-    case 3: ended = offsetY >= 0; break;
-    default: ended = true; break;
-    }
+    // The glide ends where the offset along its axis reaches zero from the side it came from.
+    const std::int32_t along = horizontal ? offsetX : offsetY;
+    const bool ended = !isDirection(direction) || (towardsOrigin(direction) ? along < 1 : along >= 0);
     if (kind == KindShot && (horizontal || ended))
         shotPose ^= 1;
     if (ended) {

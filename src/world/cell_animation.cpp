@@ -37,7 +37,7 @@ void animateCrawler(Cell& c, const CellMotion& m)
         return;
     if (c.param == 4) {
         if (every(m.now, c.frameTime, 50)) {
-            if (c.direction == 0)
+            if (c.direction == DirLeft)
                 c.frame = c.frame - 1 < 0 ? 10 : c.frame - 1;
             else
                 c.frame = c.frame + 1 >= kCrawlerLook4Frames ? 0 : c.frame + 1;
@@ -46,8 +46,8 @@ void animateCrawler(Cell& c, const CellMotion& m)
     }
     if (every(m.now, c.frameTimeB, kindFrameDelay(KindCrawler))) {
         ++c.frameB;
-        if (c.frameB >= 16 || (c.frameB >= 8 && c.animHalf == 0)) {
-            c.animHalf ^= 1;
+        if (c.frameB >= 16 || (c.frameB >= 8 && !c.animHalf)) {
+            c.animHalf = !c.animHalf;
             c.frameB = 0;
         }
     }

@@ -101,8 +101,9 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
         drawSquare(target, sprite(KindHeart), frame, 0, source, px, py, size);
         break;
     case KindWalker: {
-        const bool right = facing == 2;
-        const int row = right && direction == 1 ? 4 : right && direction == 3 ? 5 : direction;
+        // A Walker facing right has its own rows for going up (4) and down (5).
+        const bool right = facing == DirRight;
+        const int row = right && direction == DirUp ? 4 : right && direction == DirDown ? 5 : direction;
         drawSquare(target, sprite(KindWalker), frameB, row, source, px, py, size);
         break;
     }
@@ -118,18 +119,18 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
     case KindShot: {
         Surface* sheet = sprite(KindShot);
         drawSquare(target, sheet, direction, frame, source, px, py, size);
-        static constexpr int behindX[4] = {1, 0, -1, 0};
-        static constexpr int behindY[4] = {0, 1, 0, -1};
-        if (direction >= 0 && direction <= 3)
-            drawSquare(target, sheet, direction, shotPose + 1, source, px + behindX[direction] * size,
-                       py + behindY[direction] * size, size);
+        // The trail, one cell behind the shot.
+        const Direction behind = opposite(direction);
+        if (behind != DirNone)
+            drawSquare(target, sheet, direction, shotPose + 1, source, px + stepX(behind) * size,
+                       py + stepY(behind) * size, size);
         break;
     }
     case KindWeaponPickup:
         drawSquare(target, entry(thePictures.addweaponImages, param), frame, 0, source, px, py, size);
         break;
     case KindStalker:
-        drawSquare(target, sprite(KindStalker), frameB, 2 * param + (facing != 0 ? 1 : 0), source, px, py, size);
+        drawSquare(target, sprite(KindStalker), frameB, 2 * param + (facing == DirRight ? 1 : 0), source, px, py, size);
         break;
     case KindGrenade: drawSquare(target, sprite(KindGrenade), frame, 0, source, px, py, size); break;
     case KindTimeBomb: drawSquare(target, sprite(KindTimeBomb), frame, 0, source, px, py, size); break;

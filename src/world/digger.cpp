@@ -13,13 +13,18 @@ namespace burrowix {
 namespace {
 
 // The neighbour of cell (x, y) in direction d as an index, or -1 outside the grid.
-int stepTarget(const World& w, int x, int y, int d)
+int stepTarget(const World& w, int x, int y, Direction d)
 {
-    static constexpr int dx[4] = {-1, 0, 1, 0};
-    static constexpr int dy[4] = {0, -1, 0, 1};
-    if (d < 0 || d > 3 || !w.inside(x + dx[d], y + dy[d]))
+    if (!isDirection(d) || !w.inside(x + stepX(d), y + stepY(d)))
         return -1;
-    return w.indexOf(x + dx[d], y + dy[d]);
+    return w.indexOf(x + stepX(d), y + stepY(d));
+}
+
+// Stepping left or right turns the digger's pictures that way; up and down keep them.
+void faceTowards(Digger& d, Direction dir)
+{
+    if (isHorizontal(dir))
+        d.facing = dir == DirRight ? FacingRight : FacingLeft;
 }
 
 // Clears or, in super mode, blasts the cell the digger enters.
@@ -35,12 +40,9 @@ void clearEntered(World& w, Digger& d, int target)
 
 void takeStep(World& w, Digger& d, const Arrows& arrows)
 {
-    const int dir = arrows.wanted;
+    const Direction dir = arrows.wanted;
     const int t = stepTarget(w, d.x, d.y, dir);
-    if (dir == 0)
-        d.facing = 0;
-    else if (dir == 2)
-        d.facing = 1;
+    faceTowards(d, dir);
     // Outside the grid there is nothing to enter.
     const std::int32_t cls = t < 0 ? StepBlocked : classify(w, t);
     const int difficulty = w.difficulty;
@@ -142,7 +144,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
             enter();
             break;
         }
-        if (dir == 0 || dir == 2) {
+        if (isHorizontal(dir)) {
             const int beyond = stepTarget(w, t % w.width, t / w.width, dir);
             if (beyond >= 0 && classify(w, beyond) == KindEmpty && !w.cells[t].moving) {
                 copyCell(w.cells[beyond], w.cells[t]);
@@ -154,7 +156,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
                     d.frame = d.walkFrames + d.digFrames;
                 d.pose = PosePushing;
             }
-            const bool held = arrows.held[dir];
+            const bool held = arrows.isHeld(dir);
             d.pose = held ? PosePushing : PoseWalking;
         }
         break;
@@ -252,93 +254,49 @@ void diggerStep(World& w, Digger& d, bool runMoves, const Arrows& arrows)
                 d.pose = PoseWalking;
                 d.ready = 0;
                 d.turnCounter = d.turnCounter >= 3 ? 0 : d.turnCounter + 1;
-                if (d.direction == 0)
-                    d.facing = 0;
-                else if (d.direction == 2)
-                    d.facing = 1;
+                faceTowards(d, d.direction);
             }
         }
     }
     // Letting go of the arrows after a push ends the pushing pose.
-    if (!arrows.any() && !d.moving && !w.scrolling && d.pose == PosePushing &&
-        (d.direction == 0 || d.direction == 2))
+    if (!arrows.any() && !d.moving && !w.scrolling && d.pose == PosePushing && isHorizontal(d.direction))
         d.pose = PoseWalking;
 }
 
-void beginMove(World& w, Digger& d, std::int32_t dir)
+void beginMove(World& w, Digger& d, Direction dir)
 {
+    // The view scrolls once the digger comes nearer its edge than these cells: left of column 10,
+    // right of column 12, above or below row 8 (and only while the view can still move that way).
+    static constexpr std::int32_t kKeepFromLeft = 10, kKeepFromRight = 13, kKeepRow = 8;
     const int size = w.cellSize;
     d.moving = 1;
     d.direction = dir;
     d.offsetX = d.offsetY = 0;
     const int c = d.cellIndex(w);
-    switch (dir) {
-    case 0:
-        if (d.x > 0) {
-            --d.x;
-            if (d.viewCol < 10 && w.viewX > 0) {
-                --w.viewX;
-                refreshCellViewCoordinates(w);
-                w.scrollDirection = 0;
-                w.scrollOffsetX = -size;
-                w.scrolling = 1;
-            } else {
-                --d.viewCol;
-            }
-            d.offsetX = size;
-            clearEntered(w, d, c - 1);
+    const bool horizontal = isHorizontal(dir);
+    const int step = stepX(dir) + stepY(dir);
+    std::int32_t& place = horizontal ? d.x : d.y;
+    const std::int32_t extent = horizontal ? w.width : w.height;
+    if (isDirection(dir) && place + step >= 0 && place + step < extent) {
+        place += step;
+        std::int32_t& inView = horizontal ? d.viewCol : d.viewRow;
+        std::int32_t& origin = horizontal ? w.viewX : w.viewY;
+        const std::int32_t viewSize = horizontal ? w.viewWidth : w.viewHeight;
+        const bool scroll = step < 0 ? inView < (horizontal ? kKeepFromLeft : kKeepRow) && origin > 0
+                                     : inView >= (horizontal ? kKeepFromRight : kKeepRow) && extent - origin > viewSize;
+        if (scroll) {
+            origin += step;
+            refreshCellViewCoordinates(w);
+            w.scrollDirection = dir;
+            (horizontal ? w.scrollOffsetX : w.scrollOffsetY) = step * size;
+            w.scrolling = 1;
+        } else {
+            inView += step;
         }
-        break;
-    case 1:
-        if (d.y > 0) {
-            --d.y;
-            if (d.viewRow < 8 && w.viewY > 0) {
-                --w.viewY;
-                refreshCellViewCoordinates(w);
-                w.scrollDirection = 1;
-                w.scrollOffsetY = -size;
-                w.scrolling = 1;
-            } else {
-                --d.viewRow;
-            }
-            d.offsetY = size;
-            if (c - w.width >= 0 && c - w.width != c)
-                clearEntered(w, d, c - w.width);
-        }
-        break;
-    case 2:
-        if (d.x + 1 < w.width) {
-            ++d.x;
-            if (d.viewCol < 13 || w.width - w.viewX <= w.viewWidth) {
-                ++d.viewCol;
-            } else {
-                ++w.viewX;
-                refreshCellViewCoordinates(w);
-                w.scrollOffsetX = size;
-                w.scrollDirection = 2;
-                w.scrolling = 1;
-            }
-            d.offsetX = -size;
-            clearEntered(w, d, c + 1);
-        }
-        break;
-    case 3:
-        if (d.y + 1 < w.height) {
-            ++d.y;
-            if (d.viewRow < 8 || w.height - w.viewY <= w.viewHeight) {
-                ++d.viewRow;
-            } else {
-                ++w.viewY;
-                refreshCellViewCoordinates(w);
-                w.scrollOffsetY = size;
-                w.scrollDirection = 3;
-                w.scrolling = 1;
-            }
-            d.offsetY = -size;
-            clearEntered(w, d, c + w.width);
-        }
-        break;
-    default: break;
+        (horizontal ? d.offsetX : d.offsetY) = -step * size;
+        const int entered = c + step * (horizontal ? 1 : w.width);
+        if (entered != c)
+            clearEntered(w, d, entered);
     }
     recount(w);
     wakeEggs(w, d.cellIndex(w));
@@ -350,23 +308,22 @@ void diggerGlide(World& w, Digger& d)
         return;
     static constexpr std::int32_t kSecondPose[4] = {5, 7, 6, 8};
     if (d.moving) {
-        if (d.direction == 0 || d.direction == 2)
+        if (isHorizontal(d.direction))
             d.offsetX = approachZero(d.offsetX, d.speed);
         else
             d.offsetY = approachZero(d.offsetY, d.speed);
-        if (d.direction >= 0 && d.direction <= 3)
+        if (isDirection(d.direction))
             d.halfStep = d.halfStep == kSecondPose[d.direction] ? d.direction : kSecondPose[d.direction];
     }
     if (w.scrolling) {
         const int block = 5 * w.cellSize;
         const int shift = 1 + d.speed / 2;
-        std::int32_t& offset = w.scrollDirection == 0 || w.scrollDirection == 2 ? w.scrollOffsetX : w.scrollOffsetY;
-        std::int32_t& scroll = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundScrollX
-                                                                                : world.backgroundScrollY;
-        std::int32_t& origin = w.scrollDirection == 0 || w.scrollDirection == 2 ? world.backgroundOriginX
-                                                                                : world.backgroundOriginY;
+        const bool horizontal = isHorizontal(w.scrollDirection);
+        std::int32_t& offset = horizontal ? w.scrollOffsetX : w.scrollOffsetY;
+        std::int32_t& scroll = horizontal ? world.backgroundScrollX : world.backgroundScrollY;
+        std::int32_t& origin = horizontal ? world.backgroundOriginX : world.backgroundOriginY;
         offset = approachZero(offset, d.speed);
-        scroll += w.scrollDirection == 0 || w.scrollDirection == 1 ? shift : -shift;
+        scroll += towardsOrigin(w.scrollDirection) ? shift : -shift;
         if (scroll > block) {
             scroll -= block;
             --origin;
@@ -432,7 +389,7 @@ void diggerIdleStep(Digger& d, bool frozen)
         return;
     d.idleTime = now;
     if (random(4) == 2)
-        d.idleReverse ^= 1;
+        d.idleReverse = !d.idleReverse;
     if (d.idleReverse)
         d.idleFrame = d.idleFrame - 1 < 0 ? d.idleFrames - 1 : d.idleFrame - 1;
     else

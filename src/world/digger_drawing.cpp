@@ -48,7 +48,7 @@ void drawDigger(const World& w, const Digger& d, Surface* target)
         Surface* earth = thePictures.spriteImages[kindSlot(KindEarth)].get();
         const int look = w.look();
         const Rect ground{0, look * size, size, look * size + size};
-        const int offset = d.direction == 0 || d.direction == 2 ? d.offsetX : d.offsetY;
+        const int offset = isHorizontal(d.direction) ? d.offsetX : d.offsetY;
         int b = (40 - (offset < 0 ? -offset : offset)) / 10 - 1;
         if (b < 0)
             b = 0;
@@ -60,17 +60,16 @@ void drawDigger(const World& w, const Digger& d, Surface* target)
     int row = 0;
     if (d.throwFrame >= 0) {
         col = 4;
-        row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == 1 && d.direction != 2 ? 6 : 0);
+        row = (d.throwFrame == 1 ? 1 : 0) + 2 * d.direction + (d.facing == FacingRight && d.direction != DirRight ? 6 : 0);
     } else if (d.pose == PoseIdle) {
         col = 6;
-        row = d.idleFrame + (d.facing == 1 ? 4 : 0);
+        row = d.idleFrame + (d.facing == FacingRight ? 4 : 0);
     } else {
         if (d.pose == PosePushing) {
             col = 8;
-            row = d.frame + (d.facing == 1 ? 5 : 0);
+            row = d.frame + (d.facing == FacingRight ? 5 : 0);
         } else {
-            const bool vertical = d.direction == 1 || d.direction == 3;
-            col = d.direction + (d.facing == 1 && vertical ? 4 : 0);
+            col = d.direction + (d.facing == FacingRight && isVertical(d.direction) ? 4 : 0);
             row = d.frame;
         }
     }

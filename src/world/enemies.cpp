@@ -2,6 +2,7 @@
 
 #include "common/random.hpp"
 #include "world/cell_kind.hpp"
+#include "world/direction.hpp"
 #include "world/digger.hpp"
 #include "world/explosions.hpp"
 #include "world/neighbours.hpp"
@@ -11,81 +12,64 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kLeft = 0, kUp = 1, kRight = 2, kDown = 3;
-constexpr int kStay = -1;
-
-// The neighbourhood of one enemy: which of its eight neighbours are free (not solid and inside).
+// The neighbourhood of one enemy: which of its eight neighbours are free (not solid and inside),
+// indexed by the step to them.
 struct Around {
-    bool l, r, u, d, ul, ur, dl, dr;
+    bool free[3][3];
+
+    bool at(int dx, int dy) const { return free[dy + 1][dx + 1]; }
+    bool in(int dir) const { return isDirection(dir) && at(stepX(Direction(dir)), stepY(Direction(dir))); }
+    // The corner neighbour between the sides in directions a and b.
+    bool corner(Direction a, Direction b) const { return at(stepX(a) + stepX(b), stepY(a) + stepY(b)); }
 };
 
 Around lookAround(const World& w, int i)
 {
-    auto freeAt = [&](int dx, int dy) {
-        const int j = neighbourIndex(w, i, dx, dy);
-        return j >= 0 && w.cells[std::size_t(j)].solid == 0;
-    };
-    return {freeAt(-1, 0), freeAt(1, 0), freeAt(0, -1), freeAt(0, 1),
-            freeAt(-1, -1), freeAt(1, -1), freeAt(-1, 1), freeAt(1, 1)};
+    Around a{};
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int j = neighbourIndex(w, i, dx, dy);
+            a.free[dy + 1][dx + 1] = (dx != 0 || dy != 0) && j >= 0 && w.cells[std::size_t(j)].solid == 0;
+        }
+    return a;
 }
 
-bool freeIn(const Around& a, int dir)
-{
-    switch (dir) {
-    case kLeft: return a.l;
-    case kUp: return a.u;
-    case kRight: return a.r;
-    case kDown: return a.d;
-    default: return false;
-    }
-}
+bool freeIn(const Around& a, int dir) { return a.in(dir); }
 
-// The first free direction of four, or kStay.
-int firstFree(const Around& a, int d0, int d1, int d2, int d3)
+// The first free direction of four, or DirNone.
+Direction firstFree(const Around& a, Direction d0, Direction d1, Direction d2, Direction d3)
 {
-    for (int dir : {d0, d1, d2, d3})
+    for (Direction dir : {d0, d1, d2, d3})
         if (freeIn(a, dir))
             return dir;
-    return kStay;
+    return DirNone;
 }
 
-// The Crawler's twelve rules; may explode it (rule 11) and then returns kStay.
-int crawlerStep(World& w, Digger& d, int i)
+// The Crawler's twelve rules, written once for every heading through the rotation table; may
+// explode it (rule 11) and then returns DirNone.
+Direction crawlerStep(World& w, Digger& d, int i)
 {
     const Cell& c = w.cells[std::size_t(i)];
     const Around a = lookAround(w, i);
-    const int heading = c.direction;
-    if (heading == kRight && a.r && a.dl && a.ul)
-        return kRight;
-    if (heading == kLeft && a.l && a.dr && a.ur)
-        return kLeft;
-    if (heading == kDown && a.d && a.ul && a.ur)
-        return kDown;
-    if (heading == kUp && a.u && a.dl && a.dr)
-        return kUp;
-    if (heading == kRight && !a.r && a.dl && a.ul && a.d && a.u)
-        return kUp;
-    if (heading == kLeft && !a.l && a.dr && a.ur && a.d && a.u)
-        return kDown;
-    if (heading == kDown && !a.d && a.ul && a.ur && a.l && a.r)
-        return kRight;
-    if (heading == kUp && !a.u && a.dl && a.dr && a.l && a.r)
-        return kLeft;
-    switch (heading) {
-    case kRight: return firstFree(a, kDown, kRight, kUp, kLeft);
-    case kLeft: return firstFree(a, kUp, kLeft, kDown, kRight);
-    case kUp: {
+    const Direction heading = c.direction;
+    if (!isDirection(heading))
+        return DirNone;
+    const Direction back = opposite(heading), right = clockwise(heading), left = anticlockwise(heading);
+    // Both corners behind it are free: the Crawler has no wall at its back to follow.
+    const bool openBehind = a.corner(back, right) && a.corner(back, left);
+    if (a.in(heading) && openBehind)
+        return heading;
+    if (!a.in(heading) && openBehind && a.in(right) && a.in(left))
+        return left;
+    if (heading == DirUp) {
         // Something coming down onto a Crawler heading up kills it.
-        const int u = neighbourIndex(w, i, 0, -1);
+        const int u = neighbourInDirection(w, i, DirUp);
         if (u >= 0 && w.cells[std::size_t(u)].moving && !w.cells[std::size_t(u)].isEnemy) {
             explodeAround(w, d, i);
-            return kStay;
+            return DirNone;
         }
-        return firstFree(a, kRight, kUp, kLeft, kDown);
     }
-    case kDown: return firstFree(a, kLeft, kDown, kRight, kUp);
-    default: return kStay;
-    }
+    return firstFree(a, right, heading, left, back);
 }
 
 // A straight walk with a 1 in 10 chance of a turn to one of three other ways (when free).
@@ -112,31 +96,31 @@ int pickOfThree(RandomGenerator& g, int d0, int d1, int d2)
 // For each heading: the two ways to its sides, in the order a random pick numbers them, and the way
 // back. A Walker's wander and its choice at a blocked heading turn through the same ways.
 struct Turns {
-    int side1, side2, back;
+    Direction side1, side2, back;
 };
-constexpr Turns kTurns[4] = {
-    {kUp, kDown, kRight}, // heading left
-    {kLeft, kRight, kDown}, // heading up
-    {kUp, kDown, kLeft}, // heading right
-    {kLeft, kRight, kUp}, // heading down
-};
+// The sides in the order of lower coordinates first; the way back is the opposite heading.
+constexpr Turns turnsOf(Direction heading)
+{
+    return isHorizontal(heading) ? Turns{DirUp, DirDown, opposite(heading)}
+                                 : Turns{DirLeft, DirRight, opposite(heading)};
+}
 
 // The Walker's and Stalker's 21 rules.
 int walkerStep(World& w, int i)
 {
     const Around a = lookAround(w, i);
     const int heading = w.cells[std::size_t(i)].direction;
-    if (heading == kLeft && !a.l && !a.r) {
+    if (heading == DirLeft && !a.in(DirLeft) && !a.in(DirRight)) {
         const int r = random(w.rules, 2);
-        if (r == 0 && a.u)
-            return kUp;
-        if (r == 1 && a.d)
-            return kDown;
-        return kStay;
+        if (r == 0 && a.in(DirUp))
+            return DirUp;
+        if (r == 1 && a.in(DirDown))
+            return DirDown;
+        return DirNone;
     }
-    if (heading < kLeft || heading > kDown)
-        return kStay;
-    const Turns& turn = kTurns[heading];
+    if (!isDirection(heading))
+        return DirNone;
+    const Turns turn = turnsOf(Direction(heading));
     if (freeIn(a, heading))
         return wander(w.rules, a, heading, turn.side1, turn.side2, turn.back);
     // The heading is blocked.
@@ -149,12 +133,12 @@ int walkerStep(World& w, int i)
         return turn.side2;
     if (back)
         return turn.back;
-    return kStay;
+    return DirNone;
 }
 
 } // namespace
 
-void enemyMove(World& w, Digger& d, std::int32_t dir, int i)
+void enemyMove(World& w, Digger& d, Direction dir, int i)
 {
     const int t = neighbourInDirection(w, i, dir);
     if (t < 0)
@@ -172,7 +156,7 @@ void enemyMove(World& w, Digger& d, std::int32_t dir, int i)
         return;
     }
     moveContent(w, i, t, dir);
-    if (dir == kLeft || dir == kRight)
+    if (isHorizontal(dir))
         target.facing = dir;
 }
 
@@ -183,12 +167,12 @@ void enemyPass(World& w, Digger& d)
         const Cell& c = w.cells[std::size_t(i)];
         if (c.moving)
             continue;
-        int dir = kStay;
+        Direction dir = DirNone;
         if (c.kind == KindCrawler)
             dir = crawlerStep(w, d, i);
         else if (c.kind == KindWalker || c.kind == KindStalker)
-            dir = walkerStep(w, i);
-        if (dir != kStay)
+            dir = toDirection(walkerStep(w, i));
+        if (dir != DirNone)
             enemyMove(w, d, dir, i);
     }
 }

@@ -3,7 +3,7 @@
 // step. Crawlers follow walls with the wall on their right; Walkers and Stalkers wander with random
 // turns. An enemy stepping into the digger hurts it, one stepping onto a mine is blown up.
 
-#include <cstdint>
+#include "world/direction.hpp"
 
 namespace burrowix {
 
@@ -15,6 +15,6 @@ class Cell;
 void enemyPass(World& w, Digger& d);
 // Moves the enemy at i one cell in direction dir (or sets off the mine, hurts the digger, or
 // explodes against a digger in super mode).
-void enemyMove(World& w, Digger& d, std::int32_t dir, int i);
+void enemyMove(World& w, Digger& d, Direction dir, int i);
 
 } // namespace burrowix

@@ -40,10 +40,10 @@ public:
     bool mark(Cell& c, int row)
     {
         reach(c);
-        const bool already = c.exploding == 1 && c.blastShown == 1 && c.blastFrame == 0 && c.blastRow == row &&
-                             c.falls == 0 && c.rolls == 0 && c.solid == 0 && c.isEnemy == 0 && c.moving == 0 &&
-                             c.direction == 0 && c.lastDirection == 0 && c.offsetX == 0 && c.offsetY == 0 &&
-                             c.armedTime == 0 && c.animHalf == 0;
+        const bool already = c.exploding && c.blastShown && c.blastFrame == 0 && c.blastRow == row && !c.falls &&
+                             !c.rolls && !c.solid && !c.isEnemy && !c.moving &&
+                             c.direction == DirLeft && c.lastDirection == DirLeft && c.offsetX == 0 && c.offsetY == 0 &&
+                             c.armedTime == 0 && !c.animHalf;
         c.exploding = 1;
         c.clear(1);
         c.blastShown = 1;

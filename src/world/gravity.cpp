@@ -3,6 +3,7 @@
 #include "state/app_state.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
+#include "world/direction.hpp"
 #include "world/explosions.hpp"
 #include "world/neighbours.hpp"
 #include "world/world.hpp"
@@ -11,21 +12,19 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kLeft = 0, kRight = 2, kDown = 3;
-
 bool isFlying(const Cell& c) { return c.kind == KindMissile || c.kind == KindShot; }
 bool solidOrMine(const Cell& c) { return c.solid || c.kind == KindMine; }
 bool isEmpty(const Cell& c) { return c.kind == KindEmpty; }
 
 // Something can roll off the cell below on the given side: content that falls, or a wall rounded
 // on that side (shape 1 both ways, 0 to the left, 2 to the right).
-bool roundedToward(const Cell& below, int side)
+bool roundedToward(const Cell& below, Direction side)
 {
     if (below.falls)
         return true;
     if (below.kind != KindWall)
         return false;
-    return below.param == 1 || below.param == (side == kLeft ? 0 : 2);
+    return below.param == 1 || below.param == (side == DirLeft ? 0 : 2);
 }
 
 void landingSound(World& w, const Cell& c)
@@ -54,29 +53,29 @@ void motion(World& w, Digger& d, int i, int dig)
         return;
     }
     if (c.falls && isEmpty(below) && b != dig) {
-        moveContent(w, i, b, kDown);
+        moveContent(w, i, b, DirDown);
         return;
     }
     if (c.rolls) {
         const int bl = neighbourIndex(w, i, -1, 1);
         const int ul = neighbourIndex(w, i, -1, -1);
         const Cell& upLeft = cellOrOutside(w, ul);
-        if (isEmpty(cellOrOutside(w, bl)) && isEmpty(cellOrOutside(w, l)) && roundedToward(below, kLeft) &&
-            bl != dig && l != dig && !(upLeft.rolls && upLeft.moving && upLeft.direction == kLeft)) {
-            moveContent(w, i, l, kLeft);
+        if (isEmpty(cellOrOutside(w, bl)) && isEmpty(cellOrOutside(w, l)) && roundedToward(below, DirLeft) &&
+            bl != dig && l != dig && !(upLeft.rolls && upLeft.moving && upLeft.direction == DirLeft)) {
+            moveContent(w, i, l, DirLeft);
             return;
         }
         const int br = neighbourIndex(w, i, 1, 1);
         const int ur = neighbourIndex(w, i, 1, -1);
         const Cell& upRight = cellOrOutside(w, ur);
-        if (isEmpty(cellOrOutside(w, br)) && isEmpty(cellOrOutside(w, r)) && roundedToward(below, kRight) &&
-            br != dig && r != dig && !(upRight.rolls && upRight.moving && upRight.direction == kRight)) {
-            moveContent(w, i, r, kRight);
+        if (isEmpty(cellOrOutside(w, br)) && isEmpty(cellOrOutside(w, r)) && roundedToward(below, DirRight) &&
+            br != dig && r != dig && !(upRight.rolls && upRight.moving && upRight.direction == DirRight)) {
+            moveContent(w, i, r, DirRight);
             return;
         }
     }
     if (c.kind == KindGrenade) {
-        if ((c.direction == kLeft || c.direction == kRight) && !c.arrived && isEmpty(cellOrOutside(w, a)) &&
+        if (isHorizontal(c.direction) && !c.arrived && isEmpty(cellOrOutside(w, a)) &&
             a != dig) {
             if (below.isEnemy)
                 explodeAround(w, d, i);
@@ -84,9 +83,8 @@ void motion(World& w, Digger& d, int i, int dig)
                 moveContent(w, i, a, c.direction);
             return;
         }
-        const bool blocked = (c.direction == kDown && solidOrMine(below)) ||
-                             (c.direction == kLeft && solidOrMine(cellOrOutside(w, l))) ||
-                             (c.direction == kRight && solidOrMine(cellOrOutside(w, r)));
+        // A grenade thrown sideways or falling goes off against whatever stops it.
+        const bool blocked = isDirection(c.direction) && c.direction != DirUp && solidOrMine(cellOrOutside(w, a));
         if (c.falls && c.arrived && blocked)
             explodeAround(w, d, i);
     }
@@ -111,11 +109,11 @@ void gravityPass(World& w, Digger& d)
 
         // 2. Landing on an enemy or a mine sets it off.
         if (b >= 0 && c.falls && (w.cells[std::size_t(b)].isEnemy || w.cells[std::size_t(b)].kind == KindMine) &&
-            !c.moving && c.direction == kDown && c.arrived)
+            !c.moving && c.direction == DirDown && c.arrived)
             explodeAround(w, d, b);
 
         // 3. A bomb explodes when it lands.
-        if (c.falls && c.kind == KindBomb && !c.moving && c.direction == kDown && c.arrived) {
+        if (c.falls && c.kind == KindBomb && !c.moving && c.direction == DirDown && c.arrived) {
             const Cell& below = cellOrOutside(w, b);
             if (solidOrMine(below) || b == dig)
                 explodeAround(w, d, i);
@@ -142,12 +140,12 @@ void gravityPass(World& w, Digger& d)
         // 7. Rolling on after a fall: the landing sound one step into the roll, either way. A roll to
         // the right lands at a higher index, so this pass also sees it before its first step.
         const bool firstRollStep = c.offsetX > 35 || (c.offsetX < -35 && c.offsetX > -w.cellSize);
-        if (c.moving && c.arrived && firstRollStep && c.lastDirection == kDown && c.direction != kDown)
+        if (c.moving && c.arrived && firstRollStep && c.lastDirection == DirDown && c.direction != DirDown)
             landingSound(w, c);
 
         // 8. Landing.
         if (!c.moving && c.arrived) {
-            if (c.direction == kDown)
+            if (c.direction == DirDown)
                 landingSound(w, c);
             c.arrived = 0;
         }

@@ -62,6 +62,10 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.blocksDown = level.blocksDown();
     w.cells.assign(count, Cell{});
     w.blocks.assign(std::size_t(w.blocksAcross) * std::size_t(w.blocksDown), BackgroundBlock{});
+    // The shell empties the list after every step and key, so it never grows beyond one frame's
+    // reports: room for a busy frame once, not a reallocation in the first frames of every level.
+    w.events.clear();
+    w.events.reserve(kEventsReserved);
 
     // Reading the cells: kinds and parameters, the values the file does not hold, decorations.
     const std::int32_t position = w.look();

@@ -26,7 +26,7 @@ const Cell& cellOrOutside(const World& w, int j)
     return w.validIndex(j) ? w.cells[std::size_t(j)] : kOutside;
 }
 
-void moveContent(World& w, int from, int to, int d)
+void moveContent(World& w, int from, int to, Direction d)
 {
     if (!w.validIndex(from) || !w.validIndex(to))
         return;

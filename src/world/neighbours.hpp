@@ -3,6 +3,7 @@
 // and reading it gives a blocked, indestructible wall, so content never leaves the grid and no
 // rule wraps around to the other edge.
 
+#include "world/direction.hpp"
 #include "world/world.hpp"
 
 namespace burrowix {
@@ -17,20 +18,18 @@ inline int neighbourIndex(const World& w, int i, int dx, int dy)
     return w.inside(cx, cy) ? w.indexOf(cx, cy) : -1;
 }
 
-// The neighbour of cell i in direction d (0 left, 1 up, 2 right, 3 down), or -1.
-inline int neighbourInDirection(const World& w, int i, int d)
+// The neighbour of cell i in direction d, or -1 (also for DirNone).
+inline int neighbourInDirection(const World& w, int i, Direction d)
 {
-    static constexpr int dx[4] = {-1, 0, 1, 0};
-    static constexpr int dy[4] = {0, -1, 0, 1};
-    if (d < 0 || d > 3)
+    if (!isDirection(d))
         return -1;
-    return neighbourIndex(w, i, dx[d], dy[d]);
+    return neighbourIndex(w, i, stepX(d), stepY(d));
 }
 
 // The cell at index j, or a flat wall standing for the outside of the grid.
 const Cell& cellOrOutside(const World& w, int j);
 
 // Moves the content of cell `from` into `to` in direction d: copy, clear the source, start the glide.
-void moveContent(World& w, int from, int to, int d);
+void moveContent(World& w, int from, int to, Direction d);
 
 } // namespace burrowix

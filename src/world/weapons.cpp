@@ -11,7 +11,6 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kUp = 1;
 // A fire that does nothing sounds at most this often, so a held or repeated key does not buzz.
 constexpr int kFailedFireQuiet = 250;
 
@@ -25,9 +24,9 @@ void forgetVanishedTnt(World& w)
 }
 
 // A fire that does nothing: the rules stay as they are, the player hears and sees that it failed.
-void failedFire(World& w, Digger& d, Ticks now, std::int32_t dir)
+void failedFire(World& w, Digger& d, Ticks now, Direction dir)
 {
-    if (d.failedFireDirection < 0 || elapsedMoreThan(now, d.failedFireTime, kFailedFireQuiet)) {
+    if (d.failedFireDirection == DirNone || elapsedMoreThan(now, d.failedFireTime, kFailedFireQuiet)) {
         reportSound(w, WorldSound::Nothing, d.cellIndex(w));
         d.failedFireTime = now;
     }
@@ -51,7 +50,7 @@ int weaponCounter(std::int32_t kind)
     }
 }
 
-void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
+void placeWeapon(World& w, Digger& d, std::int32_t kind, Direction dir)
 {
     if (w.difficulty == 0)
         return;
@@ -75,13 +74,13 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, std::int32_t dir)
         d.lastWeaponTime = now;
         return;
     }
-    if (kind == KindGrenade && dir == kUp) {
+    if (kind == KindGrenade && dir == DirUp) {
         failedFire(w, d, now, dir);
         return;
     }
 
     const int digger = d.cellIndex(w);
-    const int aim = kind == KindMine ? (dir + 2) % 4 : dir; // a mine is laid behind the digger
+    const Direction aim = kind == KindMine ? opposite(dir) : dir; // a mine is laid behind the digger
     const int t = neighbourInDirection(w, digger, aim);
     const bool targetEmpty = t >= 0 && w.cells[std::size_t(t)].kind == KindEmpty;
     forgetVanishedTnt(w);

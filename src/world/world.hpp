@@ -19,29 +19,27 @@ class Digger;
 
 class World {
 public:
-    std::int32_t width = 0, height = 0;
-    std::int32_t viewWidth = 20, viewHeight = 15;
-    std::int32_t viewX = 0, viewY = 0;
-    std::int32_t scrollOffsetX = 0, scrollOffsetY = 0;
-    std::int32_t scrolling = 0;
-    std::int32_t scrollDirection = 0;
-    std::int32_t enemiesAlive = 0;
-    std::int32_t enemiesAtStart = 0;
-    std::int32_t goldRemaining = 0;
-    std::int32_t levelIndex = 0;
-    // The number of the level pack being played (0 to 2): weapons, hits and scores depend on it.
-    std::int32_t difficulty = 0;
-    std::int32_t cellSize = 40; ///< pixels per cell, set with the level: 40 in play, 20 in the level preview
-    std::int32_t diggerDead = 0;
-    std::int32_t levelFinished = 0;
-    std::int32_t goldGoalOn = 0, goldGoal = 0;
-    std::int32_t killGoalOn = 0, killGoal = 0;
-    std::int32_t reserved1 = 0, reserved2 = 0, reserved3 = 0;
-    std::int32_t blocksAcross = 0, blocksDown = 0;
-    std::vector<Cell> cells;
-    std::vector<BackgroundBlock> blocks;
-    // False when the level file could not be loaded: the world is empty and cannot be played.
-    bool loaded = false;
+    std::int32_t width = 0, height = 0;                ///< the grid's size in cells
+    std::int32_t viewWidth = 20, viewHeight = 15;      ///< the view's size in cells
+    std::int32_t viewX = 0, viewY = 0;                 ///< the grid cell at the view's top-left corner
+    std::int32_t scrollOffsetX = 0, scrollOffsetY = 0; ///< pixels the view still has to scroll
+    bool scrolling = false;                            ///< the view scrolls after the digger
+    Direction scrollDirection = DirLeft;               ///< the way the view scrolls
+    std::int32_t enemiesAlive = 0;                     ///< enemies on the grid now
+    std::int32_t enemiesAtStart = 0;                   ///< enemies on the grid when the level was set up
+    std::int32_t goldRemaining = 0;                    ///< nuggets still on the grid
+    std::int32_t levelIndex = 0;                       ///< the level's place in its pack, from 0
+    std::int32_t difficulty = 0; ///< the number of the level pack being played (0 to 2): weapons, hits and scores depend on it
+    std::int32_t cellSize = 40;  ///< pixels per cell, set with the level: 40 in play, 20 in the level preview
+    bool diggerDead = false;     ///< the digger died in this level: the shell shows the died panel
+    bool levelFinished = false;  ///< the shell started the level-complete panel: the level ends
+    std::int32_t goldGoalOn = 0, goldGoal = 0; ///< from the level file: whether nuggets win the level, and how many
+    std::int32_t killGoalOn = 0, killGoal = 0; ///< from the level file: whether kills win the level, and how many
+    std::int32_t reserved1 = 0, reserved2 = 0, reserved3 = 0; ///< copied from the level file; no rule reads them
+    std::int32_t blocksAcross = 0, blocksDown = 0;             ///< the background blocks' grid, one block per 5 x 5 cells
+    std::vector<Cell> cells;                                   ///< the grid, row by row
+    std::vector<BackgroundBlock> blocks;                       ///< the background blocks, row by row
+    bool loaded = false; ///< false when the level file could not be loaded: the world is empty and cannot be played
     bool won = false;          ///< the goals were met: the rules stop for the rest of the level
     bool tntLatch = false;     ///< the TNT key is held since it last fired: holding it fires no more
     bool effectsHeard = false; ///< set by the shell: sounds are heard, so a sound of three draws its pick

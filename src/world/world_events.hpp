@@ -4,6 +4,7 @@
 // takes them in order after a step (or a key that acted on the world) and applies them: panels,
 // the pause, the level progress, the sounds.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct WorldEvent {
     WorldSound sound = WorldSound::Explosion;    ///< the effect, for a Sound
     std::int32_t cell = -1;                      ///< the cell it happened at, -1 when none
 };
+
+// The reports a World has room for from its set-up on; a frame with more grows the list once.
+inline constexpr std::size_t kEventsReserved = 256;
 
 // Reports a sound at `cell` (-1: none).
 void reportSound(World& w, WorldSound sound, std::int32_t cell = -1);

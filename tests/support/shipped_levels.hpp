@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "sim_runner.hpp"
+#include "common/asset_manifest.hpp"
 
 namespace burrowix::test {
 
-inline constexpr int kShippedPacks = 3;
-inline constexpr int kLevelsPerPack = 30;
+inline constexpr int kShippedPacks = assets::kLevelPackCount;
+inline constexpr int kLevelsPerPack = assets::kLevelsPerPack;
 
 inline const std::filesystem::path kShippedLevelSources = std::filesystem::path(BURROWIX_SOURCE_DIR) / "data/levels";
 

@@ -85,7 +85,7 @@ TEST_F(CellDrawingTest, SourceSquaresPerKind)
     c = Cell{};
     c.kind = KindCrawler;
     c.param = 1;
-    c.direction = 2;
+    c.direction = DirRight;
     c.frameB = 4;
     EXPECT_EQ(drawn(c), P(4, 8));
     c.param = 4;
@@ -93,15 +93,15 @@ TEST_F(CellDrawingTest, SourceSquaresPerKind)
     EXPECT_EQ(drawn(c), P(9, 6));
     c = Cell{};
     c.kind = KindWalker;
-    c.facing = 2;
-    c.direction = 1;
+    c.facing = DirRight;
+    c.direction = DirUp;
     EXPECT_EQ(drawn(c), P(0, 4));
-    c.facing = 0;
+    c.facing = DirLeft;
     EXPECT_EQ(drawn(c), P(0, 1));
     c = Cell{};
     c.kind = KindStalker;
     c.param = 2;
-    c.facing = 2;
+    c.facing = DirRight;
     EXPECT_EQ(drawn(c), P(0, 5));
     c = Cell{};
     c.kind = KindMineral;
@@ -135,7 +135,7 @@ TEST_F(CellDrawingTest, ShotTrailAndTimeBomb)
     Surface target(800, 600);
     Cell shot;
     shot.kind = KindShot;
-    shot.direction = 0;
+    shot.direction = DirLeft;
     shot.shotPose = 1;
     shot.draw(200, 200, KindShot, Rect{0, 0, 40, 40}, &target, 40);
     EXPECT_EQ(squareAt(target, 201, 201), P(0, 0));
@@ -269,7 +269,7 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     stone.kind = KindStone;
     stone.x = 5;
     stone.frame = 0;
-    stone.startGlide(0, 40);
+    stone.startGlide(DirLeft, 40);
     EXPECT_EQ(stone.x, 4);
     EXPECT_EQ(stone.offsetX, 40);
     std::vector<int> frames;
@@ -282,12 +282,12 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
     EXPECT_EQ(steps, 10);
     EXPECT_EQ(frames, (std::vector<int>{0, 4, 4, 3, 3, 2, 2, 1, 1, 0}));
     EXPECT_EQ(stone.arrived, 1);
-    EXPECT_EQ(stone.lastDirection, 0);
+    EXPECT_EQ(stone.lastDirection, DirLeft);
 
     Cell shot;
     shot.kind = KindShot;
     shot.y = 3;
-    shot.startGlide(3, 40);
+    shot.startGlide(DirDown, 40);
     int shotSteps = 0;
     while (shot.moving) {
         shot.glideStep();
@@ -309,11 +309,11 @@ TEST_F(CellDrawingTest, GlidesRollStonesAndFlipShots)
 
     Cell made;
     made.moving = 1;
-    made.makeKind(KindGrenade, 2);
-    EXPECT_EQ(made.direction, 2);
+    made.makeKind(KindGrenade, DirRight);
+    EXPECT_EQ(made.direction, DirRight);
     EXPECT_EQ(made.arrived, 1);
     EXPECT_EQ(made.moving, 1);
-    made.makeKind(KindEarth, 1);
+    made.makeKind(KindEarth, DirUp);
     EXPECT_EQ(made.kind, KindGrenade);
 }
 

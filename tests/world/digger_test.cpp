@@ -67,7 +67,7 @@ TEST_F(DiggerTest, TurningFromRestWaitsThreeFramesAndTheSameDirectionGoesAtOnce)
         ++frames;
     }
     EXPECT_EQ(frames, 4); // three turning frames, the step in the fourth
-    EXPECT_EQ(digger().facing, 1);
+    EXPECT_EQ(digger().facing, FacingRight);
     finishGlide();
     EXPECT_EQ(digger().x, 11);
     EXPECT_EQ(digger().ready, 1);
@@ -267,11 +267,11 @@ TEST_F(DiggerTest, ViewScrollsLeftOnlyNearTheLeftOfTheScreen)
     w.viewX = 2;
     refreshCellViewCoordinates(w);
     digger().viewCol = 10;
-    beginMove(w, digger(), 0);
+    beginMove(w, digger(), DirLeft);
     EXPECT_EQ(w.viewX, 2);
     EXPECT_EQ(digger().viewCol, 9);
     finishGlide();
-    beginMove(w, digger(), 0);
+    beginMove(w, digger(), DirLeft);
     EXPECT_EQ(w.viewX, 1);
     EXPECT_EQ(w.scrolling, 1);
     EXPECT_EQ(w.scrollOffsetX, -40);
@@ -291,7 +291,7 @@ TEST_F(DiggerTest, ViewScrollsLeftOnlyNearTheLeftOfTheScreen)
 TEST_F(DiggerTest, GlideAlternatesHalfStepPoses)
 {
     World& w = level({});
-    beginMove(w, digger(), 2);
+    beginMove(w, digger(), DirRight);
     std::vector<int> halfSteps;
     for (int i = 0; i < 4; ++i) {
         diggerGlide(w, digger());

@@ -60,7 +60,7 @@ TEST_F(EnemiesTest, ACrawlerInTheOpenWalksStraightAndTurnsLeftAtTheWall)
            "##############",
            "##############"},
           1, 9);
-    at(3, 5).direction = 2;
+    at(3, 5).direction = DirRight;
     std::vector<Position> path;
     for (int f = 0; f < 300 && path.size() < 15; ++f) {
         frame();
@@ -132,7 +132,7 @@ TEST_F(EnemiesTest, AnEnemySteppingOntoAMineDiesWithItsSurroundingsAndCountsForT
     w().goldGoalOn = 0;
     w().killGoalOn = 1;
     w().killGoal = 1;
-    enemyMove(w(), digger(), 0, index(4, 2));
+    enemyMove(w(), digger(), DirLeft, index(4, 2));
     EXPECT_EQ(at(4, 2).kind, KindEmpty);
     EXPECT_EQ(at(3, 2).kind, KindEmpty);
     EXPECT_EQ(at(5, 3).kind, KindEmpty) << "earth around the walker is blown away";
@@ -154,7 +154,7 @@ TEST_F(EnemiesTest, EggsWakeAtDistanceTwoOnlyAndHatchIntoACrawler)
            "##########",
            "##########"},
           2, 2);
-    beginMove(w(), digger(), 2); // the digger's new cell is (3, 2)
+    beginMove(w(), digger(), DirRight); // the digger's new cell is (3, 2)
     EXPECT_EQ(at(5, 2).eggState, 1) << "two cells away";
     EXPECT_EQ(at(6, 2).eggState, 0) << "three cells away";
     EXPECT_EQ(at(4, 3).eggState, 0) << "diagonally adjacent";

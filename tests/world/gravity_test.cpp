@@ -114,8 +114,8 @@ TEST_F(GravityTest, ShotsAndMissilesFlyStraightAndActOnImpact)
            "############",
            "############"},
           1, 1);
-    at(1, 2).makeKind(KindShot, 2);
-    at(1, 4).makeKind(KindMissile, 2);
+    at(1, 2).makeKind(KindShot, DirRight);
+    at(1, 4).makeKind(KindMissile, DirRight);
     frame();
     EXPECT_EQ(at(2, 2).kind, KindShot) << "a flying shot neither falls nor waits";
     frames(60);
@@ -131,7 +131,7 @@ TEST_F(GravityTest, ShotsAndMissilesFlyStraightAndActOnImpact)
 
 TEST_F(GravityTest, AThrownGrenadeRollsUntilBlockedThenExplodesEitherWay)
 {
-    for (int dir : {0, 2}) {
+    for (Direction dir : {DirLeft, DirRight}) {
         test::resetWorldState();
         app.frameClock = kStart;
         level({"############",
@@ -146,7 +146,7 @@ TEST_F(GravityTest, AThrownGrenadeRollsUntilBlockedThenExplodesEitherWay)
         EXPECT_EQ(theRecords.hallOfFame.ammunition[4], ammo - 1);
         frames(120);
         EXPECT_EQ(count(KindGrenade), 0) << "direction " << dir;
-        const int end = dir == 0 ? 1 : 10;
+        const int end = dir == DirLeft ? 1 : 10;
         EXPECT_EQ(at(end, 1).kind, KindEmpty) << "it blew up against the wall at the far end, direction " << dir;
         EXPECT_EQ(at(5, 1).kind, KindEarth) << "and nowhere on its way";
         EXPECT_EQ(digger().dead, 0);
@@ -162,7 +162,7 @@ TEST_F(GravityTest, ATimeBombGoesOffAtTheFirstPassAfterThreeSeconds)
            "#######",
            "#######"},
           1, 1);
-    at(3, 2).makeKind(KindTimeBomb, 0);
+    at(3, 2).makeKind(KindTimeBomb, DirLeft);
     app.frameClock = kStart + 3000;
     gravityPass(w(), digger());
     EXPECT_EQ(at(3, 2).kind, KindTimeBomb);

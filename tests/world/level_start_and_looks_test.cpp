@@ -39,7 +39,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
         return std::make_pair(int((p >> 8) & 0xFF), int(p & 0xFF));
     };
     using P = std::pair<int, int>;
-    d.direction = 1;
+    d.direction = DirUp;
     d.facing = 1;
     d.frame = 5;
     d.halfStep = 1; // the glide's half step: the walk moves on and wraps at 6
@@ -50,7 +50,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
     d.halfStep = 1;
     EXPECT_EQ(drawnSquare(), P(5, 6));
     d.pose = PosePushing;
-    d.direction = 2;
+    d.direction = DirRight;
     d.frame = 14;
     d.halfStep = 2;
     EXPECT_EQ(drawnSquare(), P(8, 5)) << "the first push step wraps to frame 0, facing right from row 5";
@@ -59,7 +59,7 @@ TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
     EXPECT_EQ(drawnSquare(), P(6, 6));
     d.pose = PoseWalking;
     d.throwFrame = 1;
-    d.direction = 3;
+    d.direction = DirDown;
     d.frame = 2;
     d.halfStep = 3;
     EXPECT_EQ(drawnSquare(), P(4, 13));
@@ -106,12 +106,12 @@ TEST_F(LevelStartAndLooks, EyesFollowTheDiggerAndBlink)
             seen.push_back(lids.lid);
     }
     EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(lids.direction, 0);
+    EXPECT_EQ(lids.direction, DirLeft);
     // At 7000 ms the slow movement starts, turns the direction and closes the lids.
     for (Ticks t = 2410; t <= 7400; t += 10)
         lids.step(t);
     EXPECT_EQ(lids.lid, 0);
-    EXPECT_EQ(lids.direction, 1);
+    EXPECT_EQ(lids.direction, DirUp);
 }
 
 TEST_F(LevelStartAndLooks, MagnifierDrawsTheFiveByFiveCellsAroundTheMouse)

@@ -24,7 +24,7 @@ protected:
                           "############",
                           "############"},
                          5, 2, difficulty);
-        digger().direction = 2;
+        digger().direction = DirRight;
         return r;
     }
     std::int32_t ammo(int counter) { return theRecords.hallOfFame.ammunition[std::size_t(counter)]; }
@@ -53,7 +53,7 @@ TEST_F(WeaponsTest, WeaponsGoWhereTheyShouldAndCostOneEach)
     EXPECT_EQ(ammo(3), 14);
     EXPECT_EQ(digger().throwFrame, 0);
     afterCooldown();
-    digger().direction = 1;
+    digger().direction = DirUp;
     fire(KindGrenade);
     EXPECT_EQ(at(5, 1).kind, KindEmpty) << "no grenade is thrown upwards";
     EXPECT_EQ(ammo(4), 11);
@@ -63,7 +63,7 @@ TEST_F(WeaponsTest, NothingHappensWithinTheCooldownAtDifficultyZeroOrWithoutAmmu
 {
     room();
     fire(KindShot);
-    digger().direction = 0;
+    digger().direction = DirLeft;
     app.frameClock += Ticks(digger().weaponCooldown - 1);
     fire(KindShot);
     EXPECT_EQ(at(4, 2).kind, KindEmpty) << "within the cooldown";
@@ -104,10 +104,10 @@ TEST_F(WeaponsTest, AFireThatCannotGoSoundsItsNothingCueAtMostEveryQuarterSecond
         return sounds;
     };
     using Sounds = std::vector<WorldSound>;
-    digger().direction = 1; // into the earth above
+    digger().direction = DirUp; // into the earth above
     fire(KindShot);
     EXPECT_EQ(reported(), Sounds{WorldSound::Nothing});
-    EXPECT_EQ(digger().failedFireDirection, 1);
+    EXPECT_EQ(digger().failedFireDirection, DirUp);
     EXPECT_EQ(digger().failedFireTime, app.frameClock);
     EXPECT_EQ(ammo(3), 15) << "a failed fire costs nothing";
     app.frameClock += 100;
@@ -118,7 +118,7 @@ TEST_F(WeaponsTest, AFireThatCannotGoSoundsItsNothingCueAtMostEveryQuarterSecond
     EXPECT_EQ(reported(), Sounds{WorldSound::Nothing});
     EXPECT_EQ(ammo(4), 11);
 
-    digger().direction = 2; // the mine goes behind, into the free cell on the left
+    digger().direction = DirRight; // the mine goes behind, into the free cell on the left
     app.frameClock += 300;
     fire(KindMine);
     for (WorldSound s : reported())
@@ -141,7 +141,7 @@ TEST_F(WeaponsTest, TheTntKeySetsOffAPlacedTntAndAnotherExplosionFreesTheRemote)
     EXPECT_EQ(at(6, 2).kind, KindTnt);
     EXPECT_EQ(theRecords.hallOfFame.placedTnt, index(6, 2));
     EXPECT_EQ(ammo(6), 8);
-    digger().direction = 0;
+    digger().direction = DirLeft;
     afterCooldown();
     fire(KindTnt);
     EXPECT_EQ(at(6, 2).kind, KindEmpty) << "the remote sets it off";
@@ -153,7 +153,7 @@ TEST_F(WeaponsTest, TheTntKeySetsOffAPlacedTntAndAnotherExplosionFreesTheRemote)
     afterCooldown();
     fire(KindTnt);
     EXPECT_EQ(at(4, 2).kind, KindTnt) << "the next press lays a new one";
-    at(3, 1).makeKind(KindMine, 0);
+    at(3, 1).makeKind(KindMine, DirLeft);
     explodeAround(w(), digger(), index(3, 1));
     EXPECT_EQ(at(4, 2).kind, KindEmpty) << "the chain took the TNT";
     EXPECT_EQ(theRecords.hallOfFame.placedTnt, 0);
@@ -168,8 +168,8 @@ TEST_F(WeaponsTest, ARemoteWhoseTntWasBlastedAwayLaysANewOneInsteadOfBlowingUpIt
     fire(KindTnt);
     // The blast stone's screen blast destroys the TNT without going through the chain.
     explodeSingle(w(), digger(), index(6, 2));
-    at(6, 1).makeKind(KindMine, 0);
-    digger().direction = 0;
+    at(6, 1).makeKind(KindMine, DirLeft);
+    digger().direction = DirLeft;
     afterCooldown();
     fire(KindTnt);
     EXPECT_EQ(at(4, 2).kind, KindTnt);
@@ -236,7 +236,7 @@ TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
     EXPECT_EQ(ammo(7), 7);
     // A stone dropped on the digger, an explosion next to it, an enemy stepping into it.
     at(4, 2).arrived = 1;
-    at(4, 2).direction = 3;
+    at(4, 2).direction = DirDown;
     frame();
     EXPECT_EQ(digger().health, 5);
     explodeAround(w(), digger(), index(3, 3));
@@ -245,7 +245,7 @@ TEST_F(WeaponsTest, SuperModeBlastsWhatItMeetsAndCannotBeHurt)
     Cell& walker = at(5, 3);
     walker.kind = KindWalker;
     walker.isEnemy = walker.solid = 1;
-    enemyMove(w(), digger(), 0, index(5, 3));
+    enemyMove(w(), digger(), DirLeft, index(5, 3));
     EXPECT_EQ(at(5, 3).kind, KindEmpty) << "the enemy explodes against the digger";
     EXPECT_EQ(digger().health, 5);
     app.frameClock += 3001;
@@ -261,7 +261,7 @@ TEST_F(WeaponsTest, InSuperModeTheDiggerBlastsItsWayThroughEnemiesAndEarth)
            "#######",
            "#######"},
           4, 1, 2);
-    digger().direction = 0;
+    digger().direction = DirLeft;
     fire(KindBottle);
     key(Key::Left, true);
     frames(30);

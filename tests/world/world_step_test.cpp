@@ -55,7 +55,7 @@ protected:
                                                         "#:0:1:b:T:s:S:M::#", "#::::$::O::$:::::#", "#:::::::::::::::.#",
                                                         "##################"},
                                                        1, 2));
-        beginMove(w, *world.theDigger, 2); // the step to (2, 2) wakes the egg two cells on
+        beginMove(w, *world.theDigger, DirRight); // the step to (2, 2) wakes the egg two cells on
         std::vector<std::vector<std::int64_t>> states;
         for (int i = 0; i < frames; ++i) {
             app.frameClock += 26;
@@ -68,6 +68,30 @@ protected:
         return states;
     }
 };
+
+TEST_F(WorldStepTest, TheReportsOfABusyLevelFitTheRoomTheSetUpGaveThem)
+{
+    // The shell empties the list after every step, as here: the list set up with the level is the
+    // one every frame reports into, however much falls, explodes and sounds.
+    app.frameClock = 10000;
+    World& w = test::startWorld(test::levelFromMap({"##########", "#OOOOOOOO#", "#$$$$$$$$#", "#........#", "#bbbbbbbb#",
+                                                    "#........#", "##########"},
+                                                   1, 3));
+    const WorldEvent* const list = w.events.data();
+    ASSERT_GE(w.events.capacity(), kEventsReserved);
+    std::size_t reported = 0;
+    for (int i = 0; i < 200; ++i) {
+        app.frameClock += 26;
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        stepWorld(w, *world.theDigger, in, nullptr);
+        reported += w.events.size();
+        EXPECT_EQ(w.events.data(), list) << "frame " << i;
+        w.events.clear();
+    }
+    EXPECT_GT(reported, 0u) << "the level reported nothing, so it tested nothing";
+}
 
 TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
 {

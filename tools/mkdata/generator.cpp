@@ -18,8 +18,8 @@
 
 namespace burrowix::mkdata {
 
-std::string themePackFileName(int theme) { return "theme" + std::to_string(theme) + ".pak"; }
-std::string levelPackFileName(int pack) { return "levels" + std::to_string(pack) + ".pak"; }
+std::string themePackFileName(int theme) { return assets::themePackName(theme); }
+std::string levelPackFileName(int pack) { return assets::levelPackName(pack); }
 std::string themeTitle(int theme)
 {
     static const char* const titles[] = {"Clay", "Frost", "Ember"};
@@ -130,7 +130,7 @@ bool generateData(const GenerateOptions& options, std::string& error)
     const PictureList standard = standardPictures();
     std::vector<PackEntry> standardEntries = encodePictures(standard);
     if (!makeSoundMembers({options.soundFont, options.contactDir, options.soundReport}, standardEntries, error) ||
-        !writePack(out / "standart.pak", standardEntries, error))
+        !writePack(out / assets::kStandardPackName, standardEntries, error))
         return false;
     if (!options.contactDir.empty() && !writeSheets(options.contactDir, "standart-", standard, error))
         return false;

@@ -2,6 +2,7 @@
 // Makes every file the game ships: the standard pack, the theme and level packs, the fonts and their
 // licences, and (on request) the contact sheets for reviewing the art.
 #include "picture.hpp"
+#include "common/asset_manifest.hpp"
 #include "platform/archive/pack_writer.hpp"
 
 #include <string>
@@ -18,9 +19,9 @@ struct GenerateOptions {
     std::string soundFontCopyright = BURROWIX_SOUNDFONT_COPYRIGHT;
 };
 
-inline constexpr int kThemeCount = 3;
-inline constexpr int kLevelPackCount = 3;
-inline constexpr int kLevelsPerPack = 30;
+inline constexpr int kThemeCount = assets::kThemeCount;
+inline constexpr int kLevelPackCount = assets::kLevelPackCount;
+inline constexpr int kLevelsPerPack = assets::kLevelsPerPack;
 
 std::string themePackFileName(int theme);     // "theme0.pak" ...
 std::string levelPackFileName(int pack);      // "levels0.pak" ...
