@@ -21,19 +21,20 @@ struct ThemeLook {
 };
 
 // The palettes keep one brightness ladder in every theme: near-black tunnels, mid-tone earth, light
-// walls, stones between earth and walls with a lit edge, so the collectibles stay the brightest.
+// walls and stones on one rung above the earth (stones with a lit edge), and the collectibles
+// brightest.
 ThemeLook themeLook(int theme)
 {
     switch (theme) {
     case 1:
         return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x4A657A), hex(0x6C8AA2), hex(0x36506A), hex(0x86A2B8),
-                hex(0x5E7E9C), hex(0x34485E), hex(0x7C8EA4), hex(0xA8BACE), hex(0x4A5A70), hex(0xB0C4D8), hex(0xFFFFFF)};
+                hex(0x86A8C6), hex(0x34485E), hex(0x7C8EA4), hex(0xA8BACE), hex(0x4A5A70), hex(0xB0C4D8), hex(0xFFFFFF)};
     case 2:
         return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x8C4228), hex(0xA4543A), hex(0x62281A), hex(0xAA6A4C),
-                hex(0x706C78), hex(0x3A3640), hex(0x887E92), hex(0xB0A6BC), hex(0x4A4256), hex(0x8A6A9A), hex(0xFF7A2E)};
+                hex(0x908A9A), hex(0x3A3640), hex(0x887E92), hex(0xB0A6BC), hex(0x4A4256), hex(0x8A6A9A), hex(0xFF7A2E)};
     default:
         return {hex(pal::rock1), hex(pal::rock2), hex(pal::tunnel), hex(0x7E5230), hex(0x946236), hex(0x62401F),
-                hex(0xA27C58), hex(0x728090), hex(pal::stoneShadow), hex(0x88847E), hex(0xB2AEA6), hex(0x5C5852),
+                hex(0xA27C58), hex(0x8896A6), hex(pal::stoneShadow), hex(0x88847E), hex(0xB2AEA6), hex(0x5C5852),
                 hex(pal::rivet), hex(0x6E8A3A)};
     }
 }
@@ -297,8 +298,9 @@ void biteMask(cairo_t* cr, const ThemeLook& look, int b, int dir)
 
 void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double outline = 2)
 {
-    // The looks differ a little in tone, all well below the gold.
-    static const double shift[5] = {0, 0.05, -0.08, 0.02, -0.12};
+    // The looks differ a little in tone only, so every look stays on the stones' rung: above the
+    // earth, level with the walls, below the gold.
+    static const double shift[5] = {0, 0.015, -0.02, 0.008, -0.03};
     const Color base = shift[m] >= 0 ? lighter(look.stone, shift[m]) : darker(look.stone, -shift[m]);
     cairo_save(cr);
     cairo_translate(cr, 20, 22);
