@@ -225,6 +225,38 @@ TEST_F(PlayFieldArt, BlastCellsJoinTheirNeighboursWithoutASeam)
         }
 }
 
+TEST_F(PlayFieldArt, TheBlastsOutlineIsRaggedAtItsHeight)
+{
+    // At the peak frame the plain rows fill the cell to its edges; the rows with open sides end
+    // before an open side at a depth that wanders (no straight line) and leave closed sides full.
+    const Picture& exp = find(items_, "exp.bmp");
+    ASSERT_GE(exp.image.height, 1000);
+    auto solid = [&](int x, int y) { return !(exp.image.at(x, y) == exp.key); };
+    for (int frame : {3})
+        for (int shape = 0; shape < 6; ++shape) {
+            SCOPED_TRACE("frame " + std::to_string(frame) + " shape " + std::to_string(shape));
+            const int x0 = frame * 40;
+            int plainEdge = 0;
+            for (int i = 0; i < 40; ++i)
+                plainEdge += solid(x0 + i, shape * 40) + solid(x0, shape * 40 + i);
+            EXPECT_GT(plainEdge, 70);
+            // Top and bottom open: the depth of the fire below the top edge, column by column.
+            const int y0 = (7 + shape) * 40;
+            int shallow = 40, deep = 0, sideFull = 0;
+            for (int i = 0; i < 40; ++i) {
+                int depth = 0;
+                while (depth < 20 && !solid(x0 + i, y0 + depth))
+                    ++depth;
+                shallow = std::min(shallow, depth);
+                deep = std::max(deep, depth);
+                sideFull += solid(x0, y0 + 20) && solid(x0 + 39, y0 + 20);
+            }
+            EXPECT_GE(shallow, 1) << "nothing on the open edge itself";
+            EXPECT_GE(deep - shallow, 4) << "a ragged line, not a straight one";
+            EXPECT_EQ(sideFull, 40) << "closed sides stay full to meet the neighbour";
+        }
+}
+
 TEST_F(PlayFieldArt, BrannoksDeathShowsOnlyOnceTheFireHasPassed)
 {
     // Row 6 lies over the blast in his cell: empty while the fire hides him, then his pose.
