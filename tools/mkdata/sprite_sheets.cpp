@@ -114,8 +114,8 @@ double openEdge(int edges, double px, double py, int frame)
     auto side = [&](double distance, double along, std::uint32_t seed) {
         // Never 20 px or more: the middle lines of the cell, where quarters of other rows meet
         // it, stay untouched.
-        const double depth = std::clamp(10 + 9 * cloudNoise(seed, 10, along, frame * 2.0) +
-                                            4 * cloudNoise(seed + 5, 5, along, 0), 3.0, 19.0);
+        const double depth = std::clamp(10 + 10 * cloudNoise(seed, 20, along, frame * 3.0) +
+                                            4 * cloudNoise(seed + 5, 8, along, 0), 3.0, 19.0);
         return std::clamp((depth - distance) / depth, 0.0, 1.0);
     };
     double e = 0;
@@ -147,7 +147,7 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant, int edges =
                              0.7 * inner * cloudNoise(std::uint32_t(40 + variant + (magic ? 3 : 0)), 8, px, py);
             // Fire: inside the growing ball, ragged by the noise.
             const double edge = edges ? openEdge(edges, px, py, frame) : 0;
-            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n - 1.8 * edge : -1;
+            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n - 2.4 * edge : -1;
             Color c{0, 0, 0, 0};
             if (fire > 0) {
                 // Hot where the field is strong, cooler towards its ragged edge and its holes.
