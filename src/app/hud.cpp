@@ -24,6 +24,14 @@ constexpr int kScorePicture = 1;        // "pan2.bmp"
 constexpr int kGoalsPicture = 20;       // "pan3.bmp"
 constexpr int kSelectorPicture = 35;    // "curr_weap.bmp"
 
+// The number fields of the goals box (picture x and row tops) and, below the box in the same
+// picture, the field shown for a goal that is off.
+constexpr int kNeedFieldX = 110;
+constexpr int kLeftFieldX = 180;
+constexpr int kGoldFieldY = 39;
+constexpr int kKillFieldY = 112;
+constexpr Rect kGoalOffField{0, 188, 56, 220}; // drawn one pixel up and left of a field
+
 constexpr int kSlideStep = 50;
 constexpr int kHidden = 10;
 constexpr int kSelectorSpeed = 6;
@@ -150,6 +158,17 @@ void drawScoreStrip(Surface* target, const Digger& d, const Rect& digger)
     number(target, std::clamp(record.lives, 0, 99), 224, 553 + b, 2);
 }
 
+// A goal that is off shows the "no goal" field kept below the goals box in its picture (when the
+// picture has one) over both number fields of its row, instead of two empty fields.
+void goalOff(Surface* target, int rowTop)
+{
+    const Surface* box = picture(kGoalsPicture);
+    if (!box || box->height() < kGoalOffField.bottom)
+        return;
+    for (int x : {kNeedFieldX, kLeftFieldX})
+        blitFast(target, 563 + x - 1, rowTop - 1, box, &kGoalOffField, true);
+}
+
 void drawGoalsBox(Surface* target, const World& w, const Digger& d, const Rect& digger)
 {
     const int g = s.hudOffset * 19;
@@ -158,10 +177,14 @@ void drawGoalsBox(Surface* target, const World& w, const Digger& d, const Rect& 
     if (w.goldGoalOn == 1) {
         number(target, std::max(0, w.goldGoal - d.goldCollected), 709, 42 - g, 2);
         number(target, w.goldRemaining, 779, 42 - g, 2);
+    } else {
+        goalOff(target, kGoldFieldY - g);
     }
     if (w.killGoalOn == 1) {
         number(target, std::max(0, w.killGoal - d.enemiesKilled), 709, 115 - g, 2);
         number(target, w.enemiesAlive, 779, 115 - g, 2);
+    } else {
+        goalOff(target, kKillFieldY - g);
     }
 }
 

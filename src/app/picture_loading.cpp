@@ -23,7 +23,10 @@ constexpr int kStartupInterfaceImages[] = {0, 1, 9, 19, 20, 21, 34, 35, 41, 45, 
 // Those and "pack1.bmp": the interface pictures whose absence stops start-up, in checking order.
 constexpr int kCheckedInterfaceImages[] = {0, 1, 9, 19, 20, 21, kPackImage, 34, 35, 41, 45, 47, 48, 49};
 
-// The theme pictures: which table slot gets which theme-pack file, in loading order.
+// The theme pictures: which table slot gets which theme-pack file, in loading order. The block
+// background of looks 3 and 4 ("backgr_.jpg") is the theme's own where its pack has one; a theme
+// pack without it falls back to the standard pack's neutral one, since pictures missing from the
+// current pack are looked up there.
 struct ThemeSlot {
     bool sprite; // else interface
     int index;
@@ -33,6 +36,7 @@ constexpr ThemeSlot kThemeSlots[] = {
     {true, 21, "backgr.jpg"}, {true, 0, "grass.bmp"},           {true, 1, "stone.bmp"},
     {true, 2, "wall01.bmp"},  {true, 4, "grass.bmp"},           {true, 5, "grass.bmp"},
     {false, kPreviewSpritesImage, "smallback20.bmp"}, {false, kPreviewBackgroundImage, "backgrsmall.bmp"},
+    {true, kSlotBlockBackground, "backgr_.jpg"},
 };
 
 bool isThemeSprite(int index)

@@ -6,6 +6,7 @@
 #include "state/app_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/blast_drawing.hpp"
 #include "world/cell.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -168,24 +169,8 @@ void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target
     if (cell.exploding != 1 || !(w.diggerDead || cell.blastShown))
         return;
     const bool diggerCell = d && !d->dead && cell.x == d->x && cell.y == d->y;
-    if (!diggerCell && cell.blastFrame >= 1) {
-        // Sheets with three blast variants (rows 2-5 repeat rows 0-1 in other shapes) vary them
-        // from cell to cell, so neighbouring cells of one blast differ.
-        const Surface* sheet = thePictures.explosionPicture.get();
-        const int variant = sheet && sheet->height() >= 6 * size ? ((cell.x + 2 * cell.y) % 3 + 3) % 3 : 0;
-        const bool death = cell.blastRow == kDeathBlastRow;
-        auto frameRect = [&](int row) {
-            return Rect{source.left + (cell.blastFrame - 1) * size, source.top + row * size,
-                        source.right + (cell.blastFrame - 1) * size, source.bottom + row * size};
-        };
-        const Rect r = frameRect((death ? 0 : cell.blastRow) + 2 * variant);
-        blitFast(target, x, y, thePictures.explosionPicture.get(), &r, true);
-        // Sheets with a seventh row show the digger's death pose over the blast in his cell.
-        if (death && sheet && sheet->height() >= 7 * size) {
-            const Rect pose = frameRect(6);
-            blitFast(target, x, y, thePictures.explosionPicture.get(), &pose, true);
-        }
-    }
+    if (!diggerCell && cell.blastFrame >= 1)
+        drawBlast(w, cell, x, y, source, target);
 }
 
 DrawRange drawRange(const World& w)

@@ -14,9 +14,9 @@ namespace burrowix {
 namespace {
 
 // A 40 x 30 hall with the digger at (x, y).
-std::string hall(int x, int y)
+std::string hall(int x, int y, const std::string& goals = "gold 0 0\nkill 0 0\n")
 {
-    std::string map = "gold 0 0\nkill 0 0\nstart " + std::to_string(x) + " " + std::to_string(y) + "\nmap\n";
+    std::string map = goals + "start " + std::to_string(x) + " " + std::to_string(y) + "\nmap\n";
     map += std::string(40, '#') + "\n";
     for (int row = 1; row < 29; ++row)
         map += "#" + std::string(38, '.') + "#\n";
@@ -26,12 +26,13 @@ std::string hall(int x, int y)
 class HudTest : public test::GameScreenFixture {
 protected:
     static constexpr std::uint32_t kField = 0x202080;
+    static constexpr std::uint32_t kNoGoal = 0xC0C040;
 
     // The back buffer after a frame of play with the HUD shown, the digger started at (x, y) and
     // walked `steps` cells in `direction` (the view stops at the level's edge, the digger goes on).
-    void playAt(int x, int y, std::uint32_t direction = 0, int steps = 0)
+    void playAt(int x, int y, std::uint32_t direction = 0, int steps = 0, const std::string& level = "")
     {
-        startGame(1, {hall(x, y)});
+        startGame(1, {level.empty() ? hall(x, y) : level});
         dismissStartPanels();
         if (steps > 0) {
             keyDown(direction);
@@ -45,11 +46,15 @@ protected:
         }
         // The test packs' pictures are tiny; the score strip and the goals box get full-sized
         // flat ones.
-        for (auto [slot, w, h] : {std::tuple{1, 245, 57 * 7}, std::tuple{20, 237, 188}}) {
+        // The goals box keeps its "no goal" field below the box.
+        for (auto [slot, w, h] : {std::tuple{1, 245, 57 * 7}, std::tuple{20, 237, 220}}) {
             auto surface = std::make_unique<Surface>(w, h);
             fillRect(surface.get(), nullptr, surface->mapRgb(0x30A050));
             thePictures.interfaceImages[std::size_t(slot)] = std::move(surface);
         }
+        Surface* goals = thePictures.interfaceImages[20].get();
+        const Rect offField{0, 188, 56, 220};
+        fillRect(goals, &offField, goals->mapRgb(kNoGoal));
         levelPresentation.hudShown = 1;
         levelPresentation.hudSlide = 0;
         levelPresentation.hudOffset = 0;
@@ -80,6 +85,27 @@ TEST_F(HudTest, ThePartTheDiggerIsUnderShowsTheFieldThroughAndTheOthersStaySolid
     playAt(1, 20, Key::Down, 8); // under the score strip at the bottom left
     EXPECT_EQ(pixel(goalsX, goalsY), solidGoals);
     EXPECT_NE(pixel(scoreX, scoreY), solidScore);
+}
+
+TEST_F(HudTest, AGoalThatIsOffShowsTheNoGoalFieldInsteadOfEmptyNumbers)
+{
+    // Points inside the need and left fields of the gold row and of the kill row.
+    const int goldY = 39 + 15, killY = 112 + 15;
+    auto noGoal = [&](int y) {
+        const std::uint32_t mark = theDisplay.backBuffer->mapRgb(kNoGoal);
+        return pixel(563 + 110 + 27, y) == mark && pixel(563 + 180 + 27, y) == mark;
+    };
+
+    playAt(2, 9); // both goals off
+    EXPECT_TRUE(noGoal(goldY));
+    EXPECT_TRUE(noGoal(killY));
+    EXPECT_NE(pixel(563 + 100, goldY), theDisplay.backBuffer->mapRgb(kNoGoal)) << "only the fields";
+
+    std::string gold = hall(2, 9, "gold 1 1\nkill 0 0\n");
+    gold[gold.find('.', gold.find("map"))] = '$';
+    playAt(2, 9, 0, 0, gold);
+    EXPECT_FALSE(noGoal(goldY)) << "the gold goal is on: its numbers show";
+    EXPECT_TRUE(noGoal(killY));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/startup_diagnosis.hpp"
 #include "app/test_packs.hpp"
 #include "bmp_writer.hpp"
+#include "jpeg_writer.hpp"
 #include "platform/archive/pack_writer.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/pixel_format.hpp"
@@ -163,20 +164,34 @@ TEST_F(StartupPictures, SelectingAPackOfAnotherThemeReloadsTheThemePictures)
     PackInfo hard = test::levelPackInfo(2, 0);
     hard.themeNumber = 1;
     const auto stone = mkdata::encodeBmp24(mkdata::Image(4, 3, {10, 200, 250}));
-    ASSERT_TRUE(test::writeDescribedPack(dir.file("frost.pak"), frost, {{"stone.bmp", stone}}));
+    const auto bands = mkdata::encodeJpeg(mkdata::Image(8, 8, {20, 40, 200}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("frost.pak"), frost, {{"stone.bmp", stone}, {"backgr_.jpg", bands}}));
     ASSERT_TRUE(test::writeDescribedPack(dir.file("hard.pak"), hard, {{"pack1.bmp", stone}}));
     catalogue.reset();
     ASSERT_EQ(catalogue.build({"frost.pak", "hard.pak", "level.pak", "standart.pak", "theme.pak"}), 1);
     catalogue.hooks.reloadThemePictures = [this] { loadThemePictures(theDisplay, catalogue, pictures); };
     catalogue.hooks.reloadPackPicture = [this] { reloadPackPicture(theDisplay, catalogue, pictures); };
+    // The block background of looks 3 and 4 is the theme's own where its pack has one, else the
+    // standard pack's (the first theme pack has none). JPEG may shift a colour a little.
+    auto bandsAreBlue = [&] {
+        const std::uint32_t p = firstPixel(pictures.spriteImages[kSlotBlockBackground]);
+        return (p & 0xFF) > 150 && (p >> 16) < 60;
+    };
     ASSERT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
     EXPECT_EQ(firstPixel(pictures.spriteImages[1]), 0xC80A0Au);
+    EXPECT_FALSE(bandsAreBlue());
 
     catalogue.useThemePack(); // the old theme is the current pack when the selection changes
     catalogue.difficulty = 2;
     catalogue.selectLevelPackByNumber();
     EXPECT_EQ(firstPixel(pictures.spriteImages[1]), 0x0AC8FAu);
     EXPECT_EQ(firstPixel(pictures.interfaceImages[kPackImage]), 0x0AC8FAu);
+    EXPECT_TRUE(bandsAreBlue());
+
+    catalogue.difficulty = 0; // back to a theme without bands: the standard pack's again
+    catalogue.selectLevelPackByNumber();
+    EXPECT_FALSE(bandsAreBlue());
+    EXPECT_TRUE(pictures.spriteImages[kSlotBlockBackground]);
 }
 
 TEST_F(StartupPictures, ReloadAfterALossRefillsEveryPictureFromItsPack)

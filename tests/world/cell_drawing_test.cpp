@@ -216,6 +216,51 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     EXPECT_EQ(e.blastShown, 0);
 }
 
+TEST_F(CellDrawingTest, ABlastTakesEachQuarterCellFromTheRowOfItsOpenSides)
+{
+    // A 3 x 3 blast with a 25-row sheet: quarters on the blast's outline come from the ragged rows
+    // (7 + variant top/bottom, 13 + variant left/right, 19 + variant both), the rest from the plain
+    // rows; frame 2 is column 1.
+    gameScreen.frozen = 0;
+    World& w = test::startWorld(test::levelFromMap(std::vector<std::string>(20, std::string(30, ':')), 3, 3));
+    thePictures.explosionPicture = indexSheet(12, 25);
+    for (int y = 11; y <= 13; ++y)
+        for (int x = 13; x <= 15; ++x) {
+            Cell& c = *w.cellAt(x, y);
+            c.kind = KindEmpty;
+            c.exploding = 1;
+            c.blastShown = 1;
+            c.blastFrame = 2;
+        }
+    Surface target(800, 600);
+    for (int y = 11; y <= 13; ++y)
+        for (int x = 13; x <= 15; ++x)
+            drawCell(w, *w.cellAt(x, y), world.theDigger.get(), &target);
+    // The sheet row drawn in quarter (qx, qy) of cell (x, y).
+    auto rowAt = [&](int x, int y, int qx, int qy) {
+        const Cell& c = *w.cellAt(x, y);
+        const auto square = squareAt(target, c.viewCol * 40 + 5 + 20 * qx, c.viewRow * 40 + 5 + 20 * qy);
+        EXPECT_EQ(square.first, 1);
+        return square.second;
+    };
+    auto variant = [](int x, int y) { return 2 * ((x + 2 * y) % 3); };
+    for (int qy = 0; qy < 2; ++qy)
+        for (int qx = 0; qx < 2; ++qx)
+            EXPECT_EQ(rowAt(14, 12, qx, qy), variant(14, 12)) << "the middle cell borders blast on every side";
+    EXPECT_EQ(rowAt(14, 11, 0, 0), 7 + variant(14, 11)) << "top edge";
+    EXPECT_EQ(rowAt(14, 11, 1, 1), variant(14, 11)) << "inside";
+    EXPECT_EQ(rowAt(13, 12, 0, 1), 13 + variant(13, 12)) << "left edge";
+    EXPECT_EQ(rowAt(15, 13, 1, 1), 19 + variant(15, 13)) << "bottom-right corner";
+    EXPECT_EQ(rowAt(15, 13, 0, 1), 7 + variant(15, 13)) << "bottom edge beside the corner";
+
+    // A seven-row sheet draws whole cells as before.
+    thePictures.explosionPicture = indexSheet(12, 7);
+    Surface plain(800, 600);
+    const Cell& corner = *w.cellAt(15, 13);
+    drawCell(w, corner, world.theDigger.get(), &plain);
+    EXPECT_EQ(squareAt(plain, corner.viewCol * 40 + 35, corner.viewRow * 40 + 35).second, variant(15, 13));
+}
+
 TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
 {
     thePictures.spriteImages[21] = indexSheet(4, 3, 200);

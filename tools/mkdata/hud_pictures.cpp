@@ -3,6 +3,7 @@
 #include "art.hpp"
 #include "picture_groups.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace burrowix::mkdata {
@@ -10,32 +11,105 @@ namespace {
 
 constexpr double kTau = 2 * M_PI;
 
-void digitBand(cairo_t* cr, int y, int cellW, int cellH, double px, Color fill, Color outline, int count)
+// The path of digit d in a box 10 wide and 16 tall (top left at the origin), drawn as one
+// stroke: the HUD digits are drawn from these, not from a font, so they stay clean at 16 px.
+void digitPath(cairo_t* cr, int d)
 {
-    for (int d = 0; d < count; ++d) {
-        cairo_save(cr);
-        cairo_rectangle(cr, d * cellW, y, cellW, cellH);
-        cairo_clip(cr);
-        drawCaption(cr, Face::Round, px, std::to_string(d % 10), d * cellW + cellW / 2.0, y + cellH / 2.0,
-                    cellW - 3, fill, outline, 1.6);
-        cairo_restore(cr);
+    cairo_new_path(cr);
+    switch (d) {
+    case 0: pathEllipse(cr, 5, 8, 4, 7); break;
+    case 1:
+        cairo_move_to(cr, 2.2, 4);
+        cairo_line_to(cr, 5.8, 1);
+        cairo_line_to(cr, 5.8, 15);
+        break;
+    case 2:
+        cairo_arc(cr, 5, 4.9, 3.9, M_PI * 1.05, M_PI * 2.2);
+        cairo_line_to(cr, 1.2, 15);
+        cairo_line_to(cr, 9, 15);
+        break;
+    case 3:
+        cairo_arc(cr, 5, 4.6, 3.6, M_PI * 1.1, M_PI * 2.5);
+        cairo_arc(cr, 5, 11.5, 3.8, M_PI * 1.5, M_PI * 2.85);
+        break;
+    case 4:
+        cairo_move_to(cr, 7, 15);
+        cairo_line_to(cr, 7, 1);
+        cairo_line_to(cr, 1, 11);
+        cairo_line_to(cr, 9.4, 11);
+        break;
+    case 5:
+        cairo_move_to(cr, 8.6, 1);
+        cairo_line_to(cr, 2.6, 1);
+        cairo_line_to(cr, 2.1, 7.2);
+        cairo_arc(cr, 5, 10.6, 4, M_PI * 1.3, M_PI * 2.85);
+        break;
+    case 6:
+        cairo_move_to(cr, 8, 2.2);
+        cairo_curve_to(cr, 4.5, 0, 1, 3.5, 1, 11);
+        cairo_arc(cr, 5, 11, 4, M_PI, M_PI * 3);
+        break;
+    case 7:
+        cairo_move_to(cr, 1, 1);
+        cairo_line_to(cr, 9, 1);
+        cairo_line_to(cr, 4, 15);
+        break;
+    case 8:
+        pathEllipse(cr, 5, 4.4, 3.3, 3.4);
+        cairo_new_sub_path(cr);
+        pathEllipse(cr, 5, 11.3, 3.9, 3.7);
+        break;
+    default:
+        cairo_arc(cr, 5, 5, 4, 0, M_PI * 2);
+        cairo_move_to(cr, 9, 5);
+        cairo_curve_to(cr, 9, 11, 7, 15, 2.2, 13.8);
+        break;
     }
+}
+
+// One clean digit centred in a cell: a dark outline stroke, then the body stroke with a light top
+// and the base colour below; round caps and joins, no texture.
+void drawDigit(cairo_t* cr, int d, double x, double y, int cellW, int cellH, Color fill, Color outline)
+{
+    const double line = std::max(2.4, cellH * 0.11), rim = 1.4;
+    const double sx = (cellW - 1 - line - 2 * rim) / 8.0, sy = (cellH - 2 - line - 2 * rim) / 16.0;
+    const double w = 10 * sx * 0.8, h = 16 * sy;
+    cairo_save(cr);
+    cairo_translate(cr, x + (cellW - w) / 2.0, y + (cellH - h) / 2.0);
+    cairo_scale(cr, sx * 0.8, sy);
+    digitPath(cr, d);
+    cairo_restore(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColor(cr, outline);
+    cairo_set_line_width(cr, line + 2 * rim);
+    cairo_stroke_preserve(cr);
+    const Color top = lighter(fill, 0.45);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y + (cellH - h) / 2.0, 0, y + (cellH + h) / 2.0);
+    cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(g, 0.45, fill.r, fill.g, fill.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, fill.r, fill.g, fill.b);
+    cairo_set_source(cr, g);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(g);
+}
+
+void digitBand(cairo_t* cr, int y, int cellW, int cellH, Color fill, Color outline, int count)
+{
+    for (int d = 0; d < count; ++d)
+        drawDigit(cr, d % 10, d * cellW, y, cellW, cellH, fill, outline);
 }
 
 Picture digitFont()
 {
     Canvas c(220, 114);
     cairo_t* cr = c.cr();
-    digitBand(cr, 0, 20, 32, 28, hex(0xF0EEE8), hex(pal::outline), 10);
-    digitBand(cr, 32, 20, 32, 28, hex(0xFFE14D), hex(0x7A3A00), 10);
+    digitBand(cr, 0, 20, 32, hex(0xF0EEE8), hex(pal::outline), 10);
     // Style 1 cell 10: a highlighted "0" that fills the tens place of a one-digit counter.
-    digitBand(cr, 64, 16, 26, 23, hex(pal::gold), hex(0x5A3A00), 10);
-    digitBand(cr, 90, 14, 24, 20, hex(0xFFFFFF), hex(pal::outline), 10);
-    cairo_save(cr);
-    cairo_rectangle(cr, 200, 32, 20, 32);
-    cairo_clip(cr);
-    drawCaption(cr, Face::Round, 28, "0", 210, 48, 17, hex(0xFFE14D), hex(0x7A3A00), 1.6);
-    cairo_restore(cr);
+    digitBand(cr, 32, 20, 32, hex(0xFFE14D), hex(0x7A3A00), 11);
+    digitBand(cr, 64, 16, 26, hex(pal::gold), hex(0x5A3A00), 10);
+    digitBand(cr, 90, 14, 24, hex(0xFFFFFF), hex(pal::outline), 10);
     Picture p{"font1_0_small.bmp", c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
     p.regions = {{"style0", 0, 0, 200, 32}, {"style1", 0, 32, 220, 32}, {"style2", 0, 64, 160, 26}, {"style3", 0, 90, 140, 24}};
     return p;
@@ -190,8 +264,17 @@ Picture scorePanel()
 
 Picture goalsBox()
 {
-    Canvas c(237, 188);
+    // Rows 188-219 below the box hold the field shown over a number field whose goal is off: the
+    // same inset with a dim dash, so an unused goal reads as "none", not as a missing number.
+    Canvas c(237, 220);
     cairo_t* cr = c.cr();
+    drawInset(cr, 1, 189, 54, 30);
+    pathRoundRect(cr, 17, 201.5, 22, 5, 2.5);
+    setColor(cr, mix(hex(pal::parchment), hex(0x1A120C), 0.45));
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, 237, 188);
+    cairo_clip(cr);
     drawWoodPlate(cr, 0, 0, 237, 188, false, 14);
     hudCaption(cr, "NEED", 137, 24, 56);
     hudCaption(cr, "LEFT", 207, 24, 56);
@@ -207,11 +290,12 @@ Picture goalsBox()
     cairo_translate(cr, 40, 108);
     drawCrawler(cr, 0, Heading::Right, 0);
     cairo_restore(cr);
-    hudCaption(cr, "GOLD", 21, 64, 38); // left of the icons: a goal that is off hides its whole row
+    hudCaption(cr, "GOLD", 21, 64, 38); // left of the icons
     hudCaption(cr, "FOES", 21, 137, 38);
+    cairo_restore(cr);
     Picture p{"pan3.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
     p.regions = {{"goldNeed", 112, 42, 50, 26}, {"goldLeft", 182, 42, 50, 26},
-                 {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}};
+                 {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}, {"goalOff", 0, 188, 56, 32}};
     return p;
 }
 

@@ -28,7 +28,7 @@ void nuggetPath(cairo_t* cr)
 void drawNugget(cairo_t* cr, double glint)
 {
     nuggetPath(cr);
-    fillShaded(cr, lighter(hex(pal::gold), 0.1), 2, 0.22);
+    fillShaded(cr, lighter(hex(pal::gold), 0.36), 2, 0.14);
     // Facets and a fixed highlight.
     cairo_new_path(cr);
     cairo_move_to(cr, 14, 18);
@@ -38,7 +38,7 @@ void drawNugget(cairo_t* cr, double glint)
     cairo_line_to(cr, 20, 33);
     cairo_move_to(cr, 18, 25);
     cairo_line_to(cr, 9, 28);
-    setColor(cr, hex(pal::goldShadow));
+    setColor(cr, mix(hex(pal::goldShadow), hex(pal::gold), 0.4));
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
     highlight(cr, 16, 20, 5, 3, 0.8);

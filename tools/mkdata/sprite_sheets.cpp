@@ -106,7 +106,27 @@ BlastColors blastColors(bool magic)
 // on into the neighbours, so the blast reads as one ragged cloud; it cools from the edges, turns
 // to smoke that drifts upwards across the cell edges, and thins out. Variants differ only away
 // from the cell edges, where no neighbour can see the difference.
-void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
+// `edges` opens the cell's sides to the outside of the blast: 1 the top and bottom, 2 the left
+// and right, 3 all four. Near an open side the fire and smoke thin out to a ragged line whose depth
+// wanders with the noise; a side that is not open is left as it is, so it meets its neighbour.
+double openEdge(int edges, double px, double py, int frame)
+{
+    auto side = [&](double distance, double along, std::uint32_t seed) {
+        // Never 20 px or more: the middle lines of the cell, where quarters of other rows meet
+        // it, stay untouched.
+        const double depth = std::clamp(10 + 10 * cloudNoise(seed, 20, along, frame * 3.0) +
+                                            4 * cloudNoise(seed + 5, 8, along, 0), 3.0, 19.0);
+        return std::clamp((depth - distance) / depth, 0.0, 1.0);
+    };
+    double e = 0;
+    if (edges & 1)
+        e += side(py, px, 91) + side(40 - py, px, 97);
+    if (edges & 2)
+        e += side(px, py, 103) + side(40 - px, py, 109);
+    return e;
+}
+
+void explosionFrame(cairo_t* cr, int frame, bool magic, int variant, int edges = 0)
 {
     const BlastColors k = blastColors(magic);
     // How far the fire has spread (ball radius share) and how hot it still is, per frame.
@@ -126,7 +146,8 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
             const double n = 0.6 * cloudNoise(11, 10, px, py + rise) + 0.4 * cloudNoise(23, 5, px, py + rise * 1.4) +
                              0.7 * inner * cloudNoise(std::uint32_t(40 + variant + (magic ? 3 : 0)), 8, px, py);
             // Fire: inside the growing ball, ragged by the noise.
-            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n : -1;
+            const double edge = edges ? openEdge(edges, px, py, frame) : 0;
+            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n - 2.4 * edge : -1;
             Color c{0, 0, 0, 0};
             if (fire > 0) {
                 // Hot where the field is strong, cooler towards its ragged edge and its holes.
@@ -144,7 +165,7 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant)
             // Smoke: drifting puffs, over the cooling fire and beyond it.
             const double puff = cloudNoise(57, 10, px + frame * 0.8, py + frame * 3.0) * 0.7 +
                                 cloudNoise(71, 5, px, py + frame * 3.5) * 0.3;
-            const double smoke = smokeAmount[frame] * 1.6 - 0.55 + puff * 0.8 - d * centred[frame] * 0.5;
+            const double smoke = smokeAmount[frame] * 1.6 - 0.55 + puff * 0.8 - d * centred[frame] * 0.5 - 1.6 * edge;
             if (smoke > 0 && (c.a == 0 || (heat[frame] < 0.6 && fire < 0.25))) {
                 const double shade = std::clamp(0.5 + puff * 0.8, 0.0, 1.0);
                 c = mix(k.smokeDark, k.smoke, shade);
@@ -386,11 +407,17 @@ void addItemSheets(PictureList& out)
     }
     {
         // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes;
-        // row 6 Brannok's death, drawn over the blast in his cell.
-        Canvas c(480, 280);
-        for (int row = 0; row < 6; ++row)
-            for (int f = 0; f < 12; ++f)
-                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2); });
+        // row 6 Brannok's death, drawn over the blast in his cell; rows 7-24 rows 0-5 again with
+        // a ragged edge: 7-12 at the top and bottom, 13-18 at the left and right, 19-24 on all
+        // four sides. The game takes each quarter of a cell from the row whose edges are open
+        // where that quarter borders no other blast cell, so the blast's outline is ragged.
+        Canvas c(480, 1000);
+        for (int edges = 0; edges < 4; ++edges)
+            for (int row = 0; row < 6; ++row) {
+                const int at = edges == 0 ? row : 7 + 6 * (edges - 1) + row;
+                for (int f = 0; f < 12; ++f)
+                    inCell(c.cr(), f, at, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2, edges); });
+            }
         for (int f = 0; f < 12; ++f)
             inCell(c.cr(), f, 6, [&] { deathFrame(c.cr(), f); });
         sheet(out, "exp.bmp", c, kKeyBlack, false);

@@ -1,5 +1,5 @@
 // The three theme packs (Clay, Frost, Ember): backgrounds, earth, stones, walls and the small
-// preview versions; plus the standard pack's shared background bands.
+// preview versions; plus the standard pack's neutral background bands.
 #include "art.hpp"
 #include "picture_groups.hpp"
 #include "common/random.hpp"
@@ -21,19 +21,20 @@ struct ThemeLook {
 };
 
 // The palettes keep one brightness ladder in every theme: near-black tunnels, mid-tone earth, light
-// walls, stones between earth and walls with a lit edge, so the collectibles stay the brightest.
+// walls and stones on one rung above the earth (stones with a lit edge), and the collectibles
+// brightest.
 ThemeLook themeLook(int theme)
 {
     switch (theme) {
     case 1:
         return {hex(0x142233), hex(0x22364C), hex(0x0C1622), hex(0x4A657A), hex(0x6C8AA2), hex(0x36506A), hex(0x86A2B8),
-                hex(0x5E7E9C), hex(0x34485E), hex(0x7C8EA4), hex(0xA8BACE), hex(0x4A5A70), hex(0xB0C4D8), hex(0xFFFFFF)};
+                hex(0x86A8C6), hex(0x34485E), hex(0x7C8EA4), hex(0xA8BACE), hex(0x4A5A70), hex(0xB0C4D8), hex(0xFFFFFF)};
     case 2:
         return {hex(0x1E0E0C), hex(0x341814), hex(0x120806), hex(0x8C4228), hex(0xA4543A), hex(0x62281A), hex(0xAA6A4C),
-                hex(0x706C78), hex(0x3A3640), hex(0x887E92), hex(0xB0A6BC), hex(0x4A4256), hex(0x8A6A9A), hex(0xFF7A2E)};
+                hex(0x908A9A), hex(0x3A3640), hex(0x887E92), hex(0xB0A6BC), hex(0x4A4256), hex(0x8A6A9A), hex(0xFF7A2E)};
     default:
         return {hex(pal::rock1), hex(pal::rock2), hex(pal::tunnel), hex(0x7E5230), hex(0x946236), hex(0x62401F),
-                hex(0xA27C58), hex(0x728090), hex(pal::stoneShadow), hex(0x88847E), hex(0xB2AEA6), hex(0x5C5852),
+                hex(0xA27C58), hex(0x8896A6), hex(pal::stoneShadow), hex(0x88847E), hex(0xB2AEA6), hex(0x5C5852),
                 hex(pal::rivet), hex(0x6E8A3A)};
     }
 }
@@ -106,16 +107,21 @@ void backgroundBand(cairo_t* cr, const ThemeLook& look, int m, int theme, double
                 cairo_line_to(cr, x, y);
             }
             if (theme == 2) {
-                // Ember: a crack that glows, a dark-red halo round a hot core.
-                setColor(cr, withAlpha(hex(0x8A2410), 0.6));
-                cairo_set_line_width(cr, 4.5);
-                cairo_stroke_preserve(cr);
-                setColor(cr, look.accent);
-                cairo_set_line_width(cr, 1.8);
-                cairo_stroke_preserve(cr);
-                setColor(cr, hex(0xFFD890));
-                cairo_set_line_width(cr, 0.7);
-                cairo_stroke(cr);
+                // Ember: a crack that glows: a wide soft halo that lights the rock round it, an
+                // orange body and a white-hot core wide enough to survive the JPEG.
+                static const struct {
+                    std::uint32_t rgb;
+                    double alpha, width;
+                } glow[] = {{0xC83A14, 0.12, 16}, {0xE0501A, 0.2, 10}, {0xFF6A24, 0.4, 6},
+                            {0xFF8A30, 1.0, 3.4}, {0xFFD070, 1.0, 1.8}, {0xFFF4D0, 1.0, 0.9}};
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+                for (const auto& layer : glow) {
+                    setColor(cr, hex(layer.rgb, layer.alpha));
+                    cairo_set_line_width(cr, layer.width);
+                    cairo_stroke_preserve(cr);
+                }
+                cairo_new_path(cr);
             } else {
                 setColor(cr, dark);
                 cairo_set_line_width(cr, 2);
@@ -237,12 +243,21 @@ void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
     }
     if (!loose && theme != 0) {
         // Frost: a few rime glints; Ember: a few embers glowing in the soil.
-        const Color fleck = theme == 1 ? hex(0xE4F0F8) : look.accent;
+        const Color fleck = hex(0xE4F0F8);
         for (int i = 0; i < 2 + m % 2; ++i) {
             const double x = rnd(r) * 40, y = rnd(r) * 40;
             wrapped([&](double dx, double dy) {
+                if (theme == 2) { // an ember: a soft red halo round a hot point
+                    pathEllipse(cr, x + dx, y + dy, 1.8, 1.8);
+                    setColor(cr, hex(0xE0501A, 0.3));
+                    cairo_fill(cr);
+                    pathEllipse(cr, x + dx, y + dy, 0.9, 0.9);
+                    setColor(cr, hex(0xFFC870));
+                    cairo_fill(cr);
+                    return;
+                }
                 pathEllipse(cr, x + dx, y + dy, 0.8, 0.8);
-                setColor(cr, withAlpha(fleck, theme == 1 ? 0.55 : 0.8));
+                setColor(cr, withAlpha(fleck, 0.55));
                 cairo_fill(cr);
             });
         }
@@ -297,8 +312,9 @@ void biteMask(cairo_t* cr, const ThemeLook& look, int b, int dir)
 
 void stoneCell(cairo_t* cr, const ThemeLook& look, int m, double turn, double outline = 2)
 {
-    // The looks differ a little in tone, all well below the gold.
-    static const double shift[5] = {0, 0.05, -0.08, 0.02, -0.12};
+    // The looks differ a little in tone only, so every look stays on the stones' rung: above the
+    // earth, level with the walls, below the gold.
+    static const double shift[5] = {0, 0.015, -0.02, 0.008, -0.03};
     const Color base = shift[m] >= 0 ? lighter(look.stone, shift[m]) : darker(look.stone, -shift[m]);
     cairo_save(cr);
     cairo_translate(cr, 20, 22);
@@ -385,18 +401,183 @@ void wallShapePath(cairo_t* cr, int shape)
     cairo_close_path(cr);
 }
 
-// Carved relief: a dark groove with a lit lower lip, as if cut into the rock.
-void carve(cairo_t* cr, const ThemeLook& look, double width)
+// A find set into a flat wall (decorations 1-7): fossil, skull, pipe, crystal vein, bones, old
+// boot, rune. Each is a bold silhouette about 28 px across with the sprites' dark outline and one
+// lit side, so it reads at 40 px as a thing and not a smudge; the colours are muted towards the
+// wall so it stays part of the rock.
+void wallFind(cairo_t* cr, const ThemeLook& look, int find)
 {
+    const Color bone = mix(hex(0xE8DCC0), look.wall, 0.2);
+    const Color groove = darker(look.wallDark, 0.45);
     cairo_save(cr);
-    cairo_translate(cr, 0.8, 1);
-    setColor(cr, withAlpha(look.wallLight, 0.7));
-    cairo_set_line_width(cr, width);
-    cairo_stroke_preserve(cr);
+    cairo_translate(cr, 20, 21);
+    switch (find) {
+    case 1: // an ammonite: a pale shell with a dark spiral and ribs
+        pathEllipse(cr, 0, 0, 12, 11);
+        fillShaded(cr, bone, 2, 0.3);
+        cairo_new_path(cr);
+        for (int i = 0; i < 60; ++i) {
+            const double a = i * 0.26, rr = 1 + i * 0.165;
+            cairo_line_to(cr, std::cos(a) * rr, std::sin(a) * rr * 0.92);
+        }
+        setColor(cr, groove);
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
+        for (int i = 0; i < 10; ++i) {
+            const double a = i * 0.63;
+            cairo_move_to(cr, std::cos(a) * 7.5, std::sin(a) * 7);
+            cairo_line_to(cr, std::cos(a) * 10.8, std::sin(a) * 9.9);
+        }
+        setColor(cr, withAlpha(groove, 0.7));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        break;
+    case 2: { // a skull: dome, eye holes, nose and teeth
+        cairo_new_path(cr);
+        cairo_arc(cr, 0, -2, 11, M_PI * 0.9, M_PI * 2.1);
+        cairo_line_to(cr, 7, 8);
+        cairo_line_to(cr, -7, 8);
+        cairo_close_path(cr);
+        fillShaded(cr, bone, 2, 0.3);
+        for (int s = -1; s <= 1; s += 2) {
+            pathEllipse(cr, s * 4.4, 0, 3.2, 3.4);
+            setColor(cr, hex(pal::outline));
+            cairo_fill(cr);
+        }
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, 3.5);
+        cairo_line_to(cr, -1.6, 6);
+        cairo_line_to(cr, 1.6, 6);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        for (int t = -2; t <= 2; ++t) {
+            cairo_move_to(cr, t * 2.6, 8);
+            cairo_line_to(cr, t * 2.6, 11);
+        }
+        cairo_set_line_width(cr, 1.3);
+        cairo_stroke(cr);
+        break;
+    }
+    case 3: { // a rusty pipe running through the block, with a flange and a bolt
+        const Color rust = mix(hex(0xB0653A), look.wall, 0.15);
+        pathRoundRect(cr, -19, -5, 38, 10, 2);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, -5, 0, 5);
+        const Color lit = lighter(rust, 0.35), low = darker(rust, 0.35);
+        cairo_pattern_add_color_stop_rgb(g, 0, lit.r, lit.g, lit.b);
+        cairo_pattern_add_color_stop_rgb(g, 0.45, rust.r, rust.g, rust.b);
+        cairo_pattern_add_color_stop_rgb(g, 1, low.r, low.g, low.b);
+        cairo_set_source(cr, g);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(g);
+        setColor(cr, hex(pal::outline));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        pathRoundRect(cr, -4, -8.5, 8, 17, 1.5);
+        fillShaded(cr, darker(rust, 0.1), 2, 0.35);
+        for (int s = -1; s <= 1; s += 2) {
+            pathEllipse(cr, 0, s * 5.5, 1.3, 1.3);
+            setColor(cr, lighter(rust, 0.5));
+            cairo_fill(cr);
+        }
+        break;
+    }
+    case 4: // a vein of bright crystals in a dark crack
+        cairo_new_path(cr);
+        cairo_move_to(cr, -16, 9);
+        cairo_line_to(cr, -5, 4);
+        cairo_line_to(cr, 4, 6);
+        cairo_line_to(cr, 16, -2);
+        setColor(cr, groove);
+        cairo_set_line_width(cr, 3.5);
+        cairo_stroke(cr);
+        for (int i = -1; i <= 1; ++i) {
+            cairo_save(cr);
+            cairo_translate(cr, i * 8, i == 1 ? 2 : 5);
+            cairo_rotate(cr, i * 0.4);
+            const double h = i == 0 ? 17 : 13;
+            cairo_new_path(cr);
+            cairo_move_to(cr, -3, 1);
+            cairo_line_to(cr, -3, -h + 5);
+            cairo_line_to(cr, 0, -h);
+            cairo_line_to(cr, 3, -h + 5);
+            cairo_line_to(cr, 3, 1);
+            cairo_close_path(cr);
+            fillShaded(cr, mix(hex(0x8FE0FF), look.wall, 0.15), 1.6, 0.3);
+            cairo_move_to(cr, -1, -1);
+            cairo_line_to(cr, -1, -h + 5);
+            setColor(cr, withAlpha(hex(0xFFFFFF), 0.7));
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
+            cairo_restore(cr);
+        }
+        break;
+    case 5: // crossed bones
+        for (int s = -1; s <= 1; s += 2) {
+            cairo_save(cr);
+            cairo_rotate(cr, s * 0.62);
+            pathRoundRect(cr, -11, -2.2, 22, 4.4, 2.2);
+            fillShaded(cr, bone, 1.6);
+            for (int e = -1; e <= 1; e += 2)
+                for (int k = -1; k <= 1; k += 2) {
+                    pathEllipse(cr, e * 11, k * 2.4, 2.8, 2.8);
+                    fillShaded(cr, bone, 1.6);
+                }
+            cairo_restore(cr);
+        }
+        break;
+    case 6: { // an old boot, toe to the right, sole and laces
+        const Color leather = mix(hex(0x7A4A28), look.wall, 0.1);
+        cairo_new_path(cr);
+        cairo_move_to(cr, -9, -13);
+        cairo_line_to(cr, 1, -13);
+        cairo_line_to(cr, 2, -1);
+        cairo_curve_to(cr, 8, -1, 14, 1, 14, 6);
+        cairo_line_to(cr, 14, 9);
+        cairo_line_to(cr, -10, 9);
+        cairo_close_path(cr);
+        fillShaded(cr, leather, 2, 0.35);
+        pathRoundRect(cr, -11, 8, 26, 4, 1.5);
+        fillShaded(cr, darker(leather, 0.45), 2, 0.2);
+        for (int k = 0; k < 3; ++k) {
+            cairo_move_to(cr, -7, -9 + k * 3.5);
+            cairo_line_to(cr, 0, -10 + k * 3.5);
+        }
+        setColor(cr, bone);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+        highlight(cr, -5, -6, 2.5, 5, 0.35);
+        break;
+    }
+    default: { // a rune cut deep into the rock, its groove lit by the theme's own light
+        auto rune = [&] {
+            cairo_new_path(cr);
+            cairo_move_to(cr, -5, -12);
+            cairo_line_to(cr, -5, 12);
+            cairo_move_to(cr, -5, -12);
+            cairo_line_to(cr, 7, -4);
+            cairo_line_to(cr, -5, 3);
+            cairo_line_to(cr, 8, 12);
+        };
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_save(cr);
+        cairo_translate(cr, 0.9, 1.1); // the lit lower lip of the cut
+        rune();
+        setColor(cr, withAlpha(lighter(look.wallLight, 0.3), 0.8));
+        cairo_set_line_width(cr, 4.6);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+        rune();
+        setColor(cr, groove);
+        cairo_set_line_width(cr, 4.6);
+        cairo_stroke_preserve(cr);
+        setColor(cr, withAlpha(look.accent, 0.9));
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+        break;
+    }
+    }
     cairo_restore(cr);
-    setColor(cr, darker(look.wallDark, 0.25));
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
 }
 
 // Bedrock: big irregular blocks with hairline cracks and a mottled surface, no rivets. The joints
@@ -460,125 +641,16 @@ void wallCell(cairo_t* cr, const ThemeLook& look, int column)
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
-    if (column < 4)
-        return;
-    // Finds set into the rock, in its own muted tones so they read as part of it, not stickers.
-    const Color bone = mix(hex(0xD8CCB0), look.wall, 0.45);
-    cairo_save(cr);
-    cairo_translate(cr, 20, 21);
-    switch (column - 3) {
-    case 1: // fossil shell in relief
-        cairo_new_path(cr);
-        for (int i = 0; i < 44; ++i) {
-            const double a = i * 0.33, rr = 1 + i * 0.2;
-            cairo_line_to(cr, std::cos(a) * rr, std::sin(a) * rr);
-        }
-        carve(cr, look, 2.4);
-        break;
-    case 2: // a skull half buried in the rock
-        cairo_save(cr);
-        cairo_rectangle(cr, -12, -12, 24, 18);
-        cairo_clip(cr);
-        pathEllipse(cr, 0, 0, 8, 7);
-        fillShaded(cr, bone, 1.5);
-        for (int s = -1; s <= 1; s += 2) {
-            pathEllipse(cr, s * 3.2, 0, 2, 2.2);
-            setColor(cr, darker(look.wallDark, 0.3));
-            cairo_fill(cr);
-        }
-        cairo_restore(cr);
-        cairo_new_path(cr);
-        cairo_move_to(cr, -11, 6);
-        cairo_line_to(cr, -4, 5);
-        cairo_line_to(cr, 3, 7);
-        cairo_line_to(cr, 11, 5);
-        setColor(cr, darker(look.wallDark, 0.2));
-        cairo_set_line_width(cr, 1.6);
-        cairo_stroke(cr);
-        break;
-    case 3: // trilobite fossil
-        pathEllipse(cr, 0, 0, 7, 10);
-        carve(cr, look, 1.5);
-        for (int i = -2; i <= 2; ++i) {
-            cairo_new_path(cr);
-            cairo_move_to(cr, -6, i * 3.4);
-            cairo_line_to(cr, 6, i * 3.4);
-            carve(cr, look, 1);
-        }
-        cairo_new_path(cr);
-        cairo_move_to(cr, 0, -9);
-        cairo_line_to(cr, 0, 9);
-        carve(cr, look, 1);
-        break;
-    case 4: // crystals grown in a crack
-        cairo_new_path(cr);
-        cairo_move_to(cr, -14, 8);
-        cairo_line_to(cr, -4, 2);
-        cairo_line_to(cr, 5, 4);
-        cairo_line_to(cr, 14, -4);
-        setColor(cr, darker(look.wallDark, 0.3));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        for (int i = -1; i <= 1; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, i * 6, i == 1 ? 0 : 3);
-            cairo_rotate(cr, i * 0.45);
-            cairo_new_path(cr);
-            cairo_move_to(cr, -2, 2);
-            cairo_line_to(cr, -2, -4);
-            cairo_line_to(cr, 0, -7);
-            cairo_line_to(cr, 2, -4);
-            cairo_line_to(cr, 2, 2);
-            cairo_close_path(cr);
-            fillShaded(cr, mix(hex(0x9FD0E8), look.wall, 0.35), 1.2);
-            cairo_restore(cr);
-        }
-        break;
-    case 5: // bones
-        for (int s = -1; s <= 1; s += 2) {
-            cairo_save(cr);
-            cairo_rotate(cr, s * 0.6);
-            pathRoundRect(cr, -9, -1.6, 18, 3.2, 1.6);
-            fillShaded(cr, bone, 1.2);
-            for (int e = -1; e <= 1; e += 2) {
-                pathEllipse(cr, e * 9, -1.8, 2, 2);
-                fillShaded(cr, bone, 1.2);
-                pathEllipse(cr, e * 9, 1.8, 2, 2);
-                fillShaded(cr, bone, 1.2);
-            }
-            cairo_restore(cr);
-        }
-        break;
-    case 6: // a band of quartz through the block
-        cairo_new_path(cr);
-        cairo_move_to(cr, -15, -6);
-        cairo_curve_to(cr, -6, -10, 2, 2, 15, -3);
-        cairo_line_to(cr, 15, 2);
-        cairo_curve_to(cr, 2, 7, -6, -4, -15, -1);
-        cairo_close_path(cr);
-        fillShaded(cr, mix(hex(0xE8E4DA), look.wall, 0.4), 1.2, 0.2);
-        break;
-    default: // a rune carved long ago
-        cairo_new_path(cr);
-        cairo_move_to(cr, -4, -9);
-        cairo_line_to(cr, -4, 9);
-        cairo_move_to(cr, -4, -9);
-        cairo_line_to(cr, 5, -3);
-        cairo_line_to(cr, -4, 2);
-        cairo_move_to(cr, -4, 2);
-        cairo_line_to(cr, 6, 9);
-        carve(cr, look, 3);
-        break;
-    }
-    cairo_restore(cr);
+    if (column >= 4)
+        wallFind(cr, look, column - 3);
 }
 
 } // namespace
 
 namespace {
 
-// The standard pack's two extra bands suit every theme: a neutral dark stone grey, neither warm
-// nor cold.
+// The standard pack's two extra bands, for theme packs without bands of their own: a neutral dark
+// stone grey, neither warm nor cold.
 ThemeLook sharedLook()
 {
     ThemeLook look = themeLook(0);
@@ -680,19 +752,23 @@ PictureList themePictures(int theme)
     }
     {
         Canvas c(500, 100);
-        const ThemeLook shared = sharedLook();
         for (int m = 0; m < 5; ++m) {
             cairo_save(c.cr());
             cairo_rectangle(c.cr(), 100 * m, 0, 100, 100);
             cairo_clip(c.cr());
             // Tile column 0 of band m at half scale.
-            if (m < 3)
-                backgroundBand(c.cr(), look, m, theme, 100 * m, 0, 0.5);
-            else
-                backgroundBand(c.cr(), shared, m, 9, 100 * m, 0, 0.5);
+            backgroundBand(c.cr(), look, m, theme, 100 * m, 0, 0.5);
             cairo_restore(c.cr());
         }
         withGrid(addPicture(out, "backgrsmall.bmp", c.opaque(), kKeyGreen), 100, 100);
+    }
+    {
+        // The theme's own bands for looks 3 and 4; the standard pack's neutral ones remain for
+        // theme packs that have none.
+        Canvas c(800, 400);
+        for (int m = 3; m < 5; ++m)
+            backgroundBand(c.cr(), look, m, theme, 0, 200 * (m - 3), 1.0);
+        withGrid(addPicture(out, "backgr_.jpg", c.opaque(), kKeyGreen, Format::Jpeg), 200, 200);
     }
     return out;
 }

@@ -57,7 +57,7 @@ TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPictureAndASpectrogramPerS
         count += png && !sound;
         sounds += png && sound;
     }
-    EXPECT_EQ(count, 134 + 3 * 6 + 3);
+    EXPECT_EQ(count, 134 + 3 * 7 + 3);
     EXPECT_EQ(sounds, 25 + 4);
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-explosion01.wav.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-back4.ogg.png"));

@@ -85,10 +85,10 @@ PictureList PlayFieldArt::themes_[3], PlayFieldArt::items_, PlayFieldArt::enemie
 TEST_F(PlayFieldArt, EveryThemeKeepsTunnelEarthWallsAndGoldOnSeparateSteps)
 {
     const double gold = objectValue(find(items_, "gold.bmp"), 19 * 40, 0);
-    const Picture& shared = find(shared_, "backgr_.jpg");
     for (int t = 0; t < 3; ++t) {
         SCOPED_TRACE("theme " + std::to_string(t));
         const Picture& back = find(themes_[t], "backgr.jpg");
+        const Picture& bands = find(themes_[t], "backgr_.jpg");
         const Picture& grass = find(themes_[t], "grass.bmp");
         const Picture& wall = find(themes_[t], "wall01.bmp");
         const Picture& stone = find(themes_[t], "stone.bmp");
@@ -96,21 +96,86 @@ TEST_F(PlayFieldArt, EveryThemeKeepsTunnelEarthWallsAndGoldOnSeparateSteps)
         for (int band = 0; band < 3; ++band)
             tunnel = std::max(tunnel, objectValue(back, 0, band * 200, 800, 200));
         for (int band = 0; band < 2; ++band)
-            tunnel = std::max(tunnel, objectValue(shared, 0, band * 200, 800, 200));
+            tunnel = std::max(tunnel, objectValue(bands, 0, band * 200, 800, 200));
         double earthLow = 255, earthHigh = 0;
         for (int m = 0; m < 5; ++m) {
             earthLow = std::min(earthLow, objectValue(grass, 0, 40 * m));
             earthHigh = std::max(earthHigh, objectValue(grass, 0, 40 * m));
         }
         double wallLow = 255;
-        for (int c = 3; c < 11; ++c)
+        for (int c = 0; c < 4; ++c)
             wallLow = std::min(wallLow, objectValue(wall, 40 * c, 0));
         EXPECT_GT(earthLow - tunnel, 25) << "tunnels near-black below the earth";
         EXPECT_GT(wallLow - earthHigh, 12) << "walls lighter than every earth look";
         EXPECT_GT(gold - wallLow, 0) << "gold above the walls";
-        for (int m = 0; m < 5; ++m)
-            EXPECT_GT(gold - objectValue(stone, 0, 40 * m), 15) << "stone look " << m;
+        // Stones share the walls' rung: clear of every earth look, below the gold.
+        for (int m = 0; m < 5; ++m) {
+            const double value = objectValue(stone, 0, 40 * m);
+            EXPECT_GT(value - earthHigh, 12) << "stone look " << m;
+            EXPECT_GT(gold - value, 25) << "stone look " << m;
+        }
     }
+}
+
+TEST_F(PlayFieldArt, WallFindsStandOutFromTheRock)
+{
+    // Every decorated wall differs from the plain one by a bold shape: many pixels far from the
+    // rock's grey, not a faint relief.
+    for (int t = 0; t < 3; ++t) {
+        const Picture& wall = find(themes_[t], "wall01.bmp");
+        for (int c = 4; c < 11; ++c) {
+            int bold = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    bold += std::abs(grey(wall.image.at(40 * c + x, y)) - grey(wall.image.at(120 + x, y))) > 40;
+            EXPECT_GT(bold, 150) << "theme " << t << " column " << c;
+        }
+    }
+}
+
+TEST_F(PlayFieldArt, EveryBackgroundBandKeepsItsThemesColourAndEmberGlows)
+{
+    // Looks 3 and 4 lie on the theme's own bands: their mean colour stays near the theme's other
+    // bands and far from the other themes' and from the standard pack's neutral grey.
+    auto mean = [](const Picture& p) {
+        MeanColor m;
+        for (int y = 0; y < p.image.height; ++y)
+            for (int x = 0; x < p.image.width; ++x) {
+                const Rgb c = p.image.at(x, y);
+                m.r += c.r;
+                m.g += c.g;
+                m.b += c.b;
+            }
+        const double n = double(p.image.width) * p.image.height;
+        return MeanColor{m.r / n, m.g / n, m.b / n};
+    };
+    auto distance = [](MeanColor a, MeanColor b) { return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b); };
+    const MeanColor neutral = mean(find(shared_, "backgr_.jpg"));
+    MeanColor own[3], extra[3];
+    for (int t = 0; t < 3; ++t) {
+        own[t] = mean(find(themes_[t], "backgr.jpg"));
+        extra[t] = mean(find(themes_[t], "backgr_.jpg"));
+    }
+    for (int t = 0; t < 3; ++t) {
+        const double near = distance(extra[t], own[t]);
+        EXPECT_LT(near, 8) << "theme " << t;
+        EXPECT_GT(distance(extra[t], neutral), near) << "theme " << t;
+        for (int u = 0; u < 3; ++u)
+            if (u != t) {
+                EXPECT_GT(distance(extra[t], own[u]), near) << "theme " << t << " against " << u;
+            }
+    }
+    // Ember's cracks glow: white-hot cores and orange light round them, not dull red lines.
+    int hot = 0, lit = 0;
+    for (const Picture* p : {&find(themes_[2], "backgr.jpg"), &find(themes_[2], "backgr_.jpg")})
+        for (int y = 0; y < p->image.height; ++y)
+            for (int x = 0; x < p->image.width; ++x) {
+                const Rgb c = p->image.at(x, y);
+                hot += c.r >= 250 && c.g >= 200;
+                lit += c.r >= 70 && c.r > c.g + 30 && c.r < 250;
+            }
+    EXPECT_GT(hot, 200);
+    EXPECT_GT(lit, 2 * hot) << "a halo round the cores";
 }
 
 TEST_F(PlayFieldArt, EarthIsAnEvenGrainWithoutFeaturesLargerThanAPebble)
@@ -160,6 +225,38 @@ TEST_F(PlayFieldArt, BlastCellsJoinTheirNeighboursWithoutASeam)
         }
 }
 
+TEST_F(PlayFieldArt, TheBlastsOutlineIsRaggedAtItsHeight)
+{
+    // At the peak frame the plain rows fill the cell to its edges; the rows with open sides end
+    // before an open side at a depth that wanders (no straight line) and leave closed sides full.
+    const Picture& exp = find(items_, "exp.bmp");
+    ASSERT_GE(exp.image.height, 1000);
+    auto solid = [&](int x, int y) { return !(exp.image.at(x, y) == exp.key); };
+    for (int frame : {3})
+        for (int shape = 0; shape < 6; ++shape) {
+            SCOPED_TRACE("frame " + std::to_string(frame) + " shape " + std::to_string(shape));
+            const int x0 = frame * 40;
+            int plainEdge = 0;
+            for (int i = 0; i < 40; ++i)
+                plainEdge += solid(x0 + i, shape * 40) + solid(x0, shape * 40 + i);
+            EXPECT_GT(plainEdge, 70);
+            // Top and bottom open: the depth of the fire below the top edge, column by column.
+            const int y0 = (7 + shape) * 40;
+            int shallow = 40, deep = 0, sideFull = 0;
+            for (int i = 0; i < 40; ++i) {
+                int depth = 0;
+                while (depth < 20 && !solid(x0 + i, y0 + depth))
+                    ++depth;
+                shallow = std::min(shallow, depth);
+                deep = std::max(deep, depth);
+                sideFull += solid(x0, y0 + 20) && solid(x0 + 39, y0 + 20);
+            }
+            EXPECT_GE(shallow, 1) << "nothing on the open edge itself";
+            EXPECT_GE(deep - shallow, 4) << "a ragged line, not a straight one";
+            EXPECT_EQ(sideFull, 40) << "closed sides stay full to meet the neighbour";
+        }
+}
+
 TEST_F(PlayFieldArt, BrannoksDeathShowsOnlyOnceTheFireHasPassed)
 {
     // Row 6 lies over the blast in his cell: empty while the fire hides him, then his pose.
@@ -193,7 +290,7 @@ TEST_F(PlayFieldArt, SpritesCarryADarkShadowAndNoLightFringe)
     // The play-field sheets have no pixel of the old beige fringe.
     for (const PictureList* list : {&items_, &enemies_, &themes_[1]})
         for (const Picture& p : *list)
-            if (p.name != "backgr.jpg" && p.name != "backgrsmall.bmp") {
+            if (p.name != "backgr.jpg" && p.name != "backgr_.jpg" && p.name != "backgrsmall.bmp") {
                 int fringe = 0;
                 for (int y = 0; y < p.image.height; ++y)
                     for (int x = 0; x < p.image.width; ++x)
