@@ -220,14 +220,14 @@ bool PackCatalogue::stepOwnPack(int direction)
         // Back from the own levels to the pack of the difficulty they were played at.
         if (direction > 0)
             return true;
-        call(hooks.startPreviewSlide, 2);
+        call(hooks.startPreviewSlide, -1);
         ownPackSelected = false;
         selectLevelPackByNumber();
         return true;
     }
     if (direction < 0 || difficulty < levelPackCount - 1 || ownLevelPack.levels.empty())
         return false;
-    call(hooks.startPreviewSlide, 1);
+    call(hooks.startPreviewSlide, +1);
     ownPackSelected = true;
     screenFlow.levelNumber = std::min(screenFlow.levelNumber, std::int32_t(ownLevelPack.levels.size()) - 1);
     call(hooks.startCurrentLevel);

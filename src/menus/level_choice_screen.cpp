@@ -276,7 +276,7 @@ void drawNumbers(Surface* back)
     drawPiece(back, kDigits, 47, 119, levelCell);
 }
 
-// Under the Down button, when the own levels are chosen: which pack this is and the level's title.
+// Along the bottom, when the own levels are chosen: which pack this is and the level's title.
 void drawOwnPackLine(Surface* back)
 {
     if (!theCatalogue.ownPackSelected)

@@ -269,7 +269,7 @@ TEST(PackCatalogue, TheOwnLevelsLieOneStepPastTheLastPackAndAreAllOpen)
     EXPECT_EQ(cat.difficulty, 1); // played at the difficulty chosen before
     EXPECT_EQ(screenFlow.levelNumber, 2); // the level number kept inside the own levels
     EXPECT_EQ(rec.levelStarts, starts + 1);
-    EXPECT_EQ(rec.lastSlide, 1);
+    EXPECT_EQ(rec.lastSlide, +1);
     cat.copyLevelPackInfo();
     EXPECT_EQ(cat.currentLevelCount, 3);
     EXPECT_EQ(cat.unlockedLevels(), 3);
@@ -278,7 +278,7 @@ TEST(PackCatalogue, TheOwnLevelsLieOneStepPastTheLastPackAndAreAllOpen)
 
     cat.previousLevelPack();
     EXPECT_FALSE(cat.ownPackSelected);
-    EXPECT_EQ(rec.lastSlide, 2);
+    EXPECT_EQ(rec.lastSlide, -1);
     EXPECT_EQ(cat.packCatalogue[cat.selectedLevelPack].packNumber, 1);
     cat.copyLevelPackInfo();
     EXPECT_EQ(cat.currentLevelCount, 30);

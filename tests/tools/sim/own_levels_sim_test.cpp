@@ -53,9 +53,9 @@ protected:
     test::TempDir work;
 };
 
-// From the main menu to the level choice, then Down twice: past Hard, into the own levels.
-const char* const kToOwnLevels = "frames 2\nkey Esc\nframes 1\nkey Enter\nframes 40\nkey Down\nframes 40\n"
-                                 "key Down\nframes 40\n";
+// From the main menu to the level choice, then Up twice: past Hard, into the own levels.
+const char* const kToOwnLevels = "frames 2\nkey Esc\nframes 1\nkey Enter\nframes 40\nkey Up\nframes 40\n"
+                                 "key Up\nframes 40\n";
 // Start the level, dismiss the controls and level-start panels, take the nugget to the right.
 const char* const kPlayTheNugget = "key Enter\nframes 80\nkey Space\nkey Space\nms 1100\nkey Space\nkey Space\n"
                                    "ms 1100\ndown Right\nms 1000\nup Right\nms 600\n";
