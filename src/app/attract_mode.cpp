@@ -113,7 +113,7 @@ void startNextReplay()
             continue;
         }
         attract.playing = true;
-        if (startReplayPlayback(*replay, ReplayEnding{endAttractReplay, "Any key: back to the menu"}))
+        if (startReplayPlayback(*replay, ReplayEnding{endAttractReplay, "Any key ends it"}))
             return;
         // The failed start went back to the main menu through endAttractReplay.
     }
