@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything that is missing, builds the game and its data, and starts it in the player's
 # folder: player/ beside the build (or $BURROWIX_PLAYER_DIR), which holds the options, hall of fame,
-# level progress and window settings, and links to the built packs and fonts. A rebuild or a clean
-# of build/ never touches the player's files, and the tests never see them.
+# level progress and window settings, and links to the built packs, fonts and replays. A rebuild or
+# a clean of build/ never touches the player's files, and the tests never see them.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
@@ -30,6 +30,11 @@ for link in "$player"/*.pak "$player"/*.ttf "$player"/*.txt; do
 done
 for file in "$game"/*.pak "$game"/*.ttf "$game"/*.txt; do
   [[ -e $file ]] && ln -sfn "$file" "$player/"
+done
+# The shipped solutions' replays, one link per pack folder, beside the player's best replays.
+mkdir -p "$player/replays"
+for pack in "$game"/replays/pack*; do
+  [[ -d $pack ]] && ln -sfn "$pack" "$player/replays/"
 done
 cd "$player"
 exec "$game/burrowix"

@@ -1,6 +1,7 @@
 # Installation: the game under lib/burrowix with the launcher bin/burrowix that runs it in the
-# player's own folder, the tools in bin, the generated packs and fonts (with their licences) under
-# share/burrowix, the desktop entry, icons, metainfo and man page. `cpack -G DEB` packs the same.
+# player's own folder, the tools in bin, the generated packs, fonts (with their licences) and the
+# shipped solutions' replays (replays/packP) under share/burrowix, the desktop entry, icons,
+# metainfo and man page. `cpack -G DEB` packs the same.
 set(BURROWIX_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/data/desktop)
 
 install(TARGETS burrowix RUNTIME DESTINATION lib/burrowix)
@@ -8,7 +9,7 @@ install(PROGRAMS ${BURROWIX_DESKTOP_DIR}/burrowix-launcher.sh DESTINATION bin RE
 install(TARGETS burrowix-pak burrowix-level burrowix-image burrowix-sim burrowix-mkdata RUNTIME DESTINATION bin)
 install(DIRECTORY ${BURROWIX_GAME_DIR}/ DESTINATION share/burrowix
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
-        FILES_MATCHING PATTERN "*.pak" PATTERN "*.ttf" PATTERN "*.txt")
+        FILES_MATCHING PATTERN "*.pak" PATTERN "*.ttf" PATTERN "*.txt" PATTERN "*.rpl")
 install(FILES ${BURROWIX_DESKTOP_DIR}/org.burrowix.Burrowix.desktop DESTINATION share/applications)
 install(FILES ${BURROWIX_DESKTOP_DIR}/org.burrowix.Burrowix.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${BURROWIX_DESKTOP_DIR}/burrowix.6 DESTINATION share/man/man6)

@@ -3,7 +3,7 @@
 # ~/.local/share/burrowix): the game reads its packs and fonts from its working folder and keeps
 # its options, hall of fame, level progress and window settings there, so the installation itself
 # stays read-only and every user keeps their own records. The folder holds links to the installed
-# packs and fonts, renewed at every start.
+# packs, fonts and replays, renewed at every start.
 set -eu
 here=$(dirname "$(readlink -f "$0")")
 share=$(readlink -f "$here/../share/burrowix")
@@ -22,5 +22,12 @@ done
 for file in "$share"/*.pak "$share"/*.ttf "$share"/*.txt; do
   [ -e "$file" ] && ln -sfn "$file" "$data/"
 done
+# The shipped replays, one link per pack folder: the player's best replays go into replays/ itself.
+if [ -d "$share/replays" ]; then
+  mkdir -p "$data/replays"
+  for pack in "$share"/replays/pack*; do
+    [ -d "$pack" ] && ln -sfn "$pack" "$data/replays/"
+  done
+fi
 cd "$data"
 exec "$game" "$@"

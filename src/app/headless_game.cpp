@@ -1,5 +1,6 @@
 #include "app/headless_game.hpp"
 
+#include "app/attract_mode.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
 #include "app/replay_watching.hpp"
@@ -61,6 +62,7 @@ void resetGameState()
     theRecords.reset();
     attemptRecording.reset();
     resetReplayPlayback();
+    resetAttractMode();
     stillFrame.reset();
     // The looks draw random numbers (the eyes, animations, sound variants): a run starts from the
     // same sequence and eye timing whatever ran before it.

@@ -37,6 +37,7 @@ struct ReplayWatching {
     Ticks endedAt = 0;       ///< when its last frame ran (real clock), 0 while it runs
     HallOfFame savedRecord;  ///< the player's running record, put back at the end
     int savedWeapon = 0;
+    ReplayEnding ending;
 };
 
 ReplayWatching watching;
@@ -76,7 +77,8 @@ void drawMark(Surface* target)
     fillRect(target, &kMark, colorMatch(target, kPlateColor));
     const int centreX = (kMark.left + kMark.right) / 2;
     drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 22, "Replay", kTitleColor);
-    const std::string hint = std::to_string(watching.speed) + "x  Space: speed  Esc: end";
+    const std::string hint =
+        watching.ending.hint ? watching.ending.hint : std::to_string(watching.speed) + "x  Space: speed  Esc: end";
     drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 54, hint.c_str(), kHintColor);
 }
 
@@ -105,11 +107,12 @@ int replaySpeed()
     return watching.speed;
 }
 
-bool startReplayPlayback(const Replay& replay)
+bool startReplayPlayback(const Replay& replay, const ReplayEnding& ending)
 {
     abandonAttemptRecording();
     watching = ReplayWatching{};
     watching.replay = replay;
+    watching.ending = ending;
     watching.savedRecord = theRecords.hallOfFame;
     watching.savedWeapon = gameScreen.currentWeapon;
     watching.playing = true;
@@ -195,8 +198,11 @@ void stopReplayPlayback()
     gameScreen.frozen = 0;
     levelPresentation.levelEnding = 0;
     levelPresentation.panels = {};
-    SetScreen(ScreenLevelChoice);
     app.cursorVisible = 1;
+    if (watching.ending.then)
+        watching.ending.then();
+    else
+        SetScreen(ScreenLevelChoice);
 }
 
 } // namespace burrowix

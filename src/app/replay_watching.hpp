@@ -15,8 +15,15 @@ class Surface;
 
 bool replayIsPlaying();
 
+// Where a replay being watched goes when it ends, and the hint its mark shows: by default back to
+// the level choice, with the keys that change its speed and end it.
+struct ReplayEnding {
+    void (*then)() = nullptr;
+    const char* hint = nullptr;
+};
+
 // Starts watching `replay` on the game screen; false when its level does not load.
-bool startReplayPlayback(const Replay& replay);
+bool startReplayPlayback(const Replay& replay, const ReplayEnding& ending = {});
 
 // A key on the game screen while a replay plays.
 void replayKeyDown(std::uint32_t key);
@@ -24,7 +31,7 @@ void replayKeyDown(std::uint32_t key);
 // Runs a game-screen frame of the replay being watched: its frames, the HUD and the mark.
 void runReplayFrame(Surface* backBuffer);
 
-// Ends the replay and goes back to the level choice.
+// Ends the replay and goes back to the level choice, or where its ending says.
 void stopReplayPlayback();
 
 // Forgets a replay being watched without going anywhere (a reset of the program's state).

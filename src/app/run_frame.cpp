@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/attract_mode.hpp"
 #include "app/frame_dispatch.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
@@ -167,7 +168,7 @@ int msUntilFrameWork(Ticks now)
         wait = std::min(wait, until(pointer.lastChange, kPointerFrameTime));
     if (app.currentScreen == ScreenLogo)
         wait = std::min(wait, until(app.screenEnterTime, kLogoTime));
-    return wait;
+    return msUntilAttract(clock, wait);
 }
 
 void RunFrame()
@@ -186,6 +187,7 @@ void RunFrame()
 
     if (app.currentScreen == ScreenLogo && elapsedMoreThan(app.frameClock, app.screenEnterTime, kLogoTime))
         dispatch::leaveLogoScreen();
+    runAttractMode(app.frameClock);
 
     const FrameWork work = frameWork();
     // Nothing to compose or present: the screen keeps the last frame, which is this one.

@@ -1,11 +1,13 @@
 #include "app/startup.hpp"
 
+#include "app/attract_mode.hpp"
 #include "app/game_screen.hpp"
 #include "app/key_settings.hpp"
 #include "app/own_level_pack.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/picture_loading.hpp"
 #include "app/record_files.hpp"
+#include "app/replay_watching.hpp"
 #include "app/run_frame.hpp"
 #include "app/screen_table.hpp"
 #include "app/startup_diagnosis.hpp"
@@ -103,6 +105,8 @@ int InitApplication(StartupDevices devices)
     stillFrame.reset();
     theCatalogue.reset();
     ownLevelPack.reset();
+    resetReplayPlayback();
+    resetAttractMode();
     theGui.reset();
     destroyFonts();
     theFontFiles.reset();

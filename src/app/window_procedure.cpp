@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/attract_mode.hpp"
 #include "app/frame_dispatch.hpp"
 #include "app/game_pause.hpp"
 #include "platform/display/display.hpp"
@@ -59,13 +60,15 @@ void WindowProc(const Message& message)
     case MessageType::RightButtonUp:
         app.mouseX = message.mouseX();
         app.mouseY = message.mouseY();
-        dispatch::screenInput(message);
+        if (!attractInput(message))
+            dispatch::screenInput(message);
         return;
     case MessageType::KeyDown:
     case MessageType::KeyUp:
     case MessageType::Char:
     case MessageType::MouseWheel:
-        dispatch::screenInput(message);
+        if (!attractInput(message))
+            dispatch::screenInput(message);
         return;
     case MessageType::Quit:
         return;

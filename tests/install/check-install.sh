@@ -17,6 +17,7 @@ for f in bin/burrowix bin/burrowix-pak bin/burrowix-level bin/burrowix-sim bin/b
          bin/burrowix-mkdata lib/burrowix/burrowix \
          share/burrowix/standart.pak share/burrowix/levels0.pak share/burrowix/theme0.pak \
          share/burrowix/Grf01z_c.ttf share/burrowix/Grf02z_c.ttf share/burrowix/Grf01z_c-OFL.txt \
+         share/burrowix/replays/pack0/1.rpl \
          share/applications/org.burrowix.Burrowix.desktop share/metainfo/org.burrowix.Burrowix.metainfo.xml \
          share/man/man6/burrowix.6 share/icons/hicolor/48x48/apps/burrowix.png \
          share/icons/hicolor/64x64/apps/burrowix.png share/icons/hicolor/128x128/apps/burrowix.png \
@@ -49,6 +50,7 @@ for f in opt.dat score.dat li.dat; do
   [[ -f $player/$f && ! -L $player/$f ]] || { cat "$work/game.log" >&2; fail "$f was not saved in $player"; }
 done
 [[ -L $player/standart.pak ]] || fail "the player's folder has no link to the packs"
+[[ -L $player/replays/pack0 && -f $player/replays/pack0/1.rpl ]] || fail "the player's folder has no link to the shipped replays"
 sums_after=$(cd "$prefix" && find . -type f -exec sha256sum {} + | sort)
 [[ $sums_before == "$sums_after" ]] || fail "running the game changed the installation"
 

@@ -13,6 +13,7 @@
 #include "state/level_presentation_state.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
+#include "app/replay_watching.hpp"
 #include "app/run_frame.hpp"
 #include "app/screen_widgets.hpp"
 #include "platform/gui/gui_state.hpp"
@@ -245,7 +246,8 @@ public:
           << ",\"dialogY\":" << levelChoice.dialogY
           << ",\"difficultyPromptPending\":" << theRecords.difficultyPromptPending
           << ",\"helpLine\":" << help.helpLine << ",\"helpLastLine\":" << help.lastLine
-          << ",\"paused\":" << app.paused << ",\"fullScreen\":" << window_.settings.fullScreen
+          << ",\"paused\":" << app.paused << ",\"replay\":" << replayIsPlaying()
+          << ",\"fullScreen\":" << window_.settings.fullScreen
           << ",\"scaling\":" << quoted(scalingModeName(window_.settings.scaling))
           << ",\"focus\":" << quoted(theGui.focused && theGui.focused->name ? theGui.focused->name : "")
           << ",\"widgets\":[";
@@ -297,8 +299,9 @@ bool coordinate(const std::string& word, int& value)
     return true;
 }
 
-// The game's own data in a game folder: its packs and fonts. The player's files beside them (options,
-// hall of fame, level progress, window settings) are left behind, so a run always starts fresh.
+// The game's own data in a game folder: its packs and fonts, and its replays linked. The player's files
+// beside them (options, hall of fame, level progress, window settings) are left behind, so a run
+// always starts fresh.
 bool isGameData(const fs::path& file)
 {
     std::string ext = file.extension().string();
@@ -328,6 +331,22 @@ bool copyGameData(const fs::path& from, const fs::path& to, std::ostream& err)
     if (ec) {
         err << from.string() << ": cannot be read (" << ec.message() << ")\n";
         return false;
+    }
+    // The shipped replays the main menu plays when left alone, each pack's folder linked: the
+    // player's best replays are written beside them, into the game folder's own "replays".
+    std::error_code none;
+    for (const fs::directory_entry& pack : fs::directory_iterator(from / "replays", none)) {
+        if (!pack.is_directory(none))
+            continue;
+        const fs::path link = to / "replays" / pack.path().filename();
+        fs::create_directories(link.parent_path(), ec);
+        fs::remove(link, ec);
+        if (!ec)
+            fs::create_directory_symlink(pack.path(), link, ec);
+        if (ec) {
+            err << link.string() << ": cannot be linked (" << ec.message() << ")\n";
+            return false;
+        }
     }
     return true;
 }
