@@ -5,6 +5,7 @@
 #include "app/screen_widgets.hpp"
 #include "app/sound_controls.hpp"
 #include "audio/effect_handles.hpp"
+#include "common/asset_manifest.hpp"
 #include "platform/display/display.hpp"
 #include "platform/display/picture_surface.hpp"
 #include "records/records.hpp"
@@ -58,11 +59,10 @@ void playMenuClick()
 
 const char* musicTrackForChange(int from, int target, std::int32_t difficulty)
 {
-    static const char* const kGameTracks[] = {"back2.ogg", "back3.ogg", "back4.ogg"};
     if (target == ScreenGame && from != ScreenGame)
-        return difficulty >= 0 && difficulty <= 2 ? kGameTracks[difficulty] : nullptr;
+        return difficulty >= 0 && difficulty < assets::kLevelPackCount ? assets::levelTrack(difficulty) : nullptr;
     if (from == ScreenGame && target != ScreenGame)
-        return "back1.ogg";
+        return assets::kMenuTrack;
     return nullptr;
 }
 

@@ -1,6 +1,10 @@
 #include "audio/effect_handles.hpp"
 
+#include <cstddef>
+#include <iterator>
+
 #include "audio/effect_bank.hpp"
+#include "common/asset_manifest.hpp"
 #include "common/random.hpp"
 #include "state/app_state.hpp"
 
@@ -12,38 +16,47 @@ namespace {
 
 struct EffectRow {
     int EffectHandles::*handle;
-    const char* name;
-    const char* file;
+    assets::Effect effect;
 };
 
-// Loading order; the handles are the bank's indices. Two rows share the name "nugget01".
+// The handle each effect of the manifest sets, in the manifest's loading order.
 constexpr EffectRow kEffectTable[] = {
-    {&EffectHandles::effectExplosion, "explosion01", "explosion01.wav"},
-    {&EffectHandles::effectStoneFall, "stone01", "stonefall.wav"},
-    {&EffectHandles::effectNuggetFall, "nugget01", "nuggetfall.wav"},
-    {&EffectHandles::effectNugget, "nugget01", "nugget01.wav"},
-    {&EffectHandles::effectMineral1, "mineral01", "mineral01.wav"},
-    {&EffectHandles::effectMineral2, "mineral02", "mineral02.wav"},
-    {&EffectHandles::effectMineral3, "mineral03", "mineral03.wav"},
-    {&EffectHandles::effectAddWeapon1, "addweapon01", "addweapon01.wav"},
-    {&EffectHandles::effectAddWeapon2, "addweapon02", "addweapon02.wav"},
-    {&EffectHandles::effectAddWeapon3, "addweapon03", "addweapon03.wav"},
-    {&EffectHandles::effectMine, "mine01", "mine01.wav"},
-    {&EffectHandles::effectShot, "shot01", "shot01.wav"},
-    {&EffectHandles::effectGrenade, "grenade01", "grenade01.wav"},
-    {&EffectHandles::effectTnt, "tnt01", "tnt01.wav"},
-    {&EffectHandles::effectBottle, "bottle01", "bottle01.wav"},
-    {&EffectHandles::effectLife, "life01", "life01.wav"},
-    {&EffectHandles::effectLoser, "loser01", "loser01.wav"},
-    {&EffectHandles::effectWinner, "winner01", "winner01.wav"},
-    {&EffectHandles::effectInfo, "info01", "info01.wav"},
-    {&EffectHandles::effectWeaponChange, "weaponchange01", "weaponchange01.wav"},
-    {&EffectHandles::effectMenu, "menu01", "menu01.wav"},
-    {&EffectHandles::effectNothing, "nothing01", "nothing01.wav"},
-    {&EffectHandles::effectDig1, "dig01", "dig01.wav"},
-    {&EffectHandles::effectDig2, "dig02", "dig02.wav"},
-    {&EffectHandles::effectDig3, "dig03", "dig03.wav"},
+    {&EffectHandles::effectExplosion, assets::Effect::Explosion},
+    {&EffectHandles::effectStoneFall, assets::Effect::StoneFall},
+    {&EffectHandles::effectNuggetFall, assets::Effect::NuggetFall},
+    {&EffectHandles::effectNugget, assets::Effect::Nugget},
+    {&EffectHandles::effectMineral1, assets::Effect::Mineral1},
+    {&EffectHandles::effectMineral2, assets::Effect::Mineral2},
+    {&EffectHandles::effectMineral3, assets::Effect::Mineral3},
+    {&EffectHandles::effectAddWeapon1, assets::Effect::AddWeapon1},
+    {&EffectHandles::effectAddWeapon2, assets::Effect::AddWeapon2},
+    {&EffectHandles::effectAddWeapon3, assets::Effect::AddWeapon3},
+    {&EffectHandles::effectMine, assets::Effect::Mine},
+    {&EffectHandles::effectShot, assets::Effect::Shot},
+    {&EffectHandles::effectGrenade, assets::Effect::Grenade},
+    {&EffectHandles::effectTnt, assets::Effect::Tnt},
+    {&EffectHandles::effectBottle, assets::Effect::Bottle},
+    {&EffectHandles::effectLife, assets::Effect::Life},
+    {&EffectHandles::effectLoser, assets::Effect::Loser},
+    {&EffectHandles::effectWinner, assets::Effect::Winner},
+    {&EffectHandles::effectInfo, assets::Effect::Info},
+    {&EffectHandles::effectWeaponChange, assets::Effect::WeaponChange},
+    {&EffectHandles::effectMenu, assets::Effect::Menu},
+    {&EffectHandles::effectNothing, assets::Effect::Nothing},
+    {&EffectHandles::effectDig1, assets::Effect::Dig1},
+    {&EffectHandles::effectDig2, assets::Effect::Dig2},
+    {&EffectHandles::effectDig3, assets::Effect::Dig3},
 };
+
+constexpr bool inManifestOrder()
+{
+    for (int i = 0; i < assets::kEffectCount; ++i)
+        if (static_cast<int>(kEffectTable[i].effect) != i)
+            return false;
+    return true;
+}
+static_assert(std::size(kEffectTable) == std::size_t(assets::kEffectCount), "a handle for every effect of the manifest");
+static_assert(inManifestOrder(), "the handles are the bank's indices, so the table follows the manifest");
 
 } // namespace
 
@@ -83,8 +96,10 @@ void playDigEffect()
 
 void loadEffectTable()
 {
-    for (const EffectRow& row : kEffectTable)
-        theEffects.*row.handle = effectBank.loadEffect(row.name, row.file);
+    for (const EffectRow& row : kEffectTable) {
+        const assets::EffectAsset& asset = assets::kEffects[static_cast<int>(row.effect)];
+        theEffects.*row.handle = effectBank.loadEffect(asset.name, asset.file);
+    }
 }
 
 void reloadEffectTable()

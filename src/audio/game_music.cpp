@@ -2,6 +2,7 @@
 
 #include "audio/sound_stream.hpp"
 #include "audio/stream_engine.hpp"
+#include "common/asset_manifest.hpp"
 
 namespace burrowix {
 
@@ -14,7 +15,7 @@ void startGameMusic(MainWindow* window, int musicOn, int musicVolume)
         gameMusic = GameMusic{};
     setCategoryVolume(0.8f, kMusicCategory);
     if (musicOn == 1)
-        playMusic(kMenuTrack, musicVolume);
+        playMusic(assets::kMenuTrack, musicVolume);
 }
 
 void playMusic(const char* name, int musicVolume)

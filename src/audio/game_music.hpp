@@ -17,8 +17,6 @@ struct GameMusic {
 
 extern GameMusic gameMusic;
 
-inline constexpr const char* kMenuTrack = "back1.ogg";
-
 // First frame: starts the engine with the music category at 0.8 and, when music is on, the menu
 // track at musicVolume per cent.
 void startGameMusic(MainWindow* window, int musicOn, int musicVolume);

@@ -2,6 +2,7 @@
 
 #include "app/screen_flow.hpp"
 #include "app/sound_controls.hpp"
+#include "common/asset_manifest.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/main_window.hpp"
 #include "records/records.hpp"
@@ -95,7 +96,7 @@ void setSoundSwitch(bool on)
 void setMusicSwitch(bool on)
 {
     if (on)
-        playMusicTrack("back1.ogg");
+        playMusicTrack(assets::kMenuTrack);
     else
         stopMusicTrack();
     app.musicOn = on ? 1 : 0;

@@ -6,7 +6,7 @@
 #include "state/screen_flow_state.hpp"
 #include "support/temp_dir.hpp"
 #include "world/digger.hpp"
-#include "world/world_test_support.hpp"
+#include "support/world_levels.hpp"
 #include "support/described_pack.hpp"
 
 namespace burrowix {

@@ -1,53 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/surface.hpp"
+#include "support/drawn_world.hpp"
 #include "world/cell_animation.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
-#include "world_test_support.hpp"
 
 namespace burrowix {
 namespace {
 
-// A sheet whose square (col, row) of `size` pixels is filled with a colour naming it.
-std::unique_ptr<Surface> indexSheet(int cols, int rows, int size = 40)
-{
-    auto s = std::make_unique<Surface>(cols * size, rows * size);
-    for (int y = 0; y < rows * size; ++y)
-        for (int x = 0; x < cols * size; ++x)
-            s->setPixel(x, y, 0x100000u + std::uint32_t(x / size) * 256u + std::uint32_t(y / size));
-    s->setColorKeyPixel(0);
-    return s;
-}
+using test::indexSheet;
+using test::squareAt;
 
-// The (col, row) of the sheet square drawn at a pixel, or (-1, -1) when nothing was drawn there.
-std::pair<int, int> squareAt(const Surface& target, int x, int y)
-{
-    const std::uint32_t p = target.pixel(x, y);
-    if (p < 0x100000u)
-        return {-1, -1};
-    return {int((p >> 8) & 0xFF), int(p & 0xFF)};
-}
-
-class CellDrawingTest : public ::testing::Test {
+class CellDrawingTest : public test::DrawnWorldTest {
 protected:
     void SetUp() override
     {
-        test::resetWorldState();
-        for (auto& s : thePictures.spriteImages)
-            s = indexSheet(20, 16);
-        for (auto& s : thePictures.exppointsImages)
-            s = indexSheet(16, 2);
-        for (auto& s : thePictures.addweaponImages)
-            s = indexSheet(16, 1);
-        thePictures.explosionPicture = indexSheet(12, 2);
-        thePictures.interfaceImages[kPreviewSpritesImage] = indexSheet(23, 9, 20);
-    }
-    void TearDown() override
-    {
-        thePictures.reset();
-        test::resetWorldState();
+        DrawnWorldTest::SetUp();
+        loadCellSheets();
     }
 
     // Draws a single cell of the given kind at screen (0, 0) and returns the square drawn there.

@@ -8,7 +8,7 @@
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/scoring.hpp"
-#include "world_test_support.hpp"
+#include "support/world_levels.hpp"
 
 namespace burrowix {
 namespace {

@@ -6,7 +6,7 @@
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/level_loader.hpp"
-#include "world_test_support.hpp"
+#include "support/world_levels.hpp"
 
 namespace burrowix {
 namespace {

@@ -2,41 +2,26 @@
 
 #include "platform/display/surface.hpp"
 #include "state/screen_flow_state.hpp"
+#include "support/drawn_world.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
-#include "world_test_support.hpp"
 
 namespace burrowix {
 namespace {
 
-class LevelStartAndLooks : public ::testing::Test {
-protected:
-    void SetUp() override { test::resetWorldState(); }
-    void TearDown() override
-    {
-        theCatalogue.reset();
-        thePictures.reset();
-        test::resetWorldState();
-    }
-};
+class LevelStartAndLooks : public test::DrawnWorldTest {};
 
 TEST_F(LevelStartAndLooks, DiggerPosesComeFromTheirColumns)
 {
-    auto sheet = std::make_unique<Surface>(9 * 40, 20 * 40);
-    for (int y = 0; y < sheet->height(); ++y)
-        for (int x = 0; x < sheet->width(); ++x)
-            sheet->setPixel(x, y, 0x100000u + std::uint32_t(x / 40) * 256u + std::uint32_t(y / 40));
-    sheet->setColorKeyPixel(0);
-    thePictures.diggerPicture = std::move(sheet);
+    thePictures.diggerPicture = test::indexSheet(9, 20);
     World& w = test::startWorld(test::levelFromMap(std::vector<std::string>(16, std::string(21, '.')), 3, 3));
     Digger& d = *world.theDigger;
     auto drawnSquare = [&] {
         Surface target(800, 600);
         diggerPictureStep(w, d, app.frameClock, gameScreen.frozen != 0);
         drawDigger(w, d, &target);
-        const std::uint32_t p = target.pixel(d.viewCol * 40 + d.offsetX + 20, d.viewRow * 40 + d.offsetY + 20);
-        return std::make_pair(int((p >> 8) & 0xFF), int(p & 0xFF));
+        return test::squareAt(target, d.viewCol * 40 + d.offsetX + 20, d.viewRow * 40 + d.offsetY + 20);
     };
     using P = std::pair<int, int>;
     d.direction = DirUp;

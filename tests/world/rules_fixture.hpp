@@ -7,7 +7,7 @@
 #include "app/game_frame.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
-#include "world_test_support.hpp"
+#include "support/world_levels.hpp"
 
 namespace burrowix::test {
 

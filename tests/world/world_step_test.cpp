@@ -4,26 +4,17 @@
 #include <vector>
 
 #include "platform/display/surface.hpp"
+#include "support/drawn_world.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
 #include "world/egg_hatching.hpp"
 #include "world/world_step.hpp"
-#include "world_test_support.hpp"
 
 namespace burrowix {
 namespace {
 
-// A sheet whose square (col, row) is filled with a colour naming it.
-std::unique_ptr<Surface> indexSheet(int cols, int rows, int size = 40)
-{
-    auto s = std::make_unique<Surface>(cols * size, rows * size);
-    for (int y = 0; y < rows * size; ++y)
-        for (int x = 0; x < cols * size; ++x)
-            s->setPixel(x, y, 0x100000u + std::uint32_t(x / size) * 256u + std::uint32_t(y / size));
-    s->setColorKeyPixel(0);
-    return s;
-}
+using test::indexSheet;
 
 // Every cell field the rules and the drawing read, and the random generator's state.
 std::vector<std::int64_t> snapshot(const World& w, const Digger& d)
@@ -35,21 +26,19 @@ std::vector<std::int64_t> snapshot(const World& w, const Digger& d)
     return v;
 }
 
-class WorldStepTest : public ::testing::Test {
+class WorldStepTest : public test::DrawnWorldTest {
 protected:
-    void SetUp() override { test::resetWorldState(); }
-    void TearDown() override
-    {
-        thePictures.reset();
-        test::resetWorldState();
-    }
-
-    // Plays a busy level for `frames` frames, drawing each frame's picture when `picture` is given,
-    // and returns the state after every frame.
-    std::vector<std::vector<std::int64_t>> play(Surface* picture, int frames)
+    // Plays a busy level for `frames` frames, drawing each frame's picture with every sheet present
+    // when `drawn`, and returns the state after every frame.
+    std::vector<std::vector<std::int64_t>> play(bool drawn, int frames)
     {
         test::resetWorldState();
-        theRandom.reset();
+        std::unique_ptr<Surface> target;
+        if (drawn) {
+            loadCellSheets();
+            thePictures.diggerPicture = indexSheet(9, 20);
+            target = std::make_unique<Surface>(800, 600);
+        }
         app.frameClock = 10000;
         World& w = test::startWorld(test::levelFromMap({"##################", "#:$:O:c:$:+:w:$:m#", "#...e.......e....#",
                                                         "#:0:1:b:T:s:S:M::#", "#::::$::O::$:::::#", "#:::::::::::::::.#",
@@ -58,12 +47,12 @@ protected:
         beginMove(w, *world.theDigger, DirRight); // the step to (2, 2) wakes the egg two cells on
         std::vector<std::vector<std::int64_t>> states;
         for (int i = 0; i < frames; ++i) {
-            app.frameClock += 26;
-            FrameInput in;
-            in.now = app.frameClock;
-            in.view = drawRange(w);
-            stepWorld(w, *world.theDigger, in, picture);
+            step(target.get());
             states.push_back(snapshot(w, *world.theDigger));
+        }
+        if (target) {
+            EXPECT_NE(test::squareAt(*target, 3 * 40 + 5, 1 * 40 + 5), std::make_pair(-1, -1))
+                << "the level was drawn from the sheets";
         }
         return states;
     }
@@ -81,11 +70,7 @@ TEST_F(WorldStepTest, TheReportsOfABusyLevelFitTheRoomTheSetUpGaveThem)
     ASSERT_GE(w.events.capacity(), kEventsReserved);
     std::size_t reported = 0;
     for (int i = 0; i < 200; ++i) {
-        app.frameClock += 26;
-        FrameInput in;
-        in.now = app.frameClock;
-        in.view = drawRange(w);
-        stepWorld(w, *world.theDigger, in, nullptr);
+        step(nullptr);
         reported += w.events.size();
         EXPECT_EQ(w.events.data(), list) << "frame " << i;
         w.events.clear();
@@ -97,17 +82,8 @@ TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
 {
     // With every picture present the drawing walks all its paths; the rules must end up the same
     // frame by frame as without any picture, down to the random numbers drawn.
-    const auto headless = play(nullptr, 400);
-    for (auto& s : thePictures.spriteImages)
-        s = indexSheet(20, 16);
-    for (auto& s : thePictures.exppointsImages)
-        s = indexSheet(16, 2);
-    for (auto& s : thePictures.addweaponImages)
-        s = indexSheet(16, 1);
-    thePictures.explosionPicture = indexSheet(12, 2);
-    thePictures.diggerPicture = indexSheet(9, 20);
-    Surface target(800, 600);
-    const auto drawn = play(&target, 400);
+    const auto headless = play(false, 400);
+    const auto drawn = play(true, 400);
     ASSERT_EQ(drawn.size(), headless.size());
     for (std::size_t i = 0; i < drawn.size(); ++i)
         ASSERT_EQ(drawn[i], headless[i]) << "frame " << i;
@@ -116,8 +92,7 @@ TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
 
 TEST_F(WorldStepTest, AnEggShowsNothingInTheFrameItHatches)
 {
-    for (auto& s : thePictures.spriteImages)
-        s = indexSheet(20, 16);
+    loadCellSheets();
     app.frameClock = 10000;
     World& w = test::startWorld(test::levelFromMap({"..........", "..........", "....e.....", ".........."}, 1, 1));
     w.blocksAcross = 0; // no background behind the cells

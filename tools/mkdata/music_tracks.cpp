@@ -1,6 +1,7 @@
 // The game's four music tracks, written as lead sheets in sections. Each ends on a bar that leads back
 // into its first, so the track loops; tempo and density rise from the menus to the hard levels, and
 // within a track the sections rise and fall.
+#include "common/asset_manifest.hpp"
 #include "music_arranging.hpp"
 #include "music_score.hpp"
 
@@ -26,7 +27,7 @@ constexpr int kick = 36, sideStick = 37, snare = 38, clap = 39, lowTom = 45, mid
 // theme on the harp, and the vibraphone's motif leading back to the start.
 Song menuTheme()
 {
-    Song song{"back1.ogg", 88, 76, {}, {}};
+    Song song{assets::kMenuTrack, 88, 76, {}, {}};
     SongWriter w(song);
     const char* verse = "Em | C | G | D | Em | C | Am | B7";
     const char* middle = "C | D | Bm | Em | Am | D | G | B7";
@@ -147,7 +148,7 @@ Song menuTheme()
 // the clarinet back in C and a turnaround into the start.
 Song easyTheme()
 {
-    Song song{"back2.ogg", 116, 88, {}, {}};
+    Song song{assets::levelTrack(0), 116, 88, {}, {}};
     SongWriter w(song);
     const char* verse = "C | Am | F | G | C | Am | Dm G | C";
     const char* middle = "F | G | Em | Am | Dm | E7 | F | G";
@@ -282,7 +283,7 @@ Song easyTheme()
 // and a falling figure that leads back to the start.
 Song mediumTheme()
 {
-    Song song{"back3.ogg", 128, 96, {}, {}};
+    Song song{assets::levelTrack(1), 128, 96, {}, {}};
     SongWriter w(song);
     const char* verse = "Am | F | G | Em | Am | F | Dm | E";
     const char* middle = "F | G | Am | Am | F | G | E | E";
@@ -422,7 +423,7 @@ Song mediumTheme()
 // the intro figure leading back to the start.
 Song hardTheme()
 {
-    Song song{"back4.ogg", 152, 116, {}, {}};
+    Song song{assets::levelTrack(2), 152, 116, {}, {}};
     SongWriter w(song);
     const char* verseChords = "Dm | Dm | Bb | C | Dm | Dm | Bb | A";
     const char* chorusChords = "Bb | C | Dm | Dm | Bb | C | A | A";

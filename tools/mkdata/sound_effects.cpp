@@ -1,5 +1,6 @@
 #include "sound_effects.hpp"
 
+#include "common/asset_manifest.hpp"
 #include "loudness.hpp"
 
 #include <algorithm>
@@ -470,32 +471,34 @@ const char* tierName(Tier tier)
 std::vector<SoundEffect> makeSoundEffects()
 {
     using enum Tier;
+    using assets::Effect;
+    using assets::effectFile;
     std::vector<SoundEffect> effects = {
-        {"explosion01.wav", explosion(), Blast},
-        {"stonefall.wav", stoneFall(), Landing},
-        {"nuggetfall.wav", nuggetFall(), Landing},
-        {"nugget01.wav", goldClink(), Pickup},
-        {"mineral01.wav", mineral(0), Pickup},
-        {"mineral02.wav", mineral(1), Pickup},
-        {"mineral03.wav", mineral(2), Pickup},
-        {"addweapon01.wav", addWeapon(0), Pickup},
-        {"addweapon02.wav", addWeapon(1), Pickup},
-        {"addweapon03.wav", addWeapon(2), Pickup},
-        {"mine01.wav", mineLaid(), Landing},
-        {"shot01.wav", shot(), Landing},
-        {"grenade01.wav", grenadeThrow(), Landing},
-        {"tnt01.wav", tntPlaced(), Landing},
-        {"bottle01.wav", bottle(), Pickup},
-        {"life01.wav", lifeGained(), Pickup},
-        {"loser01.wav", loser(), Landing},
-        {"winner01.wav", winner(), Landing},
-        {"info01.wav", infoBlip(), Interface},
-        {"weaponchange01.wav", weaponChange(), Interface},
-        {"menu01.wav", menuClick(), Interface},
-        {"dig01.wav", dig(0), Interface},
-        {"dig02.wav", dig(1), Interface},
-        {"dig03.wav", dig(2), Interface},
-        {"nothing01.wav", nothingHappens(), Interface},
+        {effectFile(Effect::Explosion), explosion(), Blast},
+        {effectFile(Effect::StoneFall), stoneFall(), Landing},
+        {effectFile(Effect::NuggetFall), nuggetFall(), Landing},
+        {effectFile(Effect::Nugget), goldClink(), Pickup},
+        {effectFile(Effect::Mineral1), mineral(0), Pickup},
+        {effectFile(Effect::Mineral2), mineral(1), Pickup},
+        {effectFile(Effect::Mineral3), mineral(2), Pickup},
+        {effectFile(Effect::AddWeapon1), addWeapon(0), Pickup},
+        {effectFile(Effect::AddWeapon2), addWeapon(1), Pickup},
+        {effectFile(Effect::AddWeapon3), addWeapon(2), Pickup},
+        {effectFile(Effect::Mine), mineLaid(), Landing},
+        {effectFile(Effect::Shot), shot(), Landing},
+        {effectFile(Effect::Grenade), grenadeThrow(), Landing},
+        {effectFile(Effect::Tnt), tntPlaced(), Landing},
+        {effectFile(Effect::Bottle), bottle(), Pickup},
+        {effectFile(Effect::Life), lifeGained(), Pickup},
+        {effectFile(Effect::Loser), loser(), Landing},
+        {effectFile(Effect::Winner), winner(), Landing},
+        {effectFile(Effect::Info), infoBlip(), Interface},
+        {effectFile(Effect::WeaponChange), weaponChange(), Interface},
+        {effectFile(Effect::Menu), menuClick(), Interface},
+        {effectFile(Effect::Dig1), dig(0), Interface},
+        {effectFile(Effect::Dig2), dig(1), Interface},
+        {effectFile(Effect::Dig3), dig(2), Interface},
+        {effectFile(Effect::Nothing), nothingHappens(), Interface},
     };
     for (SoundEffect& e : effects)
         level(e);

@@ -3,6 +3,7 @@
 #include "game_fonts.hpp"
 #include "generator.hpp"
 
+#include "common/asset_manifest.hpp"
 #include "support/temp_dir.hpp"
 
 #include <cairo.h>
@@ -58,7 +59,7 @@ TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPictureAndASpectrogramPerS
         sounds += png && sound;
     }
     EXPECT_EQ(count, 134 + 3 * 7 + 3);
-    EXPECT_EQ(sounds, 25 + 4);
+    EXPECT_EQ(sounds, assets::kEffectCount + assets::kMusicTrackCount);
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-explosion01.wav.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-back4.ogg.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "standart-h1.bmp.png"));

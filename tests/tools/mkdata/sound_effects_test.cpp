@@ -7,6 +7,7 @@
 #include "wav_writer.hpp"
 
 #include "audio/riff_wave.hpp"
+#include "common/asset_manifest.hpp"
 #include "platform/archive/pack_archive.hpp"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,13 @@
 #include <cstring>
 #include <map>
 #include <numbers>
+#include <set>
 
 namespace burrowix::mkdata {
 namespace {
+
+using assets::Effect;
+using assets::effectFile;
 
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at)
 {
@@ -127,18 +132,17 @@ struct Expected {
 };
 
 // The catalogue's suggested lengths, in the game's effect-table order.
-const std::map<std::string, Expected>& catalogue()
+const std::map<Effect, Expected>& catalogue()
 {
-    static const std::map<std::string, Expected> table = {
-        {"explosion01.wav", {0.8, 1.2}},   {"stonefall.wav", {0.2, 0.4}},    {"nuggetfall.wav", {0.2, 0.4}},
-        {"nugget01.wav", {0.3, 0.5}},      {"mineral01.wav", {0.3, 0.5}},    {"mineral02.wav", {0.3, 0.5}},
-        {"mineral03.wav", {0.3, 0.5}},     {"addweapon01.wav", {0.3, 0.6}},  {"addweapon02.wav", {0.3, 0.6}},
-        {"addweapon03.wav", {0.3, 0.6}},   {"mine01.wav", {0.2, 0.3}},       {"shot01.wav", {0.2, 0.3}},
-        {"grenade01.wav", {0.25, 0.35}},   {"tnt01.wav", {0.3, 0.5}},        {"bottle01.wav", {0.8, 1.2}},
-        {"life01.wav", {0.5, 0.8}},        {"loser01.wav", {1.5, 2.5}},      {"winner01.wav", {1.5, 2.5}},
-        {"info01.wav", {0.15, 0.25}},      {"weaponchange01.wav", {0.1, 0.2}}, {"menu01.wav", {0.05, 0.15}},
-        {"nothing01.wav", {0.12, 0.25}},
-        {"dig01.wav", {0.1, 0.25}},        {"dig02.wav", {0.1, 0.25}},       {"dig03.wav", {0.1, 0.25}},
+    using enum Effect;
+    static const std::map<Effect, Expected> table = {
+        {Explosion, {0.8, 1.2}},  {StoneFall, {0.2, 0.4}},     {NuggetFall, {0.2, 0.4}},  {Nugget, {0.3, 0.5}},
+        {Mineral1, {0.3, 0.5}},   {Mineral2, {0.3, 0.5}},      {Mineral3, {0.3, 0.5}},    {AddWeapon1, {0.3, 0.6}},
+        {AddWeapon2, {0.3, 0.6}}, {AddWeapon3, {0.3, 0.6}},    {Mine, {0.2, 0.3}},        {Shot, {0.2, 0.3}},
+        {Grenade, {0.25, 0.35}},  {Tnt, {0.3, 0.5}},           {Bottle, {0.8, 1.2}},      {Life, {0.5, 0.8}},
+        {Loser, {1.5, 2.5}},      {Winner, {1.5, 2.5}},        {Info, {0.15, 0.25}},      {WeaponChange, {0.1, 0.2}},
+        {Menu, {0.05, 0.15}},     {Nothing, {0.12, 0.25}},     {Dig1, {0.1, 0.25}},       {Dig2, {0.1, 0.25}},
+        {Dig3, {0.1, 0.25}},
     };
     return table;
 }
@@ -149,22 +153,26 @@ const std::vector<SoundEffect>& effects()
     return all;
 }
 
-const SoundEffect& effect(const std::string& name)
+const SoundEffect& effect(Effect id)
 {
     for (const SoundEffect& e : effects())
-        if (e.fileName == name)
+        if (e.fileName == effectFile(id))
             return e;
-    ADD_FAILURE() << "no effect " << name;
+    ADD_FAILURE() << "no effect " << effectFile(id);
     return effects().front();
 }
 
 TEST(MkdataSoundEffects, EveryEffectHasItsLengthItsTiersLoudnessAndCleanEnds)
 {
+    // Every effect the game loads is made, once, and nothing else.
+    ASSERT_EQ(catalogue().size(), std::size_t(assets::kEffectCount));
     ASSERT_EQ(effects().size(), catalogue().size());
-    for (const SoundEffect& e : effects()) {
+    std::set<std::string> files;
+    for (const SoundEffect& e : effects())
+        EXPECT_TRUE(files.insert(e.fileName).second) << e.fileName << " made twice";
+    for (const auto& [id, want] : catalogue()) {
+        const SoundEffect& e = effect(id);
         SCOPED_TRACE(e.fileName);
-        ASSERT_TRUE(catalogue().count(e.fileName));
-        const Expected& want = catalogue().at(e.fileName);
         const SoundLevels l = measureLevels(e.samples, 1);
         EXPECT_GE(l.seconds, want.minSeconds);
         EXPECT_LE(l.seconds, want.maxSeconds);
@@ -179,13 +187,14 @@ TEST(MkdataSoundEffects, EveryEffectHasItsLengthItsTiersLoudnessAndCleanEnds)
 
 TEST(MkdataSoundEffects, TiersRunFromTheExplosionDownToTheInterfaceAndStayOverTheMusic)
 {
-    EXPECT_EQ(effect("explosion01.wav").tier, Tier::Blast);
-    for (const char* name : {"stonefall.wav", "nuggetfall.wav"})
-        EXPECT_EQ(effect(name).tier, Tier::Landing) << name;
-    for (const char* name : {"nugget01.wav", "mineral01.wav", "addweapon01.wav", "life01.wav"})
-        EXPECT_EQ(effect(name).tier, Tier::Pickup) << name;
-    for (const char* name : {"menu01.wav", "weaponchange01.wav", "dig01.wav", "dig02.wav", "dig03.wav"})
-        EXPECT_EQ(effect(name).tier, Tier::Interface) << name;
+    using enum Effect;
+    EXPECT_EQ(effect(Explosion).tier, Tier::Blast);
+    for (Effect id : {StoneFall, NuggetFall})
+        EXPECT_EQ(effect(id).tier, Tier::Landing) << effectFile(id);
+    for (Effect id : {Nugget, Mineral1, AddWeapon1, Life})
+        EXPECT_EQ(effect(id).tier, Tier::Pickup) << effectFile(id);
+    for (Effect id : {Menu, WeaponChange, Dig1, Dig2, Dig3})
+        EXPECT_EQ(effect(id).tier, Tier::Interface) << effectFile(id);
     int blasts = 0;
     for (const SoundEffect& e : effects())
         blasts += e.tier == Tier::Blast;
@@ -203,7 +212,7 @@ TEST(MkdataSoundEffects, FourExplosionsCloseTogetherOverTheMusicDoNotClipAtTheDe
 {
     Samples sum;
     for (int i = 0; i < 4; ++i)
-        mixInto(sum, effect("explosion01.wav").samples, 0.04 * i, decibelsToGain(kDefaultEffectGainDb));
+        mixInto(sum, effect(Effect::Explosion).samples, 0.04 * i, decibelsToGain(kDefaultEffectGainDb));
     float peak = 0;
     for (float v : sum)
         peak = std::max(peak, std::abs(v));
@@ -254,19 +263,20 @@ double similarity(const Samples& a, const Samples& b)
 
 TEST(MkdataSoundEffects, TheVariantsOfOneEventSoundClearlyDifferent)
 {
-    const std::vector<std::vector<std::string>> groups = {
-        {"mineral01.wav", "mineral02.wav", "mineral03.wav"},
-        {"addweapon01.wav", "addweapon02.wav", "addweapon03.wav"},
-        {"nugget01.wav", "nuggetfall.wav", "stonefall.wav"},
+    using enum Effect;
+    const std::vector<std::vector<Effect>> groups = {
+        {Mineral1, Mineral2, Mineral3},
+        {AddWeapon1, AddWeapon2, AddWeapon3},
+        {Nugget, NuggetFall, StoneFall},
     };
     for (const auto& group : groups)
         for (std::size_t i = 0; i < group.size(); ++i)
             for (std::size_t j = i + 1; j < group.size(); ++j)
                 EXPECT_LT(similarity(effect(group[i]).samples, effect(group[j]).samples), 0.9)
-                    << group[i] << " against " << group[j];
+                    << effectFile(group[i]) << " against " << effectFile(group[j]);
     // The digging sounds are variations of one sound: alike in colour, never the same samples.
-    const Samples& a = effect("dig01.wav").samples;
-    const Samples& b = effect("dig02.wav").samples;
+    const Samples& a = effect(Dig1).samples;
+    const Samples& b = effect(Dig2).samples;
     EXPECT_GT(similarity(a, b), 0.8);
     EXPECT_NE(a.size(), b.size());
 }
@@ -274,7 +284,7 @@ TEST(MkdataSoundEffects, TheVariantsOfOneEventSoundClearlyDifferent)
 // The stone's landing is heard as a knock and a crunch, not only as a thump below 150 Hz.
 TEST(MkdataSoundEffects, TheStoneKnocksAndCrunchesOverItsThump)
 {
-    const Samples& stone = effect("stonefall.wav").samples;
+    const Samples& stone = effect(Effect::StoneFall).samples;
     Samples low = stone;
     filter(low, FilterMode::LowPass, {150, 150, 0}, 0.7071);
     double all = 0, below = 0;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "bmp_writer.hpp"
 #include "records/hall_of_fame.hpp"
@@ -13,7 +12,7 @@
 #include "records/options.hpp"
 #include "app/pack_info.hpp"
 #include "platform/archive/pack_writer.hpp"
-#include "sim_runner.hpp"
+#include "support/app_script.hpp"
 #include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
 #include "world/level_source.hpp"
@@ -82,15 +81,8 @@ protected:
     // Runs `script` after the way from the logo into the game; the state lines it printed.
     std::vector<std::string> play(const std::string& script)
     {
-        std::istringstream in("frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Enter\nframes 2\n" + script);
-        std::ostringstream out, err;
-        EXPECT_EQ(runSimTool({"app", data.path().string(), "--work", work.path().string()}, in, out, err), 0)
-            << err.str();
-        std::vector<std::string> lines;
-        std::istringstream s(out.str());
-        for (std::string line; std::getline(s, line);)
-            lines.push_back(line);
-        return lines;
+        return test::runAppScript(data.path().string(), work.path(),
+                                  "frames 2\nkey Esc\nframes 1\nkey Enter\nframes 3\nkey Enter\nframes 2\n" + script);
     }
 
     void setUp(int difficulty, const std::vector<std::string>& levels, int level = 0, int unlocked = 1)

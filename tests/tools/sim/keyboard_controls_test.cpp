@@ -5,12 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "records/hall_of_fame.hpp"
 #include "records/level_progress.hpp"
 #include "records/options.hpp"
-#include "sim_runner.hpp"
+#include "support/app_script.hpp"
 #include "support/json_fields.hpp"
 #include "support/program_state.hpp"
 #include "support/temp_dir.hpp"
@@ -30,15 +29,7 @@ protected:
     std::vector<std::string> run(const std::string& script)
     {
         test::resetProgramState();
-        std::istringstream in(script);
-        std::ostringstream out, errors;
-        EXPECT_EQ(runSimTool({"app", BURROWIX_GAME_DIR, "--work", work.path().string()}, in, out, errors), 0)
-            << errors.str();
-        std::vector<std::string> lines;
-        std::istringstream s(out.str());
-        for (std::string line; std::getline(s, line);)
-            lines.push_back(line);
-        return lines;
+        return test::runAppScript(BURROWIX_GAME_DIR, work.path(), script);
     }
 
     // A player who has chosen a difficulty before: no difficulty dialog.

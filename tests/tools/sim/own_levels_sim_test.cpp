@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "app/own_level_pack.hpp"
 #include "editor/edit_checks.hpp"
@@ -12,7 +11,7 @@
 #include "records/hall_of_fame.hpp"
 #include "records/level_progress.hpp"
 #include "records/options.hpp"
-#include "sim_runner.hpp"
+#include "support/app_script.hpp"
 #include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
 
@@ -39,15 +38,7 @@ protected:
 
     std::vector<std::string> run(const std::string& script)
     {
-        std::istringstream in(script);
-        std::ostringstream out, errors;
-        EXPECT_EQ(runSimTool({"app", BURROWIX_GAME_DIR, "--work", work.path().string()}, in, out, errors), 0)
-            << errors.str();
-        std::vector<std::string> lines;
-        std::istringstream s(out.str());
-        for (std::string line; std::getline(s, line);)
-            lines.push_back(line);
-        return lines;
+        return test::runAppScript(BURROWIX_GAME_DIR, work.path(), script);
     }
 
     test::TempDir work;
