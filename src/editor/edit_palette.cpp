@@ -38,9 +38,9 @@ std::string labelFor(const KindTraits& t, char symbol, std::int32_t param)
     return std::string(t.name);
 }
 
-std::vector<PaletteEntry> makePalette()
+std::vector<PaletteItem> makePalette()
 {
-    std::vector<PaletteEntry> out;
+    std::vector<PaletteItem> out;
     for (const KindTraits& t : kKinds) {
         if (t.use != LevelUse::Placed)
             continue;
@@ -53,15 +53,15 @@ std::vector<PaletteEntry> makePalette()
 
 } // namespace
 
-const std::vector<PaletteEntry>& editPalette()
+const std::vector<PaletteItem>& editPalette()
 {
-    static const std::vector<PaletteEntry> palette = makePalette();
+    static const std::vector<PaletteItem> palette = makePalette();
     return palette;
 }
 
 std::string brushLabel(Brush brush)
 {
-    for (const PaletteEntry& e : editPalette())
+    for (const PaletteItem& e : editPalette())
         if (e.brush == brush)
             return e.label;
     const KindTraits& t = kindTraits(brush.kind);

@@ -9,13 +9,14 @@
 
 namespace burrowix {
 
-struct PaletteEntry {
+// One choice of the editor's palette: what it paints and how it is named and written.
+struct PaletteItem {
     Brush brush;
     char symbol;       ///< the level source's map symbol
     std::string label; ///< "stone", "wall, rolls left", "shots pickup", ...
 };
 
-const std::vector<PaletteEntry>& editPalette();
+const std::vector<PaletteItem>& editPalette();
 
 // The label of what a cell holds (a palette label, or the kind's name and parameter).
 std::string brushLabel(Brush brush);

@@ -22,7 +22,7 @@ EditLevel everything()
     LevelEditor ed;
     ed.resize(33, 21);
     std::int32_t x = 1, y = 1;
-    for (const PaletteEntry& e : editPalette()) {
+    for (const PaletteItem& e : editPalette()) {
         ed.line(x, y, x, y, e.brush);
         if (++x == 32)
             x = 1, ++y;
