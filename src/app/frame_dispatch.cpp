@@ -8,6 +8,7 @@
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "app/startup.hpp"
+#include "app/test_play.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/game_music.hpp"
 #include "platform/archive/open_packs.hpp"
@@ -185,6 +186,8 @@ void closeWork()
     effectBank.releaseAllEffects();
     if (standardPack)
         standardPack->removeTempFiles();
+    // A test play's record and choices are not the player's: theirs are saved.
+    abandonTestPlay();
     saveRecordFiles();
 }
 

@@ -6,6 +6,7 @@
 #include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
 #include "app/startup_diagnosis.hpp"
+#include "app/test_play.hpp"
 #include "platform/display/display.hpp"
 #include "platform/system/pack_scan.hpp"
 #include "common/random.hpp"
@@ -62,6 +63,7 @@ void resetGameState()
     theRecords.reset();
     attemptRecording.reset();
     resetReplayPlayback();
+    resetTestPlay();
     resetAttractMode();
     stillFrame.reset();
     // The looks draw random numbers (the eyes, animations, sound variants): a run starts from the

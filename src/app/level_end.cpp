@@ -8,6 +8,7 @@
 #include "app/record_files.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_widgets.hpp"
+#include "app/test_play.hpp"
 #include "audio/effect_handles.hpp"
 #include "common/asset_manifest.hpp"
 #include "records/records.hpp"
@@ -141,18 +142,29 @@ void beginLevelComplete(World& w)
     w.levelFinished = 1;
     s.levelEnding = 2;
     StartPanel(PanelLevelComplete);
-    // The level the win opened stays open even if the program does not end normally.
-    writeProgress();
+    // The level the win opened stays open even if the program does not end normally; a test play
+    // opens nothing and writes nothing.
+    if (!testPlayRunning())
+        writeProgress();
 }
 
 void diedPanelRisen()
 {
+    // A test play ends with its first death: back to where the level is being made.
+    if (testPlayRunning()) {
+        endTestPlay(TestPlayEnd::Lost);
+        return;
+    }
     screenFlow.gameOverKind = 0;
     restoreRecordFromLevelStart();
 }
 
 void levelCompletePanelRisen()
 {
+    if (testPlayRunning()) {
+        endTestPlay(TestPlayEnd::Won);
+        return;
+    }
     ++screenFlow.levelNumber;
     gameScreen.frozen = 0;
     if (screenFlow.levelNumber > lastLevelOfPack()) {

@@ -2,6 +2,7 @@
 
 #include "app/hud.hpp"
 #include "app/message_panels.hpp"
+#include "app/test_play.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -19,7 +20,8 @@ void beginLevelPresentation(int levelIndex)
     s.hudSlide = 0;
     s.panels = {};
     if (app.currentScreen == ScreenGame) {
-        const bool newGame = levelIndex == 0 && theRecords.hallOfFame.lives == kStartLives;
+        // A test play starts at the level-start panel with its goals, as often as it is tried.
+        const bool newGame = levelIndex == 0 && theRecords.hallOfFame.lives == kStartLives && !testPlayRunning();
         StartPanel(newGame ? PanelControls : PanelLevelStart);
         s.hudShown = 0;
     }

@@ -8,6 +8,8 @@
 #include "app/pack_catalogue.hpp"
 #include "app/replay_watching.hpp"
 #include "app/replay_recording.hpp"
+#include "app/replay_store.hpp"
+#include "app/test_play.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
@@ -81,15 +83,26 @@ void startLevelWithSeed(int levelIndex, std::uint32_t seed)
     w.viewHeight = 15;
     w.seed = seed;
 
+    if (const LevelFile* tested = testPlayLevel()) {
+        // A test play: the level being edited, recorded as an own level so that a win is kept as
+        // its solution.
+        theCatalogue.currentLevelCount = 1;
+        setUpLevel(w, *tested, levelIndex, app.cellSize, theCatalogue.difficulty);
+        startedHash = w.loaded ? levelContentHash(*tested) : 0;
+        w.levelIndex = levelIndex;
+        if (app.currentScreen == ScreenGame && app.cellSize == 40)
+            beginAttemptRecording(w, startedHash, theRecords.hallOfFame, kOwnLevelReplayPack);
+        finishLevelStart(w, levelIndex);
+        return;
+    }
     theCatalogue.useLevelPack();
     theCatalogue.copyLevelPackInfo();
     if (theCatalogue.ownPackSelected) {
-        // The own levels are held in memory.
-        if (std::size_t(levelIndex) < ownLevelPack.levels.size())
-            setUpLevel(w, ownLevelPack.levels[std::size_t(levelIndex)].file, levelIndex, app.cellSize,
-                       theCatalogue.difficulty);
-        else
-            setUpLevel(w, LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
+        // The own levels are held in memory, each played in its own theme.
+        const OwnLevel* own =
+            std::size_t(levelIndex) < ownLevelPack.levels.size() ? &ownLevelPack.levels[std::size_t(levelIndex)] : nullptr;
+        theCatalogue.selectLevelTheme(own ? own->notes.theme : -1);
+        setUpLevel(w, own ? own->file : LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
         // Replays are kept per shipped pack and level; an own level's attempt is not recorded.
         startedHash = 0;
         abandonAttemptRecording();

@@ -4,6 +4,7 @@
 #include "state/game_screen_state.hpp"
 #include "app/level_end.hpp"
 #include "app/screen_widgets.hpp"
+#include "app/test_play.hpp"
 #include "state/picture_tables.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
@@ -121,7 +122,9 @@ void endOfExitPanel()
 {
     gameScreen.frozen = 0;
     showExitPanelWidgets(false);
-    if (s.leaveAfterExitPanel) {
+    if (s.leaveAfterExitPanel && testPlayRunning()) {
+        endTestPlay(TestPlayEnd::Left);
+    } else if (s.leaveAfterExitPanel) {
         SetScreen(ScreenLevelChoice);
         app.cursorVisible = 1;
     } else {

@@ -184,21 +184,36 @@ int PackCatalogue::findLevelPack(std::int32_t number) const
     return -1;
 }
 
-void PackCatalogue::applyLevelPackSelection(int index, std::int32_t previousTheme)
+int PackCatalogue::themePackOf(std::int32_t number) const
+{
+    for (int i = 0; i < static_cast<int>(packCatalogue.size()); ++i)
+        if (packCatalogue[i].packType == PackInfo::kThemePack && packCatalogue[i].themeNumber == number)
+            return i;
+    return -1;
+}
+
+void PackCatalogue::selectTheme(int index)
+{
+    if (index < 0 || index == selectedTheme)
+        return;
+    selectedTheme = index;
+    call(hooks.reloadThemePictures);
+}
+
+void PackCatalogue::selectLevelTheme(std::int32_t number)
+{
+    int index = number >= 0 ? themePackOf(number) : -1;
+    if (index < 0)
+        if (const PackInfo* pack = selectedLevelPackInfo())
+            index = themePackOf(pack->themeNumber);
+    selectTheme(index);
+}
+
+void PackCatalogue::applyLevelPackSelection(int index)
 {
     selectedLevelPack = index;
-    const std::int32_t theme = packCatalogue[index].themeNumber;
-    if (theme != previousTheme) {
-        for (int i = 0; i < static_cast<int>(packCatalogue.size()); ++i) {
-            if (packCatalogue[i].packType == PackInfo::kThemePack && packCatalogue[i].themeNumber == theme) {
-                if (i != selectedTheme) {
-                    selectedTheme = i;
-                    call(hooks.reloadThemePictures);
-                }
-                break;
-            }
-        }
-    }
+    // Compared with the theme selected, not the last pack's: an own level may have chosen another.
+    selectTheme(themePackOf(packCatalogue[index].themeNumber));
     call(hooks.startCurrentLevel);
     useLevelPack();
     call(hooks.reloadPackPicture);
@@ -207,11 +222,9 @@ void PackCatalogue::applyLevelPackSelection(int index, std::int32_t previousThem
 void PackCatalogue::selectLevelPackByNumber()
 {
     currentPackPath.clear();
-    const PackInfo* current = selectedLevelPackInfo();
-    const std::int32_t previousTheme = current ? current->themeNumber : 0;
     const int index = findLevelPack(difficulty);
     if (index >= 0)
-        applyLevelPackSelection(index, previousTheme);
+        applyLevelPackSelection(index);
 }
 
 bool PackCatalogue::stepOwnPack(int direction)
@@ -249,14 +262,13 @@ void PackCatalogue::stepLevelPack(int direction)
     if (!current)
         return;
     const std::int32_t p = current->packNumber;
-    const std::int32_t t = current->themeNumber;
     for (int k = 1; k <= 9; ++k) {
         const std::int32_t wanted = p + direction * k;
         if (wanted < 0)
             return;
         const int index = findLevelPack(wanted);
         if (index >= 0) {
-            applyLevelPackSelection(index, t);
+            applyLevelPackSelection(index);
             return;
         }
     }

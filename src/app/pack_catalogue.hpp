@@ -82,6 +82,15 @@ public:
     void previousLevelPack() { stepLevelPack(-1); }
     void nextLevelPack() { stepLevelPack(+1); }
 
+    // The catalogue index of the theme pack of theme `number`; -1 when there is none.
+    int themePackOf(std::int32_t number) const;
+    // Makes catalogue entry `index` (a theme pack) the selected theme, its pictures reloaded when it
+    // was not selected already.
+    void selectTheme(int index);
+    // The theme a level is played with: `number` when a theme pack has it (a level's own theme),
+    // else the selected level pack's.
+    void selectLevelTheme(std::int32_t number);
+
     const PackInfo* selectedLevelPackInfo() const;
     const PackInfo* selectedThemeInfo() const;
 
@@ -92,7 +101,7 @@ private:
     void withdrawOpenPacks() const;
     void replaceCurrentPack(const std::string& fileName);
     int findLevelPack(std::int32_t number) const;
-    void applyLevelPackSelection(int index, std::int32_t previousTheme);
+    void applyLevelPackSelection(int index);
     void stepLevelPack(int direction);
     // A step into or out of the own levels; false when the step is between shipped packs.
     bool stepOwnPack(int direction);

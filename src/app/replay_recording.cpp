@@ -4,6 +4,7 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/replay_store.hpp"
+#include "app/test_play.hpp"
 #include "state/app_state.hpp"
 #include "records/records.hpp"
 #include "state/game_screen_state.hpp"
@@ -21,7 +22,7 @@ bool isArrow(int action) { return action >= ActionLeft && action <= ActionDown; 
 
 } // namespace
 
-void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOfFame& live)
+void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOfFame& live, int pack)
 {
     AttemptRecording& a = attemptRecording;
     a.reset();
@@ -29,7 +30,7 @@ void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOf
         return;
     ReplayHeader& h = a.replay.header;
     h.levelHash = levelHash;
-    h.pack = theCatalogue.currentPackNumber;
+    h.pack = pack >= 0 ? pack : theCatalogue.currentPackNumber;
     h.level = w.levelIndex;
     h.difficulty = theCatalogue.difficulty;
     h.gameSpeed = theRecords.options.gameSpeed;
@@ -90,7 +91,8 @@ void recordFrame(const World& w, int diggerCell, bool playRan, Ticks now)
     h.frames = a.recorder.frames();
     h.gridHash = gridHash(w, diggerCell);
     a.replay.changes = a.recorder.changes();
-    keepIfBest(a.replay);
+    if (keepIfBest(a.replay) && h.pack == kOwnLevelReplayPack)
+        testPlaySolutionKept();
 }
 
 void abandonAttemptRecording()

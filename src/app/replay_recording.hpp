@@ -30,8 +30,9 @@ extern AttemptRecording attemptRecording;
 
 // Starts recording an attempt at `w`, just set up from `level` (pack, level index, difficulty and
 // speed from the catalogue and the options), with `live` as the running record it starts from.
-// The selected weapon and the held arrow are written as the first frame's actions.
-void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOfFame& live);
+// The selected weapon and the held arrow are written as the first frame's actions. `pack`, when
+// given, is the pack number the replay carries instead of the catalogue's (an own level's).
+void beginAttemptRecording(const World& w, std::uint64_t levelHash, const HallOfFame& live, int pack = -1);
 
 // A game action's key went down or up (only what can change play is kept).
 void recordActionDown(int action);

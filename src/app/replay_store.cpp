@@ -21,6 +21,23 @@ std::string bestReplayPath(int pack, int levelIndex)
     return replayFolder() + "/" + std::to_string(pack) + "-" + std::to_string(levelIndex + 1) + ".rpl";
 }
 
+std::string ownSolutionPath(std::uint64_t levelHash)
+{
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(levelHash));
+    return replayFolder() + "/own-" + hex + ".rpl";
+}
+
+std::string keptReplayPath(const ReplayHeader& h)
+{
+    return h.pack == kOwnLevelReplayPack ? ownSolutionPath(h.levelHash) : bestReplayPath(h.pack, h.level);
+}
+
+std::optional<Replay> readOwnSolution(std::uint64_t levelHash, std::string* error)
+{
+    return readReplayFile(ownSolutionPath(levelHash), levelHash, error);
+}
+
 bool beatsBest(const ReplayHeader& candidate, const std::optional<ReplayHeader>& best)
 {
     if (candidate.result != ReplayResult::Won)
@@ -40,12 +57,12 @@ std::optional<Replay> readBestReplay(int pack, int levelIndex, std::optional<std
 bool keepIfBest(const Replay& replay)
 {
     const ReplayHeader& h = replay.header;
+    const std::string path = keptReplayPath(h);
     std::optional<ReplayHeader> best;
-    if (std::optional<Replay> stored = readBestReplay(h.pack, h.level, h.levelHash))
+    if (std::optional<Replay> stored = readReplayFile(path, h.levelHash))
         best = stored->header;
     if (!beatsBest(h, best))
         return false;
-    const std::string path = bestReplayPath(h.pack, h.level);
     if (::mkdir(replayFolder().c_str(), 0777) != 0 && errno != EEXIST) {
         std::fprintf(stderr, "burrowix: the replay %s is not saved: %s\n", path.c_str(), std::strerror(errno));
         return false;

@@ -11,6 +11,7 @@
 #include "app/run_frame.hpp"
 #include "app/screen_table.hpp"
 #include "app/startup_diagnosis.hpp"
+#include "app/test_play.hpp"
 #include "app/window_procedure.hpp"
 #include "audio/effect_bank.hpp"
 #include "audio/effect_device.hpp"
@@ -106,6 +107,7 @@ int InitApplication(StartupDevices devices)
     theCatalogue.reset();
     ownLevelPack.reset();
     resetReplayPlayback();
+    resetTestPlay();
     resetAttractMode();
     theGui.reset();
     destroyFonts();

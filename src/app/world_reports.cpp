@@ -2,6 +2,7 @@
 
 #include "app/pack_catalogue.hpp"
 #include "app/replay_watching.hpp"
+#include "app/test_play.hpp"
 #include "audio/effect_handles.hpp"
 #include "records/records.hpp"
 #include "state/game_screen_state.hpp"
@@ -47,8 +48,10 @@ void levelWon(const World& w)
     gameScreen.frozen = 1;
     playEffect(theEffects.effectWinner);
     const int pack = w.difficulty;
-    // The own levels are all open; their wins open nothing in the shipped packs, nor do a replay's.
-    if (!theCatalogue.ownPackSelected && !replayIsPlaying() && w.levelIndex == theRecords.progress.unlockedLevels(pack) - 1)
+    // The own levels are all open; their wins open nothing in the shipped packs, nor do a replay's
+    // or a test play's.
+    if (!theCatalogue.ownPackSelected && !replayIsPlaying() && !testPlayRunning() &&
+        w.levelIndex == theRecords.progress.unlockedLevels(pack) - 1)
         theRecords.progress.recordWin(pack, w.levelIndex);
 }
 

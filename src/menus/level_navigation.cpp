@@ -70,10 +70,8 @@ void levelLastUnlocked()
 void startGame()
 {
     HallOfFame& live = theRecords.hallOfFame;
-    if (theCatalogue.difficulty == 2)
-        live.ammunition = kStartAmmunition;
-    else if (theCatalogue.difficulty == 1)
-        live.ammunition = {0, 7, 9, 10, 7, 6, 5, 4, 3, 2};
+    if (theCatalogue.difficulty != 0)
+        live.ammunition = newGameAmmunition(theCatalogue.difficulty);
     playMenuClick();
     if (screenFlow.levelNumber <= unlockedLevels() - 1)
         SetScreen(ScreenGame);

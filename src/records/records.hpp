@@ -17,6 +17,15 @@ inline constexpr std::array<std::int32_t, HallOfFame::kWeapons> kStartAmmunition
                                                                                     10, 9, 8, 7, 6};
 inline constexpr std::int32_t kStartLives = 10;
 
+// The ammunition a new game starts with at a difficulty: Hard the full start, Medium less, Easy
+// (which shows no weapons) the start values untouched.
+inline std::array<std::int32_t, HallOfFame::kWeapons> newGameAmmunition(std::int32_t difficulty)
+{
+    if (difficulty == 1)
+        return {0, 7, 9, 10, 7, 6, 5, 4, 3, 2};
+    return kStartAmmunition;
+}
+
 struct Records {
     HallOfFame hallOfFame;       // the live record
     HallOfFame levelStartRecord; // taken at every level start

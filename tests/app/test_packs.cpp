@@ -44,12 +44,23 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
         standard.push_back({n, pictureBytes(n, colour)});
     }
 
+    auto themeEntriesIn = [](std::uint32_t colour) {
+        std::vector<PackEntry> entries;
+        for (const char* n :
+             {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp", "backgrsmall.bmp"})
+            entries.push_back({n, pictureBytes(n, colour)});
+        return entries;
+    };
     PackInfo theme;
     theme.packType = PackInfo::kThemePack;
-    std::vector<PackEntry> themeEntries;
-    for (const char* n :
-         {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp", "backgrsmall.bmp"})
-        themeEntries.push_back({n, pictureBytes(n, options.themeColour)});
+    const std::vector<PackEntry> themeEntries = themeEntriesIn(options.themeColour);
+    for (std::size_t i = 0; i < options.moreThemeColours.size(); ++i) {
+        PackInfo more = theme;
+        more.themeNumber = std::int32_t(i + 1);
+        if (!writeDescribedPack(folder + "/theme" + std::to_string(i + 1) + ".pak", more,
+                                themeEntriesIn(options.moreThemeColours[i])))
+            return false;
+    }
 
     std::vector<PackEntry> levelEntries{{"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
     for (std::size_t i = 0; i < options.levelSources.size(); ++i) {

@@ -17,9 +17,12 @@ struct TestPackOptions {
     std::int32_t levelPackNumber = 0;
     std::int32_t levelCount = 30;
     std::vector<std::string> levelSources{};
+    // Theme packs 1, 2, ... beside theme 0 ("theme1.pak", ...), each with its pictures in a colour.
+    std::vector<std::uint32_t> moreThemeColours{};
 };
 
-// Writes "standart.pak", "theme.pak" and "level.pak" into `folder`; false on a write failure.
+// Writes "standart.pak", "theme.pak" (and the further theme packs) and "level.pak" into `folder`;
+// false on a write failure.
 bool writeTestPacks(const std::string& folder, const TestPackOptions& options = {});
 
 } // namespace burrowix::test

@@ -13,6 +13,8 @@
 #include "app/level_start.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/replay_playback.hpp"
+#include "app/replay_store.hpp"
+#include "editor/edit_files.hpp"
 #include "audio/effect_handles.hpp"
 #include "level_sim.hpp"
 #include "records/records.hpp"
@@ -33,14 +35,27 @@ const char* resultName(ReplayResult r)
 
 int replayUsage(std::ostream& err)
 {
-    err << "usage: burrowix-sim replay FILE [--data DIR] [--sound on|off]\n"
+    err << "usage: burrowix-sim replay FILE [--data DIR] [--sound on|off] [--level LEVEL]\n"
            "       burrowix-sim record-solutions LEVELS OUTDIR\n";
     return 2;
 }
 
-// The level a replay was played on, from the level pack of its number in `data`.
-std::optional<LevelFile> replayLevel(const ReplayHeader& h, std::string& why)
+// The level a replay was played on: the level file or source `levelPath` when given (the only way
+// to a level of the player's own), else from the level pack of its number in `data`.
+std::optional<LevelFile> replayLevel(const ReplayHeader& h, const std::string& levelPath, std::string& why)
 {
+    if (!levelPath.empty()) {
+        std::optional<EditLevel> level = readEditLevel(levelPath, why);
+        if (!level) {
+            why = levelPath + ": " + why;
+            return std::nullopt;
+        }
+        return toLevelFile(*level);
+    }
+    if (h.pack == kOwnLevelReplayPack) {
+        why = "a replay of a level of the player's own: --level names its level file or source";
+        return std::nullopt;
+    }
     theCatalogue.useLevelPack();
     const PackInfo* pack = theCatalogue.selectedLevelPackInfo();
     if (!pack || pack->packNumber != h.pack || !theCatalogue.currentPack) {
@@ -130,13 +145,15 @@ int runReplaySim(const std::vector<std::string>& args, std::ostream& out, std::o
 {
     if (args.size() < 2)
         return replayUsage(err);
-    std::string data = ".";
+    std::string data = ".", levelPath;
     bool soundOn = false;
     for (std::size_t i = 2; i < args.size(); i += 2) {
         if (i + 1 >= args.size())
             return replayUsage(err);
         if (args[i] == "--data")
             data = args[i + 1];
+        else if (args[i] == "--level")
+            levelPath = args[i + 1];
         else if (args[i] == "--sound" && (args[i + 1] == "on" || args[i + 1] == "off"))
             soundOn = args[i + 1] == "on";
         else
@@ -152,11 +169,11 @@ int runReplaySim(const std::vector<std::string>& args, std::ostream& out, std::o
 
     resetGameState();
     int status = 2;
-    const std::string opened = openGameHeadless(data, h.pack);
+    const std::string opened = openGameHeadless(data, h.pack == kOwnLevelReplayPack ? h.difficulty : h.pack);
     std::optional<LevelFile> level;
     if (!opened.empty())
         err << "cannot open the game's data: " << opened << '\n';
-    else if (!(level = replayLevel(h, why)))
+    else if (!(level = replayLevel(h, levelPath, why)))
         err << args[1] << ": " << why << '\n';
     else if (levelContentHash(*level) != h.levelHash)
         err << args[1] << ": the replay is of another level (or of an earlier version of this one)\n";

@@ -38,7 +38,8 @@ ReplayHeader startOfReplay(const LevelFile& level, const ReplayRecording& record
 // `path`; false after telling `err` why it cannot be written.
 bool finishReplay(Replay& replay, const LevelSim& sim, const std::string& path, std::ostream& err);
 
-// `replay FILE [--data DIR] [--sound on|off]`: 0 when the replay ends as recorded, 1 when it does
+// `replay FILE [--data DIR] [--sound on|off] [--level LEVEL]` (LEVEL: the level file or source of a
+// replay of an own level, which no pack holds): 0 when the replay ends as recorded, 1 when it does
 // not (with a line saying what differed), 2 when it cannot be played.
 int runReplaySim(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -37,7 +37,7 @@ int usage(std::ostream& err)
     err << "usage: burrowix-sim level LEVEL [--difficulty D] [--index N] [--speed S] [--script FILE] "
            "[--data DIR] [--record-replay FILE]\n"
            "       burrowix-sim app DATADIR [--script FILE] [--work DIR]\n"
-           "       burrowix-sim replay FILE [--data DIR] [--sound on|off]\n"
+           "       burrowix-sim replay FILE [--data DIR] [--sound on|off] [--level LEVEL]\n"
            "       burrowix-sim record-solutions LEVELS OUTDIR\n"
            "--record-replay writes the run as a replay, up to the frame that wins or loses; replay plays one\n"
            "and checks that it ends as recorded (exit status 1 and what differed when not); record-solutions\n"
