@@ -103,9 +103,13 @@ void startLevelWithSeed(int levelIndex, std::uint32_t seed)
             std::size_t(levelIndex) < ownLevelPack.levels.size() ? &ownLevelPack.levels[std::size_t(levelIndex)] : nullptr;
         theCatalogue.selectLevelTheme(own ? own->notes.theme : -1);
         setUpLevel(w, own ? own->file : LevelFile{}, levelIndex, app.cellSize, theCatalogue.difficulty);
-        // Replays are kept per shipped pack and level; an own level's attempt is not recorded.
-        startedHash = 0;
-        abandonAttemptRecording();
+        // Its attempts are recorded as a test play's: a win is kept as the level's solution.
+        startedHash = w.loaded && own ? levelContentHash(own->file) : 0;
+        w.levelIndex = levelIndex;
+        if (app.currentScreen == ScreenGame && app.cellSize == 40 && !replayIsPlaying())
+            beginAttemptRecording(w, startedHash, theRecords.hallOfFame, kOwnLevelReplayPack);
+        else
+            abandonAttemptRecording();
         finishLevelStart(w, levelIndex);
         return;
     }

@@ -40,8 +40,9 @@ const std::optional<Replay>& selectedBest()
     const std::uint64_t hash = startedLevelHash();
     if (!best.read || best.pack != pack || best.level != level || best.levelHash != hash) {
         best = LevelBest{true, pack, level, hash, std::nullopt};
+        // An own level shows its kept solution, found by the level's content.
         if (hash != 0)
-            best.replay = readBestReplay(pack, level, hash);
+            best.replay = theCatalogue.ownPackSelected ? readOwnSolution(hash) : readBestReplay(pack, level, hash);
     }
     return best.replay;
 }

@@ -292,5 +292,24 @@ TEST_F(TestPlay, OwnLevelsArePlayedInTheirOwnTheme)
     EXPECT_EQ(theCatalogue.selectedThemeInfo()->themeNumber, 0);
 }
 
+TEST_F(TestPlay, AnOwnLevelWonFromTheLevelChoiceKeepsItsSolutionToo)
+{
+    ownLevelPack.file.path = dir.file("own.dat");
+    const EditLevel level = nuggetLevel(1);
+    std::string why;
+    ASSERT_TRUE(ownLevelPack.store(nuggetLevel(0), 0, why)) << why;
+    ASSERT_TRUE(ownLevelPack.store(level, 1, why)) << why;
+    theCatalogue.ownPackSelected = true;
+    theCatalogue.difficulty = 2;
+    screenFlow.levelNumber = 1;
+    SetScreen(ScreenGame);
+    dismissStartPanels();
+    holdRightUntilWon();
+    const std::optional<Replay> solution = keptSolution(level, &why);
+    ASSERT_TRUE(solution) << why;
+    EXPECT_EQ(solution->header.level, 1) << "its place in the own pack, which picks its look";
+    EXPECT_EQ(theRecords.progress.unlockedLevels(2), 1) << "no level of the Hard pack opened";
+}
+
 } // namespace
 } // namespace burrowix::test
