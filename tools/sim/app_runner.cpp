@@ -20,8 +20,10 @@
 #include "platform/gui/widget.hpp"
 #include "app/sound_controls.hpp"
 #include "app/startup.hpp"
+#include "app/test_play.hpp"
 #include "app/window_procedure.hpp"
 #include "audio/effect_handles.hpp"
+#include "editor/edit_files.hpp"
 #include "menus/help_state.hpp"
 #include "menus/level_choice_state.hpp"
 #include "menus/menu_screens.hpp"
@@ -469,6 +471,19 @@ std::string runCommand(AppSim& sim, const std::string& line)
             return "unfocus takes no arguments";
         sim.send(Message{MessageType::FocusLost, 0, 0});
         return "";
+    }
+    if (command == "testplay") {
+        // What the editor's test play does, for scripts: LEVEL (a source or level file) at D.
+        long difficulty = 0;
+        if (args.size() != 2 || !number(args[1], difficulty))
+            return "testplay needs a level file and a difficulty";
+        std::string why;
+        const std::optional<EditLevel> level = readEditLevel(args[0], why);
+        if (!level)
+            return args[0] + ": " + why;
+        const std::string refused = startTestPlay(*level, int(std::min(difficulty, 99L)));
+        sim.pump();
+        return refused.empty() ? "" : "the test play does not start: " + refused;
     }
     if (command == "close") {
         if (!args.empty())
