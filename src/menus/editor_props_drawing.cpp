@@ -102,10 +102,11 @@ void drawBoard(const Painter& p)
     p.fill(Rect{kPropsBoard.left + 30, 118, kPropsBoard.right - 30, 120}, kGold);
 }
 
-void drawTextField(const Painter& p, PropsField f, const std::string& s, std::size_t caret)
+void drawTextField(const Painter& p, PropsField f, const std::string& s)
 {
     const Rect r = propsPartRect(f, PropsPart::Body);
     const bool focused = p.panel.focus == f;
+    const std::size_t caret = propsShownCaret(p.panel, f);
     p.box(r, kParchment, focused ? kGlow : kWood, 2);
     const TextWindow w = propsTextWindow(s, caret, r);
     const int x = r.left + kPropsTextPad;
@@ -124,7 +125,7 @@ void drawValue(const Painter& p, PropsField f, const std::string& shown, bool di
     p.box(r, kInset, p.panel.focus == f ? kGlow : kWood, 2);
     const std::string s = typing ? p.panel.typed : shown;
     const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-    p.text(kFontSmall, kAlignCentre, cx, cy, s, dim ? kGrey : kLightText);
+    p.text(kFontSmall, kAlignCentre, cx, cy, s, dim && !typing ? kGrey : kLightText);
     if (typing) {
         const int after = cx + textWidth(kFontSmall, s.c_str()) / 2 + 1;
         p.fill(Rect{after, r.top + 6, after + 2, r.bottom - 6}, kLightText);
@@ -150,10 +151,11 @@ void drawRow(const Painter& p, PropsField f)
     const bool focused = panel.focus == f;
     if (focused)
         p.fill(Rect{kPropsBoard.left + 10, top - 3, kPropsBoard.right - 10, top + 43}, kLitRow);
-    p.text(kFontSmall, kAlignStart, kPropsLabelX, top + 20, propsCaption(f), focused ? kGlow : kGold);
+    if (f < PropsField::Ok)
+        p.text(kFontSmall, kAlignStart, kPropsLabelX, top + 20, propsCaption(f), focused ? kGlow : kGold);
     switch (f) {
-    case PropsField::Title: drawTextField(p, f, panel.props.title, panel.caret[0]); return;
-    case PropsField::Hint: drawTextField(p, f, panel.props.hint, panel.caret[1]); return;
+    case PropsField::Title: drawTextField(p, f, panel.props.title); return;
+    case PropsField::Hint: drawTextField(p, f, panel.props.hint); return;
     case PropsField::Theme: {
         const Rect less = propsPartRect(f, PropsPart::Less), more = propsPartRect(f, PropsPart::More);
         p.plate(less, "<", kFontLarge, p.hovered(less));

@@ -221,6 +221,8 @@ void leftButtonDown(EditorPropsPanel& panel, int x, int y, LevelEditor& editor)
     const std::optional<PropsHit> hit = propsHitAt(x, y);
     if (!hit)
         return;
+    // The caret goes where the box showed the clicked character, before the focus moved.
+    const std::size_t shownCaret = isText(hit->field) ? propsShownCaret(panel, hit->field) : 0;
     focusOn(panel, hit->field);
     switch (hit->part) {
     case PropsPart::Toggle: toggleGoal(panel, hit->field); return;
@@ -235,8 +237,7 @@ void leftButtonDown(EditorPropsPanel& panel, int x, int y, LevelEditor& editor)
             stepValue(panel, hit->field, +1);
         else if (isText(hit->field))
             caretOf(panel, hit->field) =
-                propsCaretAt(textOf(panel, hit->field), caretOf(panel, hit->field),
-                             propsPartRect(hit->field, PropsPart::Body), x);
+                propsCaretAt(textOf(panel, hit->field), shownCaret, propsPartRect(hit->field, PropsPart::Body), x);
         return;
     case PropsPart::None: return;
     }

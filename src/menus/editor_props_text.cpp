@@ -8,6 +8,11 @@
 
 namespace burrowix {
 
+std::size_t propsShownCaret(const EditorPropsPanel& panel, PropsField field)
+{
+    return panel.focus == field ? panel.caret[field == PropsField::Title ? 0 : 1] : 0;
+}
+
 int propsTextWidth(const std::string& text, std::size_t from, std::size_t to)
 {
     if (to <= from)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "menus/editor_props_panel.hpp"
 #include "platform/display/display_result.hpp"
 #include "platform/text/game_fonts.hpp"
 
@@ -21,6 +22,9 @@ struct TextWindow {
 TextWindow propsTextWindow(const std::string& text, std::size_t caret, const Rect& box);
 // The caret place nearest to x when the box shows the window of `caret`.
 std::size_t propsCaretAt(const std::string& text, std::size_t caret, const Rect& box, int x);
+// Where the box of the title or hint is shown from: its caret while it has the focus, its start
+// otherwise.
+std::size_t propsShownCaret(const EditorPropsPanel& panel, PropsField field);
 // The width of text[from, to) in the box's font.
 int propsTextWidth(const std::string& text, std::size_t from, std::size_t to);
 

@@ -352,6 +352,22 @@ TEST(PropsPanelText, ALongTextShowsTheCaretsPartWithinItsBox)
     }
     EXPECT_EQ(propsTextWindow("short", 5, box).first, 0u);
     EXPECT_EQ(propsTextWindow("short", 5, box).last, 5u);
+
+    // A box without the focus shows its text from the start, and a click there puts the caret
+    // by the character that showed under the pointer.
+    LevelEditor editor;
+    LevelProps props = editor.level().props;
+    props.hint = text;
+    editor.setProps(props);
+    EditorPropsPanel panel;
+    openEditorProps(panel, editor);
+    const std::string& stored = editor.level().props.hint;
+    ASSERT_EQ(panel.caret[1], stored.size());
+    const Rect hint = propsPartRect(PropsField::Hint, PropsPart::Body);
+    const int x = hint.left + kPropsTextPad + propsTextWidth(stored, 0, 6);
+    editorPropsEvent(panel, Message{MessageType::LeftButtonDown, 1, mousePosition(x, hint.top + 10)}, editor);
+    EXPECT_EQ(panel.focus, PropsField::Hint);
+    EXPECT_EQ(panel.caret[1], 6u);
     theFonts.reset();
     theFontFiles.reset();
 }
