@@ -274,6 +274,7 @@ void openEditorProps(EditorPropsPanel& panel, const LevelEditor& editor)
     panel.focus = PropsField::Title;
     panel.caret = {panel.props.title.size(), panel.props.hint.size()};
     panel.typed.clear();
+    panel.keyDownSeen = false;
     for (int t = 0; t < kEditThemes; ++t)
         panel.themeNames[std::size_t(t)] = themeName(t);
 }
@@ -283,8 +284,14 @@ bool editorPropsEvent(EditorPropsPanel& panel, const Message& message, LevelEdit
     if (!panel.open)
         return false;
     switch (message.type) {
-    case MessageType::KeyDown: keyDown(panel, message.wParam, editor); return true;
-    case MessageType::Char: character(panel, message.wParam); return true;
+    case MessageType::KeyDown:
+        panel.keyDownSeen = true;
+        keyDown(panel, message.wParam, editor);
+        return true;
+    case MessageType::Char:
+        if (panel.keyDownSeen)
+            character(panel, message.wParam);
+        return true;
     case MessageType::MouseMove:
         panel.pointerX = message.mouseX();
         panel.pointerY = message.mouseY();

@@ -45,6 +45,9 @@ struct EditorPropsPanel {
     std::string typed;
     // The themes as the theme packs call them.
     std::array<std::string, kEditThemes> themeNames;
+    // Set by the first key-down after opening: a character before it belongs to the key that
+    // opened the panel (a shortcut of the screen) and is not typed.
+    bool keyDownSeen = false;
     // Where the pointer is, for the hover looks.
     int pointerX = -1, pointerY = -1;
 };

@@ -85,6 +85,8 @@ TEST_F(PropsPanel, TitleAndHintTakePrintableCharactersAtTheCaretUpToTheNoteLengt
     ASSERT_TRUE(panel.open);
     EXPECT_EQ(panel.focus, PropsField::Title);
     EXPECT_EQ(panel.caret[0], 4u) << "the caret starts after the text";
+    send(MessageType::Char, 'p');
+    EXPECT_EQ(panel.props.title, "Cave") << "the character of the key that opened the panel";
     type(" one");
     press(Key::Home);
     type("A ");
