@@ -52,11 +52,14 @@ void keyDown(const Message& message)
 }
 
 // Characters reach the widgets only while the name field is open; an Enter it does not take
-// confirms as the Enter key does.
+// confirms as the Enter key does. Otherwise they go to a screen that takes text.
 void charInput(const Message& message)
 {
-    if (screenFlow.nameEntryState != 1)
+    if (screenFlow.nameEntryState != 1) {
+        if (current().charInput)
+            current().charInput(message);
         return;
+    }
     if (widgetsTake(message) || message.wParam != Key::Enter)
         return;
     if (current().keyDown)

@@ -50,6 +50,8 @@ struct ScreenEntry {
     void (*keyDown)(const Message& message) = nullptr;
     // A key-up message (the game screen's held keys are ended before).
     void (*keyUp)(const Message& message) = nullptr;
+    // A character message (typed text) while no name is being entered.
+    void (*charInput)(const Message& message) = nullptr;
     // A turn of the mouse wheel by `notches` (positive away from the user).
     void (*mouseWheel)(int notches) = nullptr;
     // A left button press, after the widgets had it.

@@ -6,9 +6,8 @@
 #include <cstring>
 #include <span>
 
-#include <sys/stat.h>
-
 #include "common/atomic_file.hpp"
+#include "common/set_aside.hpp"
 #include "platform/system/regular_file.hpp"
 
 namespace burrowix {
@@ -116,18 +115,7 @@ bool OwnLevelsFile::write(const OwnLevelPack& pack, std::string& reason) const
 
 std::string OwnLevelsFile::setAside(std::string& reason) const
 {
-    for (int n = 1; n < 1000; ++n) {
-        const std::string aside = path + ".bad" + (n > 1 ? std::to_string(n) : "");
-        struct stat st {};
-        if (::lstat(aside.c_str(), &st) == 0)
-            continue;
-        if (std::rename(path.c_str(), aside.c_str()) == 0)
-            return aside;
-        reason = std::strerror(errno);
-        return "";
-    }
-    reason = "every name for it is taken";
-    return "";
+    return setFileAside(path, reason);
 }
 
 } // namespace burrowix
