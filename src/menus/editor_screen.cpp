@@ -97,6 +97,15 @@ void drawFrame(Surface* back)
     drawEditorScreen(back);
 }
 
+void updateHover(EditorScreenState& s, int x, int y)
+{
+    std::int32_t cx = -1, cy = -1;
+    if (!editorCellAt(s, x, y, cx, cy))
+        cx = cy = -1;
+    s.hoverX = cx;
+    s.hoverY = cy;
+}
+
 void keyDown(const Message& message)
 {
     EditorScreenState& s = editorScreen;
@@ -108,13 +117,13 @@ void keyDown(const Message& message)
     const int step = s.cellSize * 2;
     switch (key) {
     case Key::Escape: leave(); return;
-    case Key::Left: scrollEditorView(s, -step, 0); return;
-    case Key::Right: scrollEditorView(s, step, 0); return;
-    case Key::Up: scrollEditorView(s, 0, -step); return;
-    case Key::Down: scrollEditorView(s, 0, step); return;
-    default: break;
+    case Key::Left: scrollEditorView(s, -step, 0); break;
+    case Key::Right: scrollEditorView(s, step, 0); break;
+    case Key::Up: scrollEditorView(s, 0, -step); break;
+    case Key::Down: scrollEditorView(s, 0, step); break;
+    default: editorShortcut(s, key, controlHeld); break;
     }
-    editorShortcut(s, key, controlHeld);
+    updateHover(s, app.mouseX, app.mouseY);
 }
 
 void keyUp(const Message& message)
@@ -126,15 +135,7 @@ void keyUp(const Message& message)
 void mouseWheel(int notches)
 {
     scrollEditorView(editorScreen, 0, -notches * editorScreen.cellSize * 3);
-}
-
-void updateHover(EditorScreenState& s, int x, int y)
-{
-    std::int32_t cx = -1, cy = -1;
-    if (!editorCellAt(s, x, y, cx, cy))
-        cx = cy = -1;
-    s.hoverX = cx;
-    s.hoverY = cy;
+    updateHover(editorScreen, app.mouseX, app.mouseY);
 }
 
 void pointerMoved(int x, int y)
