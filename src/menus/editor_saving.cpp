@@ -18,6 +18,7 @@ constexpr const char* kExportFolder = "levels";
 void startOver(EditorScreenState& s, EditLevel level, int ownIndex)
 {
     s.editor.load(std::move(level));
+    s.savedRevision = s.editor.revision();
     s.ownIndex = ownIndex;
     s.shaping = false;
     s.hoverX = s.hoverY = -1;
@@ -56,6 +57,7 @@ bool saveEditedLevel(EditorScreenState& s)
         return false;
     }
     s.ownIndex = int(index);
+    s.savedRevision = s.editor.revision();
     s.message = "saved as own level " + std::to_string(index + 1);
     return true;
 }
@@ -93,6 +95,11 @@ bool openNextOwnLevel(EditorScreenState& s)
     startOver(s, std::move(*level), int(index));
     s.message = "opened own level " + std::to_string(index + 1);
     return true;
+}
+
+bool unsavedChanges(const EditorScreenState& s)
+{
+    return s.editor.revision() != s.savedRevision;
 }
 
 void newBlankLevel(EditorScreenState& s)

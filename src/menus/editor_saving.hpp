@@ -18,5 +18,7 @@ bool exportEditedLevel(EditorScreenState& s);
 // Opens the own level after the one being edited (the first when it is none); false without own levels.
 bool openNextOwnLevel(EditorScreenState& s);
 void newBlankLevel(EditorScreenState& s);
+// The level holds changes that no save has kept.
+bool unsavedChanges(const EditorScreenState& s);
 
 } // namespace burrowix

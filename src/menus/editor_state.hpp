@@ -44,6 +44,10 @@ struct EditorScreenState {
     std::string checkLine;
     // The outcome of the last save, export or open, shown under the checks.
     std::string message;
+    // The level's revision when it was last saved, opened or made; another one has unsaved changes.
+    std::uint64_t savedRevision = 0;
+    // "New" or "Open" was refused once for unsaved changes; the same command again discards them.
+    int discardAsked = -1;
 
     void reset() { *this = EditorScreenState{}; }
 };

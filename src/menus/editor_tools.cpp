@@ -123,6 +123,16 @@ void editorToolUp(EditorScreenState& s, std::int32_t x, std::int32_t y)
 
 void runEditorCommand(EditorScreenState& s, EditorCommand command)
 {
+    // Starting over on another level asks first when this one has unsaved changes: the same
+    // command again goes ahead.
+    const bool startsOver = command == EditorCommand::New || command == EditorCommand::Open;
+    if (startsOver && unsavedChanges(s) && s.discardAsked != int(command)) {
+        s.discardAsked = int(command);
+        s.message = std::string("unsaved changes: ") + (command == EditorCommand::New ? "N" : "O") +
+                    " again discards them, Ctrl+S saves";
+        return;
+    }
+    s.discardAsked = -1;
     switch (command) {
     case EditorCommand::Undo: s.editor.undo(); break;
     case EditorCommand::Redo: s.editor.redo(); break;

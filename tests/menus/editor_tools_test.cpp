@@ -18,6 +18,7 @@ EditorScreenState editing()
 {
     EditorScreenState s;
     s.editor.load(blankLevel(20, 15));
+    s.savedRevision = s.editor.revision();
     return s;
 }
 
@@ -90,6 +91,25 @@ TEST(EditorTools, StrokesPickAndTheOneClickTools)
     s.brush = Brush{KindEmpty, 0};
     editorToolDown(s, 10, 10);
     EXPECT_EQ(count(s.editor.level(), s.brush), 18 * 13 - 8) << "all the earth inside, beside the start emptied before; not the gold";
+}
+
+TEST(EditorTools, StartingOverAsksOnceWhenTheLevelHasUnsavedChanges)
+{
+    EditorScreenState s = editing();
+    s.newWidth = 40;
+    runEditorCommand(s, EditorCommand::New);
+    EXPECT_EQ(s.editor.level().width, 40) << "nothing to lose: at once";
+
+    s.editor.placeStart(3, 3);
+    runEditorCommand(s, EditorCommand::New);
+    EXPECT_TRUE(s.editor.level().props.hasStart()) << "the first New only asks";
+    EXPECT_NE(s.message.find("unsaved"), std::string::npos) << s.message;
+    runEditorCommand(s, EditorCommand::Open);
+    EXPECT_TRUE(s.editor.level().props.hasStart()) << "another command asks anew";
+    runEditorCommand(s, EditorCommand::New);
+    runEditorCommand(s, EditorCommand::New);
+    EXPECT_FALSE(s.editor.level().props.hasStart()) << "asked twice in a row: discarded";
+    EXPECT_FALSE(unsavedChanges(s));
 }
 
 TEST(EditorSaving, ExportNamesComeFromTheTitle)

@@ -136,9 +136,9 @@ TEST_F(KeyboardControls, TheDisplaySwitchesAreSavedAndTheNextStartReadsThemBack)
 
 TEST_F(KeyboardControls, TheHallOfFameHelpAndExitScreensAreLeftByTheirFocusedButtons)
 {
-    std::string script = kToMainMenu + "key Left\nkey Left\nkey Left\nkey Enter\nframes 1\nstate\n"; // Hall of fame
+    std::string script = kToMainMenu + "key Left\nkey Left\nkey Left\nkey Left\nkey Enter\nframes 1\nstate\n"; // Hall of fame
     script += "key Down\nstate\nkey Space\nframes 1\nstate\n";
-    script += "key Left\nkey Left\nkey Enter\nframes 1\nkey Down\nkey Tab\nstate\nkey Enter\nframes 1\nstate\n";
+    script += "key Left\nkey Left\nkey Left\nkey Enter\nframes 1\nkey Down\nkey Tab\nstate\nkey Enter\nframes 1\nstate\n";
     script += "key Esc\nframes 1\nkey Right\nkey Right\nstate\nkey Enter\nframes 1\nstate\n";
     const auto s = run(script);
     ASSERT_EQ(s.size(), 7u);
