@@ -160,7 +160,11 @@ void screenInput(const Message& message)
     case MessageType::LeftButtonUp:
     case MessageType::RightButtonDown:
     case MessageType::RightButtonUp:
+    case MessageType::MiddleButtonDown:
+    case MessageType::MiddleButtonUp:
         widgetsTake(message);
+        if (current().otherButton)
+            current().otherButton(message);
         return;
     case MessageType::KeyDown:
         keyDown(message);

@@ -56,11 +56,13 @@ struct ScreenEntry {
     void (*mouseWheel)(int notches) = nullptr;
     // A left button press, after the widgets had it.
     void (*leftButtonDown)(const Message& message) = nullptr;
+    // A left button release, a right or middle button press or release, after the widgets had it.
+    void (*otherButton)(const Message& message) = nullptr;
     // A pointer move that no widget took.
     void (*pointerMoved)(int x, int y) = nullptr;
 };
 
-inline constexpr int kScreenCount = 12;
+inline constexpr int kScreenCount = 13;
 
 // What the menus add once at start-up besides their screens.
 struct MenuHooks {

@@ -58,6 +58,8 @@ void WindowProc(const Message& message)
     case MessageType::LeftButtonUp:
     case MessageType::RightButtonDown:
     case MessageType::RightButtonUp:
+    case MessageType::MiddleButtonDown:
+    case MessageType::MiddleButtonUp:
         app.mouseX = message.mouseX();
         app.mouseY = message.mouseY();
         if (!attractInput(message))

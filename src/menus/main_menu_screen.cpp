@@ -1,5 +1,5 @@
-// The main menu: its picture with the five buttons to the level choice, options, hall of fame,
-// help and exit; Enter, Esc and F1 stand for three of them. Entering it starts a new game's values.
+// The main menu: its picture with the buttons to the level choice, options, hall of fame, help,
+// exit and the level editor; Enter, Esc and F1 stand for three of them. Entering it starts a new game's values.
 
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
@@ -14,8 +14,8 @@ namespace burrowix {
 namespace {
 
 constexpr ScreenPicture kPictures[] = {{kMainMenuImage, packRgb(0, 0, 0)}};
-constexpr const char* kWidgets[] = {"Image01", "Image02", "Image03", "Image04", "Image05"};
-constexpr FocusItem kFocus[] = {{"Image01"}, {"Image02"}, {"Image03"}, {"Image04"}, {"Image05"}};
+constexpr const char* kWidgets[] = {"Image01", "Image02", "Image03", "Image04", "Image05", "Image06"};
+constexpr FocusItem kFocus[] = {{"Image01"}, {"Image02"}, {"Image03"}, {"Image04"}, {"Image05"}, {"Image06"}};
 
 void enter(int)
 {

@@ -2,6 +2,8 @@
 
 #include "app/screen_table.hpp"
 #include "menus/difficulty_dialog.hpp"
+#include "menus/editor_state.hpp"
+#include "menus/editor_tiles.hpp"
 #include "menus/help_state.hpp"
 #include "menus/level_choice_state.hpp"
 #include "menus/level_navigation.hpp"
@@ -16,6 +18,8 @@ void resetMenus()
     levelChoice.reset();
     levelChoiceSnapshot.reset();
     help.reset();
+    editorScreen.reset();
+    editorTiles.clear();
     connectPackNavigation();
 }
 
@@ -32,6 +36,7 @@ void registerMenuScreens()
     registerHelpScreen();
     registerExitScreen();
     registerGameOverScreen();
+    registerEditorScreen();
 
     MenuHooks hooks;
     hooks.reset = resetMenus;

@@ -15,5 +15,6 @@ void registerHallOfFameScreen();
 void registerHelpScreen();
 void registerExitScreen();
 void registerGameOverScreen();
+void registerEditorScreen();
 
 } // namespace burrowix

@@ -130,6 +130,7 @@ const HoverSpec kHoverButtons[] = {
     {"Image03", 350, 425, "halloffame0.bmp", "halloffame1.bmp", clickTo<ScreenHallOfFame>},
     {"Image04", 525, 425, "mainhelp0.bmp", "mainhelp1.bmp", clickTo<ScreenHelp>},
     {"Image05", 657, 425, "exit0.bmp", "exit1.bmp", clickTo<ScreenExit>},
+    {"Image06", 325, 505, "editor0.bmp", "editor1.bmp", clickTo<ScreenEditor>},
     {"ImageMainMenuLC", 20, 467, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
     {"ImageStart", 661, 440, "nglc0.bmp", "nglc1.bmp", run<startGame>},
     {"ImageWatch", 661, 372, "watch0.bmp", "watch1.bmp", run<watchBestReplay>},

@@ -25,6 +25,7 @@ enum Screen : int {
     ScreenLogo = 8,
     ScreenExit = 10,
     ScreenGameOver = 11,
+    ScreenEditor = 12,
 };
 
 // Milliseconds between presented frames before the options are read.

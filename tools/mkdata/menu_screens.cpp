@@ -202,8 +202,8 @@ Picture mainMenu()
     cairo_scale(cr, 2.5, 2.5);
     drawMineral(cr, 1, 0, false);
     cairo_restore(cr);
-    // A calm, dark shelf behind the button row.
-    pathRoundRect(cr, 20, 415, 760, 95, 18);
+    // A calm, dark shelf behind the button row and the editor's button below it.
+    pathRoundRect(cr, 20, 415, 760, 165, 18);
     setColor(cr, hex(0x1A120C, 0.85));
     cairo_fill(cr);
     return screen("mainmenu01.jpg", c);

@@ -128,6 +128,7 @@ void addWidgets(PictureList& out)
     button(out, "halloffame", 165, 60, "Hall of Fame");
     button(out, "mainhelp", 125, 60, "Help");
     button(out, "exit", 130, 60, "Exit");
+    button(out, "editor", 150, 60, "Editor");
     button(out, "mainmenu", 150, 60, "Main Menu");
     button(out, "keys", 150, 60, "Controls");
     button(out, "defaults", 150, 60, "Defaults");

@@ -126,6 +126,8 @@ void translateEvent(const SDL_Event& event, std::vector<Message>& out)
             type = down ? MessageType::LeftButtonDown : MessageType::LeftButtonUp;
         else if (event.button.button == SDL_BUTTON_RIGHT)
             type = down ? MessageType::RightButtonDown : MessageType::RightButtonUp;
+        else if (event.button.button == SDL_BUTTON_MIDDLE)
+            type = down ? MessageType::MiddleButtonDown : MessageType::MiddleButtonUp;
         else
             break;
         out.push_back({type, 0, screenPosition(event.button.x, event.button.y)});

@@ -31,6 +31,8 @@ enum class MessageType {
     Char,
     // The mouse wheel: wParam holds the notches as a signed number, positive away from the user.
     MouseWheel,
+    MiddleButtonDown,
+    MiddleButtonUp,
     Quit,
 };
 

@@ -58,7 +58,7 @@ TEST(MkdataContactSheet, TheGeneratorWritesOneSheetPerPictureAndASpectrogramPerS
         count += png && !sound;
         sounds += png && sound;
     }
-    EXPECT_EQ(count, 134 + 3 * 7 + 3);
+    EXPECT_EQ(count, 136 + 3 * 7 + 3);
     EXPECT_EQ(sounds, assets::kEffectCount + assets::kMusicTrackCount);
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-explosion01.wav.png"));
     EXPECT_TRUE(std::filesystem::exists(sheets.path() / "sound-back4.ogg.png"));

@@ -66,7 +66,7 @@ const std::vector<Entry>& standardEntries()
             {"svolup", {150, 50}}, {"musictxt", {180, 40}}, {"mvolup", {150, 50}}, {"exityes", {150, 80}},
             {"exitno", {150, 80}}, {"gomm", {150, 60}}, {"gogmm", {150, 60}}, {"yes", {80, 27}}, {"no", {80, 27}},
             {"keys", {150, 60}},    {"defaults", {150, 60}}, {"fullscreentxt", {290, 40}},
-            {"scalingtxt", {290, 40}}, {"watch", {125, 60}}};
+            {"scalingtxt", {290, 40}}, {"watch", {125, 60}}, {"editor", {150, 60}}};
         for (auto [stem, size] : hover)
             for (int h = 0; h < 2; ++h)
                 e.push_back({std::string(stem) + std::to_string(h) + ".bmp", kGreen, size.first, size.second});
@@ -184,8 +184,8 @@ TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAndIsBigEnou
         if (n.ends_with(".bmp") || n.ends_with(".jpg"))
             pictures.insert(n);
     }
-    EXPECT_EQ(standardEntries().size(), 134u);
-    EXPECT_EQ(pictures.size(), 134u);
+    EXPECT_EQ(standardEntries().size(), 136u);
+    EXPECT_EQ(pictures.size(), 136u);
     for (const Entry& e : standardEntries()) {
         SCOPED_TRACE(e.name);
         ASSERT_TRUE(pictures.count(e.name));
@@ -529,7 +529,7 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     }
     for (const char* stem : {"newgame", "options", "halloffame", "mainhelp", "exit", "mainmenu", "nglc", "lc0", "lc1",
                              "lc2", "gsup", "gsminus", "gsplus", "soundtxt", "svolup", "musictxt", "mvolup", "exityes",
-                             "exitno", "gomm", "gogmm", "yes", "no", "keys", "defaults", "watch"}) {
+                             "exitno", "gomm", "gogmm", "yes", "no", "keys", "defaults", "watch", "editor"}) {
         const Bitmap normal = pic(std::string(stem) + "0.bmp"), hover = pic(std::string(stem) + "1.bmp");
         ASSERT_EQ(normal.width, hover.width) << stem;
         ASSERT_EQ(normal.height, hover.height) << stem;

@@ -64,12 +64,12 @@ int option(const std::string& state, const std::string& name)
 TEST_F(KeyboardControls, ArrowsMoveTheFocusOverTheMainMenuAndEnterFollowsIt)
 {
     const auto s = run(kToMainMenu + "state\nkey Right\nstate\nkey Right\nkey Right\nkey Left\nstate\n" +
-                       "key Left\nkey Left\nstate\nkey Up\nstate\nkey Enter\nframes 1\nstate\n");
+                       "key Left\nkey Left\nstate\nkey Up\nkey Up\nstate\nkey Enter\nframes 1\nstate\n");
     ASSERT_EQ(s.size(), 6u);
     EXPECT_EQ(focus(s[0]), "") << "no focus until a key moves it";
     EXPECT_EQ(focus(s[1]), "Image01") << "the first key focuses the first button";
     EXPECT_EQ(focus(s[2]), "Image02");
-    EXPECT_EQ(focus(s[3]), "Image05") << "Left from the first button wraps to the last";
+    EXPECT_EQ(focus(s[3]), "Image06") << "Left from the first button wraps to the last, the editor's";
     EXPECT_EQ(focus(s[4]), "Image04") << "Up moves as Left does";
     EXPECT_EQ(jsonInt(s[5], "screen"), 7) << "Enter activates the focused Help, not the New Game of old";
 }
@@ -136,9 +136,9 @@ TEST_F(KeyboardControls, TheDisplaySwitchesAreSavedAndTheNextStartReadsThemBack)
 
 TEST_F(KeyboardControls, TheHallOfFameHelpAndExitScreensAreLeftByTheirFocusedButtons)
 {
-    std::string script = kToMainMenu + "key Left\nkey Left\nkey Left\nkey Enter\nframes 1\nstate\n"; // Hall of fame
+    std::string script = kToMainMenu + "key Left\nkey Left\nkey Left\nkey Left\nkey Enter\nframes 1\nstate\n"; // Hall of fame
     script += "key Down\nstate\nkey Space\nframes 1\nstate\n";
-    script += "key Left\nkey Left\nkey Enter\nframes 1\nkey Down\nkey Tab\nstate\nkey Enter\nframes 1\nstate\n";
+    script += "key Left\nkey Left\nkey Left\nkey Enter\nframes 1\nkey Down\nkey Tab\nstate\nkey Enter\nframes 1\nstate\n";
     script += "key Esc\nframes 1\nkey Right\nkey Right\nstate\nkey Enter\nframes 1\nstate\n";
     const auto s = run(script);
     ASSERT_EQ(s.size(), 7u);

@@ -1,0 +1,12 @@
+#pragma once
+// The editor screen's parts that the bench and tests reach: composing its whole picture.
+
+namespace burrowix {
+
+class Surface;
+
+// Draws the whole editor screen (toolbar, level view, palette, status and check lines) from
+// `editorScreen`, with the tiles built.
+void drawEditorScreen(Surface* target);
+
+} // namespace burrowix

@@ -1,0 +1,69 @@
+// The level editor through the whole program: opened from the main menu's button, a small level
+// made by clicks and keys and saved with Ctrl+S is in the own pack, and the level choice offers it
+// one step past Hard, where it plays as it was drawn.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/own_level_pack.hpp"
+#include "records/hall_of_fame.hpp"
+#include "records/level_progress.hpp"
+#include "records/options.hpp"
+#include "support/app_script.hpp"
+#include "support/json_fields.hpp"
+#include "support/temp_dir.hpp"
+
+namespace burrowix {
+namespace {
+
+#ifdef BURROWIX_DATA_GENERATED
+
+using test::jsonInt;
+
+class EditorSim : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HallOfFame table;
+        ASSERT_TRUE(HallOfFameFile{work.file("score.dat")}.write(table, 0));
+        StoredOptions stored;
+        stored.difficulty = 2;
+        ASSERT_TRUE(writeOptionsFile(work.file("opt.dat"), stored));
+        LevelProgress progress;
+        ASSERT_TRUE(progress.write(work.file("li.dat")));
+    }
+
+    test::TempDir work;
+};
+
+// The editor's new 20 x 15 level at 40 px stands at the view's top-left: cell (x, y) is centred on
+// (20 + 40x, 104 + 40y). The palette's gold is its eighth entry, at (760, 156).
+const char* const kMakeALevel = "frames 2\nkey Esc\nframes 1\nclick 400 535\nframes 2\nstate\n"
+                                "key S\nclick 100 184\nclick 760 156\nclick 140 184\n"
+                                "down Control\nkey S\nup Control\nframes 2\nstate\n";
+const char* const kToOwnLevels = "key Esc\nframes 2\nkey Enter\nframes 40\nkey Up\nframes 40\nkey Up\nframes 40\n";
+const char* const kPlayTheNugget = "key Enter\nframes 80\nkey Space\nkey Space\nms 1100\nkey Space\nkey Space\n"
+                                   "ms 1100\ndown Right\nms 1000\nup Right\nms 600\n";
+
+TEST_F(EditorSim, ALevelMadeInTheEditorIsSavedAndPlayedFromTheLevelChoice)
+{
+    const auto s = test::runAppScript(BURROWIX_GAME_DIR, work.path(),
+                                      std::string(kMakeALevel) + kToOwnLevels + kPlayTheNugget + "state\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 12) << "the Editor button opens the editor";
+    EXPECT_EQ(jsonInt(s[1], "screen"), 12) << "S, the clicks and Ctrl+S stay in the editor";
+
+    OwnLevelPackState pack;
+    pack.file.path = work.file(kOwnLevelsFileName);
+    ASSERT_EQ(pack.load(), 1u) << "Ctrl+S saved one level";
+    EXPECT_EQ(pack.levels[0].file.startX, 2);
+    EXPECT_EQ(pack.levels[0].file.startY, 2);
+
+    EXPECT_NE(s[2].find("\"goldCollected\":1"), std::string::npos) << s[2];
+    EXPECT_NE(s[2].find("\"digger\":[3,2]"), std::string::npos) << "the own level as drawn: " << s[2];
+}
+
+#endif
+
+} // namespace
+} // namespace burrowix
