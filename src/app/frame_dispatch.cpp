@@ -193,6 +193,8 @@ void closeWork()
     effectBank.releaseAllEffects();
     if (standardPack)
         standardPack->removeTempFiles();
+    if (menuHooks().closeWork)
+        menuHooks().closeWork();
     // A test play's record and choices are not the player's: theirs are saved.
     abandonTestPlay();
     saveRecordFiles();

@@ -76,6 +76,8 @@ struct MenuHooks {
     Surface* (*snapshotSurface)() = nullptr;
     // Shows the level-choice widgets of the moment (the dialog's buttons while it is open).
     void (*showLevelChoiceWidgets)() = nullptr;
+    // Keeps what the menus hold unsaved (the editor's work in progress) when the program closes.
+    void (*closeWork)() = nullptr;
 };
 
 void registerScreen(int screen, const ScreenEntry& entry);

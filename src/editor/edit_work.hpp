@@ -58,7 +58,8 @@ inline constexpr std::int32_t kEditWorkInterval = 20000;
 // row) and stay in problem() for the screen to show.
 class EditWorkKeeper {
 public:
-    explicit EditWorkKeeper(std::string path = kEditWorkFileName) : path_(std::move(path)) {}
+    EditWorkKeeper() : path_(kEditWorkFileName) {}
+    explicit EditWorkKeeper(std::string path) : path_(std::move(path)) {}
 
     const std::string& path() const { return path_; }
 

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "app/screen_flow.hpp"
+#include "app/own_level_pack.hpp"
 #include "app/screen_table.hpp"
+#include "app/test_play.hpp"
 #include "editor/edit_checks.hpp"
 #include "editor/edit_palette.hpp"
-#include "menus/editor_panel_hooks.hpp"
 #include "menus/editor_saving.hpp"
 #include "menus/editor_state.hpp"
 #include "menus/editor_tiles.hpp"
@@ -25,7 +26,6 @@
 namespace burrowix {
 
 EditorScreenState editorScreen;
-EditorPanelHooks editorPanelHooks;
 
 namespace {
 
@@ -35,22 +35,64 @@ constexpr int kStatusY = 546, kCheckY = 566, kMessageY = 586;
 
 bool controlHeld = false;
 
+EditWorkPlace workPlace(const EditorScreenState& s)
+{
+    EditWorkPlace place;
+    if (s.ownIndex >= 0)
+        place.ownLevel = std::size_t(s.ownIndex);
+    place.view = {s.cellSize, s.scrollX / s.cellSize, s.scrollY / s.cellSize};
+    return place;
+}
+
+// The first entry in a run reads the work kept last time (or starts a new level).
+void openWork(EditorScreenState& s)
+{
+    s.workOpened = true;
+    std::string message;
+    const EditWorkPlace place = s.work.open(s.editor, message);
+    const std::size_t ownLevels = ownLevelPack.load();
+    s.ownIndex = place.ownLevel && *place.ownLevel < ownLevels ? int(*place.ownLevel) : -1;
+    s.cellSize = kEditorZooms[0];
+    for (const int zoom : kEditorZooms)
+        if (zoom == place.view.cellSize)
+            s.cellSize = zoom;
+    s.scrollX = place.view.left * s.cellSize;
+    s.scrollY = place.view.top * s.cellSize;
+    // Work read back is not saved anywhere yet, unless it is the untouched new level.
+    if (s.editor.level() == blankLevel(kMinEditWidth, kMinEditHeight))
+        s.savedRevision = s.editor.revision();
+    else
+        s.savedRevision = s.editor.revision() + 1;
+    s.message = message;
+}
+
+void keepWork()
+{
+    EditorScreenState& s = editorScreen;
+    std::string error;
+    if (s.workOpened && !s.work.keep(s.editor, workPlace(s), error))
+        s.message = "work not kept: " + error;
+}
+
 void leave()
 {
-    if (editorPanelHooks.keepWorkInProgress)
-        editorPanelHooks.keepWorkInProgress(editorScreen.editor.level(), editorScreen.ownIndex);
+    keepWork();
     SetScreen(ScreenMainMenu);
 }
 
-void enter(int)
+void enter(int from)
 {
     EditorScreenState& s = editorScreen;
-    if (!s.editor.level().width) {
-        EditLevel level;
-        int index = -1;
-        if (editorPanelHooks.readWorkInProgress && editorPanelHooks.readWorkInProgress(level, index))
-            s.editor.load(std::move(level));
-        s.ownIndex = index;
+    if (!s.workOpened)
+        openWork(s);
+    else if (from == ScreenGame) {
+        const TestPlayOutcome outcome = lastTestPlay();
+        switch (outcome.end) {
+        case TestPlayEnd::Won: s.message = outcome.solutionKept ? "test play won, kept as the solution" : "test play won"; break;
+        case TestPlayEnd::Lost: s.message = "test play lost"; break;
+        case TestPlayEnd::Left: s.message = "test play left"; break;
+        case TestPlayEnd::None: break;
+        }
     }
     clampEditorScroll(s);
     editorTiles.build();
@@ -92,9 +134,26 @@ void drawLine(Surface* target, int y, const std::string& text, std::uint32_t col
     drawText(kFontSmall, 0, 1, kAlignStart, kAlignCentre, target, 8, y, text.c_str(), color);
 }
 
+// A still screen draws when something changed, so a change is kept at the latest at the first
+// frame 20 s after it (and on leaving and at close in any case).
 void drawFrame(Surface* back)
 {
+    EditorScreenState& s = editorScreen;
+    if (s.workOpened)
+        s.work.keepFromTimeToTime(s.editor, workPlace(s), app.frameClock);
     drawEditorScreen(back);
+}
+
+// While the properties panel is open it takes every key, character and mouse message.
+bool toPanel(const Message& message)
+{
+    EditorScreenState& s = editorScreen;
+    return s.props.open && editorPropsEvent(s.props, message, s.editor);
+}
+
+void charInput(const Message& message)
+{
+    toPanel(message);
 }
 
 void updateHover(EditorScreenState& s, int x, int y)
@@ -110,6 +169,8 @@ void keyDown(const Message& message)
 {
     EditorScreenState& s = editorScreen;
     const std::uint32_t key = message.wParam;
+    if (toPanel(message))
+        return;
     if (key == Key::Control) {
         controlHeld = true;
         return;
@@ -128,12 +189,16 @@ void keyDown(const Message& message)
 
 void keyUp(const Message& message)
 {
+    if (toPanel(message))
+        return;
     if (message.wParam == Key::Control)
         controlHeld = false;
 }
 
 void mouseWheel(int notches)
 {
+    if (toPanel({MessageType::MouseWheel, std::uint32_t(notches), mousePosition(app.mouseX, app.mouseY)}))
+        return;
     scrollEditorView(editorScreen, 0, -notches * editorScreen.cellSize * 3);
     updateHover(editorScreen, app.mouseX, app.mouseY);
 }
@@ -141,6 +206,8 @@ void mouseWheel(int notches)
 void pointerMoved(int x, int y)
 {
     EditorScreenState& s = editorScreen;
+    if (toPanel({MessageType::MouseMove, 0, mousePosition(x, y)}))
+        return;
     if (s.dragging) {
         s.scrollX = s.dragScrollX - (x - s.dragX);
         s.scrollY = s.dragScrollY - (y - s.dragY);
@@ -155,6 +222,8 @@ void leftButtonDown(const Message& message)
 {
     EditorScreenState& s = editorScreen;
     const int x = message.mouseX(), y = message.mouseY();
+    if (toPanel(message))
+        return;
     if (editorToolbarClick(s, x, y) || editorPaletteClick(s, x, y))
         return;
     updateHover(s, x, y);
@@ -165,6 +234,8 @@ void leftButtonDown(const Message& message)
 void otherButton(const Message& message)
 {
     EditorScreenState& s = editorScreen;
+    if (toPanel(message))
+        return;
     switch (message.type) {
     case MessageType::LeftButtonUp:
         updateHover(s, message.mouseX(), message.mouseY());
@@ -198,6 +269,13 @@ void drawEditorScreen(Surface* target)
     const std::string& check = checkLine(s);
     drawLine(target, kCheckY, check, check == "level passes the checks" ? kPassColor : kProblemColor);
     drawLine(target, kMessageY, s.message, kMessageColor);
+    if (s.props.open)
+        drawEditorProps(s.props, *target);
+}
+
+void keepEditorWork()
+{
+    keepWork();
 }
 
 void registerEditorScreen()
@@ -208,6 +286,7 @@ void registerEditorScreen()
     editor.drawFrame = drawFrame;
     editor.keyDown = keyDown;
     editor.keyUp = keyUp;
+    editor.charInput = charInput;
     editor.mouseWheel = mouseWheel;
     editor.leftButtonDown = leftButtonDown;
     editor.otherButton = otherButton;

@@ -9,4 +9,7 @@ class Surface;
 // `editorScreen`, with the tiles built.
 void drawEditorScreen(Surface* target);
 
+// Keeps the editor's work in progress, once it was opened in this run (the close work calls it).
+void keepEditorWork();
+
 } // namespace burrowix

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/edit_work.hpp"
 #include "editor/level_editor.hpp"
+#include "menus/editor_props_panel.hpp"
 
 namespace burrowix {
 
@@ -21,6 +23,12 @@ struct EditorScreenState {
     Brush brush{KindStone, 0};
     std::int32_t blockLook = 0;
     int cellSize = 40;
+    // The properties panel over the screen (title, hint, theme, goals, size) while it is open.
+    EditorPropsPanel props;
+    // The work in progress in the player folder; read at the first entry, kept on leaving, at
+    // close and a while after a change.
+    EditWorkKeeper work;
+    bool workOpened = false;
     // The level pixel (at the current cell size) shown at the view's top-left corner.
     int scrollX = 0, scrollY = 0;
     // The own level the edited one was opened from or last saved as; -1 for a level not saved yet.

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <iterator>
 
-#include "menus/editor_panel_hooks.hpp"
+#include "app/test_play.hpp"
 #include "menus/editor_saving.hpp"
 #include "menus/editor_view.hpp"
 #include "platform/system/messages.hpp"
@@ -44,12 +44,7 @@ constexpr NewSize kNewSizes[] = {{20, 15}, {40, 22}, {60, 40}, {100, 100}, {200,
 
 void testPlay(EditorScreenState& s)
 {
-    if (!editorPanelHooks.startTestPlay) {
-        s.message = "test play is not in this build";
-        return;
-    }
-    s.message.clear();
-    editorPanelHooks.startTestPlay(s.editor.level(), s.difficulty);
+    s.message = startTestPlay(s.editor.level(), s.difficulty, -1, s.ownIndex < 0 ? 0 : s.ownIndex);
 }
 
 void nextNewSize(EditorScreenState& s)
@@ -143,10 +138,7 @@ void runEditorCommand(EditorScreenState& s, EditorCommand command)
     case EditorCommand::New: newBlankLevel(s); break;
     case EditorCommand::Size: nextNewSize(s); break;
     case EditorCommand::Properties:
-        if (editorPanelHooks.openProperties)
-            editorPanelHooks.openProperties(s.editor);
-        else
-            s.message = "the properties panel is not in this build";
+        openEditorProps(s.props, s.editor);
         break;
     case EditorCommand::Difficulty: s.difficulty = (s.difficulty + 1) % 3; break;
     case EditorCommand::TestPlay: testPlay(s); break;

@@ -2,6 +2,7 @@
 
 #include "app/screen_table.hpp"
 #include "menus/difficulty_dialog.hpp"
+#include "menus/editor_screen.hpp"
 #include "menus/editor_state.hpp"
 #include "menus/editor_tiles.hpp"
 #include "menus/help_state.hpp"
@@ -44,6 +45,7 @@ void registerMenuScreens()
     hooks.difficultyDialogState = [] { return levelChoice.difficultyDialogState; };
     hooks.snapshotSurface = [] { return levelChoiceSnapshot.get(); };
     hooks.showLevelChoiceWidgets = showLevelChoiceWidgets;
+    hooks.closeWork = keepEditorWork;
     registerMenuHooks(hooks);
 }
 
