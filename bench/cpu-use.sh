@@ -26,7 +26,7 @@ done
 [[ -x $game_dir/burrowix ]] || { echo "cpu-use: no game in $game_dir; build first" >&2; exit 2; }
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill -KILL $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # The game writes its options and records on close: it runs in a folder of links to the build's
 # packs and fonts, so the build's own folder is left alone.
 play_dir=$work/game
@@ -38,6 +38,22 @@ export SDL_AUDIODRIVER=dummy
 ticks=$(getconf CLK_TCK)
 # Processor time (user + system) of a process and its threads, in clock ticks.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# stop PID: asks the process to end, gives it GRACE seconds (a program may ignore the request),
+# then kills it; reaps it either way.
+grace=${GRACE:-3}
+stop() {
+  local pid=$1 state
+  kill "$pid" 2>/dev/null || true
+  for _ in $(seq $((grace * 10))); do
+    # Gone, or ended and waiting to be reaped.
+    state=$(sed -E 's/.*\) ([A-Za-z]).*/\1/' "/proc/$pid/stat" 2>/dev/null) || break
+    [[ $state == Z ]] && break
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
 
 # measure NAME COMMAND...: starts the command, optionally runs $SETUP, prints the CPU share.
 measure() {
@@ -54,8 +70,7 @@ measure() {
   before=$(cpu_ticks "$pid")
   sleep "$measure"
   after=$(cpu_ticks "$pid")
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  stop "$pid"
   awk -v n="$name" -v d=$((after - before)) -v t="$ticks" -v s="$measure" \
     'BEGIN { printf "%-44s %5.1f %%\n", n, 100 * d / t / s }'
 }
@@ -89,8 +104,7 @@ first_frames() {
       grep -q 'first frame shown' "$work/start.log" && break
       sleep 0.1
     done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    stop "$pid"
     line=$(grep -m1 'first frame shown' "$work/start.log" || true)
     [[ -n $line ]] || { echo "run $run: no start-up log line"; continue; }
     echo "  $line"

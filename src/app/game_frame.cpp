@@ -13,6 +13,7 @@
 #include "state/game_screen_state.hpp"
 #include "state/picture_tables.hpp"
 #include "state/screen_flow_state.hpp"
+#include "world/background_block.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/digger.hpp"
 #include "world/world.hpp"
@@ -76,6 +77,13 @@ bool stepGameWorld(Surface* backBuffer)
         drawFailedFireCue(w, *world.theDigger, backBuffer);
     runHud(w, *world.theDigger, backBuffer);
     return in.running;
+}
+
+bool gameFrameCoversScreen()
+{
+    // A scroll under way moves the blocks in the step before they are drawn.
+    return !app.paused && !replayIsPlaying() && world.theWorld && world.theDigger && !world.theWorld->scrolling &&
+           backgroundCoversScreen(*world.theWorld);
 }
 
 void RunGameFrame(Surface* backBuffer)

@@ -13,6 +13,11 @@ void RunGameFrame(Surface* backBuffer);
 // true when play ran (no panel held the game).
 bool stepGameWorld(Surface* backBuffer);
 
+// The next RunGameFrame draws the level's background over the whole screen before anything else,
+// so a clear before it would be overdrawn: play (no replay, no pause) with background blocks that
+// cover the screen and do not glide before they are drawn.
+bool gameFrameCoversScreen();
+
 // Step of the pointer's animation.
 inline constexpr int kPointerStep = 100;
 inline constexpr int kPointerFrames = 11;

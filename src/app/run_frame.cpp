@@ -4,6 +4,7 @@
 
 #include "app/attract_mode.hpp"
 #include "app/frame_dispatch.hpp"
+#include "app/game_frame.hpp"
 #include "app/screen_table.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
@@ -30,7 +31,17 @@ DisplayResult clearSurface(Surface* target)
     }
 }
 
-// The frame's clear, and the screen's full-screen background with it when it has one: a picture
+// What a clear would report for the back buffer, without clearing it.
+DisplayResult readyBackBuffer(const Surface* back)
+{
+    for (;;) {
+        const DisplayResult r = back->checkReady();
+        if (r != DisplayResult::StillDrawing)
+            return r;
+    }
+}
+
+// The frame's clear (unless the game's level covers the whole frame), and the screen's full-screen background with it when it has one: a picture
 // covering the whole frame is composed with the clear colour in one pass instead of clearing the
 // frame and then overwriting it.
 DisplayResult clearFrame(Surface* back)
@@ -40,6 +51,9 @@ DisplayResult clearFrame(Surface* back)
     const Surface* picture = index >= 0 && std::size_t(index) < thePictures.interfaceImages.size()
                                  ? thePictures.interfaceImages[std::size_t(index)].get()
                                  : nullptr;
+    if (!picture && app.currentScreen == ScreenGame && app.worldReady && app.cellSize == 40 &&
+        gameFrameCoversScreen())
+        return readyBackBuffer(back);
     const Surface* clear = app.clearPicture;
     if (picture && clear && picture->width() >= back->width() && picture->height() >= back->height() &&
         !clear->isLost() && !picture->isLost())

@@ -339,6 +339,14 @@ std::unique_ptr<MixerBuffer> Mixer::createRingBuffer(const WaveFormat& format, s
 void Mixer::mix(std::int16_t* out, int frames)
 {
     std::lock_guard guard(lock_);
+    // Nothing sounding: the output is silence, without summing and converting it.
+    const bool sounding = std::any_of(buffers_.begin(), buffers_.end(), [](const MixerBuffer* b) {
+        return b->playing_ && b->samples_ && b->frames_ != 0;
+    });
+    if (!sounding) {
+        std::fill(out, out + 2 * std::max(frames, 0), std::int16_t(0));
+        return;
+    }
     while (frames > 0) {
         const int n = std::min(frames, kChunkFrames);
         float* acc = accumulator_.data();

@@ -32,26 +32,59 @@ int coveringGridOffset(int offset, int blocks, int levelCells, int viewCell, int
     return gridEnd < shown ? std::min(0, shown - blocks * 5 * cellSize) : offset;
 }
 
+// The game screen's (cell size 40) sheet and rectangle of picture `pictureNumber`'s part `source`
+// in the current level's look; null for a picture number that shows nothing.
+Surface* gameTile(std::int32_t pictureNumber, const Rect& source, Rect& r)
+{
+    const int column = pictureNumber == kEyesPicture ? 0 : pictureNumber;
+    if (column < 0 || column > 3)
+        return nullptr;
+    const int m = currentLevelLook();
+    Surface* sheet = m < 3 ? thePictures.spriteImages[kSlotBackground].get() : thePictures.spriteImages[kSlotBlockBackground].get();
+    const int band = m < 3 ? m : m - 3;
+    r = Rect{source.left + column * 200, source.top + band * 200, source.right + column * 200,
+             source.bottom + band * 200};
+    return sheet;
+}
+
 } // namespace
 
 void BackgroundBlock::drawPicture(int x, int y, std::int32_t pictureNumber, const Rect& source, Surface* target,
                                   int cellSize) const
 {
-    const int m = currentLevelLook();
     if (cellSize == 20) {
+        const int m = currentLevelLook();
         Surface* small = thePictures.interfaceImages[kPreviewBackgroundImage].get();
         const Rect r{source.left + m * 100, source.top, source.right + m * 100, source.bottom};
         blitFast(target, x, y, small, &r, false);
         return;
     }
-    const int column = pictureNumber == kEyesPicture ? 0 : pictureNumber;
-    if (column < 0 || column > 3)
-        return;
-    Surface* sheet = m < 3 ? thePictures.spriteImages[kSlotBackground].get() : thePictures.spriteImages[kSlotBlockBackground].get();
-    const int band = m < 3 ? m : m - 3;
-    const Rect r{source.left + column * 200, source.top + band * 200, source.right + column * 200,
-                 source.bottom + band * 200};
-    blitFast(target, x, y, sheet, &r, false);
+    Rect r;
+    if (Surface* sheet = gameTile(pictureNumber, source, r))
+        blitFast(target, x, y, sheet, &r, false);
+}
+
+bool backgroundCoversScreen(const World& w)
+{
+    if (w.cellSize != 40 || world.theWorld.get() != &w)
+        return false;
+    std::int64_t covered = 0;
+    for (int bx = 0; bx < w.blocksAcross; ++bx)
+        for (int by = 0; by < w.blocksDown; ++by) {
+            const BackgroundBlock& block = w.blocks[std::size_t(by) * std::size_t(w.blocksAcross) + std::size_t(bx)];
+            int x = 0, y = 0;
+            Rect source;
+            if (!block.screenPlace(bx, by, x, y, source))
+                continue;
+            Rect r;
+            const Surface* sheet = gameTile(block.picture, source, r);
+            if (!sheet || sheet->isLost() || r.left < 0 || r.top < 0 || r.right > sheet->width() ||
+                r.bottom > sheet->height())
+                return false;
+            covered += std::int64_t(source.width()) * source.height();
+        }
+    // The blocks' parts on the screen never overlap, so they cover it when their areas add up to it.
+    return covered == std::int64_t(kScreenWidth) * kScreenHeight;
 }
 
 // The cell size of the world the blocks belong to.

@@ -42,4 +42,11 @@ public:
                              int cellSize) const;
 };
 
+struct World;
+
+// The game screen's background blocks of `w` (the current world) draw over every pixel of the
+// screen: each part on the screen comes whole from a picture that is there, and the parts add up
+// to the screen. Whatever was drawn before them is hidden then.
+bool backgroundCoversScreen(const World& w);
+
 } // namespace burrowix

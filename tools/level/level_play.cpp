@@ -225,7 +225,11 @@ int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std:
             }
             app.frameClock = now;
             Surface* back = theDisplay.backBuffer.get();
-            if (blitStretch(back, nullptr, app.clearPicture, &kClearPixel, false) == DisplayResult::SurfaceLost) {
+            // The level's background covers the frame most of the time: then the clear would be overdrawn.
+            const DisplayResult cleared = gameFrameCoversScreen()
+                                              ? back->checkReady()
+                                              : blitStretch(back, nullptr, app.clearPicture, &kClearPixel, false);
+            if (cleared == DisplayResult::SurfaceLost) {
                 restoreAllSurfaces(theDisplay);
                 continue;
             }

@@ -239,6 +239,17 @@ WindowSurfacePresenter::WindowSurfacePresenter(SDL_Window* window, const Scaling
 {
 }
 
+bool WindowSurfacePresenter::lockPixels(SDL_Surface* target)
+{
+    return !SDL_MUSTLOCK(target) || SDL_LockSurface(target) == 0;
+}
+
+void WindowSurfacePresenter::unlockPixels(SDL_Surface* target)
+{
+    if (SDL_MUSTLOCK(target))
+        SDL_UnlockSurface(target);
+}
+
 DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
 {
     if (backBuffer.bitsPerPixel() != 32)
@@ -259,13 +270,19 @@ DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
         SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
         changes_.forgetAll();
     }
-    const std::vector<RowRange>& rows = changes_.changedRows(backBuffer);
-    if (rows.empty() || dest_.empty())
+    if (dest_.empty())
         return DisplayResult::Ok;
+    // Locked before the changed rows are taken: taking them counts them as shown, so a frame that
+    // then could not be written would never be sent.
+    if (!lockPixels(target))
+        return DisplayResult::StillDrawing;
+    const std::vector<RowRange>& rows = changes_.changedRows(backBuffer);
+    if (rows.empty()) {
+        unlockPixels(target);
+        return DisplayResult::Ok;
+    }
     const bool wholeWindow = rows.size() == 1 && rows[0].top == 0 && rows[0].bottom == backBuffer.height();
 
-    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
-        return DisplayResult::StillDrawing;
     if (sameLayout) {
         for (const RowRange& band : rows)
             scaleRows(backBuffer.row(0), backBuffer.width(), backBuffer.height(), backBuffer.pitchWords(), band,
@@ -287,8 +304,7 @@ DisplayResult WindowSurfacePresenter::present(const Surface& backBuffer)
             }
         }
     }
-    if (SDL_MUSTLOCK(target))
-        SDL_UnlockSurface(target);
+    unlockPixels(target);
 
     int status;
     if (wholeWindow) {

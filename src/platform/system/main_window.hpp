@@ -22,6 +22,7 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Surface;
 
 namespace burrowix {
 
@@ -95,6 +96,11 @@ class WindowSurfacePresenter : public WindowPresenterBase {
 public:
     WindowSurfacePresenter(SDL_Window* window, const ScalingMode* scaling, std::string pathName);
     DisplayResult present(const Surface& backBuffer) override;
+
+protected:
+    // Makes the window's pixels writable; false while the display server holds them.
+    virtual bool lockPixels(SDL_Surface* target);
+    virtual void unlockPixels(SDL_Surface* target);
 
 private:
     SDL_Window* window_;

@@ -120,6 +120,52 @@ TEST_F(WindowPresenterTest, ALargerWindowShowsTheScaledFrameWithBlackBars)
     EXPECT_EQ(windowPixel(950, 680), 0u);
 }
 
+// A window whose pixels the display server holds for the next `busyLocks` attempts.
+class BusyWindowPresenter : public WindowSurfacePresenter {
+public:
+    using WindowSurfacePresenter::WindowSurfacePresenter;
+    int busyLocks = 0;
+
+protected:
+    bool lockPixels(SDL_Surface* target) override
+    {
+        if (busyLocks > 0) {
+            --busyLocks;
+            return false;
+        }
+        return WindowSurfacePresenter::lockPixels(target);
+    }
+};
+
+TEST_F(WindowPresenterTest, AFrameTheBusyWindowRefusedIsSentWhenItIsFree)
+{
+    ASSERT_NE(openWindow(800, 600), nullptr);
+    const ScalingMode fit = ScalingMode::Fit;
+    BusyWindowPresenter presenter(window_, &fit, "window surface");
+    Surface frame(800, 600);
+    paintPattern(frame, 5);
+    ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
+
+    for (int x = 0; x < 800; ++x)
+        frame.setPixel(x, 200, 0x00FF00);
+    presenter.busyLocks = 1;
+    EXPECT_EQ(presenter.present(frame), DisplayResult::StillDrawing);
+    ASSERT_EQ(presenter.present(frame), DisplayResult::Ok);
+    expectWindowShows(frame, {0, 0, 800, 600});
+
+    // Through presentFrame, which tries again while the window is busy.
+    Display display;
+    auto owned = std::make_unique<BusyWindowPresenter>(window_, &fit, "window surface");
+    BusyWindowPresenter* busy = owned.get();
+    ASSERT_EQ(setUpDisplay(display, std::move(owned)), DisplayResult::Ok);
+    paintPattern(*display.backBuffer, 6);
+    busy->busyLocks = 3;
+    EXPECT_EQ(presentFrame(display), DisplayResult::Ok);
+    expectWindowShows(*display.backBuffer, {0, 0, 800, 600});
+    EXPECT_EQ(busy->busyLocks, 0);
+    display.reset();
+}
+
 TEST_F(WindowPresenterTest, RendererPathShowsTheSameFrame)
 {
     ASSERT_NE(openWindow(800, 600), nullptr);
