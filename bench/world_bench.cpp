@@ -210,7 +210,7 @@ constexpr int kBigSide = 1000;
 // A 1000 x 1000 level of earth with long tunnels every tenth row. About 1 % of its cells can move:
 // Walkers and Crawlers in the tunnels, which never come to rest, and stones over short shafts, which
 // fall and settle (the level is set up again every few hundred frames, so some always fall). The
-// digger walks along its own tunnel, so the view scrolls.
+// digger walks to and fro along a tunnel of its own, so the view scrolls.
 LevelFile bigLevel()
 {
     LevelFile f;
@@ -231,16 +231,20 @@ LevelFile bigLevel()
                     at(x, y) = g.draw() % 2 ? 11 : 6; // a Walker or a Crawler
             }
         }
-    for (int y = 10; y < kBigSide - 10; y += 10) // stones over shafts of four cells
+    for (int x = 1; x < 260; ++x)
+        at(x, 503) = 4; // the digger's own tunnel, out of the enemies' way
+    for (int y = 10; y < kBigSide - 10; y += 10) // stones over shafts of three cells, above earth
         for (int x = 3 + (y / 10) % 7; x < kBigSide - 3; x += 7) {
+            if (y == 500 && x < 262)
+                continue; // none falls into the digger's tunnel
             at(x, y) = 1;
-            for (int k = 1; k <= 4 && y + k < kBigSide - 2; ++k)
+            for (int k = 1; k <= 3 && y + k < kBigSide - 2; ++k)
                 if (at(x, y + k) == 0)
                     at(x, y + k) = 4;
         }
     f.blocks.assign(std::size_t(f.blocksAcross() * f.blocksDown()), 0);
     f.startX = 20;
-    f.startY = 505;
+    f.startY = 503;
     f.goldGoalOn = 1;
     f.goldGoal = 1000000;
     return f;

@@ -73,9 +73,9 @@ public:
     }
 
     // Each chain pass looks at every exploding cell in index order; a cell marked ahead of the one
-    // being looked at is reached in the same pass. Only exploding cells spread, and every cell that
-    // becomes one is marked here (a touch) or copied into by a move (a touch), so the blast set holds
-    // them all; the set's other cells are passed over as the full scan passes them.
+    // being looked at is reached in the same pass. Only exploding cells of a chaining kind spread;
+    // a cell becomes one only by being marked here or moved into (both touch it), so the blast set
+    // holds them all; the set's other cells are passed over as the full scan passes them.
     void chain(int passes, bool withShots)
     {
         int around[8];
@@ -147,6 +147,9 @@ void clearExploding(World& w)
         }
         c.clear(0);
         touchCell(w, i);
+        // Emptied, the cell stays as clear(0) leaves it until something writes it again, which
+        // touches it: until then neither this nor a chain has anything to do there.
+        a.clear(ActiveCells::Blasts, i);
     });
 }
 
