@@ -9,6 +9,9 @@
 // gravity, the digger's step) on a level of loose stones, gold, bombs, mines, TNT and many enemies
 // in open caves, with a chained explosion set off every 40 frames; the level is rebuilt (untimed)
 // every 600 frames so it stays busy, and the digger is kept in super mode so it keeps walking.
+// The third is the full game frame on a 1000 x 1000 level with about 1 % of its cells able to move
+// (enemies in long tunnels, stones over shafts). Each measurement is printed beside the same run with
+// every pass visiting every cell (the world's full-scan switch), and their ratio.
 // With --state it prints, instead of the figures, one JSON line per measurement with the frame count
 // and the final state of the world: the tests compare it with a recording so the rules cannot change
 // unnoticed.
@@ -151,7 +154,7 @@ Figures summarise(std::vector<double> times, const std::vector<long>& allocation
 }
 
 // The full game frame; returns the figures and counts the explosions and level rebuilds.
-Figures fullFrameBench(int& explosions, long& movingCells)
+Figures fullFrameBench(bool fullScan, int& explosions, long& movingCells)
 {
     constexpr int kRebuildEvery = 600;
     constexpr int kBlastEvery = 40;
@@ -168,6 +171,7 @@ Figures fullFrameBench(int& explosions, long& movingCells)
             world.theWorld = std::make_unique<World>();
             world.theWorld->live = &theRecords.hallOfFame;
             setUpLevel(*world.theWorld, fallingLevel(g), 0, 40, theCatalogue.difficulty);
+            world.theWorld->fullScan = fullScan;
             gameScreen.frozen = 0;
             gameScreen.pressArrow(direction);
         }
@@ -199,6 +203,170 @@ Figures fullFrameBench(int& explosions, long& movingCells)
             movingCells += c.moving;
     }
     return summarise(times, allocations);
+}
+
+constexpr int kBigSide = 1000;
+
+// A 1000 x 1000 level of earth with long tunnels every tenth row. About 1 % of its cells can move:
+// Walkers and Crawlers in the tunnels, which never come to rest, and stones over short shafts, which
+// fall and settle (the level is set up again every few hundred frames, so some always fall). The
+// digger walks to and fro along a tunnel of its own, so the view scrolls.
+LevelFile bigLevel()
+{
+    LevelFile f;
+    f.width = kBigSide;
+    f.height = kBigSide;
+    f.kinds.assign(std::size_t(kBigSide) * kBigSide, 0);
+    f.params.assign(f.kinds.size(), 0);
+    RandomGenerator g;
+    auto at = [&f](int x, int y) -> std::int32_t& { return f.kinds[std::size_t(y) * kBigSide + std::size_t(x)]; };
+    for (int y = 0; y < kBigSide; ++y)
+        for (int x = 0; x < kBigSide; ++x) {
+            if (x == 0 || y == 0 || x == kBigSide - 1 || y >= kBigSide - 2) {
+                at(x, y) = 2;
+                f.params[std::size_t(y) * kBigSide + std::size_t(x)] = 3;
+            } else if (y % 10 == 5) {
+                at(x, y) = 4;
+                if (x % 12 == 6)
+                    at(x, y) = g.draw() % 2 ? 11 : 6; // a Walker or a Crawler
+            }
+        }
+    for (int x = 1; x < 260; ++x)
+        at(x, 503) = 4; // the digger's own tunnel, out of the enemies' way
+    for (int y = 10; y < kBigSide - 10; y += 10) // stones over shafts of three cells, above earth
+        for (int x = 3 + (y / 10) % 7; x < kBigSide - 3; x += 7) {
+            if (y == 500 && x < 262)
+                continue; // none falls into the digger's tunnel
+            at(x, y) = 1;
+            for (int k = 1; k <= 3 && y + k < kBigSide - 2; ++k)
+                if (at(x, y + k) == 0)
+                    at(x, y + k) = 4;
+        }
+    f.blocks.assign(std::size_t(f.blocksAcross() * f.blocksDown()), 0);
+    f.startX = 20;
+    f.startY = 503;
+    f.goldGoalOn = 1;
+    f.goldGoal = 1000000;
+    return f;
+}
+
+struct BigFigures {
+    Figures figures;
+    double activeCells = 0; // per frame, in the gravity set after the frame
+    long cells = 0;
+};
+
+// The full game frame on the big level, `frames` frames, set up again (untimed) every 300.
+BigFigures bigLevelBench(bool fullScan, int frames)
+{
+    constexpr int kRebuildEvery = 300;
+    std::vector<double> times;
+    std::vector<long> allocations;
+    Surface* back = theDisplay.backBuffer.get();
+    const Rect clearPixel{0, 0, 1, 1};
+    const LevelFile level = bigLevel();
+    int direction = 2;
+    double active = 0;
+    BigFigures out;
+    for (int frame = 0; frame < frames; ++frame) {
+        if (frame % kRebuildEvery == 0) {
+            world.theWorld = std::make_unique<World>();
+            world.theWorld->live = &theRecords.hallOfFame;
+            setUpLevel(*world.theWorld, level, 0, 40, theCatalogue.difficulty);
+            world.theWorld->fullScan = fullScan;
+            gameScreen.frozen = 0;
+            direction = 2;
+            gameScreen.pressArrow(direction);
+        }
+        World& w = *world.theWorld;
+        Digger& d = *world.theDigger;
+        if (!d.moving && (d.x >= 200 || d.x <= 2)) {
+            direction = 2 - direction;
+            gameScreen.pressArrow(direction);
+        }
+        app.frameClock += 26;
+        const long before = gAllocations.load();
+        const auto start = std::chrono::steady_clock::now();
+
+        blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
+        RunGameFrame(back);
+
+        const auto end = std::chrono::steady_clock::now();
+        // The first frame after a set-up looks at every cell once; it is not a frame of play.
+        if (frame % kRebuildEvery != 0) {
+            times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            allocations.push_back(gAllocations.load() - before);
+        }
+        if (!fullScan)
+            active += double(w.active.count(ActiveCells::Gravity));
+        out.cells = w.cellCount();
+    }
+    out.figures = summarise(times, allocations);
+    out.activeCells = active / frames;
+    return out;
+}
+
+// The bench's first measurement: the digger's walk through the busy level with the view's steps and
+// drawing (its own glide loop, as before the passes visited only active cells).
+Figures walkBench(bool fullScan)
+{
+    world.theWorld = std::make_unique<World>();
+    world.theWorld->live = &theRecords.hallOfFame;
+    setUpLevel(*world.theWorld, busyLevel(), 0, 40, theCatalogue.difficulty);
+    World& w = *world.theWorld;
+    w.fullScan = fullScan;
+    gameScreen.frozen = 0;
+    Surface* back = theDisplay.backBuffer.get();
+    const Rect clearPixel{0, 0, 1, 1};
+
+    std::vector<double> times;
+    std::vector<long> allocations;
+    times.reserve(kFrames);
+    allocations.reserve(kFrames);
+    int direction = 2;
+    gameScreen.pressArrow(direction);
+    for (int frame = 0; frame < kFrames; ++frame) {
+        Digger& d = *world.theDigger;
+        if (!d.moving && (d.x >= kWidth - 3 || d.x <= 2)) {
+            direction = 2 - direction;
+            gameScreen.pressArrow(direction);
+        }
+        app.frameClock += 26;
+        const long before = gAllocations.load();
+        const auto start = std::chrono::steady_clock::now();
+
+        if (d.moving || w.scrolling)
+            diggerGlide(w, d);
+        for (int x = 0; x < w.width; ++x)
+            for (int y = 0; y < w.height; ++y)
+                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
+        blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
+        FrameInput in;
+        in.now = app.frameClock;
+        in.view = drawRange(w);
+        in.levelChoice = app.currentScreen == ScreenLevelChoice;
+        in.magnifierOn = screenFlow.magnifierOn;
+        stepViewCells(w, &d, in, back);
+        updateHitBlink(d, false);
+        diggerPictureStep(w, d, app.frameClock, false);
+        drawDigger(w, d, back);
+        diggerStep(w, d, true, heldArrows());
+        w.events.clear();
+
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        allocations.push_back(gAllocations.load() - before);
+    }
+    return summarise(times, allocations);
+}
+
+// Every measurement starts from the same program state, so the two ways of stepping do the same work.
+Ticks gClockAtStart = 0;
+void freshStart()
+{
+    app.frameClock = gClockAtStart;
+    theRecords.startNewGameValues();
+    theRandom.reset();
 }
 
 // The frame count and the world's final state, timings left out, so the line is the same on every run.
@@ -257,73 +425,55 @@ int main(int argc, char** argv)
     app.cellSize = 40;
     app.currentScreen = ScreenGame;
     app.frameInterval = 25;
-    theRecords.startNewGameValues();
-    theRandom.reset();
-    world.theWorld = std::make_unique<World>();
-    world.theWorld->live = &theRecords.hallOfFame;
-    setUpLevel(*world.theWorld, busyLevel(), 0, 40, theCatalogue.difficulty);
-    World& w = *world.theWorld;
-    gameScreen.frozen = 0;
-    Surface* back = theDisplay.backBuffer.get();
-    const Rect clearPixel{0, 0, 1, 1};
-
-    std::vector<double> times;
-    std::vector<long> allocations;
-    times.reserve(kFrames);
-    allocations.reserve(kFrames);
-    int direction = 2;
-    gameScreen.pressArrow(direction);
-    for (int frame = 0; frame < kFrames; ++frame) {
-        Digger& d = *world.theDigger;
-        if (!d.moving && (d.x >= kWidth - 3 || d.x <= 2)) {
-            direction = 2 - direction;
-            gameScreen.pressArrow(direction);
-        }
-        app.frameClock += 26;
-        const long before = gAllocations.load();
-        const auto start = std::chrono::steady_clock::now();
-
-        if (d.moving || w.scrolling)
-            diggerGlide(w, d);
-        for (int x = 0; x < w.width; ++x)
-            for (int y = 0; y < w.height; ++y)
-                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
-        blitStretch(back, nullptr, app.clearPicture, &clearPixel, false);
-        FrameInput in;
-        in.now = app.frameClock;
-        in.view = drawRange(w);
-        in.levelChoice = app.currentScreen == ScreenLevelChoice;
-        in.magnifierOn = screenFlow.magnifierOn;
-        stepViewCells(w, &d, in, back);
-        updateHitBlink(d, false);
-        diggerPictureStep(w, d, app.frameClock, false);
-        drawDigger(w, d, back);
-        diggerStep(w, d, true, heldArrows());
-        w.events.clear();
-
-        const auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-        allocations.push_back(gAllocations.load() - before);
-    }
-    const Figures walk = summarise(times, allocations);
-    if (stateOnly)
-        printFinalState("world frame", kFrames, 0, 0);
-    else
-        std::printf("world frame, %d x %d cells, %d frames: median %.3f ms, worst %.3f ms, "
-                "heap allocations per frame %.3f (total %ld); digger ended at column %d\n",
-                kWidth, kHeight, kFrames, walk.median, walk.worst, walk.allocationsPerFrame, walk.totalAllocations,
-                world.theDigger->x);
-
     int explosions = 0;
     long movingCells = 0;
-    const Figures full = fullFrameBench(explosions, movingCells);
-    if (stateOnly)
+    gClockAtStart = app.frameClock;
+    if (stateOnly) {
+        // The recorded states: the second measurement goes on from where the first left the program.
+        freshStart();
+        walkBench(false);
+        printFinalState("world frame", kFrames, 0, 0);
+        fullFrameBench(false, explosions, movingCells);
         printFinalState("full game frame", kFrames, explosions, movingCells);
-    else
-        std::printf("full game frame, %d x %d cells, %d frames, %d chained explosions, %.1f cells moving per "
-                "frame: median %.3f ms, worst %.3f ms, heap allocations per frame %.3f (total %ld)\n",
+        world.reset();
+        closeGameHeadless();
+        return 0;
+    }
+
+    // Each measurement with the passes over the active cells, then with the full scans they replace.
+    freshStart();
+    const Figures walk = walkBench(false);
+    const int walkEnd = world.theDigger->x;
+    freshStart();
+    const Figures walkFull = walkBench(true);
+    std::printf("world frame, %d x %d cells, %d frames: median %.3f ms, worst %.3f ms, "
+                "heap allocations per frame %.3f (total %ld); digger ended at column %d; "
+                "full scan: median %.3f ms (active/full %.2f)\n",
+                kWidth, kHeight, kFrames, walk.median, walk.worst, walk.allocationsPerFrame, walk.totalAllocations,
+                walkEnd, walkFull.median, walk.median / walkFull.median);
+
+    freshStart();
+    const Figures full = fullFrameBench(false, explosions, movingCells);
+    int explosionsFull = 0;
+    long movingFull = 0;
+    freshStart();
+    const Figures fullScan = fullFrameBench(true, explosionsFull, movingFull);
+    std::printf("full game frame, %d x %d cells, %d frames, %d chained explosions, %.1f cells moving per "
+                "frame: median %.3f ms, worst %.3f ms, heap allocations per frame %.3f (total %ld); "
+                "full scan: median %.3f ms, worst %.3f ms (active/full %.2f)\n",
                 kWidth, kHeight, kFrames, explosions, double(movingCells) / kFrames, full.median, full.worst,
-                full.allocationsPerFrame, full.totalAllocations);
+                full.allocationsPerFrame, full.totalAllocations, fullScan.median, fullScan.worst,
+                full.median / fullScan.median);
+
+    freshStart();
+    const BigFigures big = bigLevelBench(false, 1200);
+    freshStart();
+    const BigFigures bigFull = bigLevelBench(true, 120);
+    std::printf("full game frame, %d x %d cells, %.0f cells active (%.2f %%): median %.3f ms, worst %.3f ms, "
+                "heap allocations per frame %.3f; full scan: median %.3f ms, worst %.3f ms (active/full %.3f)\n",
+                kBigSide, kBigSide, big.activeCells, 100.0 * big.activeCells / double(big.cells), big.figures.median,
+                big.figures.worst, big.figures.allocationsPerFrame, bigFull.figures.median, bigFull.figures.worst,
+                big.figures.median / bigFull.figures.median);
     world.reset();
     closeGameHeadless();
     return 0;

@@ -33,7 +33,6 @@ void finishLevelStart(World& w, int levelIndex)
 {
     w.levelIndex = levelIndex;
     screenFlow.levelNumber = levelIndex;
-    refreshCellViewCoordinates(w);
 
     app.worldReady = w.loaded ? 1 : 0;
     screenFlow.nameEntryState = 0;

@@ -71,8 +71,6 @@ void Cell::startGlide(Direction newDirection, int cellSize)
     // The content now belongs to the next cell and starts one cell back, where it was.
     x += stepX(newDirection);
     y += stepY(newDirection);
-    viewCol += stepX(newDirection);
-    viewRow += stepY(newDirection);
     offsetX -= stepX(newDirection) * cellSize;
     offsetY -= stepY(newDirection) * cellSize;
 }

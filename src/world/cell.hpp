@@ -16,7 +16,6 @@ class Surface;
 class Cell {
 public:
     std::int32_t x = 0, y = 0;             ///< the grid place the content belongs to (it moves on when a glide starts)
-    std::int32_t viewCol = 0, viewRow = 0; ///< that place relative to the view's top-left cell
     std::int32_t kind = 0;                 ///< what the cell holds: a CellKind code
     std::int32_t param = 0;                ///< the kind's parameter from the level file (look, shape, value)
     bool arrived = false;                  ///< the content ended a glide this frame and has not been looked at since

@@ -142,8 +142,11 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
 void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target)
 {
     const int size = w.cellSize;
-    int x = cell.viewCol * size + w.scrollOffsetX + cell.offsetX;
-    int y = cell.viewRow * size + w.scrollOffsetY + cell.offsetY;
+    // The place relative to the view's top-left cell, from the grid place: nothing on the grid needs
+    // to change when the view moves.
+    const int viewCol = cell.x - w.viewX, viewRow = cell.y - w.viewY;
+    int x = viewCol * size + w.scrollOffsetX + cell.offsetX;
+    int y = viewRow * size + w.scrollOffsetY + cell.offsetY;
     Rect source{0, 0, size, size};
     if (size == 40) {
         if (x - 760 >= 1 && x - 760 <= 39)
@@ -158,7 +161,7 @@ void drawCell(const World& w, const Cell& cell, const Digger* d, Surface* target
             source.top = -y;
             y = 0;
         }
-        if (cell.viewRow == w.viewHeight + 1 && cell.moving && !w.scrolling)
+        if (viewRow == w.viewHeight + 1 && cell.moving && !w.scrolling)
             source.bottom = source.top - cell.offsetY;
     } else {
         x += screenFlow.previewOriginX;

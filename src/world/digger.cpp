@@ -36,6 +36,7 @@ void clearEntered(World& w, Digger& d, int target)
         explodePair(w, d, 0, target, 1);
     else
         w.cells[target].clear(0);
+    touchCell(w, target);
 }
 
 void takeStep(World& w, Digger& d, const Arrows& arrows)
@@ -107,6 +108,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
         reportOneOfThree(w, WorldSound::Mineral1, t);
         const std::int32_t type = w.cells[t].param;
         w.cells[t].clear(0);
+        touchCell(w, t);
         enter();
         addScore(w, mineralValue(type));
         endCalm();
@@ -123,6 +125,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
     case KindHeart:
         reportSound(w, WorldSound::Life, t);
         w.cells[t].clear(0);
+        touchCell(w, t);
         enter();
         ++w.live->lives;
         endCalm();
@@ -131,6 +134,7 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
         reportOneOfThree(w, WorldSound::AddWeapon1, t);
         const std::int32_t weapon = w.cells[t].param;
         w.cells[t].clear(0);
+        touchCell(w, t);
         enter();
         if (weapon >= 0 && weapon < kWeaponTypes)
             w.live->ammunition[weapon] += pickupAmount(difficulty, weapon);
@@ -150,6 +154,8 @@ void takeStep(World& w, Digger& d, const Arrows& arrows)
                 copyCell(w.cells[beyond], w.cells[t]);
                 w.cells[t].clear(0);
                 w.cells[beyond].startGlide(dir, w.cellSize);
+                touchCell(w, t);
+                touchCell(w, beyond);
                 d.speed = 4;
                 enter();
                 if (d.pose != PosePushing)
@@ -286,7 +292,6 @@ void beginMove(World& w, Digger& d, Direction dir)
                                      : inView >= (horizontal ? kKeepFromRight : kKeepRow) && extent - origin > viewSize;
         if (scroll) {
             origin += step;
-            refreshCellViewCoordinates(w);
             w.scrollDirection = dir;
             (horizontal ? w.scrollOffsetX : w.scrollOffsetY) = step * size;
             w.scrolling = 1;
@@ -334,8 +339,10 @@ void diggerGlide(World& w, Digger& d)
     }
     if (d.offsetX == 0 && d.offsetY == 0) {
         const int c = d.cellIndex(w);
-        if (c >= 0)
+        if (c >= 0) {
             w.cells[c].clear(0);
+            touchCell(w, c);
+        }
         d.moving = 0;
         d.digging = 0;
         d.ready = 1;

@@ -160,21 +160,46 @@ void enemyMove(World& w, Digger& d, Direction dir, int i)
         target.facing = dir;
 }
 
+namespace {
+
+bool movesItself(std::int32_t kind) { return kind == KindCrawler || kind == KindWalker || kind == KindStalker; }
+
+void enemyCell(World& w, Digger& d, int i)
+{
+    const Cell& c = w.cells[std::size_t(i)];
+    if (c.moving)
+        return;
+    Direction dir = DirNone;
+    if (c.kind == KindCrawler)
+        dir = crawlerStep(w, d, i);
+    else if (c.kind == KindWalker || c.kind == KindStalker)
+        dir = toDirection(walkerStep(w, i));
+    if (dir != DirNone)
+        enemyMove(w, d, dir, i);
+}
+
+} // namespace
+
 void enemyPass(World& w, Digger& d)
 {
     const long long end = static_cast<long long>(w.width) * (w.height - 1);
-    for (int i = w.width + 1; i < end; ++i) {
-        const Cell& c = w.cells[std::size_t(i)];
-        if (c.moving)
-            continue;
-        Direction dir = DirNone;
-        if (c.kind == KindCrawler)
-            dir = crawlerStep(w, d, i);
-        else if (c.kind == KindWalker || c.kind == KindStalker)
-            dir = toDirection(walkerStep(w, i));
-        if (dir != DirNone)
-            enemyMove(w, d, dir, i);
+    if (end <= w.width + 1)
+        return;
+    if (w.fullScan) {
+        for (int i = w.width + 1; i < end; ++i)
+            enemyCell(w, d, i);
+        return;
     }
+    // Only a Crawler, Walker or Stalker acts here, and content becomes one only by moving in (a touch)
+    // or hatching (touched by the view's steps), so every cell that holds one has its bit; a cell that
+    // holds none after its visit gives its bit up. Resting enemies keep theirs: a Walker draws from
+    // the rules' sequence in every frame.
+    ActiveCells& a = activeCells(w);
+    a.forEach(ActiveCells::Enemies, w.width + 1, int(end), [&](int i) {
+        enemyCell(w, d, i);
+        if (!movesItself(w.cells[std::size_t(i)].kind))
+            a.clear(ActiveCells::Enemies, i);
+    });
 }
 
 } // namespace burrowix

@@ -46,6 +46,7 @@ public:
                              c.armedTime == 0 && !c.animHalf;
         c.exploding = 1;
         c.clear(1);
+        touchCell(w_, int(&c - w_.cells.data()));
         c.blastShown = 1;
         c.blastFrame = 0;
         c.blastRow = row;
@@ -71,21 +72,37 @@ public:
         }
     }
 
+    // Each chain pass looks at every exploding cell in index order; a cell marked ahead of the one
+    // being looked at is reached in the same pass. Only exploding cells of a chaining kind spread;
+    // a cell becomes one only by being marked here or moved into (both touch it), so the blast set
+    // holds them all; the set's other cells are passed over as the full scan passes them.
     void chain(int passes, bool withShots)
     {
         int around[8];
         for (int p = 0; p < passes; ++p) {
             bool changed = false;
-            for (int i = 0; i < w_.cellCount(); ++i) {
+            auto spread = [&](int i) {
                 const Cell& c = w_.cells[i];
                 if (c.exploding != 1 || !isChainKind(c.kind, withShots))
-                    continue;
+                    return;
                 const int n = neighboursOf(i, around);
                 for (int k = 0; k < n; ++k) {
                     Cell& t = w_.cells[around[k]];
                     if (t.destructible)
                         changed |= mark(t, t.blastRow);
                 }
+            };
+            if (w_.fullScan) {
+                for (int i = 0; i < w_.cellCount(); ++i)
+                    spread(i);
+            } else {
+                ActiveCells& a = activeCells(w_);
+                a.forEach(ActiveCells::Blasts, 0, w_.cellCount(), [&](int i) {
+                    if (w_.cells[i].exploding != 1)
+                        a.clear(ActiveCells::Blasts, i);
+                    else
+                        spread(i);
+                });
             }
             // A pass that changes nothing leaves every later pass nothing to do.
             if (!changed)
@@ -112,11 +129,28 @@ private:
     bool reachedDigger_ = false;
 };
 
+// Empties every exploding cell (those of earlier blasts still showing too).
 void clearExploding(World& w)
 {
-    for (Cell& c : w.cells)
-        if (c.exploding == 1)
-            c.clear(0);
+    if (w.fullScan) {
+        for (Cell& c : w.cells)
+            if (c.exploding == 1)
+                c.clear(0);
+        return;
+    }
+    ActiveCells& a = activeCells(w);
+    a.forEach(ActiveCells::Blasts, 0, w.cellCount(), [&](int i) {
+        Cell& c = w.cells[std::size_t(i)];
+        if (c.exploding != 1) {
+            a.clear(ActiveCells::Blasts, i);
+            return;
+        }
+        c.clear(0);
+        touchCell(w, i);
+        // Emptied, the cell stays as clear(0) leaves it until something writes it again, which
+        // touches it: until then neither this nor a chain has anything to do there.
+        a.clear(ActiveCells::Blasts, i);
+    });
 }
 
 void afterMarking(World& w, Digger& d, const Blast& blast)

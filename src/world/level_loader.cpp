@@ -61,6 +61,7 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     w.blocksAcross = level.blocksAcross();
     w.blocksDown = level.blocksDown();
     w.cells.assign(count, Cell{});
+    w.active.invalidate();
     w.blocks.assign(std::size_t(w.blocksAcross) * std::size_t(w.blocksDown), BackgroundBlock{});
     // The shell empties the list after every step and key, so it never grows beyond one frame's
     // reports: room for a busy frame once, not a reallocation in the first frames of every level.
@@ -136,7 +137,6 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     recount(w);
     world.wallDecorCounter = 0;
     world.wallDecorNext = 1;
-    refreshCellViewCoordinates(w);
 }
 
 bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)

@@ -33,6 +33,8 @@ void moveContent(World& w, int from, int to, Direction d)
     copyCell(w.cells[std::size_t(to)], w.cells[std::size_t(from)]);
     w.cells[std::size_t(from)].clear(0);
     w.cells[std::size_t(to)].startGlide(d, w.cellSize);
+    touchCell(w, from);
+    touchCell(w, to);
 }
 
 } // namespace burrowix

@@ -118,6 +118,7 @@ void placeWeapon(World& w, Digger& d, std::int32_t kind, Direction dir)
             live.placedTnt = t;
         d.lastWeaponTime = now;
         w.cells[std::size_t(t)].makeKind(kind, dir);
+        touchCell(w, t);
     }
 }
 

@@ -23,16 +23,22 @@ int currentLevelLook()
     return world.theWorld ? world.theWorld->look() : 0;
 }
 
-void refreshCellViewCoordinates(World& w)
+ActiveCells& activeCells(World& w)
 {
-    for (Cell& c : w.cells) {
-        c.viewCol = c.x - w.viewX;
-        c.viewRow = c.y - w.viewY;
-    }
+    if (!w.active.describes(w.cells.data(), w.cells.size(), w.width))
+        w.active.rebuild(w.cells.data(), w.cells.size(), w.width);
+    return w.active;
 }
 
 void recount(World& w)
 {
+    if (!w.fullScan) {
+        // Every write to a cell touches it, and a touch brings the counts up to date.
+        const ActiveCells& a = activeCells(w);
+        w.enemiesAlive = a.enemies();
+        w.goldRemaining = a.gold();
+        return;
+    }
     std::int32_t enemies = 0;
     std::int32_t gold = 0;
     for (const Cell& c : w.cells) {

@@ -9,6 +9,7 @@
 #include "common/random.hpp"
 #include "platform/system/clock.hpp"
 #include "records/hall_of_fame.hpp"
+#include "world/active_cells.hpp"
 #include "world/background_block.hpp"
 #include "world/cell.hpp"
 #include "world/world_events.hpp"
@@ -48,6 +49,8 @@ public:
     RandomGenerator rules; ///< every random choice of the rules draws from it, seeded at set-up
     HallOfFame ownRecord;           ///< the player's record of a world that was given none
     HallOfFame* live = &ownRecord;  ///< the player's running score, lives, ammunition and TNT (set by the shell)
+    ActiveCells active;    ///< the cells each pass visits (activeCells() brings it up to date)
+    bool fullScan = false; ///< every pass visits every cell: the reference the active sets are checked against
 
     World() = default;
     virtual ~World() = default;
@@ -83,8 +86,11 @@ extern WorldGlobals world;
 // The look of the current world's level (0 without a world).
 int currentLevelLook();
 
-// Sets every cell's viewCol and viewRow from the view origin.
-void refreshCellViewCoordinates(World& w);
+// The active sets of `w`, rebuilt (every cell active) when they describe another grid.
+ActiveCells& activeCells(World& w);
+// The content of cell i changed: the passes look at it and its neighbours again.
+inline void touchCell(World& w, int i) { w.active.touch(i); }
+
 // Counts the enemies alive and the gold nuggets left.
 void recount(World& w);
 

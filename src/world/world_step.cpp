@@ -33,12 +33,66 @@ void stepEyes(const World& w, Ticks now)
                 theEyeLids.step(now);
 }
 
+// What of a cell the passes read and the view's steps may change: a hatched egg, an ended blast.
+struct PassFields {
+    std::int32_t kind;
+    bool exploding, falls, solid, isEnemy, moving;
+
+    explicit PassFields(const Cell& c)
+        : kind(c.kind), exploding(c.exploding), falls(c.falls), solid(c.solid), isEnemy(c.isEnemy), moving(c.moving)
+    {
+    }
+    bool operator==(const PassFields&) const = default;
+};
+
+// Runs `step` on the cells of the view and touches every cell whose pass fields it changed.
 template <typename Step>
 void forViewCells(World& w, const DrawRange& r, Step step)
 {
     for (int x = r.x0; x < r.x1; ++x)
-        for (int y = r.y0; y < r.y1; ++y)
-            step(w.cells[std::size_t(w.indexOf(x, y))]);
+        for (int y = r.y0; y < r.y1; ++y) {
+            const int i = w.indexOf(x, y);
+            Cell& c = w.cells[std::size_t(i)];
+            const PassFields before(c);
+            step(c);
+            if (!(PassFields(c) == before))
+                touchCell(w, i);
+        }
+}
+
+// Every cell's glide step. A glide step reads and writes its own cell only, so the order of the cells
+// does not matter, and a cell that is not moving does nothing: only the cells of the glide set (every
+// cell that started a glide was touched) are stepped. A glide that ends touches its cell, since the
+// content now rests where the gravity pass looks at it and its neighbours.
+void glidePass(World& w)
+{
+    if (w.fullScan) {
+        for (int x = 0; x < w.width; ++x)
+            for (int y = 0; y < w.height; ++y)
+                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
+        return;
+    }
+    ActiveCells& a = activeCells(w);
+    a.forEach(ActiveCells::Glides, 0, w.cellCount(), [&](int i) {
+        Cell& c = w.cells[std::size_t(i)];
+        const bool wasMoving = c.moving;
+        c.glideStep();
+        if (wasMoving && !c.moving)
+            touchCell(w, i);
+        if (!c.moving)
+            a.clear(ActiveCells::Glides, i);
+    });
+}
+
+// Whatever the tests or tools wrote into the cells of the view between frames is looked at again:
+// the view and a cell around it wake in every set and are counted again (a few hundred cells,
+// whatever the level's size).
+void wakeAroundView(World& w, const DrawRange& r)
+{
+    ActiveCells& a = activeCells(w);
+    for (int s = 0; s < ActiveCells::kSets; ++s)
+        a.wakeRect(ActiveCells::Set(s), r.x0 - 1, r.y0 - 1, r.x1 + 1, r.y1 + 1);
+    a.recountRect(r.x0 - 1, r.y0 - 1, r.x1 + 1, r.y1 + 1);
 }
 
 // The cells of the view around their picture, then the digger around its own.
@@ -75,6 +129,8 @@ void stepViewCells(World& w, const Digger* d, const FrameInput& in, Surface* pic
 
 void stepWorld(World& w, Digger& d, const FrameInput& in, Surface* picture)
 {
+    if (!w.fullScan)
+        wakeAroundView(w, in.view);
     if (running(w, in))
         enemyPass(w, d);
     if (running(w, in) && elapsedMoreThan(in.now, d.lastInputTime, kIdleAfter))
@@ -82,9 +138,7 @@ void stepWorld(World& w, Digger& d, const FrameInput& in, Surface* picture)
     if (running(w, in) && (d.moving || w.scrolling))
         diggerGlide(w, d);
     if (running(w, in))
-        for (int x = 0; x < w.width; ++x)
-            for (int y = 0; y < w.height; ++y)
-                w.cells[std::size_t(w.indexOf(x, y))].glideStep();
+        glidePass(w);
     viewStepsAndPicture(w, d, in, picture);
     if (running(w, in))
         gravityPass(w, d);

@@ -151,7 +151,7 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     Cell& c = *w.cellAt(12, w.viewY);
     c.offsetY = -25;
     drawCell(w, c, world.theDigger.get(), &target);
-    const int x = c.viewCol * 40;
+    const int x = (c.x - w.viewX) * 40;
     EXPECT_EQ(squareAt(target, x + 5, 0), std::make_pair(0, 0));
     EXPECT_EQ(squareAt(target, x + 5, 14), std::make_pair(0, 0));
     EXPECT_EQ(squareAt(target, x + 5, 15), std::make_pair(-1, -1));
@@ -168,7 +168,7 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     Surface t2(800, 600);
     drawCell(w, e, world.theDigger.get(), &t2);
     blastStep(e, m, false);
-    EXPECT_EQ(squareAt(t2, e.viewCol * 40 + 3, e.viewRow * 40 + 3), std::make_pair(-1, -1))
+    EXPECT_EQ(squareAt(t2, (e.x - w.viewX) * 40 + 3, (e.y - w.viewY) * 40 + 3), std::make_pair(-1, -1))
         << "column -1 draws nothing";
     EXPECT_EQ(e.blastFrame, 1);
     int frames = 0;
@@ -179,7 +179,7 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
         drawCell(w, e, world.theDigger.get(), &t3);
         blastStep(e, m, false);
         if (e.exploding) {
-            EXPECT_EQ(squareAt(t3, e.viewCol * 40 + 3, e.viewRow * 40 + 3).first, e.blastFrame - 2);
+            EXPECT_EQ(squareAt(t3, (e.x - w.viewX) * 40 + 3, (e.y - w.viewY) * 40 + 3).first, e.blastFrame - 2);
         }
         ++frames;
     }
@@ -210,7 +210,7 @@ TEST_F(CellDrawingTest, ABlastTakesEachQuarterCellFromTheRowOfItsOpenSides)
     // The sheet row drawn in quarter (qx, qy) of cell (x, y).
     auto rowAt = [&](int x, int y, int qx, int qy) {
         const Cell& c = *w.cellAt(x, y);
-        const auto square = squareAt(target, c.viewCol * 40 + 5 + 20 * qx, c.viewRow * 40 + 5 + 20 * qy);
+        const auto square = squareAt(target, (c.x - w.viewX) * 40 + 5 + 20 * qx, (c.y - w.viewY) * 40 + 5 + 20 * qy);
         EXPECT_EQ(square.first, 1);
         return square.second;
     };
@@ -229,7 +229,7 @@ TEST_F(CellDrawingTest, ABlastTakesEachQuarterCellFromTheRowOfItsOpenSides)
     Surface plain(800, 600);
     const Cell& corner = *w.cellAt(15, 13);
     drawCell(w, corner, world.theDigger.get(), &plain);
-    EXPECT_EQ(squareAt(plain, corner.viewCol * 40 + 35, corner.viewRow * 40 + 35).second, variant(15, 13));
+    EXPECT_EQ(squareAt(plain, (corner.x - w.viewX) * 40 + 35, (corner.y - w.viewY) * 40 + 35).second, variant(15, 13));
 }
 
 TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)

@@ -99,7 +99,7 @@ TEST_F(WorldStepTest, AnEggShowsNothingInTheFrameItHatches)
     Cell& egg = *w.cellAt(4, 2);
     egg.eggState = kEggOpening;
     egg.frame = 11; // the last frame of opening: the next step hatches it
-    const int px = egg.viewCol * 40 + 5, py = egg.viewRow * 40 + 5;
+    const int px = (egg.x - w.viewX) * 40 + 5, py = (egg.y - w.viewY) * 40 + 5;
     auto frame = [&] {
         app.frameClock += 100;
         FrameInput in;

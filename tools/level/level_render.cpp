@@ -44,7 +44,6 @@ std::unique_ptr<Surface> renderWholeLevel(World& w, int cellSize)
             w.viewY = ty;
             world.backgroundOriginX = tx / 5;
             world.backgroundOriginY = ty / 5;
-            refreshCellViewCoordinates(w);
             if (d) {
                 d->viewCol = d->x - tx;
                 d->viewRow = d->y - ty;
@@ -58,7 +57,6 @@ std::unique_ptr<Surface> renderWholeLevel(World& w, int cellSize)
     w.viewY = viewY;
     w.viewWidth = viewWidth;
     w.viewHeight = viewHeight;
-    refreshCellViewCoordinates(w);
     if (d) {
         d->viewCol = d->x - viewX;
         d->viewRow = d->y - viewY;
