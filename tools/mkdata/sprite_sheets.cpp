@@ -177,7 +177,7 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int across, int down)
                                 cloudNoise(71, 5, px, py + frame * 3.5) * 0.3;
             // The smoke is round too; it rises with the noise, not with its outline, which would
             // open a seam between the middle cells of a tall chain of blasts.
-            const double smoke = smokeAmount[frame] * 1.8 + 0.1 + puff * 0.5 - d - 1.6 * edge;
+            const double smoke = smokeAmount[frame] * 1.6 + puff * 0.5 - 1.2 * d - 1.6 * edge;
             if (smoke > 0 && (c.a == 0 || (heat[frame] < 0.6 && fire < 0.15))) {
                 const double shade = std::clamp(0.5 + puff * 0.8, 0.0, 1.0);
                 c = mix(k.smokeDark, k.smoke, shade);
