@@ -134,7 +134,7 @@ double openSides(bool first, bool last, double distance, double along, int frame
 // middle of its outer sides; it cools from the outside in, turns to smoke that drifts upwards and
 // thins out. `across` and `down` are the cell's place in the blast (see cloudPosition); each place
 // adds noise of its own away from the cell's sides, where no neighbour can see the difference.
-void explosionFrame(cairo_t* cr, int frame, bool magic, int across, int down)
+void explosionFrame(cairo_t* cr, int frame, bool magic, int across, int down, int variant = 0)
 {
     const BlastColors k = blastColors(magic);
     // How far the fire reaches (1: the middle of the blast's outer sides), how hot it still is and
@@ -146,7 +146,7 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int across, int down)
     unsigned char* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
     const double rise = frame * 1.5;
-    const std::uint32_t own = std::uint32_t(40 + 4 * across + down + (magic ? 16 : 0));
+    const std::uint32_t own = std::uint32_t(40 + 4 * across + down + (magic ? 16 : 0) + 32 * variant);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
             const double px = x + 0.5, py = y + 0.5;
@@ -419,16 +419,13 @@ void addItemSheets(PictureList& out)
     }
     {
         // Rows 0-5 whole cells for readers of the short sheet: the ordinary and the super-mode
-        // blast, three times (a cell in the middle of a blast and two cells alone); row 6 Brannok's
+        // blast, three times (a cell in the middle of a blast, in three shapes); row 6 Brannok's
         // death, drawn over the blast in his cell; rows 7-38 the cell's piece of one cloud by its
         // place in the blast, row 7 + 2 * (4 * across + down) + super (see kBlastPlaceFirstRow).
         Canvas c(480, 40 * kBlastPlaceSheetRows);
-        static const int shortPlaces[3] = {1, 3, 3};
         for (int row = 0; row < 6; ++row)
-            for (int f = 0; f < 12; ++f) {
-                const int place = shortPlaces[row / 2];
-                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, place, place); });
-            }
+            for (int f = 0; f < 12; ++f)
+                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, 1, 1, row / 2); });
         for (int across = 0; across < 4; ++across)
             for (int down = 0; down < 4; ++down)
                 for (int super = 0; super < 2; ++super)
