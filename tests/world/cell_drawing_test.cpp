@@ -3,6 +3,7 @@
 #include "platform/display/surface.hpp"
 #include "support/drawn_world.hpp"
 #include "world/cell_animation.hpp"
+#include "world/blast_drawing.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/cell_kind.hpp"
 #include "world/digger.hpp"
@@ -187,49 +188,53 @@ TEST_F(CellDrawingTest, RenderClipsAtTheEdgesAndPlaysTheExplosion)
     EXPECT_EQ(e.blastShown, 0);
 }
 
-TEST_F(CellDrawingTest, ABlastTakesEachQuarterCellFromTheRowOfItsOpenSides)
+TEST_F(CellDrawingTest, EachBlastCellShowsThePieceOfTheCloudAtItsPlaceInTheBlast)
 {
-    // A 3 x 3 blast with a 25-row sheet: quarters on the blast's outline come from the ragged rows
-    // (7 + variant top/bottom, 13 + variant left/right, 19 + variant both), the rest from the plain
-    // rows; frame 2 is column 1.
+    // A 3 x 3 blast and a lone blast cell beside a wall, with a 39-row sheet: each cell takes the
+    // row of its place across and down (0 first, 1 middle, 2 last, 3 alone), row 7 + 2 * (4 *
+    // across + down); frame 2 is column 1.
     gameScreen.frozen = 0;
     World& w = test::startWorld(test::levelFromMap(std::vector<std::string>(20, std::string(30, ':')), 3, 3));
-    thePictures.explosionPicture = indexSheet(12, 25);
-    for (int y = 11; y <= 13; ++y)
-        for (int x = 13; x <= 15; ++x) {
-            Cell& c = *w.cellAt(x, y);
-            c.kind = KindEmpty;
-            c.exploding = 1;
-            c.blastShown = 1;
-            c.blastFrame = 2;
-        }
-    Surface target(800, 600);
+    thePictures.explosionPicture = indexSheet(12, kBlastPlaceSheetRows);
+    auto blast = [&](int x, int y) {
+        Cell& c = *w.cellAt(x, y);
+        c.kind = KindEmpty;
+        c.exploding = 1;
+        c.blastShown = 1;
+        c.blastFrame = 2;
+    };
     for (int y = 11; y <= 13; ++y)
         for (int x = 13; x <= 15; ++x)
+            blast(x, y);
+    blast(18, 12);
+    w.cellAt(18, 11)->exploding = 1; // a cell whose blast has not shown yet does not join it
+    Surface target(800, 600);
+    for (int y = 11; y <= 13; ++y)
+        for (int x = 13; x <= 18; ++x)
             drawCell(w, *w.cellAt(x, y), world.theDigger.get(), &target);
-    // The sheet row drawn in quarter (qx, qy) of cell (x, y).
-    auto rowAt = [&](int x, int y, int qx, int qy) {
+    auto rowAt = [&](int x, int y) {
         const Cell& c = *w.cellAt(x, y);
-        const auto square = squareAt(target, (c.x - w.viewX) * 40 + 5 + 20 * qx, (c.y - w.viewY) * 40 + 5 + 20 * qy);
-        EXPECT_EQ(square.first, 1);
+        const auto square = squareAt(target, (c.x - w.viewX) * 40 + 5, (c.y - w.viewY) * 40 + 5);
+        EXPECT_EQ(square.first, 1) << x << ", " << y;
         return square.second;
     };
-    auto variant = [](int x, int y) { return 2 * ((x + 2 * y) % 3); };
-    for (int qy = 0; qy < 2; ++qy)
-        for (int qx = 0; qx < 2; ++qx)
-            EXPECT_EQ(rowAt(14, 12, qx, qy), variant(14, 12)) << "the middle cell borders blast on every side";
-    EXPECT_EQ(rowAt(14, 11, 0, 0), 7 + variant(14, 11)) << "top edge";
-    EXPECT_EQ(rowAt(14, 11, 1, 1), variant(14, 11)) << "inside";
-    EXPECT_EQ(rowAt(13, 12, 0, 1), 13 + variant(13, 12)) << "left edge";
-    EXPECT_EQ(rowAt(15, 13, 1, 1), 19 + variant(15, 13)) << "bottom-right corner";
-    EXPECT_EQ(rowAt(15, 13, 0, 1), 7 + variant(15, 13)) << "bottom edge beside the corner";
+    auto row = [](int across, int down) { return 7 + 2 * (4 * across + down); };
+    EXPECT_EQ(rowAt(13, 11), row(0, 0)) << "top-left corner";
+    EXPECT_EQ(rowAt(14, 11), row(1, 0)) << "top edge";
+    EXPECT_EQ(rowAt(14, 12), row(1, 1)) << "middle";
+    EXPECT_EQ(rowAt(15, 13), row(2, 2)) << "bottom-right corner";
+    EXPECT_EQ(rowAt(13, 13), row(0, 2)) << "bottom-left corner";
+    EXPECT_EQ(rowAt(18, 12), row(3, 3)) << "a cell alone";
 
-    // A seven-row sheet draws whole cells as before.
+    // The digger's own blasts take the row below, and a seven-row sheet draws whole cells as before.
+    w.cellAt(14, 12)->blastRow = 1;
+    drawCell(w, *w.cellAt(14, 12), world.theDigger.get(), &target);
+    EXPECT_EQ(rowAt(14, 12), row(1, 1) + 1);
     thePictures.explosionPicture = indexSheet(12, 7);
     Surface plain(800, 600);
     const Cell& corner = *w.cellAt(15, 13);
     drawCell(w, corner, world.theDigger.get(), &plain);
-    EXPECT_EQ(squareAt(plain, (corner.x - w.viewX) * 40 + 35, (corner.y - w.viewY) * 40 + 35).second, variant(15, 13));
+    EXPECT_EQ(squareAt(plain, (corner.x - w.viewX) * 40 + 35, (corner.y - w.viewY) * 40 + 35).second, 2 * ((15 + 2 * 13) % 3));
 }
 
 TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)

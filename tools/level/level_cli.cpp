@@ -44,7 +44,7 @@ int usage(std::ostream& err)
     err << "usage: burrowix-level compile SRC OUT.ml_\n"
            "       burrowix-level decompile LEVEL.ml_\n"
            "       burrowix-level validate LEVEL\n"
-           "       burrowix-level render LEVEL OUT.png [--cell 40|20] [--index N] [--data DIR]\n"
+           "       burrowix-level render LEVEL OUT.png [--cell 40|20] [--index N] [--difficulty D] [--data DIR]\n"
            "       burrowix-level play LEVEL [--difficulty D] [--index N] [--speed S] [--data DIR]\n";
     return 2;
 }
@@ -61,22 +61,20 @@ constexpr std::uint64_t kMaxRenderPixels = 40'000'000;
 
 int render(const std::vector<std::string>& args, std::ostream& err)
 {
+    // The difficulty selects the level pack and with it the theme, as the level choice does.
     int cell = 40;
-    int index = 0;
-    std::string data = programFolder();
+    std::vector<std::string> runArgs(args.begin(), args.begin() + 3);
     for (std::size_t i = 3; i < args.size(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--cell" && hasValue)
+        if (args[i] == "--cell" && i + 1 < args.size())
             cell = std::atoi(args[++i].c_str());
-        else if (args[i] == "--index" && hasValue)
-            index = std::atoi(args[++i].c_str());
-        else if (args[i] == "--data" && hasValue)
-            data = args[++i];
         else
-            return usage(err);
+            runArgs.push_back(args[i]);
     }
-    if (cell != 40 && cell != 20)
+    LevelRunOptions options;
+    if ((cell != 40 && cell != 20) || !parseLevelRunOptions(runArgs, 3, false, options))
         return usage(err);
+    const int index = options.index;
+    const std::string& data = options.data;
     const std::optional<LevelFile> level = readLevelArgument(args, err);
     if (!level)
         return 2;
@@ -86,7 +84,7 @@ int render(const std::vector<std::string>& args, std::ostream& err)
             << kMaxRenderPixels << ")" << (cell == 40 ? "; --cell 20 draws it a quarter of the size" : "") << '\n';
         return 1;
     }
-    const std::string opened = openGameHeadless(data, 0);
+    const std::string opened = openGameHeadless(data, options.difficulty);
     if (!opened.empty()) {
         err << "cannot load the game's pictures: " << opened << '\n';
         closeGameHeadless();

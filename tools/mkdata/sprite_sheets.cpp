@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "state/picture_tables.hpp"
+#include "world/blast_drawing.hpp"
 #include "world/cell_kind.hpp"
 
 namespace burrowix::mkdata {
@@ -101,57 +102,66 @@ BlastColors blastColors(bool magic)
     return {hex(0xFFF6C0), hex(0xFFD040), hex(0xFF8A20), hex(0xD8401E), hex(0x8A2A14), hex(0x7A726C), hex(0x443E3A)};
 }
 
-// One frame of a blast cell, painted pixel by pixel. The fire is a field: a ball around the cell's
-// centre early on (the corners still see-through), then wrapped noise that fills the cell and runs
-// on into the neighbours, so the blast reads as one ragged cloud; it cools from the edges, turns
-// to smoke that drifts upwards across the cell edges, and thins out. Variants differ only away
-// from the cell edges, where no neighbour can see the difference.
-// `edges` opens the cell's sides to the outside of the blast: 1 the top and bottom, 2 the left
-// and right, 3 all four. Near an open side the fire and smoke thin out to a ragged line whose depth
-// wanders with the noise; a side that is not open is left as it is, so it meets its neighbour.
-double openEdge(int edges, double px, double py, int frame)
+// A blast cell's place along one axis (0 first, 1 middle, 2 last of a run of blast cells, 3 alone)
+// and the pixel's position in the whole cloud: -1 and 1 are the cloud's outer edges. A run of
+// three spans the cloud; a cell alone holds a cloud of its own; longer runs repeat the middle.
+double cloudPosition(int place, double p)
 {
-    auto side = [&](double distance, double along, std::uint32_t seed) {
-        // Never 20 px or more: the middle lines of the cell, where quarters of other rows meet
-        // it, stay untouched.
-        const double depth = std::clamp(10 + 10 * cloudNoise(seed, 20, along, frame * 3.0) +
-                                            4 * cloudNoise(seed + 5, 8, along, 0), 3.0, 19.0);
-        return std::clamp((depth - distance) / depth, 0.0, 1.0);
-    };
-    double e = 0;
-    if (edges & 1)
-        e += side(py, px, 91) + side(40 - py, px, 97);
-    if (edges & 2)
-        e += side(px, py, 103) + side(40 - px, py, 109);
-    return e;
+    switch (place) {
+    case 0: return (p - 60) / 60;
+    case 1: return (p - 20) / 60;
+    case 2: return (p + 20) / 60;
+    default: return (p - 20) / 20;
+    }
 }
 
-void explosionFrame(cairo_t* cr, int frame, bool magic, int variant, int edges = 0)
+// Near a side of the cell where the blast ends, the fire and smoke thin out to a ragged line whose
+// depth wanders with the noise, so nothing reaches the side itself. `first` and `last` say which of
+// the two sides along the axis are open; `distance` and `along` measure from the first side.
+double openSides(bool first, bool last, double distance, double along, int frame, std::uint32_t seed)
+{
+    auto side = [&](double d, std::uint32_t s) {
+        const double depth = std::clamp(8 + 7 * cloudNoise(s, 20, along, frame * 3.0) + 3 * cloudNoise(s + 5, 8, along, 0),
+                                        3.0, 17.0);
+        return std::clamp((depth - d) / depth, 0.0, 1.0);
+    };
+    return (first ? side(distance, seed) : 0) + (last ? side(40 - distance, seed + 6) : 0);
+}
+
+// One frame of a blast cell, painted pixel by pixel: the cell's piece of one cloud over the whole
+// blast. The fire is a ball round the blast's centre, ragged by wrapped noise that runs on into
+// the neighbouring cells: small at first, so the blast's corners are open early, then reaching the
+// middle of its outer sides; it cools from the outside in, turns to smoke that drifts upwards and
+// thins out. `across` and `down` are the cell's place in the blast (see cloudPosition); each place
+// adds noise of its own away from the cell's sides, where no neighbour can see the difference.
+void explosionFrame(cairo_t* cr, int frame, bool magic, int across, int down, int variant = 0)
 {
     const BlastColors k = blastColors(magic);
-    // How far the fire has spread (ball radius share) and how hot it still is, per frame.
-    static const double ball[12] = {0.5, 0.8, 0.95, 1.05, 0.75, 0.5, 0.42, 0.36, 0.3, 0.3, 0.3, 0.3};
-    static const double centred[12] = {1, 1, 0.8, 0.5, 0.2, 0, 0, 0, 0, 0, 0, 0}; // weight of the ball shape
+    // How far the fire reaches (1: the middle of the blast's outer sides), how hot it still is and
+    // how much smoke there is, per frame.
+    static const double ball[12] = {0.3, 0.55, 0.8, 0.95, 1.0, 0.92, 0.82, 0.72, 0.62, 0.55, 0.5, 0.45};
     static const double heat[12] = {1.0, 1.0, 0.95, 0.85, 0.7, 0.5, 0.3, 0.12, 0, 0, 0, 0};
     static const double smokeAmount[12] = {0, 0, 0, 0.05, 0.25, 0.45, 0.6, 0.62, 0.5, 0.34, 0.18, 0.05};
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
     unsigned char* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
     const double rise = frame * 1.5;
+    const std::uint32_t own = std::uint32_t(40 + 4 * across + down + (magic ? 16 : 0) + 32 * variant);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            const double inner = std::sin(M_PI * px / 40) * std::sin(M_PI * py / 40); // 0 at the edges
-            const double d = std::hypot(px - 20, py - 21) / 20;
+            // 0 on the outermost pixels, so a place's own noise never shows at a seam.
+            const double inner = std::sin(M_PI * x / 39.0) * std::sin(M_PI * y / 39.0);
+            const double d = std::hypot(cloudPosition(across, px), cloudPosition(down, py));
             const double n = 0.6 * cloudNoise(11, 10, px, py + rise) + 0.4 * cloudNoise(23, 5, px, py + rise * 1.4) +
-                             0.7 * inner * cloudNoise(std::uint32_t(40 + variant + (magic ? 3 : 0)), 8, px, py);
-            // Fire: inside the growing ball, ragged by the noise.
-            const double edge = edges ? openEdge(edges, px, py, frame) : 0;
-            const double fire = heat[frame] > 0 ? ball[frame] - d * centred[frame] + 0.45 * n - 2.4 * edge : -1;
+                             0.7 * inner * cloudNoise(own, 8, px, py);
+            const double edge = openSides(across == 0 || across == 3, across >= 2, px, py, frame, 91) +
+                                openSides(down == 0 || down == 3, down >= 2, py, px, frame, 103);
+            const double fire = heat[frame] > 0 ? ball[frame] - d + 0.2 * n - 2.4 * edge : -1;
             Color c{0, 0, 0, 0};
             if (fire > 0) {
                 // Hot where the field is strong, cooler towards its ragged edge and its holes.
-                const double t = std::clamp(0.2 + fire * 1.4, 0.0, 1.0) * heat[frame];
+                const double t = std::clamp(0.25 + fire * 2.2, 0.0, 1.0) * heat[frame];
                 if (t > 0.75)
                     c = mix(k.hot, k.core, (t - 0.75) * 4);
                 else if (t > 0.45)
@@ -162,11 +172,13 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant, int edges =
                     c = mix(k.ember, k.outer, t / 0.2);
                 c.a = 1;
             }
-            // Smoke: drifting puffs, over the cooling fire and beyond it.
+            // Smoke: drifting puffs over the cooling fire and round it, one cloud over the blast.
             const double puff = cloudNoise(57, 10, px + frame * 0.8, py + frame * 3.0) * 0.7 +
                                 cloudNoise(71, 5, px, py + frame * 3.5) * 0.3;
-            const double smoke = smokeAmount[frame] * 1.6 - 0.55 + puff * 0.8 - d * centred[frame] * 0.5 - 1.6 * edge;
-            if (smoke > 0 && (c.a == 0 || (heat[frame] < 0.6 && fire < 0.25))) {
+            // The smoke is round too; it rises with the noise, not with its outline, which would
+            // open a seam between the middle cells of a tall chain of blasts.
+            const double smoke = smokeAmount[frame] * 1.6 + puff * 0.5 - 1.2 * d - 1.6 * edge;
+            if (smoke > 0 && (c.a == 0 || (heat[frame] < 0.6 && fire < 0.15))) {
                 const double shade = std::clamp(0.5 + puff * 0.8, 0.0, 1.0);
                 c = mix(k.smokeDark, k.smoke, shade);
                 c.a = 1;
@@ -183,9 +195,9 @@ void explosionFrame(cairo_t* cr, int frame, bool magic, int variant, int edges =
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_surface_destroy(s);
-    if (magic && frame >= 2 && frame <= 8)
+    if (magic && frame >= 2 && frame <= 8 && (across % 2 == 1) && (down % 2 == 1))
         for (int i = 0; i < 3; ++i) {
-            const double a = i * 2.1 + frame * 0.9 + variant;
+            const double a = i * 2.1 + frame * 0.9;
             sparkle(cr, 20 + std::cos(a) * 12, 20 + std::sin(a) * 10, 5 - (frame - 2) * 0.5, hex(0xFFFFFF));
         }
 }
@@ -406,18 +418,20 @@ void addItemSheets(PictureList& out)
         sheet(out, "tmp.bmp", c, kKeyBlack, false);
     }
     {
-        // Rows 0-1 the ordinary and the super-mode blast; rows 2-5 the same in two other shapes;
-        // row 6 Brannok's death, drawn over the blast in his cell; rows 7-24 rows 0-5 again with
-        // a ragged edge: 7-12 at the top and bottom, 13-18 at the left and right, 19-24 on all
-        // four sides. The game takes each quarter of a cell from the row whose edges are open
-        // where that quarter borders no other blast cell, so the blast's outline is ragged.
-        Canvas c(480, 1000);
-        for (int edges = 0; edges < 4; ++edges)
-            for (int row = 0; row < 6; ++row) {
-                const int at = edges == 0 ? row : 7 + 6 * (edges - 1) + row;
-                for (int f = 0; f < 12; ++f)
-                    inCell(c.cr(), f, at, [&] { explosionFrame(c.cr(), f, row % 2 == 1, row / 2, edges); });
-            }
+        // Rows 0-5 whole cells for readers of the short sheet: the ordinary and the super-mode
+        // blast, three times (a cell in the middle of a blast, in three shapes); row 6 Brannok's
+        // death, drawn over the blast in his cell; rows 7-38 the cell's piece of one cloud by its
+        // place in the blast, row 7 + 2 * (4 * across + down) + super (see kBlastPlaceFirstRow).
+        Canvas c(480, 40 * kBlastPlaceSheetRows);
+        for (int row = 0; row < 6; ++row)
+            for (int f = 0; f < 12; ++f)
+                inCell(c.cr(), f, row, [&] { explosionFrame(c.cr(), f, row % 2 == 1, 1, 1, row / 2); });
+        for (int across = 0; across < 4; ++across)
+            for (int down = 0; down < 4; ++down)
+                for (int super = 0; super < 2; ++super)
+                    for (int f = 0; f < 12; ++f)
+                        inCell(c.cr(), f, kBlastPlaceFirstRow + 2 * (4 * across + down) + super,
+                               [&] { explosionFrame(c.cr(), f, super == 1, across, down); });
         for (int f = 0; f < 12; ++f)
             inCell(c.cr(), f, 6, [&] { deathFrame(c.cr(), f); });
         sheet(out, "exp.bmp", c, kKeyBlack, false);

@@ -241,23 +241,15 @@ void earthCell(cairo_t* cr, const ThemeLook& look, int theme, int m, bool loose)
         setColor(cr, pebble);
         cairo_fill(cr);
     }
-    if (!loose && theme != 0) {
-        // Frost: a few rime glints; Ember: a few embers glowing in the soil.
+    if (!loose && theme == 1) {
+        // Frost: a few faint rime glints. Every earth cell shows the same tile, so anything that
+        // stands out of the grain repeats on a 40-pixel lattice that shows as the field scrolls.
         const Color fleck = hex(0xE4F0F8);
         for (int i = 0; i < 2 + m % 2; ++i) {
             const double x = rnd(r) * 40, y = rnd(r) * 40;
             wrapped([&](double dx, double dy) {
-                if (theme == 2) { // an ember: a soft red halo round a hot point
-                    pathEllipse(cr, x + dx, y + dy, 1.8, 1.8);
-                    setColor(cr, hex(0xE0501A, 0.3));
-                    cairo_fill(cr);
-                    pathEllipse(cr, x + dx, y + dy, 0.9, 0.9);
-                    setColor(cr, hex(0xFFC870));
-                    cairo_fill(cr);
-                    return;
-                }
                 pathEllipse(cr, x + dx, y + dy, 0.8, 0.8);
-                setColor(cr, withAlpha(fleck, 0.55));
+                setColor(cr, withAlpha(fleck, 0.2));
                 cairo_fill(cr);
             });
         }

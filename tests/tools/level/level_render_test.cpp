@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/headless_game.hpp"
 #include "state/screen_flow_state.hpp"
@@ -8,6 +9,7 @@
 #include "level_cli.hpp"
 #include "level_render.hpp"
 #include "platform/display/surface.hpp"
+#include "support/temp_dir.hpp"
 #include "world/cell_drawing.hpp"
 #include "world/level_loader.hpp"
 #include "world/level_source.hpp"
@@ -78,6 +80,50 @@ TEST(LevelRender, AOneScreenLevelHasBackgroundUnderItsLastColumnAndRowInTheGame)
     }
     world.reset();
     closeGameHeadless();
+}
+
+TEST(LevelRender, DrawsALevelInTheThemeOfThePackItsDifficultySelects)
+{
+#ifndef BURROWIX_DATA_GENERATED
+    GTEST_SKIP() << "this build does not generate the game data";
+#endif
+    // The level choice shows pack 1 in Frost and pack 2 in Ember: a cell of earth comes out cold
+    // blue at difficulty 1 and red-brown at 0 and 2, at both sizes.
+    std::string error;
+    const std::optional<LevelFile> level = readLevelAny((kLevels / "pack1/1.txt").string(), error);
+    ASSERT_TRUE(level) << error;
+    for (const int difficulty : {0, 1, 2})
+        for (const int cell : {40, 20}) {
+            ASSERT_EQ(openGameHeadless(BURROWIX_GAME_DIR, difficulty), "");
+            theRandom.reset();
+            world.reset();
+            world.theWorld = std::make_unique<World>();
+            setUpLevel(*world.theWorld, *level, 0, cell, difficulty);
+            const std::unique_ptr<Surface> picture = renderWholeLevel(*world.theWorld, cell);
+            ASSERT_TRUE(picture);
+            long red = 0, blue = 0;
+            for (int y = 2 * cell; y < 3 * cell; ++y) // cell (1, 2) is earth
+                for (int x = cell; x < 2 * cell; ++x) {
+                    const std::uint32_t p = picture->pixel(x, y);
+                    red += (p >> 16) & 0xFF;
+                    blue += p & 0xFF;
+                }
+            if (difficulty == 1)
+                EXPECT_GT(blue, red) << "cell size " << cell;
+            else
+                EXPECT_GT(red, blue) << "difficulty " << difficulty << " cell size " << cell;
+            world.reset();
+            closeGameHeadless();
+        }
+    std::ostringstream out, err;
+    test::TempDir dir;
+    EXPECT_EQ(runLevelTool({"render", (kLevels / "pack1/1.txt").string(), dir.file("x.png"), "--difficulty", "3"}, out, err), 2)
+        << "no such level pack";
+    EXPECT_EQ(runLevelTool({"render", (kLevels / "pack1/1.txt").string(), dir.file("x.png"), "--difficulty", "1",
+                            "--cell", "20", "--data", BURROWIX_GAME_DIR},
+                           out, err),
+              0)
+        << err.str();
 }
 
 } // namespace

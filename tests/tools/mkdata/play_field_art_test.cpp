@@ -4,6 +4,7 @@
 #include "draw_kit.hpp"
 #include "game_fonts.hpp"
 #include "picture_groups.hpp"
+#include "world/blast_drawing.hpp"
 
 #include <gtest/gtest.h>
 
@@ -196,65 +197,109 @@ TEST_F(PlayFieldArt, EarthIsAnEvenGrainWithoutFeaturesLargerThanAPebble)
         }
 }
 
-TEST_F(PlayFieldArt, BlastCellsJoinTheirNeighboursWithoutASeam)
+TEST_F(PlayFieldArt, NoEarthPixelStandsOutOfTheGrain)
 {
-    // Cells of one blast lie side by side in every pairing of variants; where the fire fills the
-    // cell, a cell's right edge must run on into any variant's left edge about as smoothly as
-    // neighbouring columns inside a cell do.
-    const Picture& exp = find(items_, "exp.bmp");
-    auto step = [&](int xa, int ya, int xb, int yb) {
-        double sum = 0;
-        for (int i = 0; i < 40; ++i) {
-            const Rgb a = exp.image.at(xa, ya + i), b = exp.image.at(xb, yb + i);
-            sum += std::abs(grey(a) - grey(b));
-        }
-        return sum / 40;
-    };
-    for (int frame = 3; frame <= 7; ++frame)
-        for (int magic = 0; magic < 2; ++magic) {
-            double inside = 0;
-            for (int x = 1; x < 40; ++x)
-                inside += step(frame * 40 + x - 1, magic * 40, frame * 40 + x, magic * 40);
-            inside /= 39;
-            for (int a = 0; a < 3; ++a)
-                for (int b = 0; b < 3; ++b) {
-                    const int ya = (2 * a + magic) * 40, yb = (2 * b + magic) * 40;
-                    EXPECT_LT(step(frame * 40 + 39, ya, frame * 40, yb), 2 * inside + 4)
-                        << "frame " << frame << " magic " << magic << " variants " << a << "," << b;
-                }
+    // Every earth cell shows the same tile, so a point brighter or darker than the grain (an
+    // ember, a glint) repeats on a 40-pixel lattice, 20 in the preview, that shows as the field
+    // scrolls. The game's earth and the preview's keep every pixel near their look's mean.
+    for (int t = 0; t < 3; ++t)
+        for (const auto& [name, size] : {std::pair{"grass.bmp", 40}, std::pair{"smallback20.bmp", 20}}) {
+            const Picture& sheet = find(themes_[t], name);
+            for (int m = 0; m < 5; ++m) {
+                const double mean = objectValue(sheet, 0, size * m, size, size);
+                double far = 0;
+                for (int y = size * m; y < size * m + size; ++y)
+                    for (int x = 0; x < size; ++x)
+                        far = std::max(far, std::abs(grey(sheet.image.at(x, y)) - mean));
+                EXPECT_LT(far, 50) << name << " theme " << t << " look " << m;
+            }
         }
 }
 
-TEST_F(PlayFieldArt, TheBlastsOutlineIsRaggedAtItsHeight)
+// The pixel (x, y) of frame `frame` of the blast cell at place (across, down), as the game takes it.
+Rgb blastPixel(const Picture& exp, int frame, int super, int across, int down, int x, int y)
 {
-    // At the peak frame the plain rows fill the cell to its edges; the rows with open sides end
-    // before an open side at a depth that wanders (no straight line) and leave closed sides full.
+    return exp.image.at(frame * 40 + x, (kBlastPlaceFirstRow + 2 * (4 * across + down) + super) * 40 + y);
+}
+
+TEST_F(PlayFieldArt, BlastCellsJoinIntoOneCloudWithoutASeam)
+{
+    // Neighbouring places of a blast (first-middle, middle-middle, middle-last, across and down)
+    // meet edge to edge: the last pixel line of one runs on into the first of the next about as
+    // smoothly as neighbouring lines inside a cell, and the fire does not stop at the seam.
     const Picture& exp = find(items_, "exp.bmp");
-    ASSERT_GE(exp.image.height, 1000);
-    auto solid = [&](int x, int y) { return !(exp.image.at(x, y) == exp.key); };
-    for (int frame : {3})
-        for (int shape = 0; shape < 6; ++shape) {
-            SCOPED_TRACE("frame " + std::to_string(frame) + " shape " + std::to_string(shape));
-            const int x0 = frame * 40;
-            int plainEdge = 0;
+    ASSERT_GE(exp.image.height, 40 * kBlastPlaceSheetRows);
+    const std::pair<int, int> pairs[] = {{0, 1}, {1, 1}, {1, 2}};
+    for (int frame = 1; frame <= 8; ++frame)
+        for (int super = 0; super < 2; ++super)
+            for (const auto& [a, b] : pairs)
+                for (int other = 0; other < 4; ++other) {
+                    SCOPED_TRACE("frame " + std::to_string(frame) + " super " + std::to_string(super) + " places " +
+                                 std::to_string(a) + "," + std::to_string(b) + " other " + std::to_string(other));
+                    for (int vertical = 0; vertical < 2; ++vertical) {
+                        auto at = [&](int place, int x, int i) {
+                            return vertical ? blastPixel(exp, frame, super, other, place, i, x)
+                                            : blastPixel(exp, frame, super, place, other, x, i);
+                        };
+                        // Against the steps between the lines on either side of the seam.
+                        double inside = 0, seam = 0;
+                        int insideKeys = 0, seamKeys = 0;
+                        auto differ = [&](Rgb p, Rgb q) { return (p == exp.key) != (q == exp.key); };
+                        for (int i = 0; i < 40; ++i) {
+                            inside += std::abs(grey(at(a, 38, i)) - grey(at(a, 39, i))) +
+                                      std::abs(grey(at(b, 0, i)) - grey(at(b, 1, i)));
+                            seam += std::abs(grey(at(a, 39, i)) - grey(at(b, 0, i)));
+                            insideKeys += differ(at(a, 38, i), at(a, 39, i)) + differ(at(b, 0, i), at(b, 1, i));
+                            seamKeys += differ(at(a, 39, i), at(b, 0, i));
+                        }
+                        EXPECT_LT(seam, 1.5 * inside + 4 * 40) << (vertical ? "down" : "across");
+                        EXPECT_LE(seamKeys, insideKeys + 4) << (vertical ? "down" : "across");
+                    }
+                }
+}
+
+TEST_F(PlayFieldArt, AThreeByThreeBlastIsOneRoundCloud)
+{
+    // The nine cells put together: early on only the middle burns and the corner cells are empty;
+    // at the height the fire reaches towards the middle of each outer side but leaves the corners
+    // open, with a ragged outline; a cell alone never touches its own sides.
+    const Picture& exp = find(items_, "exp.bmp");
+    ASSERT_GE(exp.image.height, 40 * kBlastPlaceSheetRows);
+    auto solid = [&](int frame, int x, int y) { // (x, y) in the 120 x 120 cloud
+        return !(blastPixel(exp, frame, 0, x / 40, y / 40, x % 40, y % 40) == exp.key);
+    };
+    auto count = [&](int frame, int x0, int y0, int w, int h) {
+        int n = 0;
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = x0; x < x0 + w; ++x)
+                n += solid(frame, x, y);
+        return n;
+    };
+    EXPECT_GT(count(0, 40, 40, 40, 40), 400) << "the middle burns first";
+    for (const auto& [cx, cy] : {std::pair{0, 0}, std::pair{80, 0}, std::pair{0, 80}, std::pair{80, 80}})
+        EXPECT_EQ(count(0, cx, cy, 40, 40), 0) << "corner cell " << cx << ", " << cy;
+    const int peak = 3;
+    for (const auto& [cx, cy] : {std::pair{0, 0}, std::pair{100, 0}, std::pair{0, 100}, std::pair{100, 100}})
+        EXPECT_LT(count(peak, cx, cy, 20, 20), 20) << "open corner " << cx << ", " << cy;
+    EXPECT_GT(count(peak, 45, 10, 30, 10), 150) << "the top side's middle";
+    EXPECT_GT(count(peak, 10, 45, 10, 30), 150) << "the left side's middle";
+    EXPECT_GT(count(peak, 20, 20, 80, 80), 5600) << "a full body";
+    // Along the top side the fire's first row wanders: no straight line.
+    int shallow = 120, deep = 0;
+    for (int x = 30; x < 90; ++x) {
+        int depth = 0;
+        while (depth < 60 && !solid(peak, x, depth))
+            ++depth;
+        shallow = std::min(shallow, depth);
+        deep = std::max(deep, depth);
+    }
+    EXPECT_GE(shallow, 1);
+    EXPECT_GE(deep - shallow, 4);
+    for (int frame = 0; frame < 12; ++frame)
+        for (int super = 0; super < 2; ++super)
             for (int i = 0; i < 40; ++i)
-                plainEdge += solid(x0 + i, shape * 40) + solid(x0, shape * 40 + i);
-            EXPECT_GT(plainEdge, 70);
-            // Top and bottom open: the depth of the fire below the top edge, column by column.
-            const int y0 = (7 + shape) * 40;
-            int shallow = 40, deep = 0, sideFull = 0;
-            for (int i = 0; i < 40; ++i) {
-                int depth = 0;
-                while (depth < 20 && !solid(x0 + i, y0 + depth))
-                    ++depth;
-                shallow = std::min(shallow, depth);
-                deep = std::max(deep, depth);
-                sideFull += solid(x0, y0 + 20) && solid(x0 + 39, y0 + 20);
-            }
-            EXPECT_GE(shallow, 1) << "nothing on the open edge itself";
-            EXPECT_GE(deep - shallow, 4) << "a ragged line, not a straight one";
-            EXPECT_EQ(sideFull, 40) << "closed sides stay full to meet the neighbour";
-        }
+                for (const auto& [x, y] : {std::pair{i, 0}, std::pair{i, 39}, std::pair{0, i}, std::pair{39, i}})
+                    ASSERT_EQ(blastPixel(exp, frame, super, 3, 3, x, y), exp.key) << "frame " << frame;
 }
 
 TEST_F(PlayFieldArt, BrannoksDeathShowsOnlyOnceTheFireHasPassed)
