@@ -22,7 +22,7 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kPointerPicture = 37; // "pointer2.bmp"
+constexpr int kPointerPicture = assets::interfaceSlot(assets::PictureId::YouPointer);
 constexpr int kPointerSize = 100;
 
 void drawDiggerPointer(const Digger& d, Surface* target)

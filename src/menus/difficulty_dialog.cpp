@@ -15,8 +15,8 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kDialog = 42; // "difficulty.bmp": the panel, three rope pieces and the top piece
-constexpr int kDimming = 19; // "fone.bmp", tiled 20 x 20
+constexpr int kDialog = assets::interfaceSlot(assets::PictureId::Difficulty); // the panel, three rope pieces and the top piece
+constexpr int kDimming = assets::interfaceSlot(assets::PictureId::Dimming); // tiled
 constexpr std::array<int, 15> kDrop = {-110, -35, 52, 139, 215, 275, 317, 340, 347, 341, 326, 307, 286, 267, 250};
 constexpr int kDropStep = 40, kWobbleStep = 50, kLastWobble = 9;
 constexpr int kButtonX = 304;
