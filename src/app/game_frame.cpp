@@ -23,7 +23,7 @@ namespace burrowix {
 namespace {
 
 constexpr int kPointerPicture = assets::interfaceSlot(assets::PictureId::YouPointer);
-constexpr int kPointerSize = 100;
+constexpr int kPointerSize = assets::frameWidth(assets::PictureId::YouPointer);
 
 void drawDiggerPointer(const Digger& d, Surface* target)
 {

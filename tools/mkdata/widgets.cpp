@@ -74,7 +74,7 @@ void button(PictureList& out, P normal, P hovered, const std::string& caption, L
 }
 
 // Three frames stacked vertically: up, down, hover (also the disabled look).
-void threeFrame(PictureList& out, P id, const std::function<void(cairo_t*, int frame)>& paint)
+void threeFrame(PictureList& out, P id, const std::function<void(cairo_t*, int frame, int w, int h)>& paint)
 {
     const int w = assets::frameWidth(id), h = assets::frameHeight(id);
     Canvas c(w, h * 3);
@@ -83,7 +83,7 @@ void threeFrame(PictureList& out, P id, const std::function<void(cairo_t*, int f
         cairo_rectangle(c.cr(), 0, h * f, w, h);
         cairo_clip(c.cr());
         cairo_translate(c.cr(), 0, h * f);
-        paint(c.cr(), f);
+        paint(c.cr(), f, w, h);
         cairo_restore(c.cr());
     }
     withGrid(addPicture(out, file(id), c.keyed(kKeyGreen), kKeyGreen), w, h);
@@ -170,7 +170,7 @@ void addWidgets(PictureList& out)
         p.regions = {{"cover", 0, 53, 80, 66}};
     }
 
-    threeFrame(out, P::Switch, [](cairo_t* cr, int f) {
+    threeFrame(out, P::Switch, [](cairo_t* cr, int f, int, int) {
         pathRoundRect(cr, 4, 4, 32, 32, 6);
         fillShaded(cr, f == 2 ? hex(0x9A6A3E) : hex(pal::wood), 2, 0.25);
         pathRoundRect(cr, 9, 9, 22, 22, 4);
@@ -189,12 +189,12 @@ void addWidgets(PictureList& out)
             cairo_stroke(cr);
         }
     });
-    threeFrame(out, P::ArrowLeft, [](cairo_t* cr, int f) { arrowButton(cr, f, 70, 70, M_PI); });
-    threeFrame(out, P::ArrowRight, [](cairo_t* cr, int f) { arrowButton(cr, f, 70, 70, 0); });
-    threeFrame(out, P::ArrowUp, [](cairo_t* cr, int f) { arrowButton(cr, f, 126, 60, -M_PI / 2); });
-    threeFrame(out, P::ArrowDown, [](cairo_t* cr, int f) { arrowButton(cr, f, 126, 60, M_PI / 2); });
-    threeFrame(out, P::ScrollUp, [](cairo_t* cr, int f) { arrowButton(cr, f, 30, 30, -M_PI / 2); });
-    threeFrame(out, P::ScrollDown, [](cairo_t* cr, int f) { arrowButton(cr, f, 30, 30, M_PI / 2); });
+    threeFrame(out, P::ArrowLeft, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI); });
+    threeFrame(out, P::ArrowRight, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, 0); });
+    threeFrame(out, P::ArrowUp, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, -M_PI / 2); });
+    threeFrame(out, P::ArrowDown, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI / 2); });
+    threeFrame(out, P::ScrollUp, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, -M_PI / 2); });
+    threeFrame(out, P::ScrollDown, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI / 2); });
     {
         Canvas c(30, 380);
         pathRoundRect(c.cr(), 3, 0, 24, 380, 8);
