@@ -64,7 +64,7 @@ Picture& themePicture(PictureTables& p, const ThemeSlot& slot)
 void setKey(const Picture& picture, assets::ColorKey key)
 {
     if (picture)
-        setColorKey(picture.get(), assets::keyRgb(key));
+        setColorKey(picture.get(), packHexRgb(assets::keyRgb(key)));
 }
 
 assets::ColorKey slotKey(PictureId id) { return assets::pictureAsset(id).key; }
@@ -182,8 +182,8 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
 
     applyColorKeys(p);
     if (display.backBuffer) {
-        setColorKey(display.backBuffer.get(), assets::keyRgb(assets::ColorKey::Black));
-        display.greenPixel = colorMatch(display.backBuffer.get(), assets::keyRgb(assets::ColorKey::Green));
+        setColorKey(display.backBuffer.get(), packHexRgb(assets::keyRgb(assets::ColorKey::Black)));
+        display.greenPixel = colorMatch(display.backBuffer.get(), packHexRgb(assets::keyRgb(assets::ColorKey::Green)));
     }
     return {};
 }

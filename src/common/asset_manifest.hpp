@@ -148,6 +148,8 @@ enum class PicturePack { Standard, Theme, Level };
 // The colour a picture's transparent pixels have exactly; the game sets it as the colour key.
 enum class ColorKey { Black, Green, Blue, Cyan };
 
+// The key colour written 0xRRGGBB (the display packs colours the other way round: packHexRgb).
+
 inline constexpr std::uint32_t keyRgb(ColorKey key)
 {
     switch (key) {

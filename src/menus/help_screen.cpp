@@ -62,7 +62,7 @@ void loadPages()
         const assets::PictureId page = assets::kHelpPages[i];
         pages[std::size_t(i)] = loadBitmapSurface(theDisplay, assets::pictureFile(page));
         if (pages[std::size_t(i)])
-            setColorKey(pages[std::size_t(i)].get(), assets::keyRgb(assets::pictureAsset(page).key));
+            setColorKey(pages[std::size_t(i)].get(), packHexRgb(assets::keyRgb(assets::pictureAsset(page).key)));
     }
     help.lastLine = helpLastLine(lastInkedRow());
     // The bar reports its kept position as it takes the new range; the visit's own line stays.
