@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/asset_manifest.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/display/blit.hpp"
@@ -46,9 +47,13 @@ double medianMicroseconds(int runs, Work work)
     return times[static_cast<std::size_t>(runs / 2)];
 }
 
+using P = assets::PictureId;
 const char* const kHoverPictures[][2] = {
-    {"newgame0.bmp", "newgame1.bmp"}, {"options0.bmp", "options1.bmp"}, {"exit0.bmp", "exit1.bmp"},
-    {"gsminus0.bmp", "gsminus1.bmp"}, {"gsplus0.bmp", "gsplus1.bmp"},
+    {assets::pictureFile(P::NewGame), assets::pictureFile(P::NewGameHover)},
+    {assets::pictureFile(P::Options), assets::pictureFile(P::OptionsHover)},
+    {assets::pictureFile(P::Exit), assets::pictureFile(P::ExitHover)},
+    {assets::pictureFile(P::Minus), assets::pictureFile(P::MinusHover)},
+    {assets::pictureFile(P::Plus), assets::pictureFile(P::PlusHover)},
 };
 const char* const kLabelTexts[] = {"Brannok      120 450", "A line of twenty ch.", "Level 12  Score 9000",
                                    "Hall of fame entries"};
@@ -74,7 +79,7 @@ int main(int argc, char** argv)
             const auto& pics = kHoverPictures[i / 2 % 5];
             w = new HoverButton(theDisplay, x, y, "Hover", pics[0], pics[1], true, nullptr, nullptr);
         } else {
-            w = new PictureButton(theDisplay, x, y, "Button", "Go", kFontSmall, "soundon.bmp", nullptr, nullptr);
+            w = new PictureButton(theDisplay, x, y, "Button", "Go", kFontSmall, assets::pictureFile(P::Switch), nullptr, nullptr);
         }
         w->setAdditive(i % 8 == 1);
         theGui.rootList.append(w);

@@ -23,8 +23,8 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kPointerPicture = 37; // "pointer2.bmp"
-constexpr int kPointerSize = 100;
+constexpr int kPointerPicture = assets::interfaceSlot(assets::PictureId::YouPointer);
+constexpr int kPointerSize = assets::frameWidth(assets::PictureId::YouPointer);
 
 void drawDiggerPointer(const Digger& d, Surface* target)
 {

@@ -1,4 +1,5 @@
 #include "app/game_screen.hpp"
+#include "common/asset_manifest.hpp"
 
 #include "app/game_panel_actions.hpp"
 
@@ -15,7 +16,7 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kPointerPicture = 37; // "pointer2.bmp", kept until the next entry replaces it
+constexpr int kPointerPicture = assets::interfaceSlot(assets::PictureId::YouPointer); // kept until the next entry replaces it
 
 void loadPointerPicture()
 {

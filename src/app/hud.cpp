@@ -19,10 +19,10 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kWeaponColumnPicture = 0; // "pan1.bmp"
-constexpr int kScorePicture = 1;        // "pan2.bmp"
-constexpr int kGoalsPicture = 20;       // "pan3.bmp"
-constexpr int kSelectorPicture = 35;    // "curr_weap.bmp"
+constexpr int kWeaponColumnPicture = assets::interfaceSlot(assets::PictureId::WeaponColumn);
+constexpr int kScorePicture = assets::interfaceSlot(assets::PictureId::ScorePanel);
+constexpr int kGoalsPicture = assets::interfaceSlot(assets::PictureId::GoalsBox);
+constexpr int kSelectorPicture = assets::interfaceSlot(assets::PictureId::WeaponSelector);
 
 // The number fields of the goals box (picture x and row tops) and, below the box in the same
 // picture, the field shown for a goal that is off.

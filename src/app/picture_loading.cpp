@@ -5,7 +5,8 @@
 #include "platform/display/picture_surface.hpp"
 #include "platform/display/pixel_format.hpp"
 
-#include <initializer_list>
+#include <array>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -13,38 +14,46 @@ namespace burrowix {
 
 namespace {
 
-constexpr std::uint32_t kBlack = packRgb(0, 0, 0);
-constexpr std::uint32_t kGreen = packRgb(0, 255, 0);
-constexpr std::uint32_t kBlue = packRgb(0, 0, 255);
-constexpr std::uint32_t kCyan = packRgb(0, 255, 255);
+using assets::PictureId;
+using assets::PicturePack;
 
-// The interface pictures loaded at start-up from the standard pack, in index order.
-constexpr int kStartupInterfaceImages[] = {0, 1, 9, 19, 20, 21, 34, 35, 41, 45, 47, 48, 49};
+// The interface pictures loaded at start-up from the standard pack, in index order; 34, 48 and 49
+// hold the placeholder.
+constexpr int kStartupInterfaceImages[] = {
+    assets::interfaceSlot(PictureId::WeaponColumn), assets::interfaceSlot(PictureId::ScorePanel),
+    kLogoImage, assets::interfaceSlot(PictureId::Dimming), assets::interfaceSlot(PictureId::GoalsBox),
+    assets::interfaceSlot(PictureId::MessagePanels), 34, assets::interfaceSlot(PictureId::WeaponSelector),
+    assets::interfaceSlot(PictureId::Eyes), assets::interfaceSlot(PictureId::ControlsBoard),
+    assets::interfaceSlot(PictureId::HitDigger), 48, 49};
+static_assert(std::size(kStartupInterfaceImages) == 13 && kStartupInterfaceImages[12] == 49);
 // Those and "pack1.bmp": the interface pictures whose absence stops start-up, in checking order.
 constexpr int kCheckedInterfaceImages[] = {0, 1, 9, 19, 20, 21, kPackImage, 34, 35, 41, 45, 47, 48, 49};
 
-// The theme pictures: which table slot gets which theme-pack file, in loading order. The block
-// background of looks 3 and 4 ("backgr_.jpg") is the theme's own where its pack has one; a theme
-// pack without it falls back to the standard pack's neutral one, since pictures missing from the
+// The theme pictures: the sprite and interface slots the manifest fills from the theme pack. The
+// block background of looks 3 and 4 is the theme's own where its pack has one; a theme pack
+// without it falls back to the standard pack's neutral one, since pictures missing from the
 // current pack are looked up there.
 struct ThemeSlot {
     bool sprite; // else interface
     int index;
     const char* name;
 };
-constexpr ThemeSlot kThemeSlots[] = {
-    {true, 21, "backgr.jpg"}, {true, 0, "grass.bmp"},           {true, 1, "stone.bmp"},
-    {true, 2, "wall01.bmp"},  {true, 4, "grass.bmp"},           {true, 5, "grass.bmp"},
-    {false, kPreviewSpritesImage, "smallback20.bmp"}, {false, kPreviewBackgroundImage, "backgrsmall.bmp"},
-    {true, kSlotBlockBackground, "backgr_.jpg"},
-};
+constexpr auto kThemeSlots = [] {
+    std::array<ThemeSlot, 9> slots{};
+    std::size_t n = 0;
+    for (int i = 0; i < kSpriteImageCount; ++i)
+        if (assets::pictureAsset(assets::kSpriteSlots[i]).pack == PicturePack::Theme)
+            slots[n++] = {true, i, kSpriteImageNames[std::size_t(i)]};
+    for (int i = 0; i < kInterfaceImageCount; ++i)
+        if (assets::kInterfaceSlots[i] != PictureId::None &&
+            assets::pictureAsset(assets::kInterfaceSlots[i]).pack == PicturePack::Theme)
+            slots[n++] = {false, i, kInterfaceImageNames[std::size_t(i)]};
+    return n == slots.size() ? slots : throw "the theme fills another number of slots";
+}();
 
 bool isThemeSprite(int index)
 {
-    for (const ThemeSlot& slot : kThemeSlots)
-        if (slot.sprite && slot.index == index)
-            return true;
-    return false;
+    return assets::pictureAsset(assets::kSpriteSlots[index]).pack == PicturePack::Theme;
 }
 
 Picture& themePicture(PictureTables& p, const ThemeSlot& slot)
@@ -52,34 +61,34 @@ Picture& themePicture(PictureTables& p, const ThemeSlot& slot)
     return slot.sprite ? p.spriteImages[slot.index] : p.interfaceImages[slot.index];
 }
 
-void setKey(const Picture& picture, std::uint32_t rgb)
+void setKey(const Picture& picture, assets::ColorKey key)
 {
     if (picture)
-        setColorKey(picture.get(), rgb);
+        setColorKey(picture.get(), packHexRgb(assets::keyRgb(key)));
 }
 
-// Every loaded picture's colour key.
+assets::ColorKey slotKey(PictureId id) { return assets::pictureAsset(id).key; }
+
+// Every loaded picture's colour key, from the manifest.
 void applyColorKeys(PictureTables& p)
 {
-    for (const Picture* single : {&p.allPicture, &p.diggerPicture, &p.explosionPicture})
-        setKey(*single, kBlack);
-    setKey(p.digitsFont, kBlue);
+    setKey(p.allPicture, slotKey(PictureId::Clear));
+    setKey(p.diggerPicture, slotKey(PictureId::Digger));
+    setKey(p.explosionPicture, slotKey(PictureId::Explosion));
+    setKey(p.digitsFont, slotKey(PictureId::DigitFont));
     for (int i = 0; i < kSpriteImageCount; ++i)
-        setKey(p.spriteImages[i], i == 6 || i == 18 || i == 24 ? kGreen : kBlack);
-    for (const Picture& picture : p.exppointsImages)
-        setKey(picture, kBlack);
+        setKey(p.spriteImages[i], slotKey(assets::kSpriteSlots[i]));
+    for (int i = 0; i < kExppointsImageCount; ++i)
+        setKey(p.exppointsImages[i], slotKey(assets::kMineralSlots[i]));
     for (int i = 0; i < kAddweaponImageCount; ++i)
-        setKey(p.addweaponImages[i], i == 7 ? kBlack : kGreen);
-    for (int i : kStartupInterfaceImages) {
-        const std::uint32_t key = i == 0 || i == 1 || i == 20 ? kCyan
-                                  : i == 35                   ? kBlue
-                                  : i == 19 || i == 21 || i == 41 || i == 45 ? kGreen
-                                                                             : kBlack;
-        setKey(p.interfaceImages[i], key);
-    }
-    setKey(p.interfaceImages[kPackImage], kBlack);
+        setKey(p.addweaponImages[i], assets::kPickupSlots[i] == PictureId::Placeholder
+                                         ? assets::kPickupPlaceholderKey
+                                         : slotKey(assets::kPickupSlots[i]));
+    for (int i : kStartupInterfaceImages)
+        setKey(p.interfaceImages[i], slotKey(assets::kInterfaceSlots[i]));
+    setKey(p.interfaceImages[kPackImage], slotKey(PictureId::PackEmblem));
     for (const ThemeSlot& slot : kThemeSlots)
-        setKey(themePicture(p, slot), kGreen);
+        setKey(themePicture(p, slot), assets::ColorKey::Green);
 }
 
 // Reloads a picture into its surface; Ok for an empty slot.
@@ -100,7 +109,7 @@ void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables
         requests.push_back({&themePicture(pictures, slot), slot.name});
     loadBitmapSurfaces(display, requests);
     for (const ThemeSlot& slot : kThemeSlots)
-        setKey(themePicture(pictures, slot), kGreen);
+        setKey(themePicture(pictures, slot), assets::ColorKey::Green);
     if (catalogue.currentPack)
         catalogue.currentPack->removeTempFiles();
 }
@@ -111,13 +120,13 @@ void reloadPackPicture(Display& display, PackCatalogue& catalogue, PictureTables
     Picture& picture = pictures.interfaceImages[kPackImage];
     if (!picture || reloadBitmap(picture.get(), kInterfaceImageNames[kPackImage]) != DisplayResult::Ok)
         picture = loadBitmapSurface(display, kInterfaceImageNames[kPackImage]);
-    setKey(picture, kBlack);
+    setKey(picture, slotKey(PictureId::PackEmblem));
 }
 
 void loadLogoPictures(Display& display, PackCatalogue& catalogue, PictureTables& p)
 {
     catalogue.useStandardPack();
-    const PictureRequest requests[] = {{&p.allPicture, "all.bmp"},
+    const PictureRequest requests[] = {{&p.allPicture, assets::pictureFile(PictureId::Clear)},
                                        {&p.interfaceImages[kLogoImage], kInterfaceImageNames[kLogoImage]}};
     loadBitmapSurfaces(display, requests);
 }
@@ -126,10 +135,12 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
                                 std::string* missingName)
 {
     catalogue.useStandardPack();
-    std::vector<PictureRequest> requests{{&p.allPicture, "all.bmp"},
-                                         {&p.diggerPicture, "h1.bmp"},
-                                         {&p.explosionPicture, "exp.bmp"},
-                                         {&p.digitsFont, "font1_0_small.bmp"}};
+    const char* const clear = assets::pictureFile(PictureId::Clear);
+    const char* const digger = assets::pictureFile(PictureId::Digger);
+    const char* const explosion = assets::pictureFile(PictureId::Explosion);
+    const char* const digits = assets::pictureFile(PictureId::DigitFont);
+    std::vector<PictureRequest> requests{
+        {&p.allPicture, clear}, {&p.diggerPicture, digger}, {&p.explosionPicture, explosion}, {&p.digitsFont, digits}};
     for (int i = 0; i < kSpriteImageCount; ++i)
         if (!isThemeSprite(i))
             requests.push_back({&p.spriteImages[i], kSpriteImageNames[i]});
@@ -152,13 +163,13 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
         return std::string(message);
     };
     if (!p.allPicture)
-        return missing("DDLoadBitmap1 FAILED", "all.bmp");
+        return missing("DDLoadBitmap1 FAILED", clear);
     if (!p.diggerPicture)
-        return missing("DDLoadBitmap2 FAILED", "h1.bmp");
+        return missing("DDLoadBitmap2 FAILED", digger);
     if (!p.explosionPicture)
-        return missing("DDLoadBitmap Exp FAILED", "exp.bmp");
+        return missing("DDLoadBitmap Exp FAILED", explosion);
     if (!p.digitsFont)
-        return missing("DDLoadBitmap Font FAILED", "font1_0_small.bmp");
+        return missing("DDLoadBitmap Font FAILED", digits);
     for (int i : kCheckedInterfaceImages)
         if (!p.interfaceImages[i])
             return missing(("sys " + std::to_string(i)).c_str(), kInterfaceImageNames[i]);
@@ -171,8 +182,8 @@ std::string loadStartupPictures(Display& display, PackCatalogue& catalogue, Pict
 
     applyColorKeys(p);
     if (display.backBuffer) {
-        setColorKey(display.backBuffer.get(), kBlack);
-        display.greenPixel = colorMatch(display.backBuffer.get(), kGreen);
+        setColorKey(display.backBuffer.get(), packHexRgb(assets::keyRgb(assets::ColorKey::Black)));
+        display.greenPixel = colorMatch(display.backBuffer.get(), packHexRgb(assets::keyRgb(assets::ColorKey::Green)));
     }
     return {};
 }
@@ -185,15 +196,16 @@ DisplayResult reloadAllPictures(PackCatalogue& catalogue, PictureTables& p)
             last = reloadInto(picture, name);
     };
     catalogue.useStandardPack();
-    reload(p.allPicture, "all.bmp");
-    reload(p.diggerPicture, "h1.bmp");
-    reload(p.explosionPicture, "exp.bmp");
-    reload(p.digitsFont, "font1_0_small.bmp");
+    reload(p.allPicture, assets::pictureFile(PictureId::Clear));
+    reload(p.diggerPicture, assets::pictureFile(PictureId::Digger));
+    reload(p.explosionPicture, assets::pictureFile(PictureId::Explosion));
+    reload(p.digitsFont, assets::pictureFile(PictureId::DigitFont));
     for (int i = 0; i < kSpriteImageCount; ++i)
         if (!isThemeSprite(i))
             reload(p.spriteImages[i], kSpriteImageNames[i]);
     for (int i = 0; i < kInterfaceImageCount; ++i)
-        if (i != kPreviewSpritesImage && i != kPreviewBackgroundImage && i != kPackImage)
+        if (assets::kInterfaceSlots[i] != PictureId::None &&
+            assets::pictureAsset(assets::kInterfaceSlots[i]).pack == PicturePack::Standard)
             reload(p.interfaceImages[i], kInterfaceImageNames[i]);
     for (int i = 0; i < kExppointsImageCount; ++i)
         reload(p.exppointsImages[i], kExppointsImageNames[i]);

@@ -4,6 +4,7 @@
 // saved in settings.ini at once.
 
 #include "app/key_settings.hpp"
+#include "common/asset_manifest.hpp"
 #include "app/screen_flow.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
@@ -29,7 +30,7 @@ ControlsState controls;
 
 namespace {
 
-constexpr int kBackground = 46; // "keysback.jpg": the title and the board the table is drawn on
+constexpr int kBackground = assets::interfaceSlot(assets::PictureId::ControlsBackground); // the title and the board the table is drawn on
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageDefaults", "ImageOptionsBack"};
 // The rows after the actions: the two buttons, in the order Down reaches them.

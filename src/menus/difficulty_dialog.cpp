@@ -15,8 +15,9 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kDialog = 42; // "difficulty.bmp": the panel, three rope pieces and the top piece
-constexpr int kDimming = 19; // "fone.bmp", tiled 20 x 20
+constexpr int kDialog = assets::interfaceSlot(assets::PictureId::Difficulty); // the panel, three rope pieces and the top piece
+constexpr int kDimming = assets::interfaceSlot(assets::PictureId::Dimming); // tiled
+constexpr int kDimmingTile = assets::pictureAsset(assets::PictureId::Dimming).width;
 constexpr std::array<int, 15> kDrop = {-110, -35, 52, 139, 215, 275, 317, 340, 347, 341, 326, 307, 286, 267, 250};
 constexpr int kDropStep = 40, kWobbleStep = 50, kLastWobble = 9;
 constexpr int kButtonX = 304;
@@ -68,9 +69,9 @@ void drawDifficultyDialog(Surface* back)
     if (levelChoiceSnapshot)
         blitFast(back, 0, 0, levelChoiceSnapshot.get(), nullptr, false);
     if (const Surface* dim = thePictures.interfaceImages[kDimming].get())
-        for (int column = 0; column < 40; ++column)
-            for (int row = 0; row < 30; ++row)
-                blitFast(back, column * 20, row * 20, dim, nullptr, true);
+        for (int column = 0; column < 800 / kDimmingTile; ++column)
+            for (int row = 0; row < 600 / kDimmingTile; ++row)
+                blitFast(back, column * kDimmingTile, row * kDimmingTile, dim, nullptr, true);
 
     stepDrop();
     const Surface* dialog = thePictures.interfaceImages[kDialog].get();

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/message_panels.hpp"
+#include "common/asset_manifest.hpp"
 #include "menus/editor_props_layout.hpp"
 #include "menus/editor_props_panel.hpp"
 #include "menus/editor_props_text.hpp"
@@ -33,10 +34,11 @@ constexpr int kFrame = 3;
 
 // The menus' widget pictures: the check box's frames (off, on, hover over off) stacked, and the
 // minus and plus buttons' normal and hover looks.
-constexpr const char* kCheckBox = "soundon.bmp";
-constexpr int kCheckFrame = 40;
-constexpr const char* kMinus[] = {"gsminus0.bmp", "gsminus1.bmp"};
-constexpr const char* kPlus[] = {"gsplus0.bmp", "gsplus1.bmp"};
+using P = assets::PictureId;
+constexpr const char* kCheckBox = assets::pictureFile(P::Switch);
+constexpr int kCheckFrame = assets::frameHeight(P::Switch);
+constexpr const char* kMinus[] = {assets::pictureFile(P::Minus), assets::pictureFile(P::MinusHover)};
+constexpr const char* kPlus[] = {assets::pictureFile(P::Plus), assets::pictureFile(P::PlusHover)};
 
 struct Painter {
     Surface& target;

@@ -2,6 +2,7 @@
 // does Esc.
 
 #include "app/screen_table.hpp"
+#include "common/asset_manifest.hpp"
 #include "menus/menu_actions.hpp"
 #include "menus/menu_focus.hpp"
 #include "menus/menu_screens.hpp"
@@ -12,7 +13,7 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kBackground = 39; // "exitbgr.jpg"
+constexpr int kBackground = assets::interfaceSlot(assets::PictureId::ExitBackground);
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ExitYes", "ExitNo"};
 constexpr FocusItem kFocus[] = {{"ExitYes"}, {"ExitNo"}};

@@ -18,9 +18,9 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kLostBackground = 40; // "gobgr.jpg"
-constexpr int kWonBackground = 44;  // "gogood.jpg"
-constexpr int kNamePrompt = 43;     // "gohf1.bmp": the lost prompt above the won one
+constexpr int kLostBackground = assets::interfaceSlot(assets::PictureId::GameOverLost);
+constexpr int kWonBackground = assets::interfaceSlot(assets::PictureId::GameOverWon);
+constexpr int kNamePrompt = assets::interfaceSlot(assets::PictureId::NamePrompt); // the lost prompt above the won one
 constexpr int kPromptX = 192, kPromptY = 382, kPromptWidth = 416, kPromptHeight = 79;
 
 bool won()

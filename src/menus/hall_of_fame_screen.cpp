@@ -3,6 +3,7 @@
 // wide for its column is cut short with dots, so it never runs into its score.
 
 #include <array>
+#include "common/asset_manifest.hpp"
 #include <string>
 
 #include "app/screen_flow.hpp"
@@ -21,7 +22,7 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kBackground = 8; // "hallfame.jpg"
+constexpr int kBackground = assets::interfaceSlot(assets::PictureId::HallOfFame);
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageMainMenu", "Label0",  "Label1",  "Label2",  "Label3",  "Label4",
                                     "Label5",        "Label6",  "Label7",  "Label8",  "Label9",  "Label10",

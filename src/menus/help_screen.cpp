@@ -27,7 +27,7 @@ HelpState help;
 
 namespace {
 
-constexpr int kBackground = 6; // "helpbgr.jpg"
+constexpr int kBackground = assets::interfaceSlot(assets::PictureId::HelpBackground);
 constexpr int kPageWidth = 256, kPageHeight = 375, kPageX = 420, kPageY = 100;
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}};
 // Text is drawn light on the black key; JPEG noise in the black stays well below this.
@@ -59,10 +59,10 @@ int lastInkedRow()
 void loadPages()
 {
     for (int i = 0; i < kHelpPages; ++i) {
-        const std::string name = "helpp" + std::to_string(i + 1) + ".jpg";
-        pages[std::size_t(i)] = loadBitmapSurface(theDisplay, name.c_str());
+        const assets::PictureId page = assets::kHelpPages[i];
+        pages[std::size_t(i)] = loadBitmapSurface(theDisplay, assets::pictureFile(page));
         if (pages[std::size_t(i)])
-            setColorKey(pages[std::size_t(i)].get(), packRgb(0, 0, 0));
+            setColorKey(pages[std::size_t(i)].get(), packHexRgb(assets::keyRgb(assets::pictureAsset(page).key)));
     }
     help.lastLine = helpLastLine(lastInkedRow());
     // The bar reports its kept position as it takes the new range; the visit's own line stays.

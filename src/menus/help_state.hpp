@@ -1,11 +1,12 @@
 #pragma once
 // The help screen's scroll position and the part of the page strip it shows.
 
+#include "common/asset_manifest.hpp"
 #include "platform/system/clock.hpp"
 
 namespace burrowix {
 
-inline constexpr int kHelpPages = 8;
+inline constexpr int kHelpPages = assets::kHelpPageCount;
 // Held keys and arrow buttons scroll a page (37.5 lines of 10 rows) in a second; a wheel notch
 // scrolls four lines.
 inline constexpr double kHelpLinesPerSecond = 37.5;

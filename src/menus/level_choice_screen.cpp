@@ -46,21 +46,26 @@ namespace {
 
 constexpr std::uint32_t kBlack = packRgb(0, 0, 0);
 constexpr std::uint32_t kGreen = packRgb(0, 255, 0);
-constexpr int kDigits = 24, kClosed = 28, kFrame = 29, kSeamAcross = 30, kSeamDown = 31, kMagnifier = 32,
-              kSign = 36, kDialog = 42;
+using P = assets::PictureId;
+constexpr int slot(P picture) { return assets::interfaceSlot(picture); }
+constexpr int kDigits = slot(P::LevelDigits), kClosed = slot(P::Locked), kFrame = slot(P::LevelChoiceFrame),
+              kSeamAcross = slot(P::LevelSlideSeam), kSeamDown = slot(P::PackSlideSeam),
+              kMagnifier = slot(P::Magnifier), kSign = slot(P::StartMarker), kDialog = slot(P::Difficulty);
 constexpr ScreenPicture kPictures[] = {{kFrame, kGreen},      {kClosed, kGreen},    {kDigits, kBlack},
                                        {kMagnifier, kBlack},  {kSeamAcross, kBlack}, {kSeamDown, kBlack},
                                        {kSign, kBlack},       {kDialog, packRgb(0, 255, 255)}};
 constexpr const char* kWidgets[] = {"ImageStart", "ImageMainMenuLC", "LevelPlus", "LevelMinus", "PackPlus",
                                     "PackMinus"};
 
-// "digits.bmp": cells of 65 x 63; rows 0..2 the level numbers, row 3 the change and difficulty pictures.
-constexpr int kPreviewBackground = 23; // "backgrsmall.bmp"
-constexpr int kDigitWidth = 65, kDigitHeight = 63;
-constexpr int kSignSize = 63, kSignLastFrame = 8, kSignStep = 40;
-constexpr int kClosedWidth = 148, kClosedHeight = 149;
+// The level digits: rows 0..2 the level numbers, row 3 the change and difficulty pictures.
+constexpr int kPreviewBackground = kPreviewBackgroundImage;
+constexpr int kDigitWidth = assets::frameWidth(P::LevelDigits), kDigitHeight = assets::frameHeight(P::LevelDigits);
+constexpr int kSignSize = assets::frameWidth(P::StartMarker), kSignLastFrame = 8, kSignStep = 40;
+constexpr int kClosedWidth = assets::frameWidth(P::Locked), kClosedHeight = assets::frameHeight(P::Locked);
 constexpr std::int32_t kChangeTime = 500;
-constexpr int kMagnifierWidth = 305, kMagnifierHeight = 238, kMagnifierCentre = 114;
+constexpr int kMagnifierWidth = assets::frameWidth(P::Magnifier);
+constexpr int kMagnifierHeight = assets::frameHeight(P::Magnifier);
+constexpr int kMagnifierCentre = 114;
 
 Rect digitCell(int column, int row)
 {

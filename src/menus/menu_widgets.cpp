@@ -3,6 +3,7 @@
 #include "app/game_panel_actions.hpp"
 #include "app/pack_catalogue.hpp"
 #include "app/screen_flow.hpp"
+#include "common/asset_manifest.hpp"
 #include "menus/controls_screen.hpp"
 #include "menus/difficulty_dialog.hpp"
 #include "menus/help_state.hpp"
@@ -24,6 +25,9 @@
 namespace burrowix {
 
 namespace {
+
+using P = assets::PictureId;
+constexpr const char* file(P picture) { return assets::pictureFile(picture); }
 
 constexpr std::uint32_t kLabelColor = 0x3CAFD2;
 constexpr std::uint32_t kNameFieldColor = 0x1918DC;
@@ -112,38 +116,38 @@ void helpScrolled(Widget* w)
 }
 
 const HoverSpec kHoverButtons[] = {
-    {"GameSpeedMinus", 582, 152, "gsminus0.bmp", "gsminus1.bmp", run<gameSpeedMinus>},
-    {"GameSpeedPlus", 651, 152, "gsplus0.bmp", "gsplus1.bmp", run<gameSpeedPlus>},
-    {"GameSpeed", 464, 83, "gsup0.bmp", "gsup1.bmp", nullptr},
-    {"SoundMinus", 582, 293, "gsminus0.bmp", "gsminus1.bmp", run<soundVolumeMinus>},
-    {"SoundPlus", 651, 293, "gsplus0.bmp", "gsplus1.bmp", run<soundVolumePlus>},
-    {"Sound", 448, 224, "svolup0.bmp", "svolup1.bmp", nullptr},
-    {"MusicMinus", 582, 433, "gsminus0.bmp", "gsminus1.bmp", run<musicVolumeMinus>},
-    {"MusicPlus", 651, 433, "gsplus0.bmp", "gsplus1.bmp", run<musicVolumePlus>},
-    {"Music", 448, 364, "mvolup0.bmp", "mvolup1.bmp", nullptr},
-    {"ExitYes", 171, 224, "exityes0.bmp", "exityes1.bmp", run<requestClose>},
-    {"ExitNo", 582, 224, "exitno0.bmp", "exitno1.bmp", run<clickToMainMenu>},
-    {"GOMainMenu", 30, 450, "gomm0.bmp", "gomm1.bmp", run<backToMainMenu>},
-    {"GOMainMenuGood", 12, 444, "gogmm0.bmp", "gogmm1.bmp", run<backToMainMenu>},
-    {"Image01", 35, 425, "newgame0.bmp", "newgame1.bmp", clickTo<ScreenLevelChoice>},
-    {"Image02", 212, 425, "options0.bmp", "options1.bmp", clickTo<ScreenOptions>},
-    {"Image03", 350, 425, "halloffame0.bmp", "halloffame1.bmp", clickTo<ScreenHallOfFame>},
-    {"Image04", 525, 425, "mainhelp0.bmp", "mainhelp1.bmp", clickTo<ScreenHelp>},
-    {"Image05", 657, 425, "exit0.bmp", "exit1.bmp", clickTo<ScreenExit>},
-    {"Image06", 325, 505, "editor0.bmp", "editor1.bmp", clickTo<ScreenEditor>},
-    {"ImageMainMenuLC", 20, 467, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
-    {"ImageStart", 661, 440, "nglc0.bmp", "nglc1.bmp", run<startGame>},
-    {"ImageWatch", 661, 372, "watch0.bmp", "watch1.bmp", run<watchBestReplay>},
-    {"LC00", 304, 143, "lc00.bmp", "lc01.bmp", choose<2>},
-    {"LC01", 304, 256, "lc10.bmp", "lc11.bmp", choose<1>},
-    {"LC02", 304, 365, "lc20.bmp", "lc21.bmp", choose<0>},
-    {"exit_pan", 478, -110, "exit_pan.bmp", "exit_pan.bmp", nullptr},
-    {"ImageYes", 478, 53, "yes0.bmp", "yes1.bmp", panelYes},
-    {"ImageNo", 478, 87, "no0.bmp", "no1.bmp", panelNo},
-    {"ImageMainMenu", 51, 386, "mainmenu0.bmp", "mainmenu1.bmp", run<backToMainMenu>},
-    {"ImageControls", 205, 386, "keys0.bmp", "keys1.bmp", clickTo<ScreenControls>},
-    {"ImageDefaults", 335, 515, "defaults0.bmp", "defaults1.bmp", run<restoreDefaultKeys>},
-    {"ImageOptionsBack", 100, 515, "options0.bmp", "options1.bmp", clickTo<ScreenOptions>},
+    {"GameSpeedMinus", 582, 152, file(P::Minus), file(P::MinusHover), run<gameSpeedMinus>},
+    {"GameSpeedPlus", 651, 152, file(P::Plus), file(P::PlusHover), run<gameSpeedPlus>},
+    {"GameSpeed", 464, 83, file(P::GameSpeedCaption), file(P::GameSpeedCaptionHover), nullptr},
+    {"SoundMinus", 582, 293, file(P::Minus), file(P::MinusHover), run<soundVolumeMinus>},
+    {"SoundPlus", 651, 293, file(P::Plus), file(P::PlusHover), run<soundVolumePlus>},
+    {"Sound", 448, 224, file(P::SoundVolumeCaption), file(P::SoundVolumeCaptionHover), nullptr},
+    {"MusicMinus", 582, 433, file(P::Minus), file(P::MinusHover), run<musicVolumeMinus>},
+    {"MusicPlus", 651, 433, file(P::Plus), file(P::PlusHover), run<musicVolumePlus>},
+    {"Music", 448, 364, file(P::MusicVolumeCaption), file(P::MusicVolumeCaptionHover), nullptr},
+    {"ExitYes", 171, 224, file(P::ExitYes), file(P::ExitYesHover), run<requestClose>},
+    {"ExitNo", 582, 224, file(P::ExitNo), file(P::ExitNoHover), run<clickToMainMenu>},
+    {"GOMainMenu", 30, 450, file(P::GameOverMainMenu), file(P::GameOverMainMenuHover), run<backToMainMenu>},
+    {"GOMainMenuGood", 12, 444, file(P::GameWonMainMenu), file(P::GameWonMainMenuHover), run<backToMainMenu>},
+    {"Image01", 35, 425, file(P::NewGame), file(P::NewGameHover), clickTo<ScreenLevelChoice>},
+    {"Image02", 212, 425, file(P::Options), file(P::OptionsHover), clickTo<ScreenOptions>},
+    {"Image03", 350, 425, file(P::HallOfFameButton), file(P::HallOfFameButtonHover), clickTo<ScreenHallOfFame>},
+    {"Image04", 525, 425, file(P::Help), file(P::HelpHover), clickTo<ScreenHelp>},
+    {"Image05", 657, 425, file(P::Exit), file(P::ExitHover), clickTo<ScreenExit>},
+    {"Image06", 325, 505, file(P::Editor), file(P::EditorHover), clickTo<ScreenEditor>},
+    {"ImageMainMenuLC", 20, 467, file(P::MainMenuButton), file(P::MainMenuButtonHover), run<backToMainMenu>},
+    {"ImageStart", 661, 440, file(P::Start), file(P::StartHover), run<startGame>},
+    {"ImageWatch", 661, 372, file(P::Watch), file(P::WatchHover), run<watchBestReplay>},
+    {"LC00", 304, 143, file(P::Hard), file(P::HardHover), choose<2>},
+    {"LC01", 304, 256, file(P::Medium), file(P::MediumHover), choose<1>},
+    {"LC02", 304, 365, file(P::Easy), file(P::EasyHover), choose<0>},
+    {"exit_pan", 478, -110, file(P::ExitPanel), file(P::ExitPanel), nullptr},
+    {"ImageYes", 478, 53, file(P::PanelYes), file(P::PanelYesHover), panelYes},
+    {"ImageNo", 478, 87, file(P::PanelNo), file(P::PanelNoHover), panelNo},
+    {"ImageMainMenu", 51, 386, file(P::MainMenuButton), file(P::MainMenuButtonHover), run<backToMainMenu>},
+    {"ImageControls", 205, 386, file(P::Controls), file(P::ControlsHover), clickTo<ScreenControls>},
+    {"ImageDefaults", 335, 515, file(P::Defaults), file(P::DefaultsHover), run<restoreDefaultKeys>},
+    {"ImageOptionsBack", 100, 515, file(P::Options), file(P::OptionsHover), clickTo<ScreenOptions>},
 };
 
 struct TaggedSpec {
@@ -154,11 +158,11 @@ struct TaggedSpec {
     WidgetCallback onClick;
 };
 const TaggedSpec kTaggedButtons[] = {
-    {"LevelMinus", 1, 90, 225, "btn_left.bmp", levelMinus},
-    {"LevelPlus", 2, 640, 225, "btn_right.bmp", levelPlus},
+    {"LevelMinus", 1, 90, 225, file(P::ArrowLeft), levelMinus},
+    {"LevelPlus", 2, 640, 225, file(P::ArrowRight), levelPlus},
     // The harder pack above, the easier below, as in the difficulty dialog.
-    {"PackMinus", 1, 337, 478, "btn_down.bmp", packMinus},
-    {"PackPlus", 2, 337, 28, "btn_up.bmp", packPlus},
+    {"PackMinus", 1, 337, 478, file(P::ArrowDown), packMinus},
+    {"PackPlus", 2, 337, 28, file(P::ArrowUp), packPlus},
 };
 
 void add(Widget* widget)
@@ -181,33 +185,35 @@ void createMenuWidgets()
     name->setTextColor(kNameFieldColor);
     add(name);
 
-    auto* sound = new ToggleButton(display, 386, 180, "SoundBtn", "", 2, "soundon.bmp", nullptr, soundSwitch);
+    auto* sound = new ToggleButton(display, 386, 180, "SoundBtn", "", 2, file(P::Switch), nullptr, soundSwitch);
     sound->state = theRecords.options.soundEnabled ? 1 : 0;
     add(sound);
-    add(new HoverButton(display, 386, 180, "SoundTxt", "soundtxt0.bmp", "soundtxt1.bmp", true, nullptr, nullptr));
-    auto* music = new ToggleButton(display, 386, 321, "MusicBtn", "", 2, "soundon.bmp", nullptr, musicSwitch);
+    add(new HoverButton(display, 386, 180, "SoundTxt", file(P::SoundCaption), file(P::SoundCaptionHover), true,
+                        nullptr, nullptr));
+    auto* music = new ToggleButton(display, 386, 321, "MusicBtn", "", 2, file(P::Switch), nullptr, musicSwitch);
     music->state = theRecords.options.musicEnabled ? 1 : 0;
     add(music);
-    add(new HoverButton(display, 386, 321, "MusicTxt", "musictxt0.bmp", "musictxt1.bmp", true, nullptr, nullptr));
+    add(new HoverButton(display, 386, 321, "MusicTxt", file(P::MusicCaption), file(P::MusicCaptionHover), true,
+                        nullptr, nullptr));
     // The display switches beside the sound's, in the same style: a check box over its caption.
-    auto* fullScreen = new ToggleButton(display, 44, 110, "FullScreenBtn", "", 2, "soundon.bmp", nullptr,
+    auto* fullScreen = new ToggleButton(display, 44, 110, "FullScreenBtn", "", 2, file(P::Switch), nullptr,
                                         fullScreenSwitch);
     fullScreen->state = fullScreenOn() ? 1 : 0;
     add(fullScreen);
-    add(new HoverButton(display, 44, 110, "FullScreenTxt", "fullscreentxt0.bmp", "fullscreentxt1.bmp", true,
-                        nullptr, nullptr));
-    auto* scaling = new ToggleButton(display, 44, 168, "ScalingBtn", "", 2, "soundon.bmp", nullptr, scalingSwitch);
+    add(new HoverButton(display, 44, 110, "FullScreenTxt", file(P::FullScreenCaption),
+                        file(P::FullScreenCaptionHover), true, nullptr, nullptr));
+    auto* scaling = new ToggleButton(display, 44, 168, "ScalingBtn", "", 2, file(P::Switch), nullptr, scalingSwitch);
     scaling->state = integerScalingOn() ? 1 : 0;
     add(scaling);
-    add(new HoverButton(display, 44, 168, "ScalingTxt", "scalingtxt0.bmp", "scalingtxt1.bmp", true, nullptr,
-                        nullptr));
+    add(new HoverButton(display, 44, 168, "ScalingTxt", file(P::ScalingCaption), file(P::ScalingCaptionHover),
+                        true, nullptr, nullptr));
 
     for (const TaggedSpec& b : kTaggedButtons)
         add(new TaggedButton(display, b.x, b.y, b.name, "", 2, b.picture, nullptr, b.onClick, b.tag));
     for (const HoverSpec& b : kHoverButtons)
         add(new HoverButton(display, b.x, b.y, b.name, b.picture, b.hoverPicture, true, nullptr, b.onClick));
-    add(new ScrollBar(display, 700, 80, kHelpScrollBar, "sb_scroll_.bmp", "sb_point_.bmp", "sb_up_.bmp",
-                      "sb_down_.bmp", kHelpLines - 1, helpScrolled));
+    add(new ScrollBar(display, 700, 80, kHelpScrollBar, file(P::ScrollTrack), file(P::ScrollThumb), file(P::ScrollUp),
+                      file(P::ScrollDown), kHelpLines - 1, helpScrolled));
 }
 
 } // namespace burrowix

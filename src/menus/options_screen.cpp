@@ -2,6 +2,7 @@
 // switches, and the three value gauges drawn after the widgets.
 
 #include "app/screen_flow.hpp"
+#include "common/asset_manifest.hpp"
 #include "app/screen_table.hpp"
 #include "app/screen_widgets.hpp"
 #include "menus/menu_actions.hpp"
@@ -20,9 +21,11 @@ namespace burrowix {
 
 namespace {
 
-constexpr int kBackground = 33; // "optback.jpg"
-constexpr int kGauges = 38;     // "arrows0_.bmp": frames of 82 x 69 stacked downwards
-constexpr int kGaugeWidth = 82, kGaugeHeight = 69, kGaugeX = 611;
+constexpr int kBackground = assets::interfaceSlot(assets::PictureId::OptionsBackground);
+constexpr int kGauges = assets::interfaceSlot(assets::PictureId::Gauges); // its frames stacked downwards
+constexpr int kGaugeWidth = assets::frameWidth(assets::PictureId::Gauges);
+constexpr int kGaugeHeight = assets::frameHeight(assets::PictureId::Gauges);
+constexpr int kGaugeX = 611;
 constexpr ScreenPicture kPictures[] = {{kBackground, packRgb(0, 0, 0)}, {kGauges, packRgb(0, 0, 0)}};
 constexpr const char* kWidgets[] = {"ImageMainMenu", "SoundBtn",   "MusicBtn",  "GameSpeed", "GameSpeedMinus",
                                     "GameSpeedPlus", "MusicTxt",   "SoundTxt",  "SoundMinus", "SoundPlus",

@@ -42,7 +42,7 @@ public:
                              int cellSize) const;
 };
 
-struct World;
+class World;
 
 // The game screen's background blocks of `w` (the current world) draw over every pixel of the
 // screen: each part on the screen comes whole from a picture that is there, and the parts add up

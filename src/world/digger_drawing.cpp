@@ -14,7 +14,7 @@ Surface* diggerSheet(const World& w, const Digger& d)
 {
     const Ticks now = app.frameClock;
     if (d.invulnerable && d.blinkPhase)
-        return thePictures.interfaceImages[47].get();
+        return thePictures.interfaceImages[assets::interfaceSlot(assets::PictureId::HitDigger)].get();
     if (d.superMode) {
         const std::int32_t age = static_cast<std::int32_t>(now - Ticks(w.live->superStart));
         // In the last second the normal look shows every other 100 ms.

@@ -83,7 +83,7 @@ int pupilShiftY(int dy)
 
 void drawWatchingEyes(Surface* target, int bx, int by)
 {
-    Surface* eyes = thePictures.interfaceImages[41].get();
+    Surface* eyes = thePictures.interfaceImages[assets::interfaceSlot(assets::PictureId::Eyes)].get();
     if (!eyes)
         return;
     const Rect whites{0, 0, 200, 200};

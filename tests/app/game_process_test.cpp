@@ -4,6 +4,7 @@
 // status 0.
 
 #include <algorithm>
+#include "common/asset_manifest.hpp"
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -26,6 +27,9 @@ extern char** environ;
 
 namespace burrowix {
 namespace {
+
+using assets::pictureFile;
+using P = assets::PictureId;
 
 const std::string kGame = std::string(BURROWIX_GAME_DIR) + "/burrowix";
 
@@ -103,7 +107,7 @@ TEST_F(GameProcess, StartupFailuresSayWhatIsMissingAndWhere)
     };
     const std::string standard = dir.file("standart.pak");
     const std::vector<Case> cases = {
-        {"missing picture", "all.bmp", [] {}, "", "DDLoadBitmap1 FAILED",
+        {"missing picture", pictureFile(P::Clear), [] {}, "", "DDLoadBitmap1 FAILED",
          {"standart.pak has no member \"all.bmp\""}},
         {"no standard pack", "", [&] { std::filesystem::remove(standard); }, "",
          "DDLoadBitmap1 FAILED", {standard, "No such file or directory"}},
@@ -114,7 +118,7 @@ TEST_F(GameProcess, StartupFailuresSayWhatIsMissingAndWhere)
          "", "DDLoadBitmap1 FAILED", {standard, "holds no members"}},
         {"no temporary folder", "", [] {}, "/nonexistent", "DDLoadBitmap1 FAILED",
          {"temporary folder /nonexistent/", "No such file or directory"}},
-        {"no level pack", "pack1.bmp", [&] { std::filesystem::remove(dir.file("level.pak")); }, "",
+        {"no level pack", pictureFile(P::PackEmblem), [&] { std::filesystem::remove(dir.file("level.pak")); }, "",
          "sys 26", {"\"pack1.bmp\"", "no level pack", dir.path().string()}},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 // Start-up's shared pictures: every table slot loaded from the right pack, the colour keys, and the
 // message of the first missing essential picture.
 #include "app/pack_catalogue.hpp"
+#include "common/asset_manifest.hpp"
 #include "app/picture_loading.hpp"
 #include "app/startup_diagnosis.hpp"
 #include "app/test_packs.hpp"
@@ -22,6 +23,9 @@
 
 namespace burrowix {
 namespace {
+
+using assets::pictureFile;
+using P = assets::PictureId;
 
 
 class NullPresenter : public FramePresenter {
@@ -93,12 +97,12 @@ TEST_F(StartupPictures, LoadsEverySlotFromItsPackWithItsKey)
 TEST_F(StartupPictures, FirstMissingEssentialPictureNamesItself)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"logo.jpg", "sys 9"},
-        {"h1.bmp", "DDLoadBitmap2 FAILED"},
-        {"font1_0_small.bmp", "DDLoadBitmap Font FAILED"},
-        {"points03.bmp", "DDLoadBitmap exppoints FAILED"},
-        {"10tnt.bmp", "DDLoadBitmap addweapon FAILED"},
-        {"tmp.bmp", "sys 34"},
+        {pictureFile(P::Logo), "sys 9"},
+        {pictureFile(P::Digger), "DDLoadBitmap2 FAILED"},
+        {pictureFile(P::DigitFont), "DDLoadBitmap Font FAILED"},
+        {pictureFile(P::Mineral3), "DDLoadBitmap exppoints FAILED"},
+        {pictureFile(P::TntPickup), "DDLoadBitmap addweapon FAILED"},
+        {pictureFile(P::Placeholder), "sys 34"},
     };
     for (const auto& [missing, message] : cases) {
         writePacks(missing);
@@ -124,7 +128,7 @@ TEST_F(StartupPictures, ACopyThatDoesNotFitTheTemporaryFolderIsNamedAsSuch)
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit none{0, 0};
         ::setrlimit(RLIMIT_FSIZE, &none);
-        const std::string why = describeMissingPicture(catalogue, "all.bmp");
+        const std::string why = describeMissingPicture(catalogue, pictureFile(P::Clear));
         (void)!::write(pipeEnds[1], why.data(), why.size());
         ::_exit(0);
     }
@@ -135,21 +139,21 @@ TEST_F(StartupPictures, ACopyThatDoesNotFitTheTemporaryFolderIsNamedAsSuch)
         why.append(buffer, static_cast<std::size_t>(n));
     ::close(pipeEnds[0]);
     ::waitpid(pid, nullptr, 0);
-    EXPECT_EQ(why.rfind("cannot copy \"all.bmp\" out of pack " + dir.file("standart.pak") + " into the temporary folder ", 0),
+    EXPECT_EQ(why.rfind("cannot copy \"" + std::string(pictureFile(P::Clear)) + "\" out of pack " + dir.file("standart.pak") + " into the temporary folder ", 0),
               0u)
         << why;
     EXPECT_EQ(why.find("does not decode"), std::string::npos) << why;
-    EXPECT_EQ(describeMissingPicture(catalogue, "all.bmp").find("cannot copy"), std::string::npos)
+    EXPECT_EQ(describeMissingPicture(catalogue, pictureFile(P::Clear)).find("cannot copy"), std::string::npos)
         << "with room the copy is made";
 }
 
 TEST_F(StartupPictures, MissingThemePictureIsNotReported)
 {
-    writePacks("stone.bmp"); // the standard pack has none either
+    writePacks(pictureFile(P::Stone)); // the standard pack has none either
     PackInfo theme;
     theme.packType = PackInfo::kThemePack;
     ASSERT_TRUE(test::writeDescribedPack(dir.file("theme.pak"), theme,
-                                         {{"grass.bmp", mkdata::encodeBmp24(mkdata::Image(4, 3, {5, 5, 5}))}}));
+                                         {{pictureFile(P::Earth), mkdata::encodeBmp24(mkdata::Image(4, 3, {5, 5, 5}))}}));
     EXPECT_EQ(loadStartupPictures(theDisplay, catalogue, pictures), "");
     EXPECT_FALSE(pictures.spriteImages[1]);
     EXPECT_TRUE(pictures.spriteImages[0]);
@@ -165,8 +169,9 @@ TEST_F(StartupPictures, SelectingAPackOfAnotherThemeReloadsTheThemePictures)
     hard.themeNumber = 1;
     const auto stone = mkdata::encodeBmp24(mkdata::Image(4, 3, {10, 200, 250}));
     const auto bands = mkdata::encodeJpeg(mkdata::Image(8, 8, {20, 40, 200}));
-    ASSERT_TRUE(test::writeDescribedPack(dir.file("frost.pak"), frost, {{"stone.bmp", stone}, {"backgr_.jpg", bands}}));
-    ASSERT_TRUE(test::writeDescribedPack(dir.file("hard.pak"), hard, {{"pack1.bmp", stone}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("frost.pak"), frost,
+                                         {{pictureFile(P::Stone), stone}, {pictureFile(P::BlockBackground), bands}}));
+    ASSERT_TRUE(test::writeDescribedPack(dir.file("hard.pak"), hard, {{pictureFile(P::PackEmblem), stone}}));
     catalogue.reset();
     ASSERT_EQ(catalogue.build({"frost.pak", "hard.pak", "level.pak", "standart.pak", "theme.pak"}), 1);
     catalogue.hooks.reloadThemePictures = [this] { loadThemePictures(theDisplay, catalogue, pictures); };

@@ -1,6 +1,7 @@
 // A whole run of the program without a window: start-up from the packs in the working folder, the
 // logo, a key to the main menu, and the close that saves the three record files and nothing else.
 #include "app/frame_dispatch.hpp"
+#include "common/asset_manifest.hpp"
 #include "app/frame_test_support.hpp"
 #include "app/main_loop.hpp"
 #include "app/pack_catalogue.hpp"
@@ -28,6 +29,9 @@
 
 namespace burrowix {
 namespace {
+
+using assets::pictureFile;
+using P = assets::PictureId;
 
 namespace fs = std::filesystem;
 
@@ -137,9 +141,10 @@ TEST_F(StartupRun, FontsAndThePointerLiveFromStartUpToClose)
         fs::copy_file(generated, work.path() / f.file);
     }
     ASSERT_TRUE(test::writeTestPacks(work.path().string()));
-    for (const auto& [name, width] : {std::pair{"m_01.bmp", 360}, std::pair{"m_02.bmp", 160}})
-        test::writeBytes((work.path() / name).string(),
-                         mkdata::encodeBmp24(mkdata::Image(width, 40, {250, 10, 250})));
+    for (P sheet : {P::PointerNormal, P::PointerPressed})
+        test::writeBytes((work.path() / pictureFile(sheet)).string(),
+                         mkdata::encodeBmp24(mkdata::Image(assets::pictureAsset(sheet).width,
+                                                           assets::frameHeight(sheet), {250, 10, 250})));
     ASSERT_EQ(start(), 0);
     EXPECT_EQ(theFontFiles.files.size(), 2u);
     EXPECT_EQ(theFonts.count(), 0);
@@ -200,7 +205,7 @@ TEST_F(StartupRun, NoPacksEndWithTheFolderNamedAndStatusOneButNoFile)
 
 TEST_F(StartupRun, MissingLogoStopsStartUpWithItsNumber)
 {
-    ASSERT_TRUE(test::writeTestPacks(work.path().string(), {"logo.jpg"}));
+    ASSERT_TRUE(test::writeTestPacks(work.path().string(), {pictureFile(P::Logo)}));
     testing::internal::CaptureStderr();
     ASSERT_EQ(start(), 0);
     const std::string err = testing::internal::GetCapturedStderr();

@@ -24,7 +24,11 @@ std::vector<std::uint8_t> pictureBytes(const std::string& name, std::uint32_t rg
 
 bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
 {
-    std::set<std::string> names{"all.bmp", "h1.bmp", "exp.bmp", "font1_0_small.bmp"};
+    using assets::PictureId;
+    // The single pictures and every slot's picture (the widgets' are left out: they load by name).
+    std::set<std::string> names;
+    for (PictureId single : {PictureId::Clear, PictureId::Digger, PictureId::Explosion, PictureId::DigitFont})
+        names.insert(assets::pictureFile(single));
     for (const char* n : kSpriteImageNames)
         names.insert(n);
     for (const char* n : kInterfaceImageNames)
@@ -38,17 +42,18 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
     for (const std::string& n : names) {
         if (n == options.missing)
             continue;
-        const std::uint32_t colour = n == "logo.jpg"         ? options.logoColour
-                                     : n == "mainmenu01.jpg" ? options.mainMenuColour
-                                                             : 0x5A5A5A;
+        const std::uint32_t colour = n == assets::pictureFile(PictureId::Logo)       ? options.logoColour
+                                     : n == assets::pictureFile(PictureId::MainMenu) ? options.mainMenuColour
+                                                                                     : 0x5A5A5A;
         standard.push_back({n, pictureBytes(n, colour)});
     }
 
+    // A theme without its own block background: the standard pack's stands in.
     auto themeEntriesIn = [](std::uint32_t colour) {
         std::vector<PackEntry> entries;
-        for (const char* n :
-             {"backgr.jpg", "grass.bmp", "stone.bmp", "wall01.bmp", "smallback20.bmp", "backgrsmall.bmp"})
-            entries.push_back({n, pictureBytes(n, colour)});
+        for (const assets::PictureAsset& p : assets::kPictures)
+            if (p.pack == assets::PicturePack::Theme && p.id != PictureId::BlockBackground)
+                entries.push_back({p.file, pictureBytes(p.file, colour)});
         return entries;
     };
     PackInfo theme;
@@ -62,7 +67,8 @@ bool writeTestPacks(const std::string& folder, const TestPackOptions& options)
             return false;
     }
 
-    std::vector<PackEntry> levelEntries{{"pack1.bmp", pictureBytes("pack1.bmp", 0x0102FA)}};
+    const char* const emblem = assets::pictureFile(PictureId::PackEmblem);
+    std::vector<PackEntry> levelEntries{{emblem, pictureBytes(emblem, 0x0102FA)}};
     for (std::size_t i = 0; i < options.levelSources.size(); ++i) {
         std::string error;
         const auto bytes = compileLevelSource(options.levelSources[i], error);

@@ -33,7 +33,7 @@ namespace burrowix {
 namespace {
 
 constexpr Rect kClearPixel{0, 0, 1, 1};
-constexpr int kPointerPicture = 37;
+constexpr int kPointerPicture = assets::interfaceSlot(assets::PictureId::YouPointer);
 constexpr std::uint32_t kGreen = 0x00FF00;
 
 int usage(std::ostream& err)
@@ -186,7 +186,7 @@ int playLevel(const std::vector<std::string>& arguments, std::ostream& out, std:
     if (status == 0) {
         // The game screen's own picture: the pointer around Brannok.
         theCatalogue.useStandardPack();
-        thePictures.interfaceImages[kPointerPicture] = loadBitmapSurface(theDisplay, "pointer2.bmp");
+        thePictures.interfaceImages[kPointerPicture] = loadBitmapSurface(theDisplay, kInterfaceImageNames[kPointerPicture]);
         if (thePictures.interfaceImages[kPointerPicture])
             setColorKey(thePictures.interfaceImages[kPointerPicture].get(), kGreen);
         theCatalogue.useLevelPack();

@@ -7,6 +7,7 @@
 #include "draw_kit.hpp"
 #include "game_fonts.hpp"
 #include "jpeg_writer.hpp"
+#include "manifest_check.hpp"
 #include "pack_description.hpp"
 #include "sound_pack.hpp"
 #include "world/level_source.hpp"
@@ -83,6 +84,13 @@ bool levelFiles(const std::string& levelsDir, int pack, std::vector<PackEntry>& 
     return true;
 }
 
+// Fails the generation when a pack's pictures differ from the asset manifest's.
+bool matchesManifest(const PictureList& pictures, assets::PicturePack pack, std::string& error)
+{
+    error = checkAgainstManifest(pictures, pack);
+    return error.empty();
+}
+
 bool writeSheets(const std::string& dir, const std::string& prefix, const PictureList& pictures, std::string& error)
 {
     for (const Picture& p : pictures) {
@@ -128,6 +136,8 @@ bool generateData(const GenerateOptions& options, std::string& error)
         return false;
 
     const PictureList standard = standardPictures();
+    if (!matchesManifest(standard, assets::PicturePack::Standard, error))
+        return false;
     std::vector<PackEntry> standardEntries = encodePictures(standard);
     if (!makeSoundMembers({options.soundFont, options.contactDir, options.soundReport}, standardEntries, error) ||
         !writePack(out / assets::kStandardPackName, standardEntries, error))
@@ -137,6 +147,8 @@ bool generateData(const GenerateOptions& options, std::string& error)
 
     for (int theme = 0; theme < kThemeCount; ++theme) {
         const PictureList pictures = themePictures(theme);
+        if (!matchesManifest(pictures, assets::PicturePack::Theme, error))
+            return false;
         std::vector<PackEntry> entries{{"pak.dsc", packDescription(kThemePackType, themeTitle(theme), theme, 0, 0)}};
         for (PackEntry& e : encodePictures(pictures))
             entries.push_back(std::move(e));
@@ -149,6 +161,8 @@ bool generateData(const GenerateOptions& options, std::string& error)
 
     for (int pack = 0; pack < kLevelPackCount; ++pack) {
         const PictureList pictures{levelPackEmblem(pack)};
+        if (!matchesManifest(pictures, assets::PicturePack::Level, error))
+            return false;
         std::vector<PackEntry> entries{
             {"pak.dsc", packDescription(kLevelPackType, levelPackTitle(pack), pack, pack, kLevelsPerPack)}};
         for (PackEntry& e : encodePictures(pictures))

@@ -10,7 +10,8 @@
 namespace burrowix::mkdata {
 namespace {
 
-constexpr int kPageW = 256, kPageH = 375, kPages = 8;
+constexpr int kPageW = assets::pictureAsset(P::HelpPage1).width, kPageH = assets::pictureAsset(P::HelpPage1).height;
+constexpr int kPages = assets::kHelpPageCount;
 constexpr int kLastVisibleRow = 2865;
 
 struct Block {
@@ -177,7 +178,7 @@ void addHelpPages(PictureList& out)
     for (int k = 0; k < kPages; ++k) {
         Image page(kPageW, kPageH);
         page.copyRect(all, 0, k * kPageH, kPageW, kPageH, 0, 0);
-        addPicture(out, "helpp" + std::to_string(k + 1) + ".jpg", page, kKeyBlack, Format::Jpeg);
+        addPicture(out, file(assets::kHelpPages[k]), page, kKeyBlack, Format::Jpeg);
     }
 }
 

@@ -110,7 +110,7 @@ Picture digitFont()
     digitBand(cr, 32, 20, 32, hex(0xFFE14D), hex(0x7A3A00), 11);
     digitBand(cr, 64, 16, 26, hex(pal::gold), hex(0x5A3A00), 10);
     digitBand(cr, 90, 14, 24, hex(0xFFFFFF), hex(pal::outline), 10);
-    Picture p{"font1_0_small.bmp", c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::DigitFont), c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
     p.regions = {{"style0", 0, 0, 200, 32}, {"style1", 0, 32, 220, 32}, {"style2", 0, 64, 160, 26}, {"style3", 0, 90, 140, 24}};
     return p;
 }
@@ -135,7 +135,7 @@ Picture weaponColumn()
         p.regions.push_back({"icon" + std::to_string(i), 50, iconY[i], 40, 40});
         p.regions.push_back({"ammo" + std::to_string(i), 4, digitY[i], 42, 32});
     }
-    p.name = "pan1.bmp";
+    p.name = file(P::WeaponColumn);
     p.image = c.keyed(kKeyCyan);
     p.key = kKeyCyan;
     return p;
@@ -213,7 +213,7 @@ Picture weaponSelector()
         }
         cairo_restore(cr);
     }
-    Picture p{"curr_weap.bmp", c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::WeaponSelector), c.keyed(kKeyBlue), kKeyBlue, Format::Bmp, 0, 0, {}};
     for (int w = 0; w < 5; ++w)
         p.regions.push_back({"marker" + std::to_string(w), 40 * w, 0, 40, 40});
     p.regions.push_back({"selector", 200, 0, 38, 31});
@@ -256,7 +256,7 @@ Picture scorePanel()
         if (h >= 1)
             p.regions.push_back({"health" + std::to_string(h), 0, int(y), 152, 57});
     }
-    p.name = "pan2.bmp";
+    p.name = file(P::ScorePanel);
     p.image = c.keyed(kKeyCyan);
     p.key = kKeyCyan;
     return p;
@@ -293,7 +293,7 @@ Picture goalsBox()
     hudCaption(cr, "GOLD", 21, 64, 38); // left of the icons
     hudCaption(cr, "FOES", 21, 137, 38);
     cairo_restore(cr);
-    Picture p{"pan3.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::GoalsBox), c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
     p.regions = {{"goldNeed", 112, 42, 50, 26}, {"goldLeft", 182, 42, 50, 26},
                  {"killNeed", 112, 115, 50, 26}, {"killLeft", 182, 115, 50, 26}, {"goalOff", 0, 188, 56, 32}};
     return p;
@@ -306,7 +306,7 @@ Picture dimmingPattern()
         for (int x = 0; x < 20; ++x)
             if ((x + y) % 2 == 0)
                 img.set(x, y, {10, 8, 8});
-    return {"fone.bmp", img, kKeyGreen, Format::Bmp, 0, 0, {{"pattern", 0, 0, 20, 20}}};
+    return {file(P::Dimming), img, kKeyGreen, Format::Bmp, 0, 0, {{"pattern", 0, 0, 20, 20}}};
 }
 
 void textPage(cairo_t* cr, double x, double y, const std::vector<std::string>& lines, double firstY, double step, double px)
@@ -427,7 +427,7 @@ Picture messagePanels()
     // Controls header plate.
     drawWoodPlate(cr, 471, 373, 161, 57, false, 10);
     drawCaption(cr, Face::Round, 26, "CONTROLS", 551, 401, 140, hex(pal::glowText), hex(pal::outline), 1.8);
-    Picture p{"message.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::MessagePanels), c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
     p.regions = {{"levelPlate", 499, 316, 145, 57}, {"drawer", 370, 306, 101, 157}, {"lamp", 471, 316, 28, 28},
                  {"body", 330, 145, 188, 167}, {"wing0", 0, 393, 90, 167}, {"wing2", 180, 393, 90, 167},
                  {"wing3", 270, 393, 90, 167}, {"text0", 165, 0, 165, 145}, {"text1", 0, 0, 165, 145},
@@ -470,7 +470,7 @@ Picture controlsBoard()
     cairo_restore(cr);
     drawCaption(cr, Face::Round, 20, "No weapons at this difficulty:", 246.5, 301 + 45, 430, hex(0x7A2E1E), hex(0), 0);
     drawCaption(cr, Face::Sketch, 20, "avoid the enemies!", 246.5, 301 + 78, 430, ink, hex(0), 0);
-    Picture p{"controls.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::ControlsBoard), c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
     p.regions = {{"board", 0, 0, 493, 301}, {"weaponBand", 0, 70, 493, 123}, {"overlay", 0, 301, 493, 123}};
     return p;
 }
@@ -528,7 +528,7 @@ Picture eyesOverlay()
         }
         cairo_restore(cr);
     }
-    Picture p{"eyes.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::Eyes), c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
     p.regions = {{"eyes", 0, 0, 200, 200}, {"pupil", 0, 200, 19, 19}};
     for (int k = 0; k < 4; ++k)
         p.regions.push_back({"lid" + std::to_string(k), 200, 51 * k, 51, 51});
@@ -562,7 +562,7 @@ Picture youPointer()
             drawText(cr, Face::Round, 22, "You!", 34 - bob * 0.5, 34 - bob * 0.5, Align::Center, fill, hex(pal::outline), 2);
         });
     }
-    Picture p{"pointer2.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 100, 100, {}};
+    Picture p{file(P::YouPointer), c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 100, 100, {}};
     return p;
 }
 
@@ -571,7 +571,7 @@ Picture youPointer()
 void addHudPictures(PictureList& out)
 {
     // The frame clear colour: a very dark tone that is not the black key.
-    addPicture(out, "all.bmp", Image(8, 8, {1, 1, 1}), kKeyBlack);
+    addPicture(out, file(P::Clear), Image(8, 8, {1, 1, 1}), kKeyBlack);
     out.push_back(digitFont());
     out.push_back(weaponColumn());
     out.push_back(weaponSelector());

@@ -171,7 +171,7 @@ Picture logo()
         }
     }
     drawCaption(cr, Face::Sketch, 26, "dig deep, grab the gold, mind the critters", 400, 575, 700, hex(pal::parchment), hex(pal::outline), 2);
-    return screen("logo.jpg", c);
+    return screen(file(P::Logo), c);
 }
 
 Picture mainMenu()
@@ -206,7 +206,7 @@ Picture mainMenu()
     pathRoundRect(cr, 20, 415, 760, 165, 18);
     setColor(cr, hex(0x1A120C, 0.85));
     cairo_fill(cr);
-    return screen("mainmenu01.jpg", c);
+    return screen(file(P::MainMenu), c);
 }
 
 Picture levelChoiceFrame()
@@ -236,7 +236,7 @@ Picture levelChoiceFrame()
         for (int x : {47, 687})
             for (int dx = 0; dx < 65; ++dx)
                 img.set(x + dx, y, {0, 0, 0});
-    Picture p{"chback.bmp", img, kKeyGreen, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::LevelChoiceFrame), img, kKeyGreen, Format::Bmp, 0, 0, {}};
     p.regions = {{"preview", 180, 118, 440, 340}, {"levelBox", 47, 119, 65, 63}, {"difficultyBox", 687, 119, 65, 63},
                  {"LevelMinus", 90, 225, 70, 70}, {"LevelPlus", 640, 225, 70, 70}, {"PackMinus", 337, 28, 126, 60},
                  {"PackPlus", 337, 478, 126, 60}, {"MainMenu", 20, 467, 150, 60}, {"Start", 661, 440, 125, 60}};
@@ -275,7 +275,7 @@ Picture lockMark()
     fillFlat(cr, hex(pal::outline), 0);
     drawWoodPlate(cr, 4, 116, 140, 32, false, 8);
     drawCaption(cr, Face::Round, 22, "LOCKED", 74, 132, 120, hex(pal::glowText), hex(pal::outline), 1.5);
-    return screen("closed.bmp", c, Format::Bmp, kKeyGreen);
+    return screen(file(P::Locked), c, Format::Bmp, kKeyGreen);
 }
 
 Picture levelDigits()
@@ -316,7 +316,7 @@ Picture levelDigits()
         }
         drawCaption(cr, Face::Round, 16, "SET", 32.5, 56, 60, hex(pal::glowText), hex(pal::outline), 1.5);
     });
-    Picture p{"digits.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 65, 63, {}};
+    Picture p{file(P::LevelDigits), c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 65, 63, {}};
     return p;
 }
 
@@ -355,7 +355,7 @@ Picture magnifier()
     cairo_arc(cr, 114, 114, 79.5, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_restore(cr);
-    Picture p{"magnifier.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::Magnifier), c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 0, 0, {}};
     p.regions = {{"lens", 34, 34, 160, 160}};
     return p;
 }
@@ -404,7 +404,7 @@ Picture startMarker()
             cairo_arc_negative(cr, 31.5, 31.5, 16.5, 0, -kTau);
             fillShaded(cr, mix(hex(pal::glow), hex(0xFF7A2E), n / 8.0), 2, 0.3);
         });
-    Picture p{"brannoksign.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 63, 63, {}};
+    Picture p{file(P::StartMarker), c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 63, 63, {}};
     return p;
 }
 
@@ -441,7 +441,7 @@ Picture difficultyDialog()
     }
     drawWoodPlate(cr, 0, 450, 239, 57, false, 12);
     drawCaption(cr, Face::Round, 24, "CHOOSE DIFFICULTY", 119.5, 478, 210, hex(pal::glow), hex(pal::outline), 2);
-    Picture p{"difficulty.bmp", c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::Difficulty), c.keyed(kKeyCyan), kKeyCyan, Format::Bmp, 0, 0, {}};
     p.regions = {{"panel", 0, 0, 358, 358}, {"side0", 0, 359, 125, 91}, {"side1", 125, 359, 125, 91},
                  {"side2", 250, 359, 125, 91}, {"title", 0, 450, 239, 57},
                  {"LC00", 29, 8, 300, 100}, {"LC01", 29, 121, 300, 100}, {"LC02", 29, 230, 300, 100}};
@@ -480,7 +480,7 @@ Picture optionsBackground()
     cairo_scale(cr, 3.2, 3.2);
     drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 3});
     cairo_restore(cr);
-    return screen("optback.jpg", c);
+    return screen(file(P::OptionsBackground), c);
 }
 
 // The Controls screen: its own title, and the board the action table is drawn on, rows from y 86
@@ -511,7 +511,7 @@ Picture controlsBackground()
     cairo_scale(cr, 2.1, 2.1);
     drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0});
     cairo_restore(cr);
-    return screen("keysback.jpg", c);
+    return screen(file(P::ControlsBackground), c);
 }
 
 Picture optionGauges()
@@ -532,7 +532,7 @@ Picture optionGauges()
         }
         cairo_restore(cr);
     }
-    Picture p{"arrows0_.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 82, 69, {}};
+    Picture p{file(P::Gauges), c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 82, 69, {}};
     return p;
 }
 
@@ -564,7 +564,7 @@ Picture hallOfFame()
         cairo_restore(cr);
     }
     lanternAt(cr, 200, 120, hex(0));
-    return screen("hallfame.jpg", c);
+    return screen(file(P::HallOfFame), c);
 }
 
 Picture helpBackground()
@@ -582,7 +582,7 @@ Picture helpBackground()
     cairo_scale(cr, 5, 5);
     drawBrannok(cr, {Heading::Right, true, BrannokAction::Idle, 0, 1});
     cairo_restore(cr);
-    return screen("helpbgr.jpg", c);
+    return screen(file(P::HelpBackground), c);
 }
 
 Picture exitBackground()
@@ -603,7 +603,7 @@ Picture exitBackground()
     cairo_scale(cr, 3.5, 3.5);
     drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0});
     cairo_restore(cr);
-    return screen("exitbgr.jpg", c);
+    return screen(file(P::ExitBackground), c);
 }
 
 Picture gameOver(bool won)
@@ -676,7 +676,7 @@ Picture gameOver(bool won)
         drawStalker(cr, 0, false, 0.3);
         cairo_restore(cr);
     }
-    return screen(won ? "gogood.jpg" : "gobgr.jpg", c, Format::Jpeg, kKeyGreen);
+    return screen(won ? file(P::GameOverWon) : file(P::GameOverLost), c, Format::Jpeg, kKeyGreen);
 }
 
 Picture namePrompt()
@@ -691,7 +691,7 @@ Picture namePrompt()
         pathRoundRect(cr, 210, y + 12, 200, 56, 8);
         fillShaded(cr, hex(0xF4EAD0), 2, 0.08);
     }
-    Picture p{"gohf1.bmp", c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::NamePrompt), c.keyed(kKeyGreen), kKeyGreen, Format::Bmp, 0, 0, {}};
     p.regions = {{"lost", 0, 0, 416, 79}, {"won", 0, 79, 416, 79}, {"name", 215, 32, 190, 40}};
     return p;
 }
@@ -706,8 +706,8 @@ void addMenuScreens(PictureList& out)
     out.push_back(lockMark());
     out.push_back(levelDigits());
     out.push_back(magnifier());
-    out.push_back(seam("scroll1.jpg", 40, 360));
-    out.push_back(seam("scroll2.jpg", 460, 40));
+    for (P id : {P::LevelSlideSeam, P::PackSlideSeam})
+        out.push_back(seam(file(id), assets::pictureAsset(id).width, assets::pictureAsset(id).height));
     out.push_back(startMarker());
     out.push_back(difficultyDialog());
     out.push_back(optionsBackground());

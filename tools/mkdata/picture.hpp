@@ -2,12 +2,18 @@
 // One generated picture with what the packs and the contact sheets need to know about it.
 #include "image.hpp"
 
+#include "common/asset_manifest.hpp"
+
 #include <string>
 #include <vector>
 
 namespace burrowix::mkdata {
 
 enum class Format { Bmp, Jpeg };
+
+// Pictures are named by their manifest entry; its file is the member name.
+using P = assets::PictureId;
+inline std::string file(P picture) { return assets::pictureFile(picture); }
 
 // A rectangle the game reads from the picture, named for the contact sheets.
 struct Region {

@@ -277,8 +277,10 @@ Picture& sheet(PictureList& out, const std::string& name, const Canvas& c, Rgb k
 
 void addDiggerSheets(PictureList& out)
 {
-    const std::pair<const char*, BrannokStyle> looks[] = {
-        {"h1.bmp", BrannokStyle::Normal}, {kSpriteImageNames[kSlotSuperDigger], BrannokStyle::Super}, {"h1__.bmp", BrannokStyle::Hit}};
+    const std::pair<std::string, BrannokStyle> looks[] = {
+        {file(P::Digger), BrannokStyle::Normal},
+        {file(P::SuperDigger), BrannokStyle::Super},
+        {file(P::HitDigger), BrannokStyle::Hit}};
     for (auto [name, style] : looks) {
         Canvas c(360, 800);
         diggerSheet(c.cr(), style);
@@ -342,7 +344,7 @@ void addEnemySheets(PictureList& out)
             });
         for (int f = 0; f < 11; ++f)
             inCell(c.cr(), f, 6, [&] { drawHatchling(c.cr(), f / 11.0); });
-        sheet(out, kSpriteImageNames[kSlotCrawlerSecondLook], c, kKeyGreen);
+        sheet(out, file(P::CrawlerSecondLook), c, kKeyGreen);
     }
     {
         Canvas c(400, 240);
@@ -415,7 +417,7 @@ void addItemSheets(PictureList& out)
                 inCell(c.cr(), col, row, [&] {
                     drawText(c.cr(), Face::Round, 22, "?", 20, 28, Align::Center, hex(0x606060));
                 });
-        sheet(out, "tmp.bmp", c, kKeyBlack, false);
+        sheet(out, file(P::Placeholder), c, kKeyBlack, false);
     }
     {
         // Rows 0-5 whole cells for readers of the short sheet: the ordinary and the super-mode
@@ -434,7 +436,7 @@ void addItemSheets(PictureList& out)
                                [&] { explosionFrame(c.cr(), f, super == 1, across, down); });
         for (int f = 0; f < 12; ++f)
             inCell(c.cr(), f, 6, [&] { deathFrame(c.cr(), f); });
-        sheet(out, "exp.bmp", c, kKeyBlack, false);
+        sheet(out, file(P::Explosion), c, kKeyBlack, false);
     }
 }
 
@@ -446,10 +448,10 @@ void addMineralsAndPickups(PictureList& out)
             inCell(c.cr(), f, 0, [&] { drawMineral(c.cr(), type, f / 16.0, false); });
             inCell(c.cr(), f, 1, [&] { drawMineral(c.cr(), type, f / 16.0, true); });
         }
-        sheet(out, "points0" + std::to_string(type + 1) + ".bmp", c, kKeyBlack);
+        sheet(out, file(assets::kMineralSlots[type]), c, kKeyBlack);
     }
-    const std::pair<const char*, int> boxes[] = {
-        {"10mines.bmp", 1}, {"10shots.bmp", 3}, {"10grenade.bmp", 4}, {"10tnt.bmp", 6}};
+    const std::pair<std::string, int> boxes[] = {
+        {file(P::MinesPickup), 1}, {file(P::ShotsPickup), 3}, {file(P::GrenadesPickup), 4}, {file(P::TntPickup), 6}};
     for (auto [name, weapon] : boxes) {
         Canvas c(120, 40);
         for (int f = 0; f < 3; ++f)
@@ -460,7 +462,7 @@ void addMineralsAndPickups(PictureList& out)
         Canvas c(640, 40);
         for (int f = 0; f < 16; ++f)
             inCell(c.cr(), f, 0, [&] { drawBottle(c.cr(), f / 16.0); });
-        sheet(out, "10kill.bmp", c, kKeyBlack);
+        sheet(out, file(P::BottlePickup), c, kKeyBlack);
     }
 }
 

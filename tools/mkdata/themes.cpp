@@ -708,7 +708,7 @@ PictureList themePictures(int theme)
         Canvas c(800, 600);
         for (int m = 0; m < 3; ++m)
             backgroundBand(c.cr(), look, m, theme, 0, 200 * m, 1.0);
-        withGrid(addPicture(out, "backgr.jpg", c.opaque(), kKeyGreen, Format::Jpeg), 200, 200);
+        withGrid(addPicture(out, file(P::Background), c.opaque(), kKeyGreen, Format::Jpeg), 200, 200);
     }
     {
         Canvas c(240, 200);
@@ -718,7 +718,7 @@ PictureList themePictures(int theme)
             for (int d = 0; d < 4; ++d)
                 inCell(c.cr(), 1 + b, d, [&] { biteMask(c.cr(), look, b, d); });
         inCell(c.cr(), 5, 0, [&] { earthCell(c.cr(), look, theme, 0, true); });
-        withGrid(addPicture(out, "grass.bmp", c.keyed(kKeyGreen), kKeyGreen), 40, 40);
+        withGrid(addPicture(out, file(P::Earth), c.keyed(kKeyGreen), kKeyGreen), 40, 40);
     }
     {
         Canvas c(440, 240);
@@ -729,18 +729,18 @@ PictureList themePictures(int theme)
             inCell(c.cr(), f, 5, [&] { eggStoneCell(c.cr(), look, f / 11.0); });
         const Color tint = darker(look.rockDark, 0.35);
         const Rgb shadow{std::uint8_t(tint.r * 255), std::uint8_t(tint.g * 255), std::uint8_t(tint.b * 255)};
-        withGrid(addPicture(out, "stone.bmp", c.keyedWithShadow(kKeyGreen, shadow), kKeyGreen), 40, 40);
+        withGrid(addPicture(out, file(P::Stone), c.keyedWithShadow(kKeyGreen, shadow), kKeyGreen), 40, 40);
     }
     {
         Canvas c(440, 40);
         for (int col = 0; col < 11; ++col)
             inCell(c.cr(), col, 0, [&] { wallCell(c.cr(), look, col); });
-        withGrid(addPicture(out, "wall01.bmp", c.keyed(kKeyGreen), kKeyGreen), 40, 40);
+        withGrid(addPicture(out, file(P::Wall), c.keyed(kKeyGreen), kKeyGreen), 40, 40);
     }
     {
         Canvas c(460, 180);
         previewSheet(c.cr(), look, theme);
-        withGrid(addPicture(out, "smallback20.bmp", c.keyed(kKeyGreen), kKeyGreen), 20, 20);
+        withGrid(addPicture(out, file(P::PreviewSprites), c.keyed(kKeyGreen), kKeyGreen), 20, 20);
     }
     {
         Canvas c(500, 100);
@@ -752,7 +752,7 @@ PictureList themePictures(int theme)
             backgroundBand(c.cr(), look, m, theme, 100 * m, 0, 0.5);
             cairo_restore(c.cr());
         }
-        withGrid(addPicture(out, "backgrsmall.bmp", c.opaque(), kKeyGreen), 100, 100);
+        withGrid(addPicture(out, file(P::PreviewBackground), c.opaque(), kKeyGreen), 100, 100);
     }
     {
         // The theme's own bands for looks 3 and 4; the standard pack's neutral ones remain for
@@ -760,7 +760,7 @@ PictureList themePictures(int theme)
         Canvas c(800, 400);
         for (int m = 3; m < 5; ++m)
             backgroundBand(c.cr(), look, m, theme, 0, 200 * (m - 3), 1.0);
-        withGrid(addPicture(out, "backgr_.jpg", c.opaque(), kKeyGreen, Format::Jpeg), 200, 200);
+        withGrid(addPicture(out, file(P::BlockBackground), c.opaque(), kKeyGreen, Format::Jpeg), 200, 200);
     }
     return out;
 }
@@ -771,7 +771,7 @@ void addSharedBackground(PictureList& out)
     Canvas c(800, 400);
     backgroundBand(c.cr(), shared, 3, 9, 0, 0, 1.0);
     backgroundBand(c.cr(), shared, 4, 9, 0, 200, 1.0);
-    withGrid(addPicture(out, "backgr_.jpg", c.opaque(), kKeyBlack, Format::Jpeg), 200, 200);
+    withGrid(addPicture(out, file(P::NeutralBlockBackground), c.opaque(), kKeyBlack, Format::Jpeg), 200, 200);
 }
 
 Picture levelPackEmblem(int pack)
@@ -782,7 +782,7 @@ Picture levelPackEmblem(int pack)
     cairo_t* cr = c.cr();
     drawWoodPlate(cr, 2, 2, 196, 96, false, 14);
     drawCaption(cr, Face::Round, 40, names[pack], 100, 50, 170, hex(colors[pack]), hex(pal::outline), 2.5);
-    Picture p{"pack1.bmp", c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 0, 0, {}};
+    Picture p{file(P::PackEmblem), c.keyed(kKeyBlack), kKeyBlack, Format::Bmp, 0, 0, {}};
     return p;
 }
 

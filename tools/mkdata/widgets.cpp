@@ -10,9 +10,10 @@ namespace {
 
 enum class Look { Wood, Stone, Gold, Caption };
 
-void button(PictureList& out, const std::string& stem, int w, int h, const std::string& caption, Look look = Look::Wood,
-            double px = 30)
+// A hover button's normal and hover pictures, at the manifest's size.
+void button(PictureList& out, P normal, P hovered, const std::string& caption, Look look = Look::Wood, double px = 30)
 {
+    const int w = assets::pictureAsset(normal).width, h = assets::pictureAsset(normal).height;
     for (int hover = 0; hover < 2; ++hover) {
         Canvas c(w, h);
         cairo_t* cr = c.cr();
@@ -45,8 +46,8 @@ void button(PictureList& out, const std::string& stem, int w, int h, const std::
             break;
         }
         // Switch captions leave room on the left for their check box, which lies on top there.
-        const bool switchCaption =
-            stem == "soundtxt" || stem == "musictxt" || stem == "fullscreentxt" || stem == "scalingtxt";
+        const bool switchCaption = normal == P::SoundCaption || normal == P::MusicCaption ||
+                                   normal == P::FullScreenCaption || normal == P::ScalingCaption;
         const double left = switchCaption ? 48 : 0;
         if (caption == "-" || caption == "+") {
             // Signs drawn as bars: a font's hyphen is too thin to read as "minus".
@@ -68,24 +69,24 @@ void button(PictureList& out, const std::string& stem, int w, int h, const std::
         else
             drawCaption(cr, Face::Round, px, caption, w / 2.0, h / 2.0, w - 24, text,
                         look == Look::Gold ? hex(0xFFF4D0) : hex(pal::outline), look == Look::Gold ? 1 : 2);
-        addPicture(out, stem + std::to_string(hover) + ".bmp", c.keyed(kKeyGreen), kKeyGreen);
+        addPicture(out, file(hover ? hovered : normal), c.keyed(kKeyGreen), kKeyGreen);
     }
 }
 
 // Three frames stacked vertically: up, down, hover (also the disabled look).
-void threeFrame(PictureList& out, const std::string& name, int w, int h,
-                const std::function<void(cairo_t*, int frame)>& paint)
+void threeFrame(PictureList& out, P id, const std::function<void(cairo_t*, int frame, int w, int h)>& paint)
 {
+    const int w = assets::frameWidth(id), h = assets::frameHeight(id);
     Canvas c(w, h * 3);
     for (int f = 0; f < 3; ++f) {
         cairo_save(c.cr());
         cairo_rectangle(c.cr(), 0, h * f, w, h);
         cairo_clip(c.cr());
         cairo_translate(c.cr(), 0, h * f);
-        paint(c.cr(), f);
+        paint(c.cr(), f, w, h);
         cairo_restore(c.cr());
     }
-    withGrid(addPicture(out, name, c.keyed(kKeyGreen), kKeyGreen), w, h);
+    withGrid(addPicture(out, file(id), c.keyed(kKeyGreen), kKeyGreen), w, h);
 }
 
 void arrowButton(cairo_t* cr, int frame, double w, double h, double angle)
@@ -123,35 +124,35 @@ void pointerArrow(cairo_t* cr, Color fill)
 
 void addWidgets(PictureList& out)
 {
-    button(out, "newgame", 165, 60, "New Game");
-    button(out, "options", 130, 60, "Options");
-    button(out, "halloffame", 165, 60, "Hall of Fame");
-    button(out, "mainhelp", 125, 60, "Help");
-    button(out, "exit", 130, 60, "Exit");
-    button(out, "editor", 150, 60, "Editor");
-    button(out, "mainmenu", 150, 60, "Main Menu");
-    button(out, "keys", 150, 60, "Controls");
-    button(out, "defaults", 150, 60, "Defaults");
-    button(out, "nglc", 125, 60, "Start");
-    button(out, "watch", 125, 60, "Watch");
-    button(out, "lc0", 300, 100, "Hard", Look::Wood, 52);
-    button(out, "lc1", 300, 100, "Medium", Look::Wood, 52);
-    button(out, "lc2", 300, 100, "Easy", Look::Wood, 52);
-    button(out, "gsup", 140, 50, "Game Speed", Look::Caption, 26);
-    button(out, "gsminus", 60, 40, "-", Look::Wood, 34);
-    button(out, "gsplus", 60, 40, "+", Look::Wood, 34);
-    button(out, "soundtxt", 180, 40, "Sound", Look::Caption, 28);
-    button(out, "svolup", 150, 50, "Sound Volume", Look::Caption, 24);
-    button(out, "musictxt", 180, 40, "Music", Look::Caption, 28);
-    button(out, "mvolup", 150, 50, "Music Volume", Look::Caption, 24);
-    button(out, "fullscreentxt", 290, 40, "Full Screen", Look::Caption, 28);
-    button(out, "scalingtxt", 290, 40, "Integer Scaling", Look::Caption, 28);
-    button(out, "exityes", 150, 80, "Yes", Look::Wood, 40);
-    button(out, "exitno", 150, 80, "No", Look::Wood, 40);
-    button(out, "gomm", 150, 60, "Main Menu", Look::Wood);
-    button(out, "gogmm", 150, 60, "Main Menu", Look::Gold);
-    button(out, "yes", 80, 27, "Yes", Look::Wood, 18);
-    button(out, "no", 80, 27, "No", Look::Wood, 18);
+    button(out, P::NewGame, P::NewGameHover, "New Game");
+    button(out, P::Options, P::OptionsHover, "Options");
+    button(out, P::HallOfFameButton, P::HallOfFameButtonHover, "Hall of Fame");
+    button(out, P::Help, P::HelpHover, "Help");
+    button(out, P::Exit, P::ExitHover, "Exit");
+    button(out, P::Editor, P::EditorHover, "Editor");
+    button(out, P::MainMenuButton, P::MainMenuButtonHover, "Main Menu");
+    button(out, P::Controls, P::ControlsHover, "Controls");
+    button(out, P::Defaults, P::DefaultsHover, "Defaults");
+    button(out, P::Start, P::StartHover, "Start");
+    button(out, P::Watch, P::WatchHover, "Watch");
+    button(out, P::Hard, P::HardHover, "Hard", Look::Wood, 52);
+    button(out, P::Medium, P::MediumHover, "Medium", Look::Wood, 52);
+    button(out, P::Easy, P::EasyHover, "Easy", Look::Wood, 52);
+    button(out, P::GameSpeedCaption, P::GameSpeedCaptionHover, "Game Speed", Look::Caption, 26);
+    button(out, P::Minus, P::MinusHover, "-", Look::Wood, 34);
+    button(out, P::Plus, P::PlusHover, "+", Look::Wood, 34);
+    button(out, P::SoundCaption, P::SoundCaptionHover, "Sound", Look::Caption, 28);
+    button(out, P::SoundVolumeCaption, P::SoundVolumeCaptionHover, "Sound Volume", Look::Caption, 24);
+    button(out, P::MusicCaption, P::MusicCaptionHover, "Music", Look::Caption, 28);
+    button(out, P::MusicVolumeCaption, P::MusicVolumeCaptionHover, "Music Volume", Look::Caption, 24);
+    button(out, P::FullScreenCaption, P::FullScreenCaptionHover, "Full Screen", Look::Caption, 28);
+    button(out, P::ScalingCaption, P::ScalingCaptionHover, "Integer Scaling", Look::Caption, 28);
+    button(out, P::ExitYes, P::ExitYesHover, "Yes", Look::Wood, 40);
+    button(out, P::ExitNo, P::ExitNoHover, "No", Look::Wood, 40);
+    button(out, P::GameOverMainMenu, P::GameOverMainMenuHover, "Main Menu", Look::Wood);
+    button(out, P::GameWonMainMenu, P::GameWonMainMenuHover, "Main Menu", Look::Gold);
+    button(out, P::PanelYes, P::PanelYesHover, "Yes", Look::Wood, 18);
+    button(out, P::PanelNo, P::PanelNoHover, "No", Look::Wood, 18);
 
     {
         // The exit panel's wing: solid wood where the Yes/No buttons hide until the drawer opens.
@@ -166,11 +167,11 @@ void addWidgets(PictureList& out)
         drawBrannok(cr, {Heading::Down, true, BrannokAction::Idle, 0, 0});
         cairo_restore(cr);
         drawCaption(cr, Face::Round, 22, "Exit?", 42, 135, 70, hex(pal::glowText), hex(pal::outline), 1.8);
-        Picture& p = addPicture(out, "exit_pan.bmp", c.keyed(kKeyGreen), kKeyGreen);
+        Picture& p = addPicture(out, file(P::ExitPanel), c.keyed(kKeyGreen), kKeyGreen);
         p.regions = {{"cover", 0, 53, 80, 66}};
     }
 
-    threeFrame(out, "soundon.bmp", 40, 40, [](cairo_t* cr, int f) {
+    threeFrame(out, P::Switch, [](cairo_t* cr, int f, int, int) {
         pathRoundRect(cr, 4, 4, 32, 32, 6);
         fillShaded(cr, f == 2 ? hex(0x9A6A3E) : hex(pal::wood), 2, 0.25);
         pathRoundRect(cr, 9, 9, 22, 22, 4);
@@ -189,12 +190,12 @@ void addWidgets(PictureList& out)
             cairo_stroke(cr);
         }
     });
-    threeFrame(out, "btn_left.bmp", 70, 70, [](cairo_t* cr, int f) { arrowButton(cr, f, 70, 70, M_PI); });
-    threeFrame(out, "btn_right.bmp", 70, 70, [](cairo_t* cr, int f) { arrowButton(cr, f, 70, 70, 0); });
-    threeFrame(out, "btn_up.bmp", 126, 60, [](cairo_t* cr, int f) { arrowButton(cr, f, 126, 60, -M_PI / 2); });
-    threeFrame(out, "btn_down.bmp", 126, 60, [](cairo_t* cr, int f) { arrowButton(cr, f, 126, 60, M_PI / 2); });
-    threeFrame(out, "sb_up_.bmp", 30, 30, [](cairo_t* cr, int f) { arrowButton(cr, f, 30, 30, -M_PI / 2); });
-    threeFrame(out, "sb_down_.bmp", 30, 30, [](cairo_t* cr, int f) { arrowButton(cr, f, 30, 30, M_PI / 2); });
+    threeFrame(out, P::ArrowLeft, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI); });
+    threeFrame(out, P::ArrowRight, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, 0); });
+    threeFrame(out, P::ArrowUp, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, -M_PI / 2); });
+    threeFrame(out, P::ArrowDown, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI / 2); });
+    threeFrame(out, P::ScrollUp, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, -M_PI / 2); });
+    threeFrame(out, P::ScrollDown, [](cairo_t* cr, int f, int w, int h) { arrowButton(cr, f, w, h, M_PI / 2); });
     {
         Canvas c(30, 380);
         pathRoundRect(c.cr(), 3, 0, 24, 380, 8);
@@ -202,7 +203,7 @@ void addWidgets(PictureList& out)
         pathRoundRect(c.cr(), 12, 6, 6, 368, 3);
         setColor(c.cr(), hex(0x1A120C));
         cairo_fill(c.cr());
-        addPicture(out, "sb_scroll_.bmp", c.keyed(kKeyGreen), kKeyGreen);
+        addPicture(out, file(P::ScrollTrack), c.keyed(kKeyGreen), kKeyGreen);
     }
     {
         Canvas c(30, 40);
@@ -215,7 +216,7 @@ void addWidgets(PictureList& out)
         setColor(c.cr(), hex(pal::brassDark));
         cairo_set_line_width(c.cr(), 1.5);
         cairo_stroke(c.cr());
-        addPicture(out, "sb_point_.bmp", c.keyed(kKeyGreen), kKeyGreen);
+        addPicture(out, file(P::ScrollThumb), c.keyed(kKeyGreen), kKeyGreen);
     }
     {
         // Normal pointer: an arrow with a glint running along it.
@@ -225,7 +226,7 @@ void addWidgets(PictureList& out)
                 pointerArrow(c.cr(), mix(hex(pal::helmet), hex(0xFFF3B0), 0.5 + 0.5 * std::sin(f * 2 * M_PI / 9)));
                 sparkle(c.cr(), 3 + f * 1.8, 6 + f * 2.2, 3, hex(0xFFFFFF));
             });
-        withGrid(addPicture(out, "m_01.bmp", c.keyed(kKeyGreen), kKeyGreen), 40, 40);
+        withGrid(addPicture(out, file(P::PointerNormal), c.keyed(kKeyGreen), kKeyGreen), 40, 40);
     }
     {
         // Pressed pointer: a digging claw that closes, tip at the top-left pixel.
@@ -251,7 +252,7 @@ void addWidgets(PictureList& out)
                 pathEllipse(cr, 26, 26, 9, 9);
                 fillShaded(cr, hex(pal::fur), 2);
             });
-        withGrid(addPicture(out, "m_02.bmp", c.keyed(kKeyGreen), kKeyGreen), 40, 40);
+        withGrid(addPicture(out, file(P::PointerPressed), c.keyed(kKeyGreen), kKeyGreen), 40, 40);
     }
 }
 

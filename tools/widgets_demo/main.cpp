@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "common/asset_manifest.hpp"
 #include "platform/archive/open_packs.hpp"
 #include "platform/archive/pack_archive.hpp"
 #include "platform/display/blit.hpp"
@@ -37,6 +38,9 @@
 using namespace burrowix;
 
 namespace {
+
+using P = assets::PictureId;
+const char* file(P picture) { return assets::pictureFile(picture); }
 
 constexpr std::uint32_t kWhite = packRgb(255, 255, 255), kGold = packRgb(240, 200, 80),
                         kInk = packRgb(20, 30, 70), kRust = packRgb(200, 100, 50);
@@ -74,15 +78,15 @@ void buildScreen()
     addLabel(20, 115, "DarkRust", "Rust label, plain", kFontSmall, kRust);
     addLabel(20, 150, "DarkLifted", "Rust label, highlighted", kFontSmall, kRust, 1);
     addLabel(20, 185, "DarkDisabled", "White label, disabled", kFontSmall, kWhite, 0, false);
-    auto* go = new PictureButton(theDisplay, 20, 230, "GoButton", "Go", kFontSmall, "soundon.bmp", nullptr, nullptr);
+    auto* go = new PictureButton(theDisplay, 20, 230, "GoButton", "Go", kFontSmall, file(P::Switch), nullptr, nullptr);
     go->setTextColor(kWhite);
     root.append(go);
-    root.append(new ToggleButton(theDisplay, 80, 230, "SoundBtn", nullptr, 0, "soundon.bmp", nullptr, nullptr));
-    auto* tagged = new TaggedButton(theDisplay, 140, 230, "LevelMinus", "Prev", kFontSmall, "btn_left.bmp", nullptr,
+    root.append(new ToggleButton(theDisplay, 80, 230, "SoundBtn", nullptr, 0, file(P::Switch), nullptr, nullptr));
+    auto* tagged = new TaggedButton(theDisplay, 140, 230, "LevelMinus", "Prev", kFontSmall, file(P::ArrowLeft), nullptr,
                                     nullptr, -1);
     tagged->setTextColor(kGold);
     root.append(tagged);
-    root.append(new HoverButton(theDisplay, 20, 500, "ImageNewGame", "newgame0.bmp", "newgame1.bmp", true, nullptr,
+    root.append(new HoverButton(theDisplay, 20, 500, "ImageNewGame", file(P::NewGame), file(P::NewGameHover), true, nullptr,
                                 nullptr));
     addLabel(20, 320, "NameCaption", "Your name:", kFontSmall, kGold);
     auto* field = new EditField(theDisplay, 20, 350, 12, "NameField", "Brannok", kFontSmall, nullptr);
@@ -97,9 +101,9 @@ void buildScreen()
     addLabel(420, 150, "LightLifted", "Rust label, highlighted", kFontSmall, kRust, 1);
     addLabel(420, 185, "LightDisabled", "Ink label, disabled", kFontSmall, kInk, 0, false);
     addLabel(420, 260, "PositionLabel", scrollText, kFontSmall, kInk);
-    root.append(new ScrollBar(theDisplay, 700, 80, "ScrollBarHelp", "sb_scroll_.bmp", "sb_point_.bmp", "sb_up_.bmp",
-                              "sb_down_.bmp", 10, showPosition));
-    root.append(new HoverButton(theDisplay, 600, 500, "ImageExit", "exit0.bmp", "exit1.bmp", true, nullptr, quit));
+    root.append(new ScrollBar(theDisplay, 700, 80, "ScrollBarHelp", file(P::ScrollTrack), file(P::ScrollThumb), file(P::ScrollUp),
+                              file(P::ScrollDown), 10, showPosition));
+    root.append(new HoverButton(theDisplay, 600, 500, "ImageExit", file(P::Exit), file(P::ExitHover), true, nullptr, quit));
     theGui.keyboardInput = 1;
 }
 
@@ -148,7 +152,7 @@ int main(int argc, char** argv)
     SdlClock clock;
     theGui.clock = &clock;
     buildScreen();
-    std::unique_ptr<Surface> darkPicture = loadBitmapSurface(theDisplay, "mainmenu01.jpg");
+    std::unique_ptr<Surface> darkPicture = loadBitmapSurface(theDisplay, file(P::MainMenu));
 
     SdlEventSource events;
     int mouseX = 400, mouseY = 300;

@@ -11,6 +11,13 @@ constexpr std::uint32_t packRgb(std::uint32_t r, std::uint32_t g, std::uint32_t 
     return (r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16;
 }
 
+// A colour written 0xRRGGBB (as the asset manifest gives the colour keys) in packRgb's order.
+constexpr std::uint32_t packHexRgb(std::uint32_t rgb)
+{
+    return packRgb(rgb >> 16, rgb >> 8, rgb);
+}
+static_assert(packHexRgb(0x00FFFF) == packRgb(0, 255, 255) && packHexRgb(0x0000FF) == packRgb(0, 0, 255));
+
 constexpr std::uint32_t rgbToPixel32(std::uint32_t rgb)
 {
     return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);

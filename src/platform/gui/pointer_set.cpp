@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/asset_manifest.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/display.hpp"
 #include "platform/gui/gui_state.hpp"
@@ -10,15 +11,8 @@ namespace burrowix {
 
 namespace {
 
-struct GameShape {
-    const char* sheet;
-    int frameWidth, frameHeight, lastFrame, hotX, hotY;
-};
-
-constexpr GameShape kGameShapes[] = {
-    {"m_01.bmp", 40, 40, 8, 0, 0},
-    {"m_02.bmp", 40, 40, 3, 0, 0},
-};
+// The game's shapes: every frame of each sheet's single row is shown, hot spot at the top left.
+constexpr assets::PictureId kGameShapes[] = {assets::PictureId::PointerNormal, assets::PictureId::PointerPressed};
 
 } // namespace
 
@@ -90,8 +84,9 @@ void addGamePointerShapes(PointerSet& pointer, Display& display)
 {
     const int selected = pointer.current;
     pointer.clearShapes();
-    for (const GameShape& g : kGameShapes)
-        pointer.addShape(display, g.sheet, g.frameWidth, g.frameHeight, g.lastFrame, g.hotX, g.hotY);
+    for (assets::PictureId sheet : kGameShapes)
+        pointer.addShape(display, assets::pictureFile(sheet), assets::frameWidth(sheet), assets::frameHeight(sheet),
+                         assets::pictureAsset(sheet).width / assets::frameWidth(sheet) - 1, 0, 0);
     // With no shape chosen yet the pointer would stay invisible until it first met a widget.
     pointer.selectShape(selected >= 0 ? selected : kPointerNormal);
 }

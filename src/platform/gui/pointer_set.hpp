@@ -58,7 +58,7 @@ public:
 // Shape 0 while no mouse button is held, shape 1 while one is.
 constexpr int kPointerNormal = 0, kPointerHeld = 1;
 
-// The game's two shapes ("m_01.bmp", "m_02.bmp") as shapes 0 and 1, replacing any added before:
+// The game's two pointer sheets of the asset manifest as shapes 0 and 1, replacing any added before:
 // at the first frame and again after the display comes back.
 void addGamePointerShapes(PointerSet& pointer, Display& display);
 

@@ -1,4 +1,5 @@
 #include "generator.hpp"
+#include "common/asset_manifest.hpp"
 
 #include "picture_groups.hpp"
 #include "draw_kit.hpp"
@@ -64,7 +65,7 @@ TEST(MkdataThemes, BackgroundTilesMatchEachOtherAtEveryEdge)
     for (int t = 0; t < kThemeCount; ++t) {
         const PictureList pictures = themePictures(t);
         const Image& bg = pictures.at(0).image;
-        ASSERT_EQ(pictures.at(0).name, "backgr.jpg");
+        ASSERT_EQ(pictures.at(0).name, file(P::Background));
         for (int band = 0; band < 3; ++band)
             for (int tile = 1; tile < 4; ++tile)
                 for (int i = 0; i < 200; ++i) {

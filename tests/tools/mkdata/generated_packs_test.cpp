@@ -1,7 +1,9 @@
 // Opens the packs the build generated and checks every picture the game loads: the right pack,
-// decodable by the game's own loaders, big enough, transparent exactly where the game needs it and
+// decodable by the game's own loaders, at the asset manifest's size, transparent exactly where the game needs it and
 // with content where the game reads content.
 #include "generator.hpp"
+
+#include "common/asset_manifest.hpp"
 
 #include "app/pack_info.hpp"
 #include "platform/archive/pack_archive.hpp"
@@ -26,66 +28,32 @@ constexpr std::uint32_t kBlack = 0x000000, kGreen = 0x00FF00, kBlue = 0x0000FF, 
 struct Entry {
     std::string name;
     std::uint32_t key;
-    int minW, minH;
+    int width, height;
 };
 
-// Every standard-pack picture with its key and minimum size.
+// Every picture of one kind of pack, from the asset manifest.
+std::vector<Entry> entriesOf(assets::PicturePack pack)
+{
+    std::vector<Entry> entries;
+    for (const assets::PictureAsset& p : assets::kPictures)
+        if (p.pack == pack)
+            entries.push_back({p.file, assets::keyRgb(p.key), p.width, p.height});
+    return entries;
+}
+
 const std::vector<Entry>& standardEntries()
 {
-    static const std::vector<Entry> entries = [] {
-        std::vector<Entry> e = {
-            {"all.bmp", kBlack, 1, 1}, {"h1.bmp", kBlack, 360, 800}, {"exp.bmp", kBlack, 480, 80},
-            {"font1_0_small.bmp", kBlue, 220, 114}, {"gold.bmp", kBlack, 800, 40}, {"enemy1.bmp", kGreen, 640, 600},
-            {"bomb.bmp", kBlack, 400, 40}, {"mine.bmp", kBlack, 280, 40}, {"tmp.bmp", kBlack, 640, 160},
-            {"heart.bmp", kBlack, 80, 40}, {"enemy2.bmp", kBlack, 400, 240}, {"sh.bmp", kBlack, 160, 120},
-            {"tnt.bmp", kBlack, 240, 40}, {"enemy4.bmp", kGreen, 240, 320}, {"grenade.bmp", kBlack, 480, 40},
-            {"h1_.bmp", kBlack, 360, 800}, {"enemy1_.bmp", kGreen, 640, 280}, {"backgr_.jpg", kBlack, 800, 400},
-            {"10mines.bmp", kGreen, 120, 40}, {"10shots.bmp", kGreen, 120, 40}, {"10grenade.bmp", kGreen, 120, 40},
-            {"10tnt.bmp", kGreen, 120, 40}, {"10kill.bmp", kBlack, 640, 40}, {"pan1.bmp", kCyan, 104, 342},
-            {"pan2.bmp", kCyan, 245, 399}, {"helpbgr.jpg", kBlack, 800, 600}, {"hallfame.jpg", kBlack, 800, 600},
-            {"logo.jpg", kBlack, 800, 600}, {"fone.bmp", kGreen, 20, 20}, {"pan3.bmp", kCyan, 237, 188},
-            {"message.bmp", kGreen, 644, 560}, {"digits.bmp", kBlack, 650, 252}, {"mainmenu01.jpg", kBlack, 800, 600},
-            {"closed.bmp", kGreen, 148, 149}, {"chback.bmp", kGreen, 800, 600}, {"scroll1.jpg", kBlack, 40, 360},
-            {"scroll2.jpg", kBlack, 460, 40}, {"magnifier.bmp", kBlack, 305, 238}, {"optback.jpg", kBlack, 800, 600},
-            {"keysback.jpg", kBlack, 800, 600},
-            {"curr_weap.bmp", kBlue, 238, 198}, {"brannoksign.bmp", kBlack, 567, 63}, {"pointer2.bmp", kGreen, 600, 200},
-            {"arrows0_.bmp", kBlack, 82, 690}, {"exitbgr.jpg", kBlack, 800, 600}, {"gobgr.jpg", kGreen, 800, 600},
-            {"eyes.bmp", kGreen, 251, 219}, {"difficulty.bmp", kCyan, 375, 507}, {"gohf1.bmp", kGreen, 416, 158},
-            {"gogood.jpg", kGreen, 800, 600}, {"controls.bmp", kGreen, 493, 424}, {"h1__.bmp", kBlack, 360, 800},
-            {"m_01.bmp", kGreen, 360, 40}, {"m_02.bmp", kGreen, 160, 40}, {"exit_pan.bmp", kGreen, 90, 160},
-            {"sb_scroll_.bmp", kGreen, 30, 40}, {"sb_point_.bmp", kGreen, 30, 10},
-        };
-        for (int k = 1; k <= 6; ++k)
-            e.push_back({"points0" + std::to_string(k) + ".bmp", kBlack, 640, k <= 3 ? 80 : 40});
-        for (int k = 1; k <= 8; ++k)
-            e.push_back({"helpp" + std::to_string(k) + ".jpg", kBlack, 256, 375});
-        const std::pair<const char*, std::pair<int, int>> hover[] = {
-            {"newgame", {165, 60}}, {"options", {130, 60}}, {"halloffame", {165, 60}}, {"mainhelp", {125, 60}},
-            {"exit", {130, 60}}, {"mainmenu", {150, 60}}, {"nglc", {125, 60}}, {"lc0", {300, 100}}, {"lc1", {300, 100}},
-            {"lc2", {300, 100}}, {"gsup", {140, 50}}, {"gsminus", {60, 40}}, {"gsplus", {60, 40}}, {"soundtxt", {180, 40}},
-            {"svolup", {150, 50}}, {"musictxt", {180, 40}}, {"mvolup", {150, 50}}, {"exityes", {150, 80}},
-            {"exitno", {150, 80}}, {"gomm", {150, 60}}, {"gogmm", {150, 60}}, {"yes", {80, 27}}, {"no", {80, 27}},
-            {"keys", {150, 60}},    {"defaults", {150, 60}}, {"fullscreentxt", {290, 40}},
-            {"scalingtxt", {290, 40}}, {"watch", {125, 60}}, {"editor", {150, 60}}};
-        for (auto [stem, size] : hover)
-            for (int h = 0; h < 2; ++h)
-                e.push_back({std::string(stem) + std::to_string(h) + ".bmp", kGreen, size.first, size.second});
-        for (const char* name : {"soundon.bmp", "btn_left.bmp", "btn_right.bmp", "btn_up.bmp", "btn_down.bmp",
-                                 "sb_up_.bmp", "sb_down_.bmp"})
-            e.push_back({name, kGreen, 30, 90});
-        return e;
-    }();
+    static const std::vector<Entry> entries = entriesOf(assets::PicturePack::Standard);
     return entries;
 }
 
 const std::vector<Entry>& themeEntries()
 {
-    static const std::vector<Entry> entries = {{"backgr.jpg", kGreen, 800, 600}, {"grass.bmp", kGreen, 240, 200},
-                                               {"stone.bmp", kGreen, 440, 240}, {"wall01.bmp", kGreen, 440, 40},
-                                               {"smallback20.bmp", kGreen, 460, 180}, {"backgrsmall.bmp", kGreen, 500, 100},
-                                               {"backgr_.jpg", kGreen, 800, 400}};
+    static const std::vector<Entry> entries = entriesOf(assets::PicturePack::Theme);
     return entries;
 }
+
+const char* member(P picture) { return assets::pictureFile(picture); }
 
 bool isJpeg(const std::string& name) { return name.size() > 4 && name.substr(name.size() - 4) == ".jpg"; }
 
@@ -172,7 +140,7 @@ void expectAnimatedRow(const Bitmap& b, std::uint32_t key, int row, int frames, 
             << what << " row " << row << " frames " << f - 1 << " and " << f << " are identical";
 }
 
-TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAndIsBigEnough)
+TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAtItsManifestSize)
 {
     PackArchive pack(path("standart.pak"));
     ASSERT_GT(pack.memberCount(), 0);
@@ -184,16 +152,15 @@ TEST_F(GeneratedData, EveryStandardPictureIsInTheStandardPackDecodesAndIsBigEnou
         if (n.ends_with(".bmp") || n.ends_with(".jpg"))
             pictures.insert(n);
     }
-    EXPECT_EQ(standardEntries().size(), 136u);
-    EXPECT_EQ(pictures.size(), 136u);
+    EXPECT_EQ(pictures.size(), standardEntries().size()) << "the pack holds the manifest's pictures and no others";
     for (const Entry& e : standardEntries()) {
         SCOPED_TRACE(e.name);
         ASSERT_TRUE(pictures.count(e.name));
         auto b = decode(pack, e.name);
         ASSERT_TRUE(b);
-        EXPECT_GE(b->width, e.minW);
-        EXPECT_GE(b->height, e.minH);
-        if (isJpeg(e.name) || e.name == "all.bmp") // all.bmp is one flat near-black colour on purpose
+        EXPECT_EQ(b->width, e.width);
+        EXPECT_EQ(b->height, e.height);
+        if (isJpeg(e.name) || e.name == member(P::Clear)) // all.bmp is one flat near-black colour on purpose
             continue;
         int fringe = 0;
         for (std::uint32_t p : b->pixels)
@@ -224,8 +191,8 @@ TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
             SCOPED_TRACE(e.name);
             auto b = decode(pack, e.name);
             ASSERT_TRUE(b);
-            EXPECT_GE(b->width, e.minW);
-            EXPECT_GE(b->height, e.minH);
+            EXPECT_EQ(b->width, e.width);
+            EXPECT_EQ(b->height, e.height);
             if (!isJpeg(e.name)) {
                 const auto fringe = std::count_if(b->pixels.begin(), b->pixels.end(),
                                                   [&](std::uint32_t p) { return nearKey(p, e.key); });
@@ -234,7 +201,7 @@ TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
         }
         // Only the background bands of looks 3 and 4 replace a standard picture, as a theme slot.
         for (int i = 0; i < pack.memberCount(); ++i)
-            if (pack.member(i)->name != "backgr_.jpg") {
+            if (pack.member(i)->name != member(P::BlockBackground)) {
                 EXPECT_FALSE(standardNames.count(pack.member(i)->name)) << pack.member(i)->name;
             }
     }
@@ -252,7 +219,7 @@ TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
         EXPECT_EQ(info.themeNumber, p);
         EXPECT_EQ(info.levelCount, 30);
         EXPECT_EQ(info.reserved, 0);
-        auto emblem = decode(pack, "pack1.bmp");
+        auto emblem = decode(pack, member(P::PackEmblem));
         ASSERT_TRUE(emblem);
         EXPECT_GT(countNonKey(*emblem, kBlack, 0, 0, emblem->width, emblem->height), 1000);
         for (int i = 0; i < pack.memberCount(); ++i)
@@ -265,7 +232,7 @@ TEST_F(GeneratedData, ThemeAndLevelPacksCarryTheirDescriptionsAndPictures)
 TEST_F(GeneratedData, DiggerSheetsHaveEveryPoseWhereTheGameLooksAndNothingElse)
 {
     PackArchive pack(path("standart.pak"));
-    for (const char* name : {"h1.bmp", "h1_.bmp", "h1__.bmp"}) {
+    for (const char* name : {member(P::Digger), member(P::SuperDigger), member(P::HitDigger)}) {
         SCOPED_TRACE(name);
         auto b = decode(pack, name);
         ASSERT_TRUE(b);
@@ -293,7 +260,7 @@ TEST_F(GeneratedData, DiggerSheetsHaveEveryPoseWhereTheGameLooksAndNothingElse)
         EXPECT_EQ(countNonKey(*b, kBlack, 320, 400, 40, 40), countNonKey(*b, kBlack, 320, 400, 20, 20));
         // Pushing faces the stone at the cell edge: nose and claws are drawn whole, not cut by it
         // (the super-mode halo may touch the edge).
-        for (int row = 0; row < 10 && std::string(name) != "h1_.bmp"; ++row) {
+        for (int row = 0; row < 10 && std::string(name) != member(P::SuperDigger); ++row) {
             const int edge = row < 5 ? 0 : 39;
             EXPECT_EQ(countNonKey(*b, kBlack, 320 + edge, row * 40, 1, 40), 0) << "push row " << row;
         }
@@ -308,16 +275,16 @@ TEST_F(GeneratedData, SpriteSheetsAnimateInEveryCellTheGameReads)
         EXPECT_TRUE(b) << name;
         return b ? *b : Bitmap{};
     };
-    const Bitmap gold = sheet("gold.bmp");
+    const Bitmap gold = sheet(member(P::Gold));
     expectAnimatedRow(gold, kBlack, 0, 19, 40, 200, 0, "gold");
     EXPECT_FALSE(sameRect(gold, 18 * 40, 0, 19 * 40, 0, 40, 40));
-    expectAnimatedRow(sheet("bomb.bmp"), kBlack, 0, 10, 40, 200, 0, "bomb");
-    expectAnimatedRow(sheet("mine.bmp"), kBlack, 0, 7, 40, 150, 0, "mine");
-    expectAnimatedRow(sheet("heart.bmp"), kBlack, 0, 2, 40, 300, 0, "heart");
-    expectAnimatedRow(sheet("tnt.bmp"), kBlack, 0, 6, 40, 300, 0, "tnt");
-    expectAnimatedRow(sheet("grenade.bmp"), kBlack, 0, 12, 40, 200, 0, "grenade");
-    expectAnimatedRow(sheet("10kill.bmp"), kBlack, 0, 16, 40, 300, 0, "bottle");
-    const Bitmap exp = sheet("exp.bmp");
+    expectAnimatedRow(sheet(member(P::Bomb)), kBlack, 0, 10, 40, 200, 0, "bomb");
+    expectAnimatedRow(sheet(member(P::Mine)), kBlack, 0, 7, 40, 150, 0, "mine");
+    expectAnimatedRow(sheet(member(P::Heart)), kBlack, 0, 2, 40, 300, 0, "heart");
+    expectAnimatedRow(sheet(member(P::Tnt)), kBlack, 0, 6, 40, 300, 0, "tnt");
+    expectAnimatedRow(sheet(member(P::Grenade)), kBlack, 0, 12, 40, 200, 0, "grenade");
+    expectAnimatedRow(sheet(member(P::BottlePickup)), kBlack, 0, 16, 40, 300, 0, "bottle");
+    const Bitmap exp = sheet(member(P::Explosion));
     ASSERT_GE(exp.height, 240) << "three variants of both blasts";
     for (int row = 0; row < 6; ++row) {
         expectAnimatedRow(exp, kBlack, row, 11, 40, 20, 0, "explosion");
@@ -330,38 +297,38 @@ TEST_F(GeneratedData, SpriteSheetsAnimateInEveryCellTheGameReads)
     EXPECT_FALSE(sameRect(exp, 80, 0, 80, 40, 40, 40)) << "the super-mode blast looks different";
     EXPECT_FALSE(sameRect(exp, 80, 0, 80, 80, 40, 40)) << "the variants differ";
     EXPECT_FALSE(sameRect(exp, 80, 80, 80, 160, 40, 40)) << "the variants differ";
-    const Bitmap shot = sheet("sh.bmp");
+    const Bitmap shot = sheet(member(P::Shots));
     for (int dir = 0; dir < 4; ++dir)
         for (int row = 0; row < 3; ++row)
             EXPECT_GE(countNonKey(shot, kBlack, dir * 40, row * 40, 40, 40), 60) << dir << "," << row;
     // Flying left, the trail's bright end is at its cell's left edge.
     EXPECT_GT(countNonKey(shot, kBlack, 0, 40, 8, 40), countNonKey(shot, kBlack, 32, 40, 8, 40));
     for (int k = 1; k <= 6; ++k) {
-        const Bitmap gem = sheet("points0" + std::to_string(k) + ".bmp");
+        const Bitmap gem = sheet(member(assets::kMineralSlots[k - 1]));
         expectAnimatedRow(gem, kBlack, 0, 16, 40, 150, 0, "mineral twinkle");
         if (k <= 3)
             expectAnimatedRow(gem, kBlack, 1, 16, 40, 40, 0, "mineral cycle");
     }
-    for (const char* box : {"10mines.bmp", "10shots.bmp", "10grenade.bmp", "10tnt.bmp"})
+    for (const char* box : {member(P::MinesPickup), member(P::ShotsPickup), member(P::GrenadesPickup), member(P::TntPickup)})
         expectAnimatedRow(sheet(box), kGreen, 0, 3, 40, 300, 0, box);
 
-    const Bitmap crawler = sheet("enemy1.bmp");
+    const Bitmap crawler = sheet(member(P::Crawler));
     for (int row = 0; row < 15; ++row)
         expectAnimatedRow(crawler, kGreen, row, 8, 40, 200, 0, "crawler");
-    const Bitmap crawler2 = sheet("enemy1_.bmp");
+    const Bitmap crawler2 = sheet(member(P::CrawlerSecondLook));
     for (int row = 0; row < 5; ++row)
         expectAnimatedRow(crawler2, kGreen, row, 8, 40, 200, 0, "crawler look 3");
     expectAnimatedRow(crawler2, kGreen, 5, 12, 40, 200, 0, "hatching");
     expectAnimatedRow(crawler2, kGreen, 6, 11, 40, 200, 0, "hatchling");
     EXPECT_TRUE(allKey(crawler2, kGreen, 480, 200, 160, 40)) << "unused hatching cells";
-    const Bitmap walker = sheet("enemy2.bmp");
+    const Bitmap walker = sheet(member(P::Walker));
     for (int row = 0; row < 6; ++row)
         expectAnimatedRow(walker, kBlack, row, 10, 40, 150, 0, "walker");
-    const Bitmap stalker = sheet("enemy4.bmp");
+    const Bitmap stalker = sheet(member(P::Stalker));
     for (int row = 0; row < 8; ++row)
         expectAnimatedRow(stalker, kGreen, row, 6, 40, 200, 0, "stalker");
     EXPECT_FALSE(sameRect(stalker, 0, 0, 0, 80, 40, 40)) << "Stalker looks differ";
-    const Bitmap tmp = sheet("tmp.bmp");
+    const Bitmap tmp = sheet(member(P::Placeholder));
     EXPECT_GT(countNonKey(tmp, kBlack, 0, 0, 40, 40), 0);
     EXPECT_GT(countNonKey(tmp, kBlack, 0, 0, 40, 40), 0);
 }
@@ -374,7 +341,7 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
         EXPECT_TRUE(b) << name;
         return b ? *b : Bitmap{};
     };
-    const Bitmap chback = pic("chback.bmp");
+    const Bitmap chback = pic(member(P::LevelChoiceFrame));
     ASSERT_EQ(chback.width, 800);
     ASSERT_EQ(chback.height, 600);
     EXPECT_TRUE(allKey(chback, kGreen, 180, 118, 440, 340)) << "preview window";
@@ -382,7 +349,7 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     EXPECT_TRUE(allKey(chback, kBlack, 47, 119, 65, 63));
     EXPECT_TRUE(allKey(chback, kBlack, 687, 119, 65, 63));
 
-    const Bitmap lens = pic("magnifier.bmp");
+    const Bitmap lens = pic(member(P::Magnifier));
     int inside = 0, insideKey = 0, rim = 0;
     for (int y = 34; y < 194; ++y)
         for (int x = 34; x < 194; ++x) {
@@ -399,10 +366,10 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     EXPECT_NE(lens.at(36, 36), kBlack) << "corner of the square outside the round lens is masked";
     EXPECT_GT(countNonKey(lens, kBlack, 194, 194, 111, 44), 200) << "handle";
 
-    const Bitmap fone = pic("fone.bmp");
+    const Bitmap fone = pic(member(P::Dimming));
     EXPECT_EQ(countNonKey(fone, kGreen, 0, 0, 20, 20), 200);
 
-    const Bitmap eyes = pic("eyes.bmp");
+    const Bitmap eyes = pic(member(P::Eyes));
     for (int cx : {69, 122}) {
         EXPECT_NE(eyes.at(cx, 95), kGreen);
         EXPECT_GT(eyes.at(cx - 19, 95) & 0xFF, 150u) << "eye white wide enough for the pupil";
@@ -444,10 +411,10 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
         return (*std::max_element(sum, sum + 3) - *std::min_element(sum, sum + 3)) / n;
     };
     EXPECT_LT(channelSpread(eyes, kGreen, 200, 0, 51, 51), 8) << "closed lid";
-    EXPECT_LT(channelSpread(pic("backgr_.jpg"), kGreen, 0, 0, 800, 400), 8) << "shared background bands";
+    EXPECT_LT(channelSpread(pic(member(P::NeutralBlockBackground)), kGreen, 0, 0, 800, 400), 8) << "shared background bands";
     EXPECT_TRUE(allKey(eyes, kGreen, 19, 200, 181, 19));
 
-    const Bitmap msg = pic("message.bmp");
+    const Bitmap msg = pic(member(P::MessagePanels));
     for (int wingX : {0, 180, 270}) {
         EXPECT_TRUE(allKey(msg, kGreen, wingX + 51, 393 + 114, 28, 28)) << "lamp window of wing " << wingX;
         EXPECT_GT(countNonKey(msg, kGreen, wingX, 393, 90, 167), 9000);
@@ -458,11 +425,11 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
         EXPECT_GT(countNonKey(msg, kGreen, 52 * f, 314, 52, 79), 200) << "lantern " << f;
     EXPECT_GT(countNonKey(msg, kGreen, 499, 316, 145, 57), 6000) << "level plate";
 
-    const Bitmap controls = pic("controls.bmp");
+    const Bitmap controls = pic(member(P::ControlsBoard));
     EXPECT_GT(countNonKey(controls, kGreen, 0, 0, 493, 301), 493 * 301 * 9 / 10);
     EXPECT_TRUE(countNonKey(controls, kGreen, 20, 301 + 10, 453, 103) == 453 * 103) << "overlay hides the weapon lines";
 
-    const Bitmap sel = pic("curr_weap.bmp");
+    const Bitmap sel = pic(member(P::WeaponSelector));
     for (int w = 0; w < 5; ++w)
         EXPECT_GT(countNonKey(sel, kBlue, 40 * w, 0, 40, 40), 1000);
     EXPECT_GT(countNonKey(sel, kBlue, 200, 0, 38, 31), 300);
@@ -471,11 +438,11 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     for (int f = 1; f < 3; ++f)
         EXPECT_FALSE(sameRect(sel, 73 * (f - 1), 40, 73 * f, 40, 73, 158)) << "strip frames move";
 
-    const Bitmap pan2 = pic("pan2.bmp");
+    const Bitmap pan2 = pic(member(P::ScorePanel));
     for (int h = 2; h <= 5; ++h)
         EXPECT_FALSE(sameRect(pan2, 0, 57 * h, 0, 57 * (h + 1), 152, 57)) << "health " << h;
 
-    const Bitmap digits = pic("font1_0_small.bmp");
+    const Bitmap digits = pic(member(P::DigitFont));
     for (int d = 0; d < 10; ++d) {
         EXPECT_GT(countNonKey(digits, kBlue, d * 20, 0, 20, 32), 40) << d;
         EXPECT_GT(countNonKey(digits, kBlue, d * 20, 32, 20, 32), 40) << d;
@@ -485,66 +452,77 @@ TEST_F(GeneratedData, InterfacePicturesAreTransparentExactlyWhereTheGameLooksThr
     EXPECT_GT(countNonKey(digits, kBlue, 200, 32, 20, 32), 40) << "style-1 cell 10";
     EXPECT_TRUE(allKey(digits, kBlue, 200, 0, 20, 32));
 
-    const Bitmap levels = pic("digits.bmp");
+    const Bitmap levels = pic(member(P::LevelDigits));
     for (int n = 0; n < 30; ++n)
         EXPECT_GT(countNonKey(levels, kBlack, (n % 10) * 65, (n / 10) * 63, 65, 63), 200) << "level " << n + 1;
     for (int c = 0; c < 6; ++c)
         EXPECT_GT(countNonKey(levels, kBlack, c * 65, 189, 65, 63), 150) << "row 3 cell " << c;
 
-    const Bitmap sign = pic("brannoksign.bmp");
+    const Bitmap sign = pic(member(P::StartMarker));
     for (int n = 0; n < 9; ++n) {
         EXPECT_TRUE(allKey(sign, kBlack, 63 * n + 21, 21, 20, 20)) << "centre of frame " << n;
         EXPECT_GT(countNonKey(sign, kBlack, 63 * n, 0, 63, 63), 400);
     }
-    const Bitmap gauges = pic("arrows0_.bmp");
+    const Bitmap gauges = pic(member(P::Gauges));
     expectAnimatedRow(gauges, kBlack, 0, 1, 69, 1000);
     for (int n = 1; n < 10; ++n)
         EXPECT_FALSE(sameRect(gauges, 0, 69 * (n - 1), 0, 69 * n, 82, 69)) << n;
 
-    const Bitmap pointer = pic("pointer2.bmp");
+    const Bitmap pointer = pic(member(P::YouPointer));
     for (int f = 0; f < 11; ++f) {
         const int x = (f < 6 ? f : f - 6) * 100, y = f < 6 ? 0 : 100;
         EXPECT_GT(countNonKey(pointer, kGreen, x + 84, y + 84, 16, 16), 20) << "arrow tip of frame " << f;
     }
-    for (const char* name : {"m_01.bmp", "m_02.bmp"}) {
+    for (const char* name : {member(P::PointerNormal), member(P::PointerPressed)}) {
         const Bitmap m = pic(name);
         for (int f = 0; f < m.width / 40; ++f)
             EXPECT_NE(m.at(40 * f, 0), kGreen) << name << " frame " << f << ": the tip is the top-left pixel";
     }
-    const Bitmap prompt = pic("gohf1.bmp");
+    const Bitmap prompt = pic(member(P::NamePrompt));
     for (int y : {52, 131}) {
         const std::uint32_t p = prompt.at(300, y);
         EXPECT_GT((p >> 16 & 255) + (p >> 8 & 255) + (p & 255), 600u) << "light name field";
     }
-    const Bitmap pan = pic("exit_pan.bmp");
+    const Bitmap pan = pic(member(P::ExitPanel));
     EXPECT_EQ(countNonKey(pan, kGreen, 0, 53, 80, 66), 80 * 66) << "hides the Yes/No buttons";
 
-    for (const char* name : {"soundon.bmp", "btn_left.bmp", "btn_right.bmp", "btn_up.bmp", "btn_down.bmp",
-                             "sb_up_.bmp", "sb_down_.bmp"}) {
+    for (const char* name : {member(P::Switch), member(P::ArrowLeft), member(P::ArrowRight), member(P::ArrowUp), member(P::ArrowDown),
+                             member(P::ScrollUp), member(P::ScrollDown)}) {
         const Bitmap b = pic(name);
         ASSERT_EQ(b.height % 3, 0) << name;
         const int h = b.height / 3;
         EXPECT_FALSE(sameRect(b, 0, 0, 0, h, b.width, h)) << name << ": down differs from up";
         EXPECT_FALSE(sameRect(b, 0, 0, 0, 2 * h, b.width, h)) << name << ": hover differs from up";
     }
-    for (const char* stem : {"newgame", "options", "halloffame", "mainhelp", "exit", "mainmenu", "nglc", "lc0", "lc1",
-                             "lc2", "gsup", "gsminus", "gsplus", "soundtxt", "svolup", "musictxt", "mvolup", "exityes",
-                             "exitno", "gomm", "gogmm", "yes", "no", "keys", "defaults", "watch", "editor"}) {
-        const Bitmap normal = pic(std::string(stem) + "0.bmp"), hover = pic(std::string(stem) + "1.bmp");
+    for (const auto& [normalPicture, hoverPicture] :
+         {std::pair{P::NewGame, P::NewGameHover}, {P::Options, P::OptionsHover},
+          {P::HallOfFameButton, P::HallOfFameButtonHover}, {P::Help, P::HelpHover}, {P::Exit, P::ExitHover}, {P::Editor, P::EditorHover},
+          {P::MainMenuButton, P::MainMenuButtonHover}, {P::Start, P::StartHover}, {P::Hard, P::HardHover},
+          {P::Medium, P::MediumHover}, {P::Easy, P::EasyHover}, {P::GameSpeedCaption, P::GameSpeedCaptionHover},
+          {P::Minus, P::MinusHover}, {P::Plus, P::PlusHover}, {P::SoundCaption, P::SoundCaptionHover},
+          {P::SoundVolumeCaption, P::SoundVolumeCaptionHover}, {P::MusicCaption, P::MusicCaptionHover},
+          {P::MusicVolumeCaption, P::MusicVolumeCaptionHover}, {P::ExitYes, P::ExitYesHover},
+          {P::ExitNo, P::ExitNoHover}, {P::GameOverMainMenu, P::GameOverMainMenuHover},
+          {P::GameWonMainMenu, P::GameWonMainMenuHover}, {P::PanelYes, P::PanelYesHover},
+          {P::PanelNo, P::PanelNoHover}, {P::Controls, P::ControlsHover}, {P::Defaults, P::DefaultsHover},
+          {P::Watch, P::WatchHover}, {P::FullScreenCaption, P::FullScreenCaptionHover},
+          {P::ScalingCaption, P::ScalingCaptionHover}}) {
+        const char* const stem = member(normalPicture);
+        const Bitmap normal = pic(stem), hover = pic(member(hoverPicture));
         ASSERT_EQ(normal.width, hover.width) << stem;
         ASSERT_EQ(normal.height, hover.height) << stem;
         EXPECT_NE(normal.pixels, hover.pixels) << stem << ": hover looks different";
         EXPECT_GT(countNonKey(normal, kGreen, 0, 0, normal.width, normal.height), normal.width * normal.height / 20)
             << stem << ": caption painted in";
     }
-    const Bitmap caption = pic("soundtxt0.bmp");
+    const Bitmap caption = pic(member(P::SoundCaption));
     EXPECT_TRUE(allKey(caption, kGreen, 0, 0, 44, 40)) << "the check box lies over the left 44 px";
 }
 
 TEST_F(GeneratedData, HelpPagesKeepTheirTextWhereItCanBeScrolledTo)
 {
     PackArchive pack(path("standart.pak"));
-    auto last = decode(pack, "helpp8.jpg");
+    auto last = decode(pack, member(P::HelpPage8));
     ASSERT_TRUE(last);
     int bright = 0;
     for (int y = 240; y < 375; ++y)
@@ -554,7 +532,7 @@ TEST_F(GeneratedData, HelpPagesKeepTheirTextWhereItCanBeScrolledTo)
         }
     EXPECT_EQ(bright, 0) << "page 8 below row 240 is never shown";
     for (int k = 1; k <= 7; ++k) {
-        auto page = decode(pack, "helpp" + std::to_string(k) + ".jpg");
+        auto page = decode(pack, member(assets::kHelpPages[k - 1]));
         ASSERT_TRUE(page);
         int text = 0;
         for (std::uint32_t p : page->pixels)
@@ -583,13 +561,13 @@ double meanValue(const Bitmap& b, std::uint32_t key, int x0, int y0)
 TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
 {
     PackArchive standard(path("standart.pak"));
-    const auto gold = decode(standard, "gold.bmp");
+    const auto gold = decode(standard, member(P::Gold));
     ASSERT_TRUE(gold);
     const double goldValue = meanValue(*gold, kBlack, 19 * 40, 0);
     for (int t = 0; t < kThemeCount; ++t) {
         SCOPED_TRACE(themePackFileName(t));
         PackArchive pack(path(themePackFileName(t)));
-        auto grass = decode(pack, "grass.bmp");
+        auto grass = decode(pack, member(P::Earth));
         ASSERT_TRUE(grass);
         for (int m = 0; m < 5; ++m)
             EXPECT_EQ(countNonKey(*grass, kGreen, 0, 40 * m, 40, 40), 1600) << "earth " << m;
@@ -608,7 +586,7 @@ TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
             EXPECT_EQ(grass->at(x + 20, 120 + 38), kGreen);
             EXPECT_LT(countNonKey(*grass, kGreen, x, 0, 40, 40), countNonKey(*grass, kGreen, x + 40, 0, 40, 40));
         }
-        auto stone = decode(pack, "stone.bmp");
+        auto stone = decode(pack, member(P::Stone));
         ASSERT_TRUE(stone);
         for (int m = 0; m < 5; ++m)
             expectAnimatedRow(*stone, kGreen, m, 5, 40, 500, 0, "stone");
@@ -619,7 +597,7 @@ TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
             EXPECT_GT(goldValue - meanValue(*stone, kGreen, 0, 40 * m), 25) << "stone look " << m;
         EXPECT_GT(goldValue - meanValue(*stone, kGreen, 0, 200), 25) << "egg stone";
         EXPECT_EQ(stone->at(0, 0), kGreen);
-        auto wall = decode(pack, "wall01.bmp");
+        auto wall = decode(pack, member(P::Wall));
         ASSERT_TRUE(wall);
         for (int c = 3; c < 11; ++c)
             EXPECT_EQ(countNonKey(*wall, kGreen, 40 * c, 0, 40, 40), 1600) << "flat wall " << c;
@@ -629,7 +607,7 @@ TEST_F(GeneratedData, ThemeSheetsFollowTheCellLayout)
         EXPECT_EQ(wall->at(79, 0), kGreen);
         EXPECT_NE(wall->at(80, 0), kGreen);
         EXPECT_EQ(wall->at(119, 0), kGreen);
-        auto preview = decode(pack, "smallback20.bmp");
+        auto preview = decode(pack, member(P::PreviewSprites));
         ASSERT_TRUE(preview);
         for (int col : {4, 12, 17, 21, 22})
             EXPECT_TRUE(allKey(*preview, kGreen, col * 20, 0, 20, 180)) << "column " << col;

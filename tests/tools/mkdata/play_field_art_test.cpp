@@ -85,14 +85,14 @@ PictureList PlayFieldArt::themes_[3], PlayFieldArt::items_, PlayFieldArt::enemie
 
 TEST_F(PlayFieldArt, EveryThemeKeepsTunnelEarthWallsAndGoldOnSeparateSteps)
 {
-    const double gold = objectValue(find(items_, "gold.bmp"), 19 * 40, 0);
+    const double gold = objectValue(find(items_, file(P::Gold)), 19 * 40, 0);
     for (int t = 0; t < 3; ++t) {
         SCOPED_TRACE("theme " + std::to_string(t));
-        const Picture& back = find(themes_[t], "backgr.jpg");
-        const Picture& bands = find(themes_[t], "backgr_.jpg");
-        const Picture& grass = find(themes_[t], "grass.bmp");
-        const Picture& wall = find(themes_[t], "wall01.bmp");
-        const Picture& stone = find(themes_[t], "stone.bmp");
+        const Picture& back = find(themes_[t], file(P::Background));
+        const Picture& bands = find(themes_[t], file(P::BlockBackground));
+        const Picture& grass = find(themes_[t], file(P::Earth));
+        const Picture& wall = find(themes_[t], file(P::Wall));
+        const Picture& stone = find(themes_[t], file(P::Stone));
         double tunnel = 0;
         for (int band = 0; band < 3; ++band)
             tunnel = std::max(tunnel, objectValue(back, 0, band * 200, 800, 200));
@@ -123,7 +123,7 @@ TEST_F(PlayFieldArt, WallFindsStandOutFromTheRock)
     // Every decorated wall differs from the plain one by a bold shape: many pixels far from the
     // rock's grey, not a faint relief.
     for (int t = 0; t < 3; ++t) {
-        const Picture& wall = find(themes_[t], "wall01.bmp");
+        const Picture& wall = find(themes_[t], file(P::Wall));
         for (int c = 4; c < 11; ++c) {
             int bold = 0;
             for (int y = 0; y < 40; ++y)
@@ -151,11 +151,11 @@ TEST_F(PlayFieldArt, EveryBackgroundBandKeepsItsThemesColourAndEmberGlows)
         return MeanColor{m.r / n, m.g / n, m.b / n};
     };
     auto distance = [](MeanColor a, MeanColor b) { return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b); };
-    const MeanColor neutral = mean(find(shared_, "backgr_.jpg"));
+    const MeanColor neutral = mean(find(shared_, file(P::NeutralBlockBackground)));
     MeanColor own[3], extra[3];
     for (int t = 0; t < 3; ++t) {
-        own[t] = mean(find(themes_[t], "backgr.jpg"));
-        extra[t] = mean(find(themes_[t], "backgr_.jpg"));
+        own[t] = mean(find(themes_[t], file(P::Background)));
+        extra[t] = mean(find(themes_[t], file(P::BlockBackground)));
     }
     for (int t = 0; t < 3; ++t) {
         const double near = distance(extra[t], own[t]);
@@ -168,7 +168,7 @@ TEST_F(PlayFieldArt, EveryBackgroundBandKeepsItsThemesColourAndEmberGlows)
     }
     // Ember's cracks glow: white-hot cores and orange light round them, not dull red lines.
     int hot = 0, lit = 0;
-    for (const Picture* p : {&find(themes_[2], "backgr.jpg"), &find(themes_[2], "backgr_.jpg")})
+    for (const Picture* p : {&find(themes_[2], file(P::Background)), &find(themes_[2], file(P::BlockBackground))})
         for (int y = 0; y < p->image.height; ++y)
             for (int x = 0; x < p->image.width; ++x) {
                 const Rgb c = p->image.at(x, y);
@@ -185,7 +185,7 @@ TEST_F(PlayFieldArt, EarthIsAnEvenGrainWithoutFeaturesLargerThanAPebble)
     // a fine grain does not.
     for (int t = 0; t < 3; ++t)
         for (int m = 0; m < 5; ++m) {
-            const Picture& grass = find(themes_[t], "grass.bmp");
+            const Picture& grass = find(themes_[t], file(P::Earth));
             double low = 255, high = 0;
             for (int by = 0; by < 5; ++by)
                 for (int bx = 0; bx < 5; ++bx) {
@@ -203,7 +203,7 @@ TEST_F(PlayFieldArt, NoEarthPixelStandsOutOfTheGrain)
     // ember, a glint) repeats on a 40-pixel lattice, 20 in the preview, that shows as the field
     // scrolls. The game's earth and the preview's keep every pixel near their look's mean.
     for (int t = 0; t < 3; ++t)
-        for (const auto& [name, size] : {std::pair{"grass.bmp", 40}, std::pair{"smallback20.bmp", 20}}) {
+        for (const auto& [name, size] : {std::pair{file(P::Earth), 40}, std::pair{file(P::PreviewSprites), 20}}) {
             const Picture& sheet = find(themes_[t], name);
             for (int m = 0; m < 5; ++m) {
                 const double mean = objectValue(sheet, 0, size * m, size, size);
@@ -227,7 +227,7 @@ TEST_F(PlayFieldArt, BlastCellsJoinIntoOneCloudWithoutASeam)
     // Neighbouring places of a blast (first-middle, middle-middle, middle-last, across and down)
     // meet edge to edge: the last pixel line of one runs on into the first of the next about as
     // smoothly as neighbouring lines inside a cell, and the fire does not stop at the seam.
-    const Picture& exp = find(items_, "exp.bmp");
+    const Picture& exp = find(items_, file(P::Explosion));
     ASSERT_GE(exp.image.height, 40 * kBlastPlaceSheetRows);
     const std::pair<int, int> pairs[] = {{0, 1}, {1, 1}, {1, 2}};
     for (int frame = 1; frame <= 8; ++frame)
@@ -263,7 +263,7 @@ TEST_F(PlayFieldArt, AThreeByThreeBlastIsOneRoundCloud)
     // The nine cells put together: early on only the middle burns and the corner cells are empty;
     // at the height the fire reaches towards the middle of each outer side but leaves the corners
     // open, with a ragged outline; a cell alone never touches its own sides.
-    const Picture& exp = find(items_, "exp.bmp");
+    const Picture& exp = find(items_, file(P::Explosion));
     ASSERT_GE(exp.image.height, 40 * kBlastPlaceSheetRows);
     auto solid = [&](int frame, int x, int y) { // (x, y) in the 120 x 120 cloud
         return !(blastPixel(exp, frame, 0, x / 40, y / 40, x % 40, y % 40) == exp.key);
@@ -305,7 +305,7 @@ TEST_F(PlayFieldArt, AThreeByThreeBlastIsOneRoundCloud)
 TEST_F(PlayFieldArt, BrannoksDeathShowsOnlyOnceTheFireHasPassed)
 {
     // Row 6 lies over the blast in his cell: empty while the fire hides him, then his pose.
-    const Picture& exp = find(items_, "exp.bmp");
+    const Picture& exp = find(items_, file(P::Explosion));
     ASSERT_GE(exp.image.height, 280);
     for (int f = 0; f < 12; ++f) {
         int drawn = 0;
@@ -335,7 +335,7 @@ TEST_F(PlayFieldArt, SpritesCarryADarkShadowAndNoLightFringe)
     // The play-field sheets have no pixel of the old beige fringe.
     for (const PictureList* list : {&items_, &enemies_, &themes_[1]})
         for (const Picture& p : *list)
-            if (p.name != "backgr.jpg" && p.name != "backgr_.jpg" && p.name != "backgrsmall.bmp") {
+            if (p.name != file(P::Background) && p.name != file(P::BlockBackground) && p.name != file(P::PreviewBackground)) {
                 int fringe = 0;
                 for (int y = 0; y < p.image.height; ++y)
                     for (int x = 0; x < p.image.width; ++x)
@@ -346,9 +346,9 @@ TEST_F(PlayFieldArt, SpritesCarryADarkShadowAndNoLightFringe)
 
 TEST_F(PlayFieldArt, EachEnemyKindKeepsOneColourFamily)
 {
-    const Picture& crawlers = find(enemies_, "enemy1.bmp");
-    const Picture& more = find(enemies_, "enemy1_.bmp");
-    const Picture& stalkers = find(enemies_, "enemy4.bmp");
+    const Picture& crawlers = find(enemies_, file(P::Crawler));
+    const Picture& more = find(enemies_, file(P::CrawlerSecondLook));
+    const Picture& stalkers = find(enemies_, file(P::Stalker));
     // Crawler looks 0-3 and the hatchling: green above red.
     for (auto [pic, row] : {std::pair{&crawlers, 1}, {&crawlers, 6}, {&crawlers, 11}, {&more, 1}, {&more, 6}}) {
         const MeanColor c = bodyColor(*pic, 0, row * 40);

@@ -3,6 +3,7 @@
 // the name typed at once stored in the hall of fame, the won game after the pack's last level, the exit panel and
 // the HUD toggle.
 #include <gtest/gtest.h>
+#include "common/asset_manifest.hpp"
 
 #include <filesystem>
 
@@ -19,6 +20,9 @@
 
 namespace burrowix {
 namespace {
+
+using assets::pictureFile;
+using P = assets::PictureId;
 
 #ifdef BURROWIX_DATA_GENERATED
 
@@ -52,7 +56,7 @@ protected:
         info.levelCount = int(levels.size());
         const mkdata::Image cover(4, 4, {10, 20, 30});
         std::vector<PackEntry> entries{{"pak.dsc", encodePackDescription(info)},
-                                       {"pack1.bmp", mkdata::encodeBmp24(cover)}};
+                                       {pictureFile(P::PackEmblem), mkdata::encodeBmp24(cover)}};
         for (std::size_t i = 0; i < levels.size(); ++i) {
             std::string error;
             const auto bytes = compileLevelSource(levels[i], error);
