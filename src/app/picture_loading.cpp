@@ -89,6 +89,7 @@ void applyColorKeys(PictureTables& p)
     setKey(p.interfaceImages[kPackImage], slotKey(PictureId::PackEmblem));
     for (const ThemeSlot& slot : kThemeSlots)
         setKey(themePicture(p, slot), assets::ColorKey::Green);
+    noteKeylessSprites(p);
 }
 
 // Reloads a picture into its surface; Ok for an empty slot.
@@ -110,6 +111,7 @@ void loadThemePictures(Display& display, PackCatalogue& catalogue, PictureTables
     loadBitmapSurfaces(display, requests);
     for (const ThemeSlot& slot : kThemeSlots)
         setKey(themePicture(pictures, slot), assets::ColorKey::Green);
+    noteKeylessSprites(pictures);
     if (catalogue.currentPack)
         catalogue.currentPack->removeTempFiles();
 }

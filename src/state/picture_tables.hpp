@@ -4,6 +4,7 @@
 // Start-up fills them (app/picture_loading.hpp); a display loss reloads them.
 
 #include "common/asset_manifest.hpp"
+#include "platform/display/keyless_squares.hpp"
 #include "platform/display/surface.hpp"
 
 #include <array>
@@ -58,9 +59,15 @@ struct PictureTables {
     std::array<Picture, kInterfaceImageCount> interfaceImages;
     std::array<Picture, kExppointsImageCount> exppointsImages;
     std::array<Picture, kAddweaponImageCount> addweaponImages;
+    // The cell squares of each sprite sheet that hold no key pixel (noteKeylessSprites).
+    std::array<KeylessSquares, kSpriteImageCount> spriteKeyless;
 
     void reset() { *this = PictureTables{}; }
 };
+
+// Notes the key-free cell squares of every sprite sheet drawn in cells; called whenever the
+// sheets' pixels or keys were set.
+void noteKeylessSprites(PictureTables& p);
 
 extern PictureTables thePictures;
 

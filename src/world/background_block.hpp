@@ -2,8 +2,10 @@
 // The background behind the level: one block per 5 x 5 cells, each showing a 200 x 200 tile of the
 // background picture of the level's look (picture 4 adds the watching eyes on the game screen).
 
+#include <bitset>
 #include <cstdint>
 
+#include "platform/display/display.hpp"
 #include "platform/display/display_result.hpp"
 
 namespace burrowix {
@@ -12,6 +14,18 @@ class Surface;
 
 inline constexpr int kBlockCells = 5;
 inline constexpr std::int32_t kEyesPicture = 4;
+
+// The cells of the game screen's 40 px grid (20 x 15, from the top-left corner) that a cell's
+// picture covers whole in this frame: the background under them is not drawn.
+struct CoveredCells {
+    static constexpr int kSize = 40;
+    static constexpr int kColumns = kScreenWidth / kSize;
+    static constexpr int kRows = kScreenHeight / kSize;
+    std::bitset<kColumns * kRows> cells; ///< bit row * kColumns + column: covered
+
+    bool covered(int column, int row) const { return cells[std::size_t(row * kColumns + column)]; }
+    void cover(int column, int row) { cells.set(std::size_t(row * kColumns + column)); }
+};
 
 class BackgroundBlock {
 public:
@@ -27,8 +41,9 @@ public:
     // The block in the level-choice magnifier centred on (mouseX, mouseY), the same place the
     // magnifier's cells are drawn around.
     virtual void drawInMagnifier(Surface* target, int mouseX, int mouseY) const;
-    // The block on the game screen (cell size 40) or in the level preview (cell size 20).
-    virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow) const;
+    // The block on the game screen (cell size 40) or in the level preview (cell size 20), all but
+    // the cells `covered` marks (null: all of it).
+    virtual void drawOnScreen(Surface* target, int blockColumn, int blockRow, const CoveredCells* covered) const;
     // The block's place on the screen at grid column and row, and its part that shows; false when
     // none of it does.
     bool screenPlace(int blockColumn, int blockRow, int& x, int& y, Rect& source) const;

@@ -17,8 +17,20 @@ namespace burrowix {
 
 namespace {
 
-Surface* slotSheet(int slot) { return thePictures.spriteImages[std::size_t(slot)].get(); }
-Surface* sprite(CellKind kind) { return slotSheet(kindSlot(kind)); }
+// One square of a sheet: the sheet's sprite slot (-1 for the mineral and pick-up tables), its
+// column and row.
+struct Square {
+    Surface* sheet = nullptr;
+    int slot = -1;
+    int col = -1;
+    int row = 0;
+};
+
+Square slotSquare(int slot, int col, int row)
+{
+    return {thePictures.spriteImages[std::size_t(slot)].get(), slot, col, row};
+}
+Square kindSquare(CellKind kind, int col, int row) { return slotSquare(kindSlot(kind), col, row); }
 
 template <typename Table>
 Surface* entry(const Table& table, std::int32_t index)
@@ -26,14 +38,64 @@ Surface* entry(const Table& table, std::int32_t index)
     return index >= 0 && std::size_t(index) < table.size() ? table[std::size_t(index)].get() : nullptr;
 }
 
-// Draws square (col, row) of a sheet of `size` cells, restricted to `source`, at (px, py), keyed.
-void drawSquare(Surface* target, Surface* sheet, int col, int row, const Rect& source, int px, int py, int size)
+// A square without key pixels is copied plainly: the same pixels, without the key test.
+bool keyless(const Square& s)
 {
-    if (!sheet || col < 0 || row < 0)
+    return s.slot >= 0 && thePictures.spriteKeyless[std::size_t(s.slot)].has(s.sheet, s.col, s.row);
+}
+
+// Draws a square of a sheet of `size` cells, restricted to `source`, at (px, py), keyed.
+void drawSquare(Surface* target, const Square& s, const Rect& source, int px, int py, int size)
+{
+    if (!s.sheet || s.col < 0 || s.row < 0)
         return;
-    const Rect r{source.left + col * size, source.top + row * size, source.right + col * size,
-                 source.bottom + row * size};
-    blitFast(target, px, py, sheet, &r, true);
+    const Rect r{source.left + s.col * size, source.top + s.row * size, source.right + s.col * size,
+                 source.bottom + s.row * size};
+    blitFast(target, px, py, s.sheet, &r, !keyless(s));
+}
+
+// The square a cell of `drawKind` shows in play (the shot's trail aside); none for kinds that draw
+// nothing.
+Square playSquare(const Cell& c, std::int32_t drawKind)
+{
+    const int look = currentLevelLook();
+    switch (drawKind) {
+    case KindEarth: return kindSquare(KindEarth, 0, look);
+    case KindStone: return kindSquare(KindStone, c.frame, c.param != 0 ? 5 : look);
+    case KindWall: return kindSquare(KindWall, c.param + c.variant, 0);
+    case KindGold: return kindSquare(KindGold, std::min(c.frame, 19), 0);
+    case KindLooseEarth: return kindSquare(KindEarth, 5, 0);
+    case KindCrawler: {
+        if (c.param == 4)
+            return slotSquare(kSlotCrawlerSecondLook, c.frame, 6);
+        const int heading = app.currentScreen == ScreenLevelChoice ? 0 : c.direction + 1;
+        if (c.param == 3)
+            return slotSquare(kSlotCrawlerSecondLook, c.frameB, heading);
+        if (c.param >= 0 && c.param <= 2)
+            return kindSquare(KindCrawler, c.frameB, 5 * c.param + heading);
+        return {};
+    }
+    case KindBomb:
+    case KindMine:
+    case KindTnt:
+    case KindHeart:
+    case KindGrenade:
+    case KindTimeBomb: return kindSquare(CellKind(drawKind), c.frame, 0);
+    case KindMissile: return kindSquare(KindMissile, c.direction, c.frame);
+    case KindWalker: {
+        // A Walker facing right has its own rows for going up (4) and down (5).
+        const bool right = c.facing == DirRight;
+        const int row = right && c.direction == DirUp ? 4 : right && c.direction == DirDown ? 5 : c.direction;
+        return kindSquare(KindWalker, c.frameB, row);
+    }
+    case KindEgg:
+        return c.eggState == 2 ? slotSquare(kSlotCrawlerSecondLook, c.frame, 5) : kindSquare(KindStone, c.frame, 5);
+    case KindMineral: return {entry(thePictures.exppointsImages, c.param), -1, c.frame, c.variant};
+    case KindShot: return kindSquare(KindShot, c.direction, c.frame);
+    case KindWeaponPickup: return {entry(thePictures.addweaponImages, c.param), -1, c.frame, 0};
+    case KindStalker: return kindSquare(KindStalker, c.frameB, 2 * c.param + (c.facing == DirRight ? 1 : 0));
+    default: return {}; // Empty, the blast stone and codes that are no kind draw nothing
+    }
 }
 
 void drawPreviewCell(const Cell& c, int px, int py, std::int32_t kind, const Rect& source, Surface* target)
@@ -49,8 +111,7 @@ void drawPreviewCell(const Cell& c, int px, int py, std::int32_t kind, const Rec
     case PreviewRow::Top:
     case PreviewRow::None: break;
     }
-    Surface* sheet = thePictures.interfaceImages[kPreviewSpritesImage].get();
-    drawSquare(target, sheet, col, row, source, px, py, 20);
+    drawSquare(target, {thePictures.interfaceImages[kPreviewSpritesImage].get(), -1, col, row}, source, px, py, 20);
 }
 
 } // namespace
@@ -64,78 +125,13 @@ void Cell::draw(int px, int py, std::int32_t drawKind, const Rect& source, Surfa
     }
     if (hatchedThisFrame)
         return; // the egg became a Crawler in this frame's step; it shows from the next frame
-    const bool levelChoice = app.currentScreen == ScreenLevelChoice;
-    const int look = currentLevelLook();
-
-    switch (drawKind) {
-    case KindEarth: drawSquare(target, sprite(KindEarth), 0, look, source, px, py, size); break;
-    case KindStone:
-        drawSquare(target, sprite(KindStone), frame, param != 0 ? 5 : look, source, px, py, size);
-        break;
-    case KindWall: drawSquare(target, sprite(KindWall), param + variant, 0, source, px, py, size); break;
-    case KindGold:
-        drawSquare(target, sprite(KindGold), std::min(frame, 19), 0, source, px, py, size);
-        break;
-    case KindLooseEarth: drawSquare(target, sprite(KindEarth), 5, 0, source, px, py, size); break;
-    case KindCrawler:
-        if (param == 4) {
-            drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frame, 6, source, px, py, size);
-        } else {
-            const int heading = levelChoice ? 0 : direction + 1;
-            if (param == 3)
-                drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frameB, heading, source, px, py, size);
-            else if (param >= 0 && param <= 2)
-                drawSquare(target, sprite(KindCrawler), frameB, 5 * param + heading, source, px, py, size);
-        }
-        break;
-    case KindBomb:
-        drawSquare(target, sprite(KindBomb), frame, 0, source, px, py, size);
-        break;
-    case KindMine:
-    case KindTnt:
-        drawSquare(target, sprite(CellKind(drawKind)), frame, 0, source, px, py, size);
-        break;
-    case KindMissile:
-        drawSquare(target, sprite(KindMissile), direction, frame, source, px, py, size);
-        break;
-    case KindHeart:
-        drawSquare(target, sprite(KindHeart), frame, 0, source, px, py, size);
-        break;
-    case KindWalker: {
-        // A Walker facing right has its own rows for going up (4) and down (5).
-        const bool right = facing == DirRight;
-        const int row = right && direction == DirUp ? 4 : right && direction == DirDown ? 5 : direction;
-        drawSquare(target, sprite(KindWalker), frameB, row, source, px, py, size);
-        break;
-    }
-    case KindEgg:
-        if (eggState == 2)
-            drawSquare(target, slotSheet(kSlotCrawlerSecondLook), frame, 5, source, px, py, size);
-        else
-            drawSquare(target, sprite(KindStone), frame, 5, source, px, py, size);
-        break;
-    case KindMineral:
-        drawSquare(target, entry(thePictures.exppointsImages, param), frame, variant, source, px, py, size);
-        break;
-    case KindShot: {
-        Surface* sheet = sprite(KindShot);
-        drawSquare(target, sheet, direction, frame, source, px, py, size);
+    drawSquare(target, playSquare(*this, drawKind), source, px, py, size);
+    if (drawKind == KindShot) {
         // The trail, one cell behind the shot.
         const Direction behind = opposite(direction);
         if (behind != DirNone)
-            drawSquare(target, sheet, direction, shotPose + 1, source, px + stepX(behind) * size,
+            drawSquare(target, kindSquare(KindShot, direction, shotPose + 1), source, px + stepX(behind) * size,
                        py + stepY(behind) * size, size);
-        break;
-    }
-    case KindWeaponPickup:
-        drawSquare(target, entry(thePictures.addweaponImages, param), frame, 0, source, px, py, size);
-        break;
-    case KindStalker:
-        drawSquare(target, sprite(KindStalker), frameB, 2 * param + (facing == DirRight ? 1 : 0), source, px, py, size);
-        break;
-    case KindGrenade: drawSquare(target, sprite(KindGrenade), frame, 0, source, px, py, size); break;
-    case KindTimeBomb: drawSquare(target, sprite(KindTimeBomb), frame, 0, source, px, py, size); break;
-    default: break; // Empty, the blast stone and codes that are no kind draw nothing
     }
 }
 
@@ -186,11 +182,32 @@ DrawRange drawRange(const World& w)
     return r;
 }
 
+CoveredCells coveredCells(const World& w, const Surface* target)
+{
+    CoveredCells covered;
+    // Only the game screen's grid lies square on the screen; a scroll under way shifts it.
+    if (w.cellSize != CoveredCells::kSize || w.scrollOffsetX != 0 || w.scrollOffsetY != 0 || !target ||
+        target->width() != kScreenWidth || target->height() != kScreenHeight)
+        return covered;
+    for (int row = 0; row < CoveredCells::kRows; ++row)
+        for (int col = 0; col < CoveredCells::kColumns; ++col) {
+            const int x = w.viewX + col, y = w.viewY + row;
+            if (x < 0 || y < 0 || x >= w.width || y >= w.height)
+                continue;
+            const Cell& c = w.cells[std::size_t(w.indexOf(x, y))];
+            if (c.offsetX == 0 && c.offsetY == 0 && !c.hatchedThisFrame && keyless(playSquare(c, c.kind)))
+                covered.cover(col, row);
+        }
+    return covered;
+}
+
 void drawLevelCells(const World& w, const Digger* d, Surface* target)
 {
+    const CoveredCells covered = coveredCells(w, target);
     for (int bx = 0; bx < w.blocksAcross; ++bx)
         for (int by = 0; by < w.blocksDown; ++by)
-            w.blocks[std::size_t(by) * std::size_t(w.blocksAcross) + std::size_t(bx)].drawOnScreen(target, bx, by);
+            w.blocks[std::size_t(by) * std::size_t(w.blocksAcross) + std::size_t(bx)].drawOnScreen(target, bx, by,
+                                                                                                    &covered);
     const DrawRange r = drawRange(w);
     for (int x = r.x0; x < r.x1; ++x)
         for (int y = r.y0; y < r.y1; ++y)

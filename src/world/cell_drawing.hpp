@@ -4,6 +4,8 @@
 // level-choice preview (cell size 20). Drawing changes nothing; the animations move in the world's
 // step (world_step.hpp).
 
+#include "world/background_block.hpp"
+
 namespace burrowix {
 
 class Cell;
@@ -23,6 +25,11 @@ struct DrawRange {
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
 };
 DrawRange drawRange(const World& w);
+
+// The game screen's cells whose picture in this frame hides them whole (a key-free square at the
+// cell's own place): the background under them is not drawn. None off the 40 px game screen or
+// while the view scrolls.
+CoveredCells coveredCells(const World& w, const Surface* target);
 
 // The background blocks and the cells of the drawing range as they stand; changes nothing.
 void drawLevelCells(const World& w, const Digger* d, Surface* target);

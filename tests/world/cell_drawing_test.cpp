@@ -257,7 +257,7 @@ TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
         b.picture = 2;
         Surface target(800, 600);
         // Block column 3 of a view whose background origin is block 2: 3 x 200 - 200 + 30 - 400 = 30.
-        b.drawOnScreen(&target, 3, 1);
+        b.drawOnScreen(&target, 3, 1, nullptr);
         const auto at = squareAt(target, 35, 5);
         if (index == 1) {
             EXPECT_EQ(at, P(2, 1)) << "looks 0..2 use the theme background, band = look";
@@ -272,13 +272,13 @@ TEST_F(CellDrawingTest, BackgroundBlocksPickTheirTileAndBandByLook)
     BackgroundBlock eyes;
     eyes.picture = kEyesPicture;
     Surface target(800, 600);
-    eyes.drawOnScreen(&target, 3, 1);
+    eyes.drawOnScreen(&target, 3, 1, nullptr);
     EXPECT_EQ(squareAt(target, 35, 5), P(0, 2));
     world.theWorld->cellSize = 20;
     screenFlow.previewOriginX = 220;
     world.backgroundScrollX = 0;
     Surface preview(800, 600);
-    eyes.drawOnScreen(&preview, 3, 1);
+    eyes.drawOnScreen(&preview, 3, 1, nullptr);
     // 3 x 100 - 100 - 2 x 100 + 220 = 220.
     EXPECT_EQ(squareAt(preview, 225, 5), P(2, 0));
     EXPECT_EQ(squareAt(preview, 215, 5), P(-1, -1));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/display/blit.hpp"
 #include "platform/display/surface.hpp"
 #include "support/drawn_world.hpp"
 #include "world/cell_drawing.hpp"
@@ -88,6 +89,73 @@ TEST_F(WorldStepTest, ThePictureChangesNothingTheRulesSee)
     for (std::size_t i = 0; i < drawn.size(); ++i)
         ASSERT_EQ(drawn[i], headless[i]) << "frame " << i;
     EXPECT_NE(headless.front(), headless.back()) << "the level moved on";
+}
+
+TEST_F(WorldStepTest, TheBackgroundLeftOutUnderKeyFreeCellsChangesNoPixel)
+{
+    // Half the squares of every sheet get a key pixel: cells drawn from the others hide the
+    // background, which is then not drawn under them. Frame by frame, with the view scrolling and
+    // stones, enemies and blasts on the move, the picture must be the one drawn with the whole
+    // background, and no pixel may keep what lay on the target before the frame.
+    auto play = [&](bool keylessNoted, int& coveredFrames, int& scrolledFrames) {
+        test::resetWorldState();
+        loadCellSheets();
+        thePictures.diggerPicture = indexSheet(9, 20);
+        for (auto& sheet : thePictures.spriteImages)
+            for (int row = 0; row < 16; ++row)
+                for (int col = row % 2 == 0 ? 1 : 0; col < 20; col += 2)
+                    sheet->setPixel(col * 40 + 7, row * 40 + 9, 0);
+        noteKeylessSprites(thePictures);
+        if (!keylessNoted)
+            thePictures.spriteKeyless = {};
+        app.frameClock = 10000;
+        World& w = test::startWorld(test::levelFromMap(
+            {"##############################", "#::::::::::::::::::::::::::::#", "#............................#",
+             "#:::::OOO:::::$$$::::::::O:::#", "#:::::::::::::::::::::::::::.#", "#::c.....::::::::w......:::::#",
+             "#::::::::::::::::::::::::::::#", "#:b:T:s:S:M:::::::::::::O::::#", "#::::::::::::::::::::::::::::#",
+             "#::::$::::::::::::::::$::::::#", "#::::::::::::::::::::::::::::#", "#:::::::::e::::::::::::::::::#",
+             "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#",
+             "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#", "##############################"},
+            1, 2));
+        Surface target(800, 600);
+        std::vector<std::uint64_t> digests;
+        coveredFrames = 0;
+        scrolledFrames = 0;
+        for (int i = 0; i < 300; ++i) {
+            app.frameClock += kFrameMs;
+            FrameInput in;
+            in.now = app.frameClock;
+            in.view = drawRange(w);
+            in.arrows.held[DirRight] = i < 200; // right along the tunnel: the view scrolls after a while
+            in.arrows.wanted = DirRight;
+            fillRect(&target, nullptr, 0x777777u);
+            coveredFrames += coveredCells(w, &target).cells.count() > 100 ? 1 : 0;
+            stepWorld(w, *world.theDigger, in, &target);
+            w.events.clear();
+            scrolledFrames += w.scrollOffsetX != 0 || w.scrollOffsetY != 0 ? 1 : 0;
+            std::uint64_t h = 1469598103934665603ull;
+            for (int y = 0; y < 600; ++y)
+                for (int x = 0; x < 800; ++x) {
+                    const std::uint32_t p = target.pixel(x, y);
+                    EXPECT_NE(p, 0x777777u) << "frame " << i << " left (" << x << ", " << y << ") undrawn";
+                    if (p == 0x777777u)
+                        return digests;
+                    h = (h ^ p) * 1099511628211ull;
+                }
+            digests.push_back(h);
+        }
+        return digests;
+    };
+    int coveredFrames = 0, uncovered = 0, scrolledFrames = 0;
+    const auto whole = play(false, uncovered, scrolledFrames);
+    const auto lessBackground = play(true, coveredFrames, scrolledFrames);
+    EXPECT_GT(scrolledFrames, 0) << "the view scrolled";
+    EXPECT_EQ(uncovered, 0) << "a stale table covers nothing";
+    EXPECT_GT(coveredFrames, 100) << "the key-free squares covered cells";
+    ASSERT_EQ(lessBackground.size(), whole.size());
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        ASSERT_EQ(lessBackground[i], whole[i]) << "frame " << i;
+    EXPECT_NE(whole.front(), whole.back()) << "the picture moved on";
 }
 
 TEST_F(WorldStepTest, AnEggShowsNothingInTheFrameItHatches)
