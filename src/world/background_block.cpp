@@ -137,32 +137,20 @@ void BackgroundBlock::drawOnScreen(Surface* target, int blockColumn, int blockRo
     if (!screenPlace(blockColumn, blockRow, x, y, source))
         return;
     const int left = std::max(x, 0), top = std::max(y, 0);
-    if (!covered || covered->cells.none() || cellSize() != CoveredCells::kSize) {
+    if (covered && covered->cells.none())
+        covered = nullptr; // off the game screen's grid, or nothing hides the background
+    if (!covered || cellSize() != CoveredCells::kSize) {
         drawPicture(left, top, picture, source, target, cellSize());
     } else {
-        // The block's part on the screen, cut along the grid's rows into runs of cells not covered.
-        constexpr int kCell = CoveredCells::kSize;
-        const int right = left + source.width(), bottom = top + source.height();
-        for (int row = top / kCell; row < CoveredCells::kRows && row * kCell < bottom; ++row) {
-            const int y0 = std::max(top, row * kCell), y1 = std::min(bottom, (row + 1) * kCell);
-            int col = left / kCell;
-            while (col < CoveredCells::kColumns && col * kCell < right) {
-                if (covered->covered(col, row)) {
-                    ++col;
-                    continue;
-                }
-                const int x0 = std::max(left, col * kCell);
-                while (col < CoveredCells::kColumns && col * kCell < right && !covered->covered(col, row))
-                    ++col;
-                const int x1 = std::min(right, col * kCell);
-                const Rect part{source.left + x0 - left, source.top + y0 - top, source.left + x1 - left,
-                                source.top + y1 - top};
-                drawPicture(x0, y0, picture, part, target, kCell);
-            }
-        }
+        covered->forUncovered(left, top, left + source.width(), top + source.height(),
+                              [&](int x0, int y0, int x1, int y1) {
+                                  const Rect part{source.left + x0 - left, source.top + y0 - top,
+                                                  source.left + x1 - left, source.top + y1 - top};
+                                  drawPicture(x0, y0, picture, part, target, CoveredCells::kSize);
+                              });
     }
     if (showsEyes(blockColumn, blockRow))
-        drawWatchingEyes(target, x, y);
+        drawWatchingEyes(target, x, y, covered);
 }
 
 void BackgroundBlock::drawInMagnifier(Surface* target, int mouseX, int mouseY) const

@@ -25,6 +25,38 @@ struct CoveredCells {
 
     bool covered(int column, int row) const { return cells[std::size_t(row * kColumns + column)]; }
     void cover(int column, int row) { cells.set(std::size_t(row * kColumns + column)); }
+
+    // Calls part(x0, y0, x1, y1) for the pieces of the screen rectangle [left, right) x [top, bottom)
+    // outside the covered cells: runs of cells along each grid row, or the whole rectangle (clipped
+    // to the screen) when nothing is covered.
+    template <typename Part>
+    void forUncovered(int left, int top, int right, int bottom, Part part) const
+    {
+        left = left < 0 ? 0 : left;
+        top = top < 0 ? 0 : top;
+        right = right > kScreenWidth ? kScreenWidth : right;
+        bottom = bottom > kScreenHeight ? kScreenHeight : bottom;
+        if (left >= right || top >= bottom)
+            return;
+        if (cells.none()) {
+            part(left, top, right, bottom);
+            return;
+        }
+        for (int row = top / kSize; row * kSize < bottom; ++row) {
+            const int y0 = row * kSize > top ? row * kSize : top;
+            const int y1 = (row + 1) * kSize < bottom ? (row + 1) * kSize : bottom;
+            for (int col = left / kSize; col * kSize < right;) {
+                if (covered(col, row)) {
+                    ++col;
+                    continue;
+                }
+                const int x0 = col * kSize > left ? col * kSize : left;
+                while (col * kSize < right && !covered(col, row))
+                    ++col;
+                part(x0, y0, col * kSize < right ? col * kSize : right, y1);
+            }
+        }
+    }
 };
 
 class BackgroundBlock {

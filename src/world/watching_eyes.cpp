@@ -81,13 +81,20 @@ int pupilShiftY(int dy)
     return s;
 }
 
-void drawWatchingEyes(Surface* target, int bx, int by)
+void drawWatchingEyes(Surface* target, int bx, int by, const CoveredCells* covered)
 {
     Surface* eyes = thePictures.interfaceImages[assets::interfaceSlot(assets::PictureId::Eyes)].get();
     if (!eyes)
         return;
     const Rect whites{0, 0, 200, 200};
-    blitFast(target, bx, by, eyes, &whites, true);
+    if (covered) {
+        covered->forUncovered(bx, by, bx + 200, by + 200, [&](int x0, int y0, int x1, int y1) {
+            const Rect part{x0 - bx, y0 - by, x1 - bx, y1 - by};
+            blitFast(target, x0, y0, eyes, &part, true);
+        });
+    } else {
+        blitFast(target, bx, by, eyes, &whites, true);
+    }
 
     int sx = 0, sy = 0;
     const Digger* d = world.theDigger.get();

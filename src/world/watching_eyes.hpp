@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/system/clock.hpp"
+#include "world/background_block.hpp"
 
 namespace burrowix {
 
@@ -33,8 +34,9 @@ extern EyeLids theEyeLids;
 int pupilShiftX(int dx);
 int pupilShiftY(int dy);
 
-// Draws the eyes over a block whose top-left corner is at (bx, by) on the screen; the lids are
-// moved by the world's step, once for every pair of eyes shown.
-void drawWatchingEyes(Surface* target, int bx, int by);
+// Draws the eyes over a block whose top-left corner is at (bx, by) on the screen, the whites not
+// over the cells `covered` marks (null: everywhere); the lids are moved by the world's step, once
+// for every pair of eyes shown.
+void drawWatchingEyes(Surface* target, int bx, int by, const CoveredCells* covered);
 
 } // namespace burrowix

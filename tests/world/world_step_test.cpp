@@ -95,8 +95,10 @@ TEST_F(WorldStepTest, TheBackgroundLeftOutUnderKeyFreeCellsChangesNoPixel)
 {
     // Half the squares of every sheet get a key pixel: cells drawn from the others hide the
     // background, which is then not drawn under them. Frame by frame, with the view scrolling and
-    // stones, enemies and blasts on the move, the picture must be the one drawn with the whole
-    // background, and no pixel may keep what lay on the target before the frame.
+    // stones, enemies, blasts and watching eyes on the move, the picture must be the one drawn with
+    // the whole background, and no pixel may keep what lay on the target before the frame.
+    constexpr std::uint32_t kEyesPixel = 0xE1E5E5u;
+    int eyesShown = 0;
     auto play = [&](bool keylessNoted, int& coveredFrames, int& scrolledFrames) {
         test::resetWorldState();
         loadCellSheets();
@@ -117,6 +119,15 @@ TEST_F(WorldStepTest, TheBackgroundLeftOutUnderKeyFreeCellsChangesNoPixel)
              "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#",
              "#::::::::::::::::::::::::::::#", "#::::::::::::::::::::::::::::#", "##############################"},
             1, 2));
+        // Every other block shows the watching eyes, whose whites are keyed too.
+        auto eyes = indexSheet(7, 6);
+        for (int y = 0; y < 240; ++y)
+            for (int x = 0; x < 280; ++x)
+                eyes->setPixel(x, y, (x + y * 3) % 5 == 0 ? 0 : kEyesPixel);
+        thePictures.interfaceImages[assets::interfaceSlot(assets::PictureId::Eyes)] = std::move(eyes);
+        for (BackgroundBlock& b : w.blocks)
+            if ((b.blockX + b.blockY) % 2 == 1)
+                b.picture = kEyesPicture;
         Surface target(800, 600);
         std::vector<std::uint64_t> digests;
         coveredFrames = 0;
@@ -140,6 +151,7 @@ TEST_F(WorldStepTest, TheBackgroundLeftOutUnderKeyFreeCellsChangesNoPixel)
                     EXPECT_NE(p, 0x777777u) << "frame " << i << " left (" << x << ", " << y << ") undrawn";
                     if (p == 0x777777u)
                         return digests;
+                    eyesShown += p == kEyesPixel ? 1 : 0;
                     h = (h ^ p) * 1099511628211ull;
                 }
             digests.push_back(h);
@@ -150,6 +162,7 @@ TEST_F(WorldStepTest, TheBackgroundLeftOutUnderKeyFreeCellsChangesNoPixel)
     const auto whole = play(false, uncovered, scrolledFrames);
     const auto lessBackground = play(true, coveredFrames, scrolledFrames);
     EXPECT_GT(scrolledFrames, 0) << "the view scrolled";
+    EXPECT_GT(eyesShown, 0) << "the eyes showed";
     EXPECT_EQ(uncovered, 0) << "a stale table covers nothing";
     EXPECT_GT(coveredFrames, 100) << "the key-free squares covered cells";
     ASSERT_EQ(lessBackground.size(), whole.size());

@@ -34,6 +34,28 @@ TEST(Blit, OpaqueCopyPlacesTheSourceRectangle)
     EXPECT_EQ(countNonZero(dst), 4);
 }
 
+TEST(Blit, OpaqueCopyOfEveryRowWidthWritesExactlyTheRectangle)
+{
+    // Short rows are copied in pieces of 8, 4, 2 and 1 pixels, long ones by the library: every
+    // width up to past the switch, at every alignment, must write its pixels and no others.
+    Surface src(80, 3);
+    number(src);
+    for (int width = 1; width <= 70; ++width)
+        for (int at = 0; at < 3; ++at) {
+            Surface dst(80, 5);
+            const Rect r{at, 1, at + width, 3};
+            ASSERT_EQ(blitFast(&dst, 7 - at, 2, &src, &r, false), DisplayResult::Ok);
+            int wrong = 0;
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 80; ++x) {
+                    const bool inside = y >= 2 && y < 4 && x >= 7 - at && x < 7 - at + width;
+                    const std::uint32_t want = inside ? src.pixel(x - (7 - at) + at, y - 1) : 0u;
+                    wrong += dst.pixel(x, y) != want;
+                }
+            EXPECT_EQ(wrong, 0) << "width " << width << ", from column " << at;
+        }
+}
+
 TEST(Blit, KeyedCopySkipsKeyPixelsAndUnkeyedCopyDoesNot)
 {
     Surface src(3, 1);
