@@ -8,6 +8,7 @@
 
 #include "app/screen_flow.hpp"
 #include "app/own_level_pack.hpp"
+#include "app/pack_catalogue.hpp"
 #include "app/screen_table.hpp"
 #include "app/test_play.hpp"
 #include "editor/edit_checks.hpp"
@@ -74,15 +75,28 @@ void keepWork()
         s.message = "work not kept: " + error;
 }
 
+// The view, palette and test play show the level in its own theme: the theme pictures follow it as
+// it is opened, made or changed in the properties.
+void followLevelTheme(EditorScreenState& s)
+{
+    const int before = theCatalogue.selectedTheme;
+    theCatalogue.selectLevelTheme(s.editor.level().props.theme);
+    if (theCatalogue.selectedTheme != before)
+        editorTiles.build();
+}
+
 void leave()
 {
     keepWork();
+    theCatalogue.selectTheme(editorScreen.themeBefore);
     SetScreen(ScreenMainMenu);
 }
 
 void enter(int from)
 {
     EditorScreenState& s = editorScreen;
+    if (from != ScreenGame)
+        s.themeBefore = theCatalogue.selectedTheme;
     if (!s.workOpened)
         openWork(s);
     else if (from == ScreenGame) {
@@ -95,6 +109,7 @@ void enter(int from)
         }
     }
     clampEditorScroll(s);
+    theCatalogue.selectLevelTheme(s.editor.level().props.theme);
     editorTiles.build();
     controlHeld = false;
 }
@@ -141,6 +156,7 @@ void drawFrame(Surface* back)
     EditorScreenState& s = editorScreen;
     if (s.workOpened)
         s.work.keepFromTimeToTime(s.editor, workPlace(s), app.frameClock);
+    followLevelTheme(s);
     drawEditorScreen(back);
 }
 

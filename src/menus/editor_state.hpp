@@ -35,6 +35,9 @@ struct EditorScreenState {
     int ownIndex = -1;
     // The difficulty test play starts at (0 easy .. 2 hard).
     int difficulty = 1;
+    // The theme pack selected when the editor was entered: put back on leaving, as the view
+    // selects the edited level's own theme.
+    int themeBefore = -1;
     // A blank level of this size is what "New" makes.
     std::int32_t newWidth = kMinEditWidth, newHeight = kMinEditHeight;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/own_level_pack.hpp"
 #include "records/hall_of_fame.hpp"
@@ -61,6 +62,32 @@ TEST_F(EditorSim, ALevelMadeInTheEditorIsSavedAndPlayedFromTheLevelChoice)
 
     EXPECT_NE(s[2].find("\"goldCollected\":1"), std::string::npos) << s[2];
     EXPECT_NE(s[2].find("\"digger\":[3,2]"), std::string::npos) << "the own level as drawn: " << s[2];
+}
+
+TEST_F(EditorSim, TheEditorShowsTheLevelInItsOwnThemeAndPutsTheOldOneBackOnLeaving)
+{
+    // Work kept from last time in the second theme, while the player's game (Hard) is in the third.
+    {
+        std::ofstream wip(work.file("editor.wip"));
+        wip << "; burrowix editor work 1\n; own none\n; view 40 0 0\ngold 0 0\nkill 0 0\ntheme 1\nstart 2 2\nmap\n"
+            << std::string(20, '#') << "\n";
+        for (int row = 0; row < 13; ++row)
+            wip << "#" << std::string(18, ':') << "#\n";
+        wip << std::string(20, '#') << "\nend\n";
+    }
+    const auto s = test::runAppScript(BURROWIX_GAME_DIR, work.path(),
+                                      "frames 2\nkey Esc\nframes 1\nstate\nclick 400 535\nframes 2\nstate\n"
+                                      "key Esc\nframes 2\nstate\n");
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(jsonInt(s[1], "screen"), 12);
+    const auto theme = [](const std::string& state) {
+        const std::size_t at = state.find("\"theme\":");
+        return at == std::string::npos ? std::string() : state.substr(at, state.find(',', at) - at);
+    };
+    EXPECT_EQ(theme(s[0]), "\"theme\":\"theme2.pak\"") << s[0];
+    EXPECT_EQ(theme(s[1]), "\"theme\":\"theme1.pak\"") << "the editor took the level's theme: " << s[1];
+    EXPECT_EQ(theme(s[2]), theme(s[0])) << "and gave the player's back";
+    EXPECT_FALSE(std::filesystem::exists(work.file("editor.wip.bad"))) << "the work was read";
 }
 
 #endif
