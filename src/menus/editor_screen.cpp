@@ -67,13 +67,17 @@ void openWork(EditorScreenState& s)
     s.message = message;
 }
 
-void keepWork()
+} // namespace
+
+void keepEditorWork()
 {
     EditorScreenState& s = editorScreen;
     std::string error;
     if (s.workOpened && !s.work.keep(s.editor, workPlace(s), error))
         s.message = "work not kept: " + error;
 }
+
+namespace {
 
 // The view, palette and test play show the level in its own theme: the theme pictures follow it as
 // it is opened, made or changed in the properties.
@@ -87,7 +91,7 @@ void followLevelTheme(EditorScreenState& s)
 
 void leave()
 {
-    keepWork();
+    keepEditorWork();
     theCatalogue.selectTheme(editorScreen.themeBefore);
     SetScreen(ScreenMainMenu);
 }
@@ -287,11 +291,6 @@ void drawEditorScreen(Surface* target)
     drawLine(target, kMessageY, s.message, kMessageColor);
     if (s.props.open)
         drawEditorProps(s.props, *target);
-}
-
-void keepEditorWork()
-{
-    keepWork();
 }
 
 void registerEditorScreen()

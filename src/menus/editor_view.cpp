@@ -35,24 +35,28 @@ void outline(Surface* target, int x, int y, int size, std::uint32_t color)
     }
 }
 
-// Copies `tile` to (x, y), clipped to the view.
-void drawTile(Surface* target, const Surface* tile, int x, int y)
+// Copies the part `source` of `tile` to (x, y), clipped to the view.
+void drawClipped(Surface* target, const Surface* tile, Rect source, int x, int y, bool keyed)
 {
-    if (!tile)
-        return;
-    Rect source = tile->bounds();
     if (x < kEditorViewRect.left) {
-        source.left = kEditorViewRect.left - x;
+        source.left += kEditorViewRect.left - x;
         x = kEditorViewRect.left;
     }
     if (y < kEditorViewRect.top) {
-        source.top = kEditorViewRect.top - y;
+        source.top += kEditorViewRect.top - y;
         y = kEditorViewRect.top;
     }
     source.right = std::min(source.right, source.left + kEditorViewRect.right - x);
     source.bottom = std::min(source.bottom, source.top + kEditorViewRect.bottom - y);
     if (source.left < source.right && source.top < source.bottom)
-        blitFast(target, x, y, tile, &source, tile->hasColorKey());
+        blitFast(target, x, y, tile, &source, keyed);
+}
+
+// Copies `tile` to (x, y), clipped to the view.
+void drawTile(Surface* target, const Surface* tile, int x, int y)
+{
+    if (tile)
+        drawClipped(target, tile, tile->bounds(), x, y, tile->hasColorKey());
 }
 
 } // namespace
@@ -116,20 +120,7 @@ void drawEditorView(const EditorScreenState& s, const EditorTiles& tiles, Surfac
             const Surface* tile = tiles.block(level.blocks[std::size_t(by * level.blocksAcross() + bx)], cell);
             if (!tile)
                 continue;
-            int x = originX + bx * block, y = originY + by * block;
-            Rect source{0, 0, w, h};
-            if (x < kEditorViewRect.left) {
-                source.left = kEditorViewRect.left - x;
-                x = kEditorViewRect.left;
-            }
-            if (y < kEditorViewRect.top) {
-                source.top = kEditorViewRect.top - y;
-                y = kEditorViewRect.top;
-            }
-            source.right = std::min(source.right, source.left + kEditorViewRect.right - x);
-            source.bottom = std::min(source.bottom, source.top + kEditorViewRect.bottom - y);
-            if (source.left < source.right && source.top < source.bottom)
-                blitFast(target, x, y, tile, &source, false);
+            drawClipped(target, tile, Rect{0, 0, w, h}, originX + bx * block, originY + by * block, false);
         }
 
     for (int y = y0; y < y1; ++y)

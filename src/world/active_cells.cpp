@@ -43,7 +43,8 @@ void ActiveCells::recount(int i)
     }
 }
 
-void ActiveCells::recountRect(int x0, int y0, int x1, int y1)
+template <typename Visit>
+void ActiveCells::forRect(int x0, int y0, int x1, int y1, Visit visit)
 {
     if (!cells_)
         return;
@@ -53,7 +54,12 @@ void ActiveCells::recountRect(int x0, int y0, int x1, int y1)
     y1 = std::min(y1, height_);
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x)
-            recount(y * width_ + x);
+            visit(y * width_ + x);
+}
+
+void ActiveCells::recountRect(int x0, int y0, int x1, int y1)
+{
+    forRect(x0, y0, x1, y1, [this](int i) { recount(i); });
 }
 
 void ActiveCells::touch(int i)
@@ -70,15 +76,7 @@ void ActiveCells::touch(int i)
 
 void ActiveCells::wakeRect(Set s, int x0, int y0, int x1, int y1)
 {
-    if (!cells_)
-        return;
-    x0 = std::max(x0, 0);
-    y0 = std::max(y0, 0);
-    x1 = std::min(x1, width_);
-    y1 = std::min(y1, height_);
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            set(s, y * width_ + x);
+    forRect(x0, y0, x1, y1, [this, s](int i) { set(s, i); });
 }
 
 std::size_t ActiveCells::count(Set s) const

@@ -83,6 +83,9 @@ public:
     int lastDiggerCell = -1;
 
 private:
+    // Calls visit(index) for the cells of columns x0 .. x1 - 1 and rows y0 .. y1 - 1 inside the grid.
+    template <typename Visit>
+    void forRect(int x0, int y0, int x1, int y1, Visit visit);
     static std::uint64_t bit(int i) { return std::uint64_t(1) << (unsigned(i) & 63u); }
 
     // Cell i as the counts have it.

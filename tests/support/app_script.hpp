@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "records/hall_of_fame.hpp"
+#include "records/level_progress.hpp"
+#include "records/options.hpp"
 #include "sim_runner.hpp"
 
 namespace burrowix::test {
@@ -26,6 +29,19 @@ inline std::vector<std::string> runAppScript(const std::string& data, const std:
     for (std::string line; std::getline(s, line);)
         lines.push_back(line);
     return lines;
+}
+
+// A returning player's folder: the hall of fame as shipped, Hard chosen, the first level of every
+// pack open.
+inline void writeHardPlayerFolder(const std::filesystem::path& work)
+{
+    HallOfFame table;
+    ASSERT_TRUE(HallOfFameFile{(work / "score.dat").string()}.write(table, 0));
+    StoredOptions stored;
+    stored.difficulty = 2;
+    ASSERT_TRUE(writeOptionsFile((work / "opt.dat").string(), stored));
+    LevelProgress progress;
+    ASSERT_TRUE(progress.write((work / "li.dat").string()));
 }
 
 } // namespace burrowix::test

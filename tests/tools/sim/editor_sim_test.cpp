@@ -7,9 +7,6 @@
 #include <fstream>
 
 #include "app/own_level_pack.hpp"
-#include "records/hall_of_fame.hpp"
-#include "records/level_progress.hpp"
-#include "records/options.hpp"
 #include "support/app_script.hpp"
 #include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
@@ -25,13 +22,7 @@ class EditorSim : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        HallOfFame table;
-        ASSERT_TRUE(HallOfFameFile{work.file("score.dat")}.write(table, 0));
-        StoredOptions stored;
-        stored.difficulty = 2;
-        ASSERT_TRUE(writeOptionsFile(work.file("opt.dat"), stored));
-        LevelProgress progress;
-        ASSERT_TRUE(progress.write(work.file("li.dat")));
+        test::writeHardPlayerFolder(work.path());
     }
 
     test::TempDir work;

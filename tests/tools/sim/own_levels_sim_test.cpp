@@ -8,9 +8,6 @@
 #include "app/own_level_pack.hpp"
 #include "editor/edit_checks.hpp"
 #include "editor/level_editor.hpp"
-#include "records/hall_of_fame.hpp"
-#include "records/level_progress.hpp"
-#include "records/options.hpp"
 #include "support/app_script.hpp"
 #include "support/json_fields.hpp"
 #include "support/temp_dir.hpp"
@@ -27,13 +24,7 @@ protected:
     void SetUp() override
     {
         // A returning player on Hard with one level open in every pack.
-        HallOfFame table;
-        ASSERT_TRUE(HallOfFameFile{work.file("score.dat")}.write(table, 0));
-        StoredOptions stored;
-        stored.difficulty = 2;
-        ASSERT_TRUE(writeOptionsFile(work.file("opt.dat"), stored));
-        LevelProgress progress;
-        ASSERT_TRUE(progress.write(work.file("li.dat")));
+        test::writeHardPlayerFolder(work.path());
     }
 
     std::vector<std::string> run(const std::string& script)
