@@ -81,6 +81,22 @@ TEST_F(EditorSim, TheEditorShowsTheLevelInItsOwnThemeAndPutsTheOldOneBackOnLeavi
     EXPECT_FALSE(std::filesystem::exists(work.file("editor.wip.bad"))) << "the work was read";
 }
 
+TEST_F(EditorSim, WhatThePropertiesPanelChangedIsKeptWhenTheProgramClosesInTheEditor)
+{
+    // The start put at cell (2, 2), then I, a title typed (after a key press, as typing brings one:
+    // the panel takes no characters before its first key) and OK, then the window closed.
+    const auto s = test::runAppScript(BURROWIX_GAME_DIR, work.path(),
+                                      "frames 2\nkey Esc\nframes 1\nclick 400 535\nframes 2\nkey S\nclick 100 184\n"
+                                      "key I\nframes 1\nkey Right\ntext Deep dig\nclick 300 485\nframes 1\nstate\nclose\n");
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(jsonInt(s[0], "screen"), 12) << "OK closed the panel, the editor stayed";
+    const std::vector<std::uint8_t> bytes = test::readBytes(work.file("editor.wip"));
+    const std::string wip(bytes.begin(), bytes.end());
+    EXPECT_NE(wip.find("\ntitle Deep dig\n"), std::string::npos) << wip;
+    EXPECT_NE(wip.find("\n#:@:"), std::string::npos) << "the start in the map: " << wip;
+    EXPECT_EQ(wip.rfind("; burrowix editor work 1\n", 0), 0u) << "the work file's own first line";
+}
+
 #endif
 
 } // namespace
