@@ -1,4 +1,6 @@
 // The generator holds what it draws against the asset manifest before writing a pack.
+#include "draw_kit.hpp"
+#include "game_fonts.hpp"
 #include "manifest_check.hpp"
 #include "picture_groups.hpp"
 
@@ -18,6 +20,11 @@ Picture drawn(P id)
 
 TEST(ManifestCheck, PassesWhatTheGeneratorDrawsForThemesAndLevelPacks)
 {
+    // The captions are drawn in the game's own faces, as the generator draws them.
+    std::string error;
+    auto fonts = makeGameFonts(error);
+    ASSERT_TRUE(fonts) << error;
+    ASSERT_TRUE(loadFaces(fonts->sketch.bytes, fonts->round.bytes));
     EXPECT_EQ(checkAgainstManifest(themePictures(1), PicturePack::Theme), "");
     EXPECT_EQ(checkAgainstManifest({levelPackEmblem(2)}, PicturePack::Level), "");
 }
