@@ -10,12 +10,9 @@
 #include "platform/display/surface.hpp"
 #include "platform/display/blit.hpp"
 #include "platform/display/pixel_format.hpp"
-#include "platform/text/fonts.hpp"
-#include "platform/text/font_files.hpp"
-#include "platform/text/game_fonts.hpp"
+#include "platform/text/text_test_support.hpp"
 #include "support/program_state.hpp"
 
-#include <filesystem>
 
 namespace burrowix {
 namespace {
@@ -328,14 +325,10 @@ TEST_F(PropsPanel, TheFocusedRowIsLitOnTheBoard)
 }
 
 // With the game's font: a long text shows the part round the caret and never runs out of its box.
-TEST(PropsPanelText, ALongTextShowsTheCaretsPartWithinItsBox)
+using PropsPanelText = test::GameFontsTest;
+
+TEST_F(PropsPanelText, ALongTextShowsTheCaretsPartWithinItsBox)
 {
-    theFonts.reset();
-    theFontFiles.reset();
-    if (!std::filesystem::exists(std::string(BURROWIX_GAME_DIR) + "/" + kGameFonts[0].file))
-        GTEST_SKIP() << "the game's fonts are not generated";
-    ASSERT_EQ(addGameFontFiles(BURROWIX_GAME_DIR), 2);
-    createGameFonts(nullptr);
     const Rect box = propsPartRect(PropsField::Title, PropsPart::Body);
     const int room = box.width() - 2 * kPropsTextPad;
     std::string text;
@@ -370,8 +363,6 @@ TEST(PropsPanelText, ALongTextShowsTheCaretsPartWithinItsBox)
     editorPropsEvent(panel, Message{MessageType::LeftButtonDown, 1, mousePosition(x, hint.top + 10)}, editor);
     EXPECT_EQ(panel.focus, PropsField::Hint);
     EXPECT_EQ(panel.caret[1], 6u);
-    theFonts.reset();
-    theFontFiles.reset();
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace burrowix::mkdata {
@@ -281,9 +283,16 @@ cairo_font_face_t* loadFace(const std::vector<std::uint8_t>& bytes)
     return face;
 }
 
+// Text is set only in the game's own faces: without them cairo would pick a font of the machine,
+// and the packs would differ from machine to machine, so drawing text before loadFaces is a fault.
 void selectFace(cairo_t* cr, Face face, double px)
 {
-    cairo_set_font_face(cr, gFaces[face == Face::Sketch ? 0 : 1]);
+    cairo_font_face_t* chosen = gFaces[face == Face::Sketch ? 0 : 1];
+    if (!chosen) {
+        std::fprintf(stderr, "burrowix-mkdata: text drawn before the game's faces were loaded\n");
+        std::abort();
+    }
+    cairo_set_font_face(cr, chosen);
     cairo_set_font_size(cr, px);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);

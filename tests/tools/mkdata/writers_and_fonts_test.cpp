@@ -112,6 +112,18 @@ TEST(MkdataKeyedCanvas, ThresholdsAlphaAndKeepsVisiblePixelsOffTheKey)
     EXPECT_EQ(black.at(3, 0), (Rgb{8, 8, 8}));
 }
 
+// Text drawn before the game's faces are loaded stops the generator instead of falling back to a
+// font of the machine, which would make the packs differ between machines.
+TEST(MkdataTextDeathTest, TextWithoutTheGamesFacesStopsTheGenerator)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    releaseFaces();
+    Canvas c(40, 20);
+    EXPECT_DEATH(drawText(c.cr(), Face::Round, 12, "gold", 2, 15, Align::Left, hex(0xFFFFFF), hex(0), 1),
+                 "faces were loaded");
+    EXPECT_DEATH(textWidth(c.cr(), Face::Sketch, 12, "gold"), "faces were loaded");
+}
+
 TEST(MkdataPackDescription, HasTheGamesFieldOrderAndNoExtraBytes)
 {
     const auto bytes = packDescription(kThemePackType, "Frost", 1, 0, 0);
