@@ -181,11 +181,12 @@ bool isSaveTemporary(const std::string& name)
 }
 
 // Waits until the game has made its private temporary folder in `tmp` (it has then cleaned up after
-// earlier runs); false when it did not in time.
+// earlier runs); false when it did not within 10 s (a start under the sanitizers, beside other
+// tests on a busy machine, can take a few seconds).
 bool waitForPrivateFolder(pid_t pid, const std::string& tmp)
 {
     const std::string prefix = "burrowix-" + std::to_string(pid) + "-";
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         if (!namesIn(tmp, [&](const std::string& n) { return n.rfind(prefix, 0) == 0; }).empty())
             return true;
         usleep(5000);
