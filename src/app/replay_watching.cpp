@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/caption_plate.hpp"
 #include "app/game_frame.hpp"
 #include "app/game_keys.hpp"
 #include "app/level_start.hpp"
@@ -12,8 +13,6 @@
 #include "platform/display/display.hpp"
 #include "platform/display/surface.hpp"
 #include "platform/system/messages.hpp"
-#include "platform/text/fonts.hpp"
-#include "platform/text/game_fonts.hpp"
 #include "records/records.hpp"
 #include "state/app_state.hpp"
 #include "state/game_screen_state.hpp"
@@ -42,11 +41,7 @@ struct ReplayWatching {
 
 ReplayWatching watching;
 
-constexpr std::uint32_t kTitleColor = 0x3CAFD2; // the menus' label colour
-constexpr std::uint32_t kHintColor = 0xC8C8C8;
-constexpr std::uint32_t kPlateColor = 0x101820;
-constexpr Rect kMark{270, 4, 530, 76};
-constexpr int kBorder = 2;
+constexpr CaptionPlate kMark{{270, 4, 530, 76}, 2, 22, 54, 0xC8C8C8};
 // The last picture stays this long before the level choice comes back.
 constexpr std::int32_t kEndHold = 1500;
 
@@ -72,14 +67,9 @@ void feedChanges()
 
 void drawMark(Surface* target)
 {
-    const Rect outer{kMark.left - kBorder, kMark.top - kBorder, kMark.right + kBorder, kMark.bottom + kBorder};
-    fillRect(target, &outer, colorMatch(target, kTitleColor));
-    fillRect(target, &kMark, colorMatch(target, kPlateColor));
-    const int centreX = (kMark.left + kMark.right) / 2;
-    drawText(kFontLarge, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 22, "Replay", kTitleColor);
     const std::string hint =
         watching.ending.hint ? watching.ending.hint : std::to_string(watching.speed) + "x  Space: speed  Esc: end";
-    drawText(kFontSmall, 0, 1, kAlignCentre, kAlignCentre, target, centreX, kMark.top + 54, hint.c_str(), kHintColor);
+    drawCaptionPlate(target, kMark, "Replay", hint.c_str());
 }
 
 // One line on standard error: whether the replay came to the end it recorded (its result, score,
