@@ -117,9 +117,9 @@ void startLevelWithSeed(int levelIndex, std::uint32_t seed)
         if (std::optional<std::string> extracted = theCatalogue.currentPack->extractByName(member))
             path = *extracted;
     }
-    loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty);
-    const std::optional<LevelFile> level = w.loaded ? readLevelFile(path) : std::nullopt;
-    startedHash = level ? levelContentHash(*level) : 0;
+    std::optional<LevelFile> level;
+    loadLevel(w, path, screenFlow.levelNumber, app.cellSize, theCatalogue.difficulty, &level);
+    startedHash = w.loaded && level ? levelContentHash(*level) : 0;
     // Every attempt on the game screen is recorded, against the content of the level it plays.
     if (app.currentScreen == ScreenGame && app.cellSize == 40 && !replayIsPlaying()) {
         w.levelIndex = levelIndex;

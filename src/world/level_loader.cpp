@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "common/random.hpp"
 #include "world/cell_kind.hpp"
@@ -139,19 +140,24 @@ void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int c
     world.wallDecorNext = 1;
 }
 
-bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty)
+bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty,
+               std::optional<LevelFile>* read)
 {
     std::string why;
-    const std::optional<LevelFile> level = readLevelFile(path, &why);
+    std::optional<LevelFile> level = readLevelFile(path, &why);
     if (!level) {
         std::fprintf(stderr, "burrowix: level %s is not loaded: %s\n", path.c_str(), why.c_str());
         w.cellSize = cellSize;
         makeEmptyWorld(w);
         world.wallDecorCounter = 0;
         world.wallDecorNext = 1;
+        if (read)
+            read->reset();
         return false;
     }
     setUpLevel(w, *level, levelIndex, cellSize, difficulty);
+    if (read)
+        *read = std::move(level);
     return w.loaded;
 }
 

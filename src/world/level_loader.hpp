@@ -4,6 +4,7 @@
 // digger.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "world/level_file.hpp"
@@ -18,7 +19,9 @@ class World;
 // from `w.seed`, which the caller sets beforehand (the default seed otherwise).
 void setUpLevel(World& w, const LevelFile& level, std::int32_t levelIndex, int cellSize, std::int32_t difficulty);
 
-// Reads the level file at `path` into `w` as setUpLevel does; false when it cannot be used.
-bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty);
+// Reads the level file at `path` into `w` as setUpLevel does; false when it cannot be used. The level
+// read is kept in `*read` when given (empty when it could not be read), so a caller needs no second read.
+bool loadLevel(World& w, const std::string& path, std::int32_t levelIndex, int cellSize, std::int32_t difficulty,
+               std::optional<LevelFile>* read = nullptr);
 
 } // namespace burrowix

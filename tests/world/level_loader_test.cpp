@@ -123,6 +123,24 @@ TEST_F(LevelLoaderTest, UnloadableFileGivesAnEmptyWorldThatCannotStart)
     EXPECT_FALSE(loadLevel(w, dir.file("missing.ml_"), 0, 40, 0));
 }
 
+// The level a load read is handed back, so the start needs no second read; a failed load hands back
+// nothing, whatever the caller held before.
+TEST_F(LevelLoaderTest, TheLevelReadIsHandedBackAndNothingWhenTheLoadFails)
+{
+    test::TempDir dir;
+    const auto bytes = values({2, 1, 1, 1, 0, 7, 1, 0, 1, 5, 0, 2, 0, 9, 8});
+    test::writeBytes(dir.file("good.ml_"), bytes);
+    test::writeBytes(dir.file("bad.ml_"), values({0, 0}));
+    World w;
+    std::optional<LevelFile> read;
+    EXPECT_TRUE(loadLevel(w, dir.file("good.ml_"), 0, 40, 0, &read));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(encodeLevelFile(*read), bytes);
+    EXPECT_EQ(read->width, w.width);
+    EXPECT_FALSE(loadLevel(w, dir.file("bad.ml_"), 0, 40, 0, &read));
+    EXPECT_FALSE(read);
+}
+
 TEST_F(LevelLoaderTest, InitialViewAtBothCellSizes)
 {
     EXPECT_EQ(initialView(40, 30, 3, 10, 40).x, 0);
