@@ -15,7 +15,7 @@
 namespace burrowix {
 
 class World;
-struct HallOfFame;
+class HallOfFame;
 
 struct AttemptRecording {
     bool active = false;
